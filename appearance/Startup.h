@@ -1,0 +1,44 @@
+// Start-up helpers: temporary folder, the files written from resources, and
+// reading every setting with its default or correction.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include "GameState.h"
+#include "SettingsFile.h"
+
+namespace zarvel {
+
+// The temporary folder with a trailing separator (honours TMPDIR); "" if none.
+QString GetTempDir();
+
+// Writes the bytes of resource ":/custom/<id>" to path. 0 on success, else
+// an error number (53 resource missing, 75 path/file error, 61 disk full).
+int ExtractResource(int id, const QString& type, const QString& path);
+
+// After the last separator, cut before the first "." ("/a/My.Cat.jpg" -> "My").
+QString BaseName(const QString& path);
+// After the last separator.
+QString FileTitle(const QString& path);
+
+struct CarriedFile {
+    int id;
+    const char* fileName;
+};
+// The 20 files written into the temporary folder at every start, in order.
+extern const CarriedFile kCarriedFiles[20];
+
+// Writes all 20 carried files into tempPath; returns how many failed.
+int ExtractAllResources(const QString& tempPath);
+
+// Reads every setting in its order and applies the defaults and
+// corrections; unusable numbers take the key's default.
+void ReadSettings(const SettingsFile& file, Settings& s, const QString& tempPath);
+
+// Reads Background, writes TempPath + "2xuvsk9.jpg" when it is empty, and
+// returns the picture path to show, or "" when it names no readable file
+// (the recovery path: no picture, labels in &H800000).
+QString StartupBackground(SettingsFile& file, const QString& tempPath);
+
+}  // namespace zarvel
