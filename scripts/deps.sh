@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build needs, or says exactly what to run.
+# Usage: scripts/deps.sh [--headless]
+set -euo pipefail
+
+pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+if [[ "${1:-}" != "--headless" ]]; then
+  pkgs+=(qt6-base-dev qt6-multimedia-dev libqt6svg6-dev
+         libgl-dev xvfb xauth fonts-dejavu-core)
+fi
+
+missing=()
+for p in "${pkgs[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -eq 0 ]]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+  echo "Zarvel needs these packages. Install them with:" >&2
+  echo "  sudo apt-get install ${missing[*]}" >&2
+  exit 1
+fi

@@ -1,0 +1,38 @@
+// What the game set-up windows need from the main window. frmMain
+// implements it; tests use a small fake.
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace zarvel {
+
+class Table;
+class SettingsFile;
+class frmScorePad;
+
+class GameHost {
+public:
+    virtual ~GameHost() = default;
+
+    virtual Table& table() = 0;
+    virtual SettingsFile& settingsFile() = 0;
+    virtual frmScorePad& scorePad() = 0;
+    // The main window itself: position, focus, parent of dialogs.
+    virtual QWidget* mainWindow() = 0;
+
+    // New Game button shown (no game) or Roll and Pass Dice shown (a game).
+    virtual void ShowGameButtons(bool gameRunning) = 0;
+    // Runs the first computer turn of a game whose seat 0 is a computer.
+    virtual void StartComputerTurn() = 0;
+    // Plays a sound file now (the caller has checked the sound option).
+    virtual void PlaySoundFile(const QString& path) = 0;
+    // The tournament entry question may only be asked while F12 is held.
+    virtual bool IsKeyHeld() = 0;
+    // Starts the hidden tournament (after the player said Yes).
+    virtual void RunTestGame() = 0;
+};
+
+}  // namespace zarvel

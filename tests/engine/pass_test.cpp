@@ -1,0 +1,223 @@
+#include "Fixture.h"
+
+namespace zarvel::test {
+namespace {
+
+using PassTest = TableTest;
+
+class Game : public PassTest {
+protected:
+    // A turn: roll the faces, click the slots, then pass.
+    void Turn(const std::vector<int>& faces, const std::vector<int>& clicks) {
+        Roll(faces);
+        for (int c : clicks) table.Picture1_Click(c);
+        ASSERT_TRUE(board.passEnabled) << "turn of " << g.CurrentPlayer << " may not pass";
+        table.cmdPassDice_Click();
+    }
+    // Gives the current player a banked total directly and moves on.
+    void Bank(int score) {
+        g.PlayerScore[g.CurrentPlayer] = score - 1000;
+        Turn({1, 1, 1, 2, 3, 4}, {0});
+    }
+};
+
+TEST_F(Game, BankingAddsTheTurnAndMovesTheHighlight) {
+    Turn({1, 1, 1, 2, 3, 4}, {0});
+    EXPECT_EQ(g.PlayerScore[0], 1000);
+    EXPECT_EQ(board.padScore[0], "1000");
+    EXPECT_EQ(board.padCurrent, 1);
+    EXPECT_EQ(g.CurrentPlayer, 1);
+    EXPECT_EQ(board.player, "Bob");
+    EXPECT_EQ(g.TurnScore, 0);
+    EXPECT_EQ(board.turnScore, "0");
+    EXPECT_EQ(g.AllowedActions, "r");
+    EXPECT_EQ(board.status, "Roll the dice.");
+    EXPECT_TRUE(board.rollEnabled);
+    EXPECT_FALSE(board.passEnabled);
+    EXPECT_EQ(board.dividerLeft, -1);
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(g.DieCode[i], "0");
+        EXPECT_FALSE(g.DieFree[i] || g.TraySlotUsed[i] || board.markers[i]);
+        EXPECT_EQ(board.pictures[i] + board.pictures[10 + i], 0);
+    }
+    EXPECT_EQ(board.sounds.back(), "pass1.wav");
+    EXPECT_EQ(board.sleeps.back(), 1000);
+}
+
+TEST_F(Game, BreakInNeedsTheAmountInOneTurn) {
+    Roll({1, 5, 2, 3, 4, 4});
+    table.Picture1_Click(0);
+    table.Picture1_Click(1);
+    EXPECT_FALSE(board.passEnabled);  // 150 of 500
+    table.Form_KeyUp(vk::P);
+    EXPECT_EQ(g.CurrentPlayer, 0);
+    Roll({5, 5, 5, 2});
+    table.Picture1_Click(0);
+    EXPECT_TRUE(board.passEnabled);  // 650
+    table.cmdPassDice_Click();
+    EXPECT_EQ(g.PlayerScore[0], 650);
+
+    Roll({2, 3, 4, 6, 6, 2});  // Bob busts
+    // Once broken in, fifty points may be banked.
+    Turn({5, 2, 3, 4, 6, 6}, {0});
+    EXPECT_EQ(g.PlayerScore[0], 700);
+}
+
+TEST_F(Game, RidiculousSpeedTakesThePausesOutOfEveryPass) {
+    s.ComputerFast = 2;
+    Turn({1, 1, 1, 2, 3, 4}, {0});
+    EXPECT_EQ(board.CountSleeps(1000), 0);
+}
+
+TEST_F(Game, GoingOutAtExactlyTheTargetAndTheLastRound) {
+    Seat({"Ann", "Bob", "Cy"});
+    Bank(1200);                         // Ann
+    g.PlayerScore[1] = 4000;
+    Turn({1, 1, 1, 2, 3, 4}, {0});      // Bob reaches exactly 5000
+    EXPECT_EQ(g.WentOut, 1);
+    EXPECT_EQ(board.statusTop, 2545);
+    EXPECT_TRUE(board.lastRoll);
+    ASSERT_EQ(board.messages.size(), 1u);
+    EXPECT_EQ(board.messages[0],
+              "Bob has gone out.  Everybody else gets one more roll to try and beat 5000 points.");
+    EXPECT_EQ(board.sounds.back(), "/tmp/z/overtop.wav");
+
+    // Cy and then Ann get their last turn; nobody else goes out.
+    EXPECT_EQ(g.CurrentPlayer, 2);
+    Bank(6000);
+    EXPECT_EQ(g.WentOut, 1);
+    EXPECT_EQ(board.messages.size(), 1u);
+    EXPECT_EQ(g.CurrentPlayer, 0);
+    Bank(5000);
+    // Back at Bob: the game ends before he rolls again.
+    EXPECT_TRUE(g.GameOver);
+    EXPECT_EQ(g.Winner, 2);
+    EXPECT_EQ(g.CurrentPlayer, kNone);
+    EXPECT_EQ(board.winnerShown, 1);
+    EXPECT_EQ(board.status, "Press \"F2\" to start a game.");
+    EXPECT_EQ(board.player, " ");
+    EXPECT_EQ(board.statusTop, 2700);
+    EXPECT_FALSE(board.lastRoll);
+    EXPECT_FALSE(board.rollEnabled);
+    EXPECT_FALSE(board.passEnabled);
+    EXPECT_EQ(board.sleeps.back(), 500);
+}
+
+TEST_F(Game, TiesGoToThePlayerWhoWentOutThenToTurnOrder) {
+    struct Case {
+        int outScore, a, b;
+        int winner;
+    } cases[] = {{5100, 5100, 5100, 1}, {5100, 5150, 5100, 2}, {5100, 5150, 5150, 2}, {5100, 5000, 5200, 0}};
+    for (const auto& c : cases) {
+        Seat({"Ann", "Bob", "Cy"});
+        Bank(1000);                       // Ann
+        g.PlayerScore[1] = c.outScore - 1000;
+        Turn({1, 1, 1, 2, 3, 4}, {0});    // Bob goes out
+        Bank(c.a);                        // Cy
+        Bank(c.b);                        // Ann
+        EXPECT_EQ(g.Winner, c.winner) << c.a << " " << c.b;
+    }
+}
+
+TEST_F(Game, BustPassBanksNothing) {
+    g.PlayerScore[0] = 900;
+    Roll({1, 2, 3, 4, 6, 6});
+    table.Picture1_Click(0);
+    Roll({2, 3, 4, 6, 6});
+    EXPECT_EQ(g.PlayerScore[0], 900);
+    EXPECT_EQ(board.sounds.back(), "pass2.wav");
+    EXPECT_EQ(g.CurrentPlayer, 1);
+}
+
+TEST_F(Game, ComputersOnlyGameShowsNoGoingOutMessage) {
+    Seat({"*Hal", "*Eve"});
+    int due = 0;
+    table.onComputerTurnDue = [&] { ++due; };
+    g.PlayerScore[0] = 4500;
+    Roll({1, 1, 1, 2, 3, 4});
+    table.Picture1_Click(0);
+    table.cmdPassDice_Click();
+    EXPECT_EQ(g.WentOut, 0);
+    EXPECT_TRUE(board.messages.empty());
+    EXPECT_EQ(due, 1);
+    // The pass waits a second before a computer's turn at Normal speed only.
+    EXPECT_EQ(board.CountSleeps(1000), 2);
+}
+
+TEST_F(Game, ComputerTurnIsNotDueAfterTheGameEnded) {
+    Seat({"Ann", "*Hal"});
+    int due = 0;
+    table.onComputerTurnDue = [&] { ++due; };
+    g.GameOver = true;
+    Turn({1, 1, 1, 2, 3, 4}, {0});
+    EXPECT_EQ(due, 0);
+}
+
+TEST_F(Game, ScoresBeyondSixteenBitsAreHeldExactly) {
+    s.PlayToScore = 10000;
+    g.PlayerScore[0] = 32000;
+    g.WentOut = 1;  // nobody may go out again
+    g.TurnScore = 8000;
+    Turn({1, 1, 1, 1, 1, 2}, {0});
+    EXPECT_EQ(g.PlayerScore[0], 44000);
+    EXPECT_EQ(board.padScore[0], "44000");
+}
+
+TEST_F(Game, TestRunCountsTheWinInsteadOfShowingIt) {
+    g.TestMode = true;
+    int over = 0;
+    table.onTestGameOver = [&] {
+        ++over;
+        EXPECT_EQ(g.CurrentPlayer, kNone);
+    };
+    g.PlayerScore[0] = 4500;
+    Turn({1, 1, 1, 2, 3, 4}, {0});
+    Bank(1000);
+    EXPECT_EQ(board.winnerShown, 0);
+    EXPECT_EQ(g.TestWins[0], 1);
+    EXPECT_EQ(over, 1);
+}
+
+// A whole two-player game through the handlers only, every die chosen.
+TEST_F(Game, WholeHumanGameToItsWinner) {
+    s.PlayToScore = 5000;
+    int turns = 0;
+    while (!g.GameOver && turns < 40) {
+        const int p = g.CurrentPlayer;
+        if (p == 0) {
+            // Ann: three 1s, then the 5 of the next roll, then pass (1050).
+            Roll({1, 1, 1, 2, 3, 4});
+            table.Form_KeyUp(vk::Key1);
+            EXPECT_EQ(g.AllowedActions, "rp");
+            ScriptRoll(rng, {5, 2, 3});
+            table.Form_KeyUp(vk::R);
+            table.Form_KeyUp(vk::Key0 + 5);
+            ASSERT_TRUE(board.passEnabled);
+            table.Form_KeyUp(vk::P);
+        } else if (turns % 4 == 1) {
+            // Bob busts.
+            Roll({2, 3, 4, 6, 6, 2});
+        } else {
+            // Bob: three pairs, then a hot-dice roll of 500, then pass.
+            Roll({2, 2, 3, 3, 4, 4});
+            table.Picture1_Click(0);
+            EXPECT_EQ(board.status, "All dice score - You must roll.");
+            Roll({5, 5, 5, 2, 3, 4});
+            table.Picture1_Click(0);
+            table.cmdPassDice_Click();
+        }
+        ++turns;
+    }
+    // Ann banks 1050 a turn and goes out on her fifth with 5250; Bob gets
+    // one more turn and stays below.
+    EXPECT_TRUE(g.GameOver);
+    EXPECT_EQ(g.PlayerScore[0], 5250);
+    EXPECT_EQ(g.WentOut, 0);
+    EXPECT_EQ(g.Winner, 0);
+    EXPECT_EQ(board.winnerShown, 1);
+    EXPECT_EQ(turns, 10);
+    EXPECT_EQ(board.messages.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zarvel::test

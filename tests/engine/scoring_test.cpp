@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "Scoring.h"
+
+namespace zarvel {
+namespace {
+
+std::vector<std::string> Codes(std::vector<int> faces) {
+    GameState g;
+    const int n = static_cast<int>(faces.size());
+    for (int i = 0; i < kSlots; ++i) g.Dice[i] = i < n ? faces[i] : kNone;
+    ScoreRoll(g, n);
+    return {g.DieCode.begin(), g.DieCode.end()};
+}
+
+using V = std::vector<std::string>;
+
+TEST(ScoringCodes, SinglesAndNothing) {
+    EXPECT_EQ(Codes({2}), (V{"0", "99", "99", "99", "99", "99"}));
+    EXPECT_EQ(Codes({5}), (V{"5", "99", "99", "99", "99", "99"}));
+    EXPECT_EQ(Codes({1, 5, 3, 4, 6, 6}), (V{"1", "5", "0", "0", "0", "0"}));
+}
+
+TEST(ScoringCodes, KindsOfEveryFaceAndSize) {
+    for (int face = 1; face <= 6; ++face) {
+        for (int size = 3; size <= 6; ++size) {
+            std::vector<int> faces(size, face);
+            const char block = "xxxagms"[size];
+            const std::string letter(1, static_cast<char>(block + face - 1));
+            const auto codes = Codes(faces);
+            for (int i = 0; i < size; ++i) EXPECT_EQ(codes[i], letter) << face << " x" << size;
+        }
+    }
+}
+
+TEST(ScoringCodes, SixDicePatternsAndPrecedence) {
+    EXPECT_EQ(Codes({1, 2, 3, 4, 5, 6}), V(6, "y"));
+    EXPECT_EQ(Codes({6, 4, 2, 5, 3, 1}), V(6, "y"));
+    // Three pairs outrank the singles they contain.
+    EXPECT_EQ(Codes({1, 1, 5, 5, 2, 2}), V(6, "z"));
+    // Four of a kind and a pair is not three pairs.
+    EXPECT_EQ(Codes({2, 2, 2, 2, 3, 3}), (V{"h", "h", "h", "h", "0", "0"}));
+    EXPECT_EQ(Codes({1, 1, 1, 1, 5, 5}), (V{"g", "g", "g", "g", "5", "5"}));
+    EXPECT_EQ(Codes({3, 4, 3, 4, 3, 4}), (V{"c", "d", "c", "d", "c", "d"}));
+    EXPECT_EQ(Codes({6, 6, 6, 6, 6, 6}), V(6, "x"));
+    EXPECT_EQ(Codes({1, 1, 1, 1, 1, 1}), V(6, "s"));
+    EXPECT_EQ(Codes({1, 1, 1, 2, 3, 4}), (V{"a", "a", "a", "0", "0", "0"}));
+    EXPECT_EQ(Codes({5, 5, 5, 5, 5, 1}), (V{"q", "q", "q", "q", "q", "1"}));
+}
+
+TEST(ScoringCodes, FewerThanSixDiceNeverMakeSixDicePatterns) {
+    EXPECT_EQ(Codes({1, 2, 3, 4, 5}), (V{"1", "0", "0", "0", "5", "99"}));
+    EXPECT_EQ(Codes({2, 2, 3, 3}), (V{"0", "0", "0", "0", "99", "99"}));
+    EXPECT_EQ(Codes({5, 5, 5, 1}), (V{"e", "e", "e", "1", "99", "99"}));
+    EXPECT_EQ(Codes({1, 1, 1, 1, 1}), (V{"m", "m", "m", "m", "m", "99"}));
+}
+
+TEST(ScoringPoints, EveryCode) {
+    EXPECT_EQ(CodePoints("1"), 100);
+    EXPECT_EQ(CodePoints("5"), 50);
+    EXPECT_EQ(CodePoints("0"), 0);
+    EXPECT_EQ(CodePoints("99"), 0);
+    const int three[6] = {1000, 200, 300, 400, 500, 600};
+    for (int f = 0; f < 6; ++f) {
+        EXPECT_EQ(CodePoints(std::string(1, 'a' + f)), three[f]);
+        EXPECT_EQ(CodePoints(std::string(1, 'g' + f)), 2 * three[f]);
+        EXPECT_EQ(CodePoints(std::string(1, 'm' + f)), 4 * three[f]);
+        EXPECT_EQ(CodePoints(std::string(1, 's' + f)), 8 * three[f]);
+    }
+    EXPECT_EQ(CodePoints("y"), 1500);
+    EXPECT_EQ(CodePoints("z"), 500);
+}
+
+TEST(ScoringSelection, GroupsMoveTogetherStraightsInFaceOrder) {
+    GameState g;
+    g.Dice = {6, 2, 4, 1, 5, 3};
+    ScoreRoll(g, 6);
+    g.DieFree.fill(true);
+    EXPECT_EQ(SelectionSlots(g, 0), (std::vector<int>{3, 1, 5, 2, 4, 0}));
+
+    g.Dice = {5, 2, 5, 2, 1, 1};
+    ScoreRoll(g, 6);
+    EXPECT_EQ(SelectionSlots(g, 1), (std::vector<int>{4, 5, 1, 3, 0, 2}));
+
+    g.Dice = {5, 5, 1, 5, 99, 99};
+    ScoreRoll(g, 4);
+    EXPECT_EQ(SelectionSlots(g, 3), (std::vector<int>{0, 1, 3}));
+    EXPECT_EQ(SelectionSlots(g, 2), (std::vector<int>{2}));
+}
+
+}  // namespace
+}  // namespace zarvel
