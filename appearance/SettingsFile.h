@@ -19,10 +19,15 @@ public:
     const QString& path() const { return path_; }
     QString loadError() const { return loadError_; }
 
-    // "" when the key is absent.
+    // "" when the key is absent. Keys compare without regard to case; the
+    // value is the text after the first "=" exactly as it stands.
     QString Read(const QString& key) const;
     // Each write replaces the whole file through a temporary file, so a
     // failed write leaves the previous file intact. False when it failed.
+    // Even then the value is kept for later reads of this run and goes to
+    // disk with the next write that succeeds. A key or value that cannot be
+    // stored on one line (line breaks, control characters, "=" in the key) is refused:
+    // false, and nothing changes.
     bool Write(const QString& key, const QString& value);
     bool WriteNumber(const QString& key, int value);
     bool WriteBool(const QString& key, bool value);  // "-1" for true, "0" for false
@@ -30,12 +35,28 @@ public:
     // Keys of the section, in file order.
     QStringList Keys() const;
 
+    // Why the last write failed; "" after a write that worked.
+    QString writeError() const { return writeError_; }
+    // Where the unreadable file was copied before it was replaced; "" if
+    // no copy was needed.
+    QString backupPath() const { return backupPath_; }
+
 private:
-    // (implementation's own members)
+    void Load();
+    // Index into lines_ of the key's line in the section, or -1.
+    int FindKey(const QString& key) const;
+    bool Save();
+    bool KeepBadFileAside();
+
     QString path_;
     QString section_;
     QString loadError_;
+    QString writeError_;
+    QString backupPath_;
     QStringList lines_;  // the whole file, other sections and unknown keys kept
+    QString lineEnd_ = QStringLiteral("\n");
+    bool bom_ = false;
+    bool keepAside_ = false;  // the file on disk is not ours to overwrite unseen
 };
 
 // "OxlZarvel2.ini" in the user's config directory (honours XDG_CONFIG_HOME).

@@ -8,6 +8,8 @@
 #include "GameState.h"
 #include "SettingsFile.h"
 
+class QImage;
+
 namespace zarvel {
 
 // The temporary folder with a trailing separator (honours TMPDIR); "" if none.
@@ -38,7 +40,9 @@ void ReadSettings(const SettingsFile& file, Settings& s, const QString& tempPath
 
 // Reads Background, writes TempPath + "2xuvsk9.jpg" when it is empty, and
 // returns the picture path to show, or "" when it names no readable file
-// (the recovery path: no picture, labels in &H800000).
-QString StartupBackground(SettingsFile& file, const QString& tempPath);
+// (the recovery path: no picture, labels in &H800000). The format is taken
+// from the data, not the name. When picture is given it receives the
+// loaded picture, so the caller need not read the file again.
+QString StartupBackground(SettingsFile& file, const QString& tempPath, QImage* picture = nullptr);
 
 }  // namespace zarvel

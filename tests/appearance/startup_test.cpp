@@ -1,0 +1,154 @@
+#include <QImage>
+
+#include "Startup.h"
+#include "TestEnv.h"
+
+namespace zarvel {
+namespace {
+
+class StartupTest : public test::TestEnv {
+protected:
+    static QByteArray Resource(int id) {
+        QFile f(QStringLiteral(":/custom/%1").arg(id));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    Settings ReadWith(const QString& key, const QString& stored) {
+        SettingsFile file(DefaultSettingsPath());
+        EXPECT_TRUE(file.Write(key, stored));
+        Settings s;
+        s.PlayToScore = s.BreakInScore = s.DieColor = s.ComputerFast = -1;  // show what was filled
+        ReadSettings(SettingsFile(DefaultSettingsPath()), s, GetTempDir());
+        return s;
+    }
+};
+
+TEST_F(StartupTest, FirstStartWithoutASettingsFile) {
+    const QString temp = GetTempDir();
+    ASSERT_EQ(temp, tempDir + "/");
+    EXPECT_EQ(ExtractAllResources(temp), 0);
+    for (const CarriedFile& f : kCarriedFiles) {
+        ASSERT_FALSE(Resource(f.id).isEmpty()) << f.id;
+        EXPECT_EQ(Contents(temp + f.fileName), Resource(f.id)) << f.fileName;
+    }
+
+    SettingsFile file(DefaultSettingsPath());
+    Settings s;
+    ReadSettings(file, s, temp);
+    const std::string t = temp.toStdString();
+    EXPECT_EQ(s.TempPath, t);
+    const std::pair<std::string Settings::*, const char*> sounds[] = {
+        {&Settings::ZarvelSound, "bust.wav"},       {&Settings::OneDieSound, "11d.wav"},
+        {&Settings::MultiDieSound, "33d.wav"},      {&Settings::MoveDieSound, "moveit.wav"},
+        {&Settings::Passem1Sound, "passem1.wav"},   {&Settings::Passem2Sound, "passem2.wav"},
+        {&Settings::UndoSound, "undo.wav"},         {&Settings::GameOverSound, "gameover.wav"}};
+    for (const auto& [member, name] : sounds) EXPECT_EQ(s.*member, t + name);
+    EXPECT_EQ(s.DieColor, 100);
+    EXPECT_EQ(s.TextColor, "16777088");
+    EXPECT_EQ(s.PlayToScore, 5000);
+    EXPECT_EQ(s.BreakInScore, 500);
+    EXPECT_FALSE(s.SoundFXOFF);
+    EXPECT_EQ(s.ComputerFast, 0);
+    EXPECT_FALSE(s.SortDice);
+    EXPECT_TRUE(s.MarkScorers);
+
+    QImage picture;
+    EXPECT_EQ(StartupBackground(file, temp, &picture), temp + "2xuvsk9.jpg");
+    EXPECT_FALSE(picture.isNull());
+    const SettingsFile reopened(DefaultSettingsPath());
+    EXPECT_EQ(reopened.Keys(), QStringList{"Background"});
+    EXPECT_EQ(reopened.Read("Background"), temp + "2xuvsk9.jpg");
+}
+
+TEST_F(StartupTest, StoredValuesAreCorrectedOrTakeTheDefault) {
+    EXPECT_EQ(ReadWith("PlayToScore", "7000").PlayToScore, 5000);
+    EXPECT_EQ(ReadWith("PlayToScore", " 1 0000 ").PlayToScore, 10000);
+    EXPECT_EQ(ReadWith("PlayToScore", "99999").PlayToScore, 5000);  // does not fit: no failure
+    EXPECT_EQ(ReadWith("BreakInScore", "0").BreakInScore, 500);
+    EXPECT_EQ(ReadWith("BreakInScore", "&H3E8").BreakInScore, 1000);
+    EXPECT_EQ(ReadWith("DieColor", "abc").DieColor, 100);
+    EXPECT_EQ(ReadWith("DieColor", "0.4").DieColor, 100);
+    EXPECT_EQ(ReadWith("DieColor", "-7").DieColor, -7);  // not a skin, used unchanged
+    EXPECT_EQ(ReadWith("DieColor", "40000").DieColor, 100);
+    EXPECT_EQ(ReadWith("ComputerFast", "2.5").ComputerFast, 2);
+    EXPECT_EQ(ReadWith("ComputerFast", "7").ComputerFast, 7);
+    EXPECT_EQ(ReadWith("ComputerFast", "300").ComputerFast, 0);
+    EXPECT_EQ(ReadWith("ComputerFast", "-1").ComputerFast, 0);
+    EXPECT_TRUE(ReadWith("SoundFXOFF", "-1").SoundFXOFF);
+    EXPECT_TRUE(ReadWith("SoundFXOFF", "0.25").SoundFXOFF);
+    EXPECT_FALSE(ReadWith("SoundFXOFF", "1e999").SoundFXOFF);  // unusable: the default
+    EXPECT_TRUE(ReadWith("SortDice", "1").SortDice);
+    EXPECT_FALSE(ReadWith("MarkScorers", "0").MarkScorers);
+    EXPECT_FALSE(ReadWith("MarkScorers", "abc").MarkScorers);
+    EXPECT_TRUE(ReadWith("MarkScorers", "").MarkScorers);
+    EXPECT_EQ(ReadWith("TextColor", "&H80FF").TextColor, "&H80FF");
+    EXPECT_EQ(ReadWith("UndoSound", "/music/my undo.wav").UndoSound, "/music/my undo.wav");
+}
+
+TEST_F(StartupTest, ASecondStartWritesEveryFileAgain) {
+    const QString temp = GetTempDir();
+    ASSERT_EQ(ExtractAllResources(temp), 0);
+    Put(temp + "undo.wav", "changed");
+    Put(temp + "2xuvsk4.jpg", QByteArray(100000, 'x'));  // longer than the resource
+    QFile::remove(temp + "bust.wav");
+    EXPECT_EQ(ExtractAllResources(temp), 0);
+    EXPECT_EQ(Contents(temp + "undo.wav"), Resource(107));
+    EXPECT_EQ(Contents(temp + "2xuvsk4.jpg"), Resource(204));
+    EXPECT_EQ(Contents(temp + "bust.wav"), Resource(106));
+}
+
+TEST_F(StartupTest, ExtractResourceFailuresAreNumbered) {
+    EXPECT_EQ(ExtractResource(999, "CUSTOM", Path("x")), 53);
+    EXPECT_EQ(ExtractResource(101, "BITMAP", Path("x")), 53);
+    EXPECT_EQ(ExtractResource(101, "custom", Path("no/such/folder/x")), 75);
+    EXPECT_EQ(ExtractResource(101, "CUSTOM", ""), 75);
+    EXPECT_EQ(ExtractAllResources(Path("no/such/folder/")), 20);
+
+    const QString target = Path("11d.wav");
+    Put(target, "old");
+    {
+        test::FileSizeLimit full(4);
+        EXPECT_EQ(ExtractResource(101, "CUSTOM", target), 61);
+    }
+    EXPECT_EQ(Contents(target), "old");
+}
+
+TEST_F(StartupTest, PathsAndNames) {
+    qputenv("TMPDIR", Path("other").toUtf8());
+    EXPECT_EQ(GetTempDir(), "");  // no such folder: files go under their bare names
+    ASSERT_TRUE(QDir().mkpath(Path("other")));
+    EXPECT_EQ(GetTempDir(), Path("other") + "/");
+    EXPECT_EQ(DefaultSettingsPath(), configDir + "/OxlZarvel2.ini");
+
+    EXPECT_EQ(BaseName("/pics/My.Cat.jpg"), "My");
+    EXPECT_EQ(FileTitle("/pics/My.Cat.jpg"), "My.Cat.jpg");
+    EXPECT_EQ(BaseName("/a.b/c"), "c");
+    EXPECT_EQ(BaseName("plain"), "plain");
+    EXPECT_EQ(FileTitle("/pics/"), "");
+}
+
+TEST_F(StartupTest, BackgroundIsShownOnlyWhenItNamesAPicture) {
+    const QString temp = GetTempDir();
+    SettingsFile file(DefaultSettingsPath());
+    Put(Path("notes.jpg"), "not a picture");
+    for (const QString& stored : {QString("(None)"), Path("removed.jpg"), Path(""), Path("notes.jpg")}) {
+        ASSERT_TRUE(file.Write("Background", stored));
+        QImage picture(1, 1, QImage::Format_RGB32);
+        EXPECT_EQ(StartupBackground(file, temp, &picture), "") << stored.toStdString();
+        EXPECT_TRUE(picture.isNull());
+        EXPECT_EQ(file.Read("Background"), stored);  // only an empty value is replaced
+    }
+
+    // The format comes from the data: a one-pixel GIF under a JPEG name.
+    static const unsigned char gif[] = {
+        0x47, 0x49, 0x46, 0x38, 0x39, 0x61, 0x01, 0x00, 0x01, 0x00, 0x80, 0x00, 0x00, 0xff, 0xff,
+        0xff, 0x00, 0x00, 0x00, 0x21, 0xf9, 0x04, 0x01, 0x00, 0x00, 0x00, 0x00, 0x2c, 0x00, 0x00,
+        0x00, 0x00, 0x01, 0x00, 0x01, 0x00, 0x00, 0x02, 0x02, 0x44, 0x01, 0x00, 0x3b};
+    Put(Path("2xuvsk4.jpg"), QByteArray(reinterpret_cast<const char*>(gif), sizeof gif));
+    ASSERT_TRUE(file.Write("Background", Path("2xuvsk4.jpg")));
+    QImage picture;
+    EXPECT_EQ(StartupBackground(file, temp, &picture), Path("2xuvsk4.jpg"));
+    EXPECT_EQ(picture.size(), QSize(1, 1));
+}
+
+}  // namespace
+}  // namespace zarvel
