@@ -1,0 +1,49 @@
+// The push button of the game's windows: a caption or a picture, one pair
+// of caption and back colours, and a second pair shown while the mouse is
+// over it. It never takes the keyboard focus, so the game's keys always
+// reach the window.
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <functional>
+
+namespace zarvel {
+
+class ARButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    // Draws the picture into the rectangle; the colour is the caption
+    // colour of the moment (hover or not), enabled says whether to draw it live.
+    using PicturePainter = std::function<void(QPainter&, const QRectF&, const QColor& caption, bool enabled)>;
+
+    explicit ARButton(const QString& caption = {}, QWidget* parent = nullptr);
+
+    void setColours(const QColor& caption, const QColor& back);
+    void setHoverColours(const QColor& caption, const QColor& back);
+    QColor captionColour() const { return caption_; }
+    QColor hoverCaptionColour() const { return hoverCaption_; }
+    void setPicturePainter(PicturePainter painter);
+    bool hasPicture() const { return static_cast<bool>(picture_); }
+    bool hovered() const { return hovered_; }
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void enterEvent(QEnterEvent* e) override;
+    void leaveEvent(QEvent* e) override;
+    void changeEvent(QEvent* e) override;
+
+private:
+    QColor caption_, back_, hoverCaption_, hoverBack_;
+    PicturePainter picture_;
+    bool hovered_ = false;
+};
+
+// The main window's pictures: a die with "Roll", and dice with an arrow
+// and "Pass Dice".
+void PaintRollPicture(QPainter& p, const QRectF& r, const QColor& caption, bool enabled);
+void PaintPassDicePicture(QPainter& p, const QRectF& r, const QColor& caption, bool enabled);
+
+}  // namespace zarvel

@@ -1,0 +1,92 @@
+#include "Program.h"
+
+#include <QImage>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTime>
+#include <QTimer>
+#include <exception>
+#include <new>
+
+#include "Colors.h"
+#include "SettingsFile.h"
+#include "Startup.h"
+#include "frmMain.h"
+
+namespace zarvel {
+
+std::uint64_t TimeOfDaySeed() {
+    // Milliseconds keep the seconds' fraction, so two starts in the same
+    // second still differ.
+    return static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay());
+}
+
+namespace {
+
+void StartupFailed(int errorNumber) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quarnaby Zarvel 2.0"),
+                    QStringLiteral("Error %1:  Please contact Quarnaby Software.").arg(errorNumber),
+                    QMessageBox::Ok);
+    box.exec();
+}
+
+std::unique_ptr<frmMain> RunStartup() {
+    const QString tempPath = GetTempDir();
+    ExtractAllResources(tempPath);
+
+    auto file = std::make_unique<SettingsFile>(DefaultSettingsPath());
+    const QString loadError = file->loadError();
+    Settings settings;
+    ReadSettings(*file, settings, tempPath);
+
+    QImage background;
+    const QString picture = StartupBackground(*file, tempPath, &background);
+
+    auto window = std::make_unique<frmMain>(std::move(file), settings, TimeOfDaySeed());
+    GameState& g = window->state();
+    g.Quitting = false;
+    g.TrayOpen = false;
+    g.TestWins.fill(0);
+    g.TestMode = false;
+    g.TestGamesPlayed = 0;
+
+    if (!picture.isEmpty()) {
+        window->SetBackgroundPicture(background);
+        window->ColourLabels(ColourNumberFromText(QString::fromStdString(settings.TextColor)));
+    } else {
+        // No picture to show: plain labels, and the carried files written
+        // once more in case the temporary folder was being cleaned.
+        window->SetBackgroundPicture(QImage());
+        window->ColourLabels(kHeadingColour);
+        ExtractAllResources(tempPath);
+    }
+    window->ResetDice();
+    window->show();
+    window->activateWindow();
+    window->setFocus();
+
+    if (!loadError.isEmpty()) {
+        QPointer<frmMain> w = window.get();
+        QTimer::singleShot(0, w, [w, loadError] {
+            if (!w) return;
+            QMessageBox box(QMessageBox::NoIcon, w->AppTitle(), loadError, QMessageBox::Ok, w);
+            box.exec();
+        });
+    }
+    return window;
+}
+
+}  // namespace
+
+std::unique_ptr<frmMain> Main() {
+    try {
+        return RunStartup();
+    } catch (const std::bad_alloc&) {
+        StartupFailed(7);  // out of memory
+    } catch (const std::exception&) {
+        StartupFailed(5);
+    }
+    return nullptr;
+}
+
+}  // namespace zarvel

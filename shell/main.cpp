@@ -1,0 +1,61 @@
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <cstring>
+
+#include "Program.h"
+#include "StartupClock.h"
+#include "frmMain.h"
+
+namespace {
+
+// Reports once, after the first paint of the main window has finished.
+class FirstPaint : public QObject {
+public:
+    FirstPaint(const zarvel::StartupClock& clock, QWidget* window) : clock_(clock), window_(window) {}
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (!seen_ && e->type() == QEvent::Paint && o->isWidgetType() &&
+            static_cast<QWidget*>(o)->window() == window_) {
+            seen_ = true;
+            QTimer::singleShot(0, qApp, [this] {
+                clock_.Report("first window shown");
+                QCoreApplication::exit(0);
+            });
+        }
+        return false;
+    }
+
+private:
+    const zarvel::StartupClock& clock_;
+    QWidget* window_;
+    bool seen_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const zarvel::StartupClock clock;
+    bool measure = false;
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--measure-startup") == 0) measure = true;
+
+    QApplication app(argc, argv);
+    app.setApplicationName(QStringLiteral("zarvel"));
+    app.setDesktopFileName(QStringLiteral("zarvel"));
+
+    auto window = zarvel::Main();
+    if (!window) return 1;
+    // The window is painted only once the event loop runs, so the probe
+    // still sees its first paint.
+    std::unique_ptr<FirstPaint> probe;
+    if (measure) {
+        probe = std::make_unique<FirstPaint>(clock, window.get());
+        app.installEventFilter(probe.get());
+    }
+    const int rc = app.exec();
+    window.reset();
+    return rc;
+}

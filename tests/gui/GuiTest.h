@@ -1,0 +1,145 @@
+// Helpers for the window tests: a private config and temporary folder, a
+// main window built the way start-up builds it, and answers to the modal
+// windows that the code under test opens.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPointer>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <memory>
+
+#include "SettingsFile.h"
+#include "frmMain.h"
+
+namespace zarvel::test {
+
+// Answers every modal window while alive: a message box gets `answer`
+// (or its only button), any other dialog is rejected. What it saw is kept.
+class ModalAnswerer {
+public:
+    struct Seen {
+        QString title, text;
+        QMessageBox::Icon icon = QMessageBox::NoIcon;
+        QMessageBox::StandardButtons buttons;
+        bool messageBox = false;
+    };
+
+    explicit ModalAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok) : answer_(answer) {
+        timer_.setInterval(5);
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
+        timer_.start();
+    }
+    void SetAnswer(QMessageBox::StandardButton answer) { answer_ = answer; }
+    const QList<Seen>& seen() const { return seen_; }
+
+private:
+    void Poll() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == last_) return;
+        last_ = modal;
+        Seen s;
+        s.title = modal->windowTitle();
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            s.messageBox = true;
+            s.text = box->text();
+            s.icon = box->icon();
+            s.buttons = box->standardButtons();
+            seen_.push_back(s);
+            QAbstractButton* b = box->button(answer_);
+            if (!b && !box->buttons().isEmpty()) b = box->buttons().first();
+            if (b) b->click();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            seen_.push_back(s);
+            dialog->reject();
+        }
+    }
+
+    QMessageBox::StandardButton answer_;
+    QTimer timer_;
+    QPointer<QWidget> last_;
+    QList<Seen> seen_;
+};
+
+class GuiTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(root_.isValid());
+        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
+        savedTmp_ = qgetenv("TMPDIR");
+        hadConfig_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
+        hadTmp_ = qEnvironmentVariableIsSet("TMPDIR");
+        configDir = root_.filePath(QStringLiteral("config"));
+        tempDir = root_.filePath(QStringLiteral("tmp"));
+        QDir().mkpath(configDir);
+        QDir().mkpath(tempDir);
+        qputenv("XDG_CONFIG_HOME", configDir.toUtf8());
+        qputenv("TMPDIR", tempDir.toUtf8());
+    }
+    void TearDown() override {
+        // No game, so closing asks nothing.
+        if (window) window->state().CurrentPlayer = kNone;
+        for (QWidget* w : QApplication::topLevelWidgets()) w->close();
+        window.reset();
+        QApplication::processEvents();
+        if (hadConfig_) qputenv("XDG_CONFIG_HOME", savedConfig_); else qunsetenv("XDG_CONFIG_HOME");
+        if (hadTmp_) qputenv("TMPDIR", savedTmp_); else qunsetenv("TMPDIR");
+    }
+
+    // A window on default settings, shown, with the program's end replaced
+    // by a count.
+    frmMain& Build(const Settings& settings = Settings()) {
+        window = std::make_unique<frmMain>(std::make_unique<SettingsFile>(DefaultSettingsPath()), settings, 1);
+        Hook(*window);
+        window->ResetDice();
+        window->show();
+        return *window;
+    }
+    void Hook(frmMain& w) {
+        w.endProgram = [this] { ++programEnds; };
+        w.endProgramNow = [this] { ++programEndsNow; };
+    }
+
+    // Two human players, the first to roll.
+    void StartTwoPlayerGame(frmMain& w) {
+        GameState& g = w.state();
+        g.NumPlayers = 2;
+        g.PlayerName[0] = "Ann";
+        g.PlayerName[1] = "Bob";
+        w.table().StartGame();
+        w.ShowGameButtons(true);
+    }
+
+    static void Release(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false) {
+        QKeyEvent e(QEvent::KeyRelease, key, mods, QString(), autoRepeat);
+        QApplication::sendEvent(w, &e);
+    }
+
+    // Lets the event loop run until cond holds or ms pass.
+    template <typename Cond>
+    static bool WaitFor(Cond cond, int ms = 2000) {
+        QElapsedTimer t;
+        t.start();
+        while (!cond() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
+        return cond();
+    }
+
+    std::unique_ptr<frmMain> window;
+    QString configDir, tempDir;
+    int programEnds = 0, programEndsNow = 0;
+
+private:
+    QTemporaryDir root_;
+    QByteArray savedConfig_, savedTmp_;
+    bool hadConfig_ = false, hadTmp_ = false;
+};
+
+}  // namespace zarvel::test

@@ -1,0 +1,277 @@
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+
+#include "ARButton.h"
+#include "GuiTest.h"
+#include "PictureBox.h"
+#include "Twips.h"
+
+namespace zarvel::test {
+namespace {
+
+using MainWindow = GuiTest;
+
+TEST_F(MainWindow, OpensNarrowedToTheGameTrayWithTheDesignedPlaces) {
+    frmMain& w = Build();
+    EXPECT_EQ(w.windowTitle(), QStringLiteral(" Quarnaby Zarvel 2.0"));
+    EXPECT_EQ(w.centralWidget()->size(), QSize(257, 315));
+    EXPECT_EQ(w.picGameTray->pos(), QPoint(0, 0));
+    EXPECT_TRUE(w.picThemeTray->isHidden());
+    EXPECT_TRUE(w.picOptionsTray->isHidden());
+
+    EXPECT_EQ(w.lblStatus->geometry(), QRect(8, 180, 241, 17));
+    EXPECT_EQ(w.picTray1->geometry(), QRect(5, 13, 243, 42));
+    EXPECT_EQ(w.Picture1(3)->geometry(), QRect(124, 3, 33, 41));
+    EXPECT_EQ(w.Picture1(13)->parentWidget(), w.picTray2);
+    EXPECT_EQ(w.picMarker[5]->pos(), QPoint(Px(350 + 3000), 5));
+    EXPECT_EQ(w.cmdRoll->geometry(), QRect(14, 112, 105, 47));
+    EXPECT_EQ(w.cmdPassDice->geometry(), QRect(134, 112, 105, 47));
+
+    EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
+    EXPECT_TRUE(w.ARCmdNewGame->isVisible());
+    EXPECT_FALSE(w.cmdRoll->isVisible());
+    EXPECT_FALSE(w.RollEnabled());
+    EXPECT_FALSE(w.PassEnabled());
+    EXPECT_TRUE(w.lblLastRoll->isHidden());
+    EXPECT_TRUE(w.pctDivider->isHidden());
+    for (PictureBox* m : w.picMarker) EXPECT_TRUE(m->isHidden());
+
+    // Blue skin: green trays and die boxes.
+    EXPECT_EQ(w.picTray2->backColor(), QColor(0, 128, 0));
+    EXPECT_EQ(w.Picture1(15)->backColor(), QColor(0, 128, 0));
+}
+
+TEST_F(MainWindow, MenusCarryTheirCaptions) {
+    frmMain& w = Build();
+    EXPECT_EQ(w.mnuGame->title(), QStringLiteral("&Game"));
+    QStringList game;
+    for (QAction* a : w.mnuGame->actions()) game << (a->isSeparator() ? QStringLiteral("-") : a->text());
+    EXPECT_EQ(game, (QStringList{"&New Game   (F2)", "&Theme...", "&Options...", "-", "E&xit"}));
+    EXPECT_EQ(w.mnuHelp->title(), QStringLiteral("&Help"));
+    EXPECT_EQ(w.mnuGoHelp->text(), QStringLiteral("&Help..."));
+    EXPECT_EQ(w.mnuAbout->text(), QStringLiteral("&About Quarnaby Zarvel..."));
+}
+
+TEST_F(MainWindow, ClosingWithoutAGameQuitsWithoutAsking) {
+    frmMain& w = Build();
+    ModalAnswerer answers(QMessageBox::No);
+    w.cmdExit->click();
+    EXPECT_TRUE(answers.seen().isEmpty());
+    EXPECT_TRUE(w.state().Quitting);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(MainWindow, ClosingDuringAGameAsksAndNoKeepsEverything) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    w.state().PlayerScore[1] = 750;
+    ModalAnswerer answers(QMessageBox::No);
+    w.close();
+    ASSERT_EQ(answers.seen().size(), 1);
+    const auto& q = answers.seen().first();
+    EXPECT_EQ(q.title, QStringLiteral("Quit?"));
+    EXPECT_EQ(q.text, QStringLiteral("Are you sure you want to quit the current game?"));
+    EXPECT_EQ(q.icon, QMessageBox::Question);
+    EXPECT_EQ(q.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_FALSE(w.state().Quitting);
+    EXPECT_EQ(w.state().CurrentPlayer, 0);
+    EXPECT_EQ(w.state().PlayerScore[1], 750);
+    EXPECT_EQ(programEnds, 0);
+
+    answers.SetAnswer(QMessageBox::Yes);
+    w.mnuExit->trigger();
+    EXPECT_EQ(answers.seen().size(), 2);
+    EXPECT_TRUE(w.state().Quitting);
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(MainWindow, QuittingClosesEveryOtherWindow) {
+    frmMain& w = Build();
+    w.ShowHelpTopic(1);
+    QWidget other;
+    other.show();
+    ModalAnswerer answers(QMessageBox::Yes);
+    w.close();
+    EXPECT_FALSE(other.isVisible());
+    EXPECT_EQ(programEnds, 1);
+}
+
+TEST_F(MainWindow, F2DuringAGameAsksFirstAndNoLeavesTheGame) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    ModalAnswerer answers(QMessageBox::No);
+    Release(&w, Qt::Key_F2);
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_EQ(answers.seen().first().text, QStringLiteral("Are you sure you want to quit the current game?"));
+    EXPECT_EQ(w.state().CurrentPlayer, 0);
+    EXPECT_EQ(w.state().PlayerName[1], "Bob");
+}
+
+TEST_F(MainWindow, NewGameWithoutAGameAsksNothing) {
+    frmMain& w = Build();
+    ModalAnswerer answers(QMessageBox::No);
+    w.mnuNewGame->trigger();
+    for (const auto& s : answers.seen()) EXPECT_NE(s.title, QStringLiteral("Quit?"));
+    StartTwoPlayerGame(w);
+    // The button never asks, even during a game.
+    const auto before = answers.seen().size();
+    w.ARCmdNewGame->click();
+    for (auto i = before; i < answers.seen().size(); ++i) EXPECT_NE(answers.seen()[i].title, QStringLiteral("Quit?"));
+}
+
+TEST_F(MainWindow, ReleasedRRollsOnlyWhenRollIsEnabled) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    ASSERT_TRUE(w.RollEnabled());
+
+    w.SetRollEnabled(false);
+    Release(&w, Qt::Key_R);
+    EXPECT_EQ(w.state().Dice[0], kNone);
+
+    w.SetRollEnabled(true);
+    Release(&w, Qt::Key_R, Qt::NoModifier, /*autoRepeat=*/true);
+    EXPECT_EQ(w.state().Dice[0], kNone);
+
+    Release(&w, Qt::Key_R);
+    EXPECT_NE(w.state().Dice[0], kNone);
+    // A bust passes the dice on by itself; otherwise the roll is on show.
+    if (w.state().PassCount == 0) {
+        for (int i = 0; i < kSlots; ++i) EXPECT_EQ(w.Picture1(i)->bitmapId(), 100 + w.state().RolledDice[i]);
+        EXPECT_FALSE(w.RollEnabled());
+    }
+}
+
+TEST_F(MainWindow, PressingAloneDoesNothing) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier);
+    QApplication::sendEvent(&w, &press);
+    EXPECT_EQ(w.state().Dice[0], kNone);
+}
+
+TEST_F(MainWindow, EscEndsAtOnceWithoutTheQuestion) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    ModalAnswerer answers(QMessageBox::No);
+    Release(&w, Qt::Key_Escape);
+    EXPECT_TRUE(answers.seen().isEmpty());
+    EXPECT_EQ(programEndsNow, 1);
+    EXPECT_EQ(programEnds, 0);
+    EXPECT_TRUE(w.state().Quitting);
+}
+
+TEST_F(MainWindow, DieBoxesShowTheSkinsBitmaps) {
+    Settings s;
+    s.DieColor = 148;
+    frmMain& w = Build(s);
+    w.ShowDie(2, 4);
+    EXPECT_EQ(w.Picture1(2)->bitmapId(), 152);
+    w.ShowDie(14, 6);
+    EXPECT_EQ(w.Picture1(14)->bitmapId(), 154);
+    EXPECT_FALSE(w.Picture1(14)->picture().isNull());
+    w.ShowDie(14, 0);
+    EXPECT_EQ(w.Picture1(14)->bitmapId(), 0);
+    EXPECT_TRUE(w.Picture1(14)->picture().isNull());
+    // Indexes outside the two rows are ignored.
+    w.ShowDie(7, 3);
+    w.ShowDie(16, 3);
+    // Clouds trays are blue.
+    EXPECT_EQ(w.picTray1->backColor(), QColor(0, 0, 255));
+}
+
+TEST_F(MainWindow, BoardShowsMarkersDividerAndLabels) {
+    frmMain& w = Build();
+    w.ShowMarker(4, true);
+    EXPECT_TRUE(w.MarkerVisible(4));
+    EXPECT_FALSE(w.MarkerVisible(3));
+    EXPECT_EQ(w.picMarker[4]->bitmapId(), 199);
+    w.ShowDividerAt(1145);
+    EXPECT_TRUE(w.pctDivider->isVisible());
+    EXPECT_EQ(w.pctDivider->x(), 76);
+    EXPECT_EQ(w.pctDivider->bitmapId(), 198);
+    w.HideDivider();
+    EXPECT_FALSE(w.pctDivider->isVisible());
+
+    w.SetStatusTop(kStatusTopLastRound);
+    EXPECT_EQ(w.lblStatus->y(), 170);
+    w.SetStatusTop(kStatusTop);
+    EXPECT_EQ(w.lblStatus->y(), 180);
+    w.ShowLastRoll(true);
+    EXPECT_TRUE(w.lblLastRoll->isVisible());
+    EXPECT_EQ(w.lblLastRoll->text(), QStringLiteral("(Last Roll)"));
+}
+
+TEST_F(MainWindow, APauseHandlesNoInput) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    QApplication::postEvent(&w, new QKeyEvent(QEvent::KeyRelease, Qt::Key_R, Qt::NoModifier));
+    w.Sleep(5);
+    EXPECT_EQ(w.state().Dice[0], kNone);
+    QApplication::processEvents();
+    EXPECT_NE(w.state().Dice[0], kNone);
+}
+
+TEST_F(MainWindow, TheRollButtonStaysReadableWhileThePaneIsDisabled) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    w.picGameTray->setEnabled(false);
+    EXPECT_TRUE(w.RollEnabled());
+    w.picGameTray->setEnabled(true);
+}
+
+TEST_F(MainWindow, MinimisingHidesTheScorePadAndRestoringPutsItBack) {
+    frmMain& w = Build();
+    // Before any game the pad is left alone, and not even built.
+    w.setWindowState(Qt::WindowMinimized);
+    w.setWindowState(Qt::WindowNoState);
+    w.show();
+    EXPECT_FALSE(w.scorePadBuilt());
+
+    StartTwoPlayerGame(w);
+    QWidget& pad = *w.scorePadWindow();
+    pad.show();
+    pad.move(300, 120);
+    w.state().ScorePadShown = true;
+    w.setWindowState(Qt::WindowMinimized);
+    EXPECT_FALSE(pad.isVisible());
+    EXPECT_EQ(w.ScorePadLeft, 300 * 15);
+    EXPECT_EQ(w.ScorePadTop, 120 * 15);
+    pad.move(0, 0);
+    w.setWindowState(Qt::WindowNoState);
+    EXPECT_TRUE(pad.isVisible());
+    EXPECT_EQ(pad.pos(), QPoint(300, 120));
+
+    // Tray moves are not minimising.
+    w.state().TrayMoving = true;
+    w.setWindowState(Qt::WindowMinimized);
+    EXPECT_TRUE(pad.isVisible());
+    w.state().TrayMoving = false;
+}
+
+}  // namespace
+}  // namespace zarvel::test
+
+namespace zarvel::test {
+namespace {
+
+// Not a check: writes pictures of the window for a person to look at
+// (run with --gtest_also_run_disabled_tests, ZARVEL_SHOT_DIR set).
+TEST_F(GuiTest, DISABLED_Screenshots) {
+    const QString dir = qEnvironmentVariable("ZARVEL_SHOT_DIR", QStringLiteral("."));
+    frmMain& w = Build();
+    w.grab().save(dir + QStringLiteral("/main-idle.png"));
+    StartTwoPlayerGame(w);
+    w.table().cmdRoll_Click();
+    w.grab().save(dir + QStringLiteral("/main-rolled.png"));
+    w.cmdPassDice->setEnabled(true);
+    w.SetStatusTop(kStatusTopLastRound);
+    w.ShowLastRoll(true);
+    w.grab().save(dir + QStringLiteral("/main-lastround.png"));
+}
+
+}  // namespace
+}  // namespace zarvel::test
