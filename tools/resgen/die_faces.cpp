@@ -1,0 +1,539 @@
+#include "die_faces.h"
+
+#include "image_writers.h"
+#include "paint_util.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+#include <functional>
+
+namespace resgen {
+
+const std::array<SkinSpec, 16>& skinTable() {
+    static const std::array<SkinSpec, 16> table = {{
+        {"Blue", 100, 29, 31, true, 0x8000},
+        {"Clouds", 148, 29, 31, false, 0xFF0000},
+        {"Marbles", 154, 29, 31, false, 0xFF8C8C},
+        {"Keys", 160, 32, 32, false, 0xFF0000},
+        {"Billiards", 166, 29, 32, false, 0x8000},
+        {"Patriot", 178, 29, 31, false, 0x800000},
+        {"Bubbles", 172, 29, 31, false, 0xFF8000},
+        {"Computer", 184, 29, 31, false, 0x0},
+        {"Roman", 190, 29, 31, false, 0x0},
+        {"Digi-1", 136, 29, 31, true, 0x0},
+        {"Digi-2", 142, 25, 25, true, 0x0},
+        {"Red", 106, 29, 31, true, 0x0},
+        {"Purple", 112, 29, 31, true, 0xFFFF},
+        {"Gray", 118, 29, 31, true, 0xC0},
+        {"Black", 124, 29, 31, true, 0xC0},
+        {"Green", 130, 29, 31, true, 0x0},
+    }};
+    return table;
+}
+
+namespace {
+
+// ---- 16-colour skins: drawn pixel by pixel from a fixed palette -----------
+
+struct PlainColours {
+    QColor outline, shadow, body, highlight, pip, pipShade;
+};
+
+bool insideRounded(double px, double py, double w, double h, double r) {
+    if (px < 0 || py < 0 || px > w || py > h) return false;
+    const double cx = std::clamp(px, r, w - r), cy = std::clamp(py, r, h - r);
+    return (px - cx) * (px - cx) + (py - cy) * (py - cy) <= r * r;
+}
+
+// A bevelled rounded body: 1-pixel outline, a light rim up and left, a dark
+// rim down and right.
+void paintBevelBody(QImage& img, const QRect& area, double radius, const PlainColours& c) {
+    auto inside = [&](int x, int y) {
+        return insideRounded(x - area.left() + 0.5, y - area.top() + 0.5, area.width(), area.height(), radius);
+    };
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (!inside(x, y)) continue;
+            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            QColor colour = c.body;
+            if (edge)
+                colour = c.outline;
+            else if (!inside(x + 2, y + 2) || !inside(x + 1, y + 2) || !inside(x + 2, y + 1))
+                colour = c.shadow;
+            else if (!inside(x - 2, y - 2) || !inside(x - 1, y - 2) || !inside(x - 2, y - 1))
+                colour = c.highlight;
+            img.setPixel(x, y, colour.rgb());
+        }
+}
+
+QImage plainFace(const SkinSpec& s, int value, const PlainColours& c) {
+    QImage img(s.width, s.height, QImage::Format_RGB32);
+    img.fill(fromBgr(s.trayBgr));
+    paintBevelBody(img, img.rect(), 5.0, c);
+    // Pip grid: the unit square's corners at 7 pixels from the centre.
+    const double cx = s.width / 2.0, cy = s.height / 2.0, step = 7.0;
+    for (const QPointF& p : pipLayout(value)) {
+        const double x = cx + (p.x() * 2 - 1) * step, y = cy + (p.y() * 2 - 1) * step;
+        // A sunken pip: its shade shows as a crescent at the upper left.
+        fillDiscAliased(img, x, y, 2.75, c.pipShade);
+        fillDiscAliased(img, x + 0.55, y + 0.55, 2.45, c.pip);
+    }
+    return img;
+}
+
+QList<QColor> plainPalette(const SkinSpec& s, const PlainColours& c) {
+    return {fromBgr(s.trayBgr), c.outline, c.shadow, c.body, c.highlight, c.pip, c.pipShade};
+}
+
+PlainColours plainColoursOf(const QString& name) {
+    if (name == "Blue")
+        return {QColor(6, 14, 70), QColor(14, 36, 132), QColor(28, 70, 204), QColor(112, 152, 246),
+                QColor(255, 255, 255), QColor(150, 166, 214)};
+    if (name == "Red")
+        return {QColor(64, 0, 0), QColor(132, 10, 14), QColor(206, 26, 30), QColor(248, 118, 112),
+                QColor(255, 255, 255), QColor(224, 160, 160)};
+    if (name == "Purple")
+        return {QColor(38, 6, 62), QColor(78, 22, 116), QColor(128, 44, 178), QColor(186, 128, 224),
+                QColor(255, 255, 255), QColor(196, 170, 220)};
+    if (name == "Gray")
+        return {QColor(62, 62, 68), QColor(126, 126, 134), QColor(190, 190, 196), QColor(238, 238, 242),
+                QColor(18, 18, 22), QColor(92, 92, 98)};
+    if (name == "Black")
+        return {QColor(0, 0, 0), QColor(10, 10, 12), QColor(34, 34, 40), QColor(104, 104, 114),
+                QColor(255, 255, 255), QColor(150, 150, 158)};
+    // Green
+    return {QColor(0, 42, 10), QColor(8, 88, 30), QColor(22, 146, 56), QColor(108, 210, 126),
+            QColor(255, 255, 255), QColor(160, 206, 168)};
+}
+
+// Seven-segment faces, segments filled without antialiasing.
+struct SegmentColours {
+    QColor bezel, bezelLight, panel, ghost, lit, litEdge;
+};
+
+QImage segmentFace(const SkinSpec& s, int value, const SegmentColours& c, const QRectF& digitBox, double thickness) {
+    QImage img(s.width, s.height, QImage::Format_RGB32);
+    img.fill(fromBgr(s.trayBgr));
+    const PlainColours frame{c.bezel.darker(160), c.bezel.darker(125), c.bezel, c.bezelLight, {}, {}};
+    paintBevelBody(img, img.rect(), 4.0, frame);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setPen(Qt::NoPen);
+        p.setBrush(c.panel.darker(130));
+        p.drawRect(QRect(3, 3, s.width - 6, s.height - 6));
+        p.setBrush(c.panel);
+        p.drawRect(QRect(4, 4, s.width - 8, s.height - 8));
+        const int mask = sevenSegmentMask(value);
+        for (int seg = 0; seg < 7; ++seg) {
+            const bool on = mask & (1 << seg);
+            p.setBrush(on ? c.lit : c.ghost);
+            p.setPen(on ? QPen(c.litEdge, 0) : Qt::NoPen);
+            p.drawPolygon(sevenSegmentPolygon(seg, digitBox, thickness));
+        }
+    }
+    return img;
+}
+
+const SegmentColours digi1Colours{QColor(70, 74, 78), QColor(140, 146, 150), QColor(156, 174, 122),
+                                  QColor(138, 156, 106), QColor(24, 34, 22), QColor(24, 34, 22)};
+const SegmentColours digi2Colours{QColor(44, 44, 48), QColor(104, 104, 112), QColor(255, 186, 58),
+                                  QColor(234, 164, 44), QColor(60, 24, 6), QColor(60, 24, 6)};
+
+QImage digi1Face(const SkinSpec& s, int v) { return segmentFace(s, v, digi1Colours, QRectF(8, 6, 13, 19), 3.0); }
+QImage digi2Face(const SkinSpec& s, int v) { return segmentFace(s, v, digi2Colours, QRectF(7, 5, 11, 15), 2.6); }
+
+QList<QColor> segmentPalette(const SkinSpec& s, const SegmentColours& c) {
+    return {fromBgr(s.trayBgr), c.bezel.darker(160), c.bezel.darker(125), c.bezel, c.bezelLight,
+            c.panel.darker(130), c.panel, c.ghost, c.lit, c.litEdge};
+}
+
+// ---- 24-bit skins: antialiased painting ----------------------------------
+
+QPainterPath roundedBody(const QRectF& r, double radius) {
+    QPainterPath p;
+    p.addRoundedRect(r, radius, radius);
+    return p;
+}
+
+void glossyPip(QPainter& p, QPointF c, double r, const QColor& fill, const QColor& rim, double rimWidth) {
+    QRadialGradient g(c + QPointF(-r * 0.35, -r * 0.35), r * 1.3);
+    g.setColorAt(0, fill.lighter(150));
+    g.setColorAt(0.55, fill);
+    g.setColorAt(1, fill.darker(140));
+    p.setPen(rimWidth > 0 ? QPen(rim, rimWidth) : Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(c, r, r);
+}
+
+void pipsAt(const SkinSpec& s, int value, double step, const std::function<void(QPointF)>& draw) {
+    const double cx = s.width / 2.0, cy = s.height / 2.0;
+    for (const QPointF& pt : pipLayout(value)) draw(QPointF(cx + (pt.x() * 2 - 1) * step, cy + (pt.y() * 2 - 1) * step));
+}
+
+QImage canvas(const SkinSpec& s) {
+    QImage img(s.width, s.height, QImage::Format_RGB32);
+    img.fill(fromBgr(s.trayBgr));
+    return img;
+}
+
+// Fills the rounded die body with a top-to-bottom gradient and clips the
+// painter to it, so the decoration after it stays inside the die.
+QPainterPath fillBody(QPainter& p, const SkinSpec& s, double radius, const QColor& top, const QColor& bottom) {
+    const QPainterPath body = roundedBody(QRectF(0.5, 0.5, s.width - 1, s.height - 1), radius);
+    QLinearGradient gradient(0, 0, 0, s.height);
+    gradient.setColorAt(0, top);
+    gradient.setColorAt(1, bottom);
+    p.setPen(Qt::NoPen);
+    p.setBrush(gradient);
+    p.drawPath(body);
+    p.setClipPath(body);
+    return body;
+}
+
+QImage cloudsFace(const SkinSpec& s, int value) {
+    QImage img = canvas(s);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath body = fillBody(p, s, 4.5, QColor(40, 110, 215), QColor(150, 200, 250));
+    Rng rng(1000u + std::uint32_t(value) * 7919u);
+    for (int cloud = 0; cloud < 3; ++cloud) {
+        const QPointF base(rng.range(2, s.width - 2), rng.range(4, s.height - 4));
+        const double size = rng.range(3.0, 5.0);
+        for (int puff = 0; puff < 5; ++puff) {
+            const QPointF at = base + QPointF((puff - 2) * size * 0.8, -std::sin(puff * 0.75) * size * 0.5);
+            QRadialGradient g(at, size * 1.1);
+            g.setColorAt(0, QColor(255, 255, 255, 235));
+            g.setColorAt(0.7, QColor(245, 248, 255, 190));
+            g.setColorAt(1, QColor(255, 255, 255, 0));
+            p.setBrush(g);
+            p.drawEllipse(at, size * 1.1, size * 0.9);
+        }
+    }
+    p.setClipping(false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(20, 50, 120), 1.0));
+    p.drawPath(body);
+    pipsAt(s, value, 7.0, [&](QPointF c) { glossyPip(p, c, 2.9, QColor(12, 28, 92), QColor(255, 255, 255, 230), 0.9); });
+    return img;
+}
+
+QImage marblesFace(const SkinSpec& s, int value) {
+    QImage img = canvas(s);
+    const QPainterPath body = roundedBody(QRectF(0.5, 0.5, s.width - 1, s.height - 1), 4.5);
+    QImage texture(s.width, s.height, QImage::Format_RGB32);
+    const std::uint32_t seed = 500u + std::uint32_t(value) * 31u;
+    const QColor cream(240, 234, 222), vein(52, 84, 170), blush(196, 110, 150);
+    for (int y = 0; y < s.height; ++y)
+        for (int x = 0; x < s.width; ++x) {
+            const double turbulence = fractalNoise(x / 7.0, y / 7.0, seed, 4);
+            const double swirl = std::sin(x * 0.30 + y * 0.18 + 9.0 * turbulence);
+            const double band = std::pow(1.0 - std::abs(swirl), 3.0);
+            const double second = std::pow(1.0 - std::abs(std::sin(x * 0.12 - y * 0.27 + 7.0 * turbulence)), 5.0);
+            QColor c = mix(cream, vein, band * 0.85);
+            c = mix(c, blush, second * 0.6);
+            texture.setPixel(x, y, c.rgb());
+        }
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(texture);
+    p.drawPath(body);
+    QLinearGradient sheen(0, 0, s.width, s.height);
+    sheen.setColorAt(0, QColor(255, 255, 255, 90));
+    sheen.setColorAt(0.5, QColor(255, 255, 255, 0));
+    sheen.setColorAt(1, QColor(0, 0, 40, 70));
+    p.setBrush(sheen);
+    p.drawPath(body);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(60, 60, 90), 1.0));
+    p.drawPath(body);
+    pipsAt(s, value, 7.0, [&](QPointF c) {
+        glossyPip(p, c, 2.9, QColor(22, 20, 34), QColor(255, 255, 255, 200), 0.8);
+    });
+    return img;
+}
+
+QImage keysFace(const SkinSpec& s, int value) {
+    QImage img = canvas(s);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    // The keycap's skirt, then its slightly dished top face.
+    QLinearGradient skirt(0, 0, 0, s.height);
+    skirt.setColorAt(0, QColor(196, 190, 172));
+    skirt.setColorAt(1, QColor(128, 122, 106));
+    p.setPen(QPen(QColor(60, 56, 48), 1.0));
+    p.setBrush(skirt);
+    p.drawRoundedRect(QRectF(0.5, 0.5, s.width - 1, s.height - 1), 4, 4);
+    const QRectF top(4.5, 2.5, s.width - 9, s.height - 9);
+    QLinearGradient face(top.topLeft(), top.bottomLeft());
+    face.setColorAt(0, QColor(246, 243, 232));
+    face.setColorAt(1, QColor(220, 215, 200));
+    p.setPen(QPen(QColor(170, 164, 146), 1.0));
+    p.setBrush(face);
+    p.drawRoundedRect(top, 3, 3);
+    const QRectF glyph(top.center().x() - 4.6, top.center().y() - 6.6, 9.2, 13.2);
+    const QTransform toGlyph(glyph.width(), 0, 0, glyph.height(), glyph.left(), glyph.top());
+    QPen pen(QColor(34, 34, 40), 2.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(toGlyph.map(digitStrokes(value)));
+    return img;
+}
+
+QImage billiardsFace(const SkinSpec& s, int value) {
+    static const QColor ballColours[7] = {{}, {250, 200, 20}, {24, 64, 196}, {214, 32, 30},
+                                          {104, 34, 148}, {246, 122, 22}, {16, 124, 62}};
+    QImage img = canvas(s);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        const QPointF centre(s.width / 2.0, s.height / 2.0);
+        const double radius = s.width / 2.0 - 0.4;
+        // A soft shadow on the felt.
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 60, 0, 120));
+        p.drawEllipse(centre + QPointF(0.8, 1.2), radius, radius);
+        const QColor base = ballColours[value];
+        QRadialGradient g(centre + QPointF(-radius * 0.35, -radius * 0.4), radius * 1.45);
+        g.setColorAt(0, base.lighter(135));
+        g.setColorAt(0.5, base);
+        g.setColorAt(1, base.darker(250));
+        p.setBrush(g);
+        p.drawEllipse(centre, radius, radius);
+        p.setBrush(QColor(252, 252, 248));
+        p.setPen(QPen(QColor(0, 0, 0, 60), 0.6));
+        p.drawEllipse(centre + QPointF(0, 0.5), 6.6, 6.6);
+        QRadialGradient shine(centre + QPointF(-6.5, -7.5), 3.5);
+        shine.setColorAt(0, QColor(255, 255, 255, 230));
+        shine.setColorAt(1, QColor(255, 255, 255, 0));
+        p.setPen(Qt::NoPen);
+        p.setBrush(shine);
+        p.drawEllipse(centre + QPointF(-6.5, -7.5), 3.5, 3.0);
+    }
+    // The number in crisp pixels, centred in the white circle.
+    const std::uint8_t* rows = pixelDigit(value);
+    const int left = s.width / 2 - 2, topRow = s.height / 2 - 3;
+    for (int r = 0; r < 7; ++r)
+        for (int c = 0; c < 5; ++c)
+            if (rows[r] & (0x10 >> c)) img.setPixel(left + c, topRow + r, qRgb(12, 12, 12));
+    return img;
+}
+
+QImage patriotFace(const SkinSpec& s, int value) {
+    QImage img = canvas(s);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath body = roundedBody(QRectF(0.5, 0.5, s.width - 1, s.height - 1), 4.5);
+    p.setClipPath(body);
+    for (int stripe = 0; stripe * 3 < s.height; ++stripe) {
+        p.fillRect(QRect(0, stripe * 3, s.width, 3), stripe % 2 ? QColor(250, 248, 244) : QColor(200, 26, 40));
+    }
+    p.setClipping(false);
+    p.setPen(QPen(QColor(16, 28, 96), 1.0));
+    p.setBrush(Qt::NoBrush);
+    p.drawPath(body);
+    const QColor navy(22, 40, 128);
+    if (value == 1) {
+        const QPointF c(s.width / 2.0, s.height / 2.0);
+        p.setPen(QPen(Qt::white, 1.0));
+        p.setBrush(navy);
+        p.drawEllipse(c, 7.5, 7.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(Qt::white);
+        p.drawPath(starPath(c + QPointF(0, 0.6), 6.2, 2.5));
+        return img;
+    }
+    pipsAt(s, value, 7.0, [&](QPointF c) {
+        p.setPen(QPen(Qt::white, 0.9));
+        p.setBrush(navy);
+        p.drawEllipse(c, 3.1, 3.1);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 235));
+        p.drawPath(starPath(c + QPointF(0, 0.25), 2.3, 0.95));
+    });
+    return img;
+}
+
+QImage bubblesFace(const SkinSpec& s, int value) {
+    QImage img = canvas(s);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QPainterPath body = fillBody(p, s, 5, QColor(110, 214, 240), QColor(24, 120, 196));
+    Rng rng(77u + std::uint32_t(value) * 13u);
+    for (int i = 0; i < 9; ++i) {
+        const QPointF c(rng.range(1, s.width - 1), rng.range(1, s.height - 1));
+        const double r = rng.range(0.9, 2.2);
+        p.setPen(QPen(QColor(255, 255, 255, 150), 0.6));
+        p.setBrush(QColor(255, 255, 255, 40));
+        p.drawEllipse(c, r, r);
+    }
+    p.setClipping(false);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(10, 70, 130), 1.0));
+    p.drawPath(body);
+    pipsAt(s, value, 7.0, [&](QPointF c) {
+        QRadialGradient g(c, 3.3);
+        g.setColorAt(0, QColor(20, 60, 150));
+        g.setColorAt(0.75, QColor(10, 40, 120));
+        g.setColorAt(1, QColor(200, 240, 255));
+        p.setPen(QPen(QColor(255, 255, 255, 220), 0.8));
+        p.setBrush(g);
+        p.drawEllipse(c, 3.2, 3.2);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(255, 255, 255, 235));
+        p.drawEllipse(c + QPointF(-1.1, -1.1), 0.9, 0.9);
+    });
+    return img;
+}
+
+QImage computerFace(const SkinSpec& s, int value) {
+    QImage img = canvas(s);
+    {
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        QLinearGradient casing(0, 0, 0, s.height);
+        casing.setColorAt(0, QColor(206, 202, 186));
+        casing.setColorAt(1, QColor(146, 142, 126));
+        p.setPen(QPen(QColor(70, 68, 60), 1.0));
+        p.setBrush(casing);
+        p.drawRoundedRect(QRectF(0.5, 0.5, s.width - 1, s.height - 1), 3.5, 3.5);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(4, 14, 6));
+        p.drawRoundedRect(QRectF(2, 2, s.width - 4, s.height - 4), 2, 2);
+    }
+    // Glow first, then the lit pixels: each font pixel is a 3x3 cell whose
+    // last row is left dark, like a scan line.
+    const std::uint8_t* rows = pixelDigit(value);
+    const int left = (s.width - 15) / 2, top = (s.height - 21) / 2;
+    auto lit = [&](int fx, int fy) { return fx >= 0 && fy >= 0 && fx < 5 && fy < 7 && (rows[fy] & (0x10 >> fx)); };
+    for (int y = 3; y < s.height - 3; ++y)
+        for (int x = 3; x < s.width - 3; ++x) {
+            const int fx = (x - left + 30) / 3 - 10, fy = (y - top + 30) / 3 - 10;
+            const bool scan = (y - top + 30) % 3 == 2;
+            QRgb colour = (y % 3 == 2) ? qRgb(2, 8, 3) : qRgb(4, 16, 6);
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx) near = lit(fx + dx, fy + dy);
+            if (near) colour = scan ? qRgb(8, 40, 14) : qRgb(10, 52, 18);
+            if (lit(fx, fy)) colour = scan ? qRgb(20, 120, 40) : qRgb(90, 255, 120);
+            img.setPixel(x, y, colour);
+        }
+    return img;
+}
+
+void drawRomanI(QPainter& p, double x, double top, double h) {
+    p.drawRect(QRectF(x + 2, top, 2, h));
+    p.drawRect(QRectF(x, top, 6, 1.2));
+    p.drawRect(QRectF(x, top + h - 1.2, 6, 1.2));
+}
+
+void drawRomanV(QPainter& p, double x, double top, double h) {
+    QPainterPath v;
+    v.moveTo(x + 0.6, top);
+    v.lineTo(x + 3.6, top);
+    v.lineTo(x + 6.6, top + h - 3.5);
+    v.lineTo(x + 9.4, top);
+    v.lineTo(x + 10.8, top);
+    v.lineTo(x + 6.2, top + h);
+    v.lineTo(x + 5.2, top + h);
+    v.closeSubpath();
+    p.drawPath(v);
+    p.drawRect(QRectF(x - 0.6, top, 5.6, 1.2));
+    p.drawRect(QRectF(x + 8.0, top, 4.4, 1.2));
+}
+
+QImage romanFace(const SkinSpec& s, int value) {
+    QImage img = canvas(s);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QLinearGradient ivory(0, 0, s.width, s.height);
+    ivory.setColorAt(0, QColor(252, 244, 222));
+    ivory.setColorAt(1, QColor(214, 196, 158));
+    p.setPen(QPen(QColor(96, 70, 36), 1.0));
+    p.setBrush(ivory);
+    p.drawRoundedRect(QRectF(0.5, 0.5, s.width - 1, s.height - 1), 4.5, 4.5);
+    p.setPen(QPen(QColor(176, 146, 96), 0.8));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(2.5, 2.5, s.width - 5, s.height - 5), 2.5, 2.5);
+    // Numerals: I is 6 wide, V 12 wide, one pixel apart.
+    static const char* numerals[7] = {"", "I", "II", "III", "IV", "V", "VI"};
+    const QString text = numerals[value];
+    double width = -1;
+    for (QChar ch : text) width += (ch == 'I' ? 6 : 12) + 1;
+    const double h = 15, top = std::floor((s.height - h) / 2.0);
+    double x = std::floor((s.width - width) / 2.0);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(128, 26, 18));
+    for (QChar ch : text) {
+        if (ch == 'I') {
+            drawRomanI(p, x, top, h);
+            x += 7;
+        } else {
+            drawRomanV(p, x, top, h);
+            x += 13;
+        }
+    }
+    return img;
+}
+
+QImage renderFace(const SkinSpec& s, int value) {
+    const QString name = s.name;
+    if (name == "Clouds") return cloudsFace(s, value);
+    if (name == "Marbles") return marblesFace(s, value);
+    if (name == "Keys") return keysFace(s, value);
+    if (name == "Billiards") return billiardsFace(s, value);
+    if (name == "Patriot") return patriotFace(s, value);
+    if (name == "Bubbles") return bubblesFace(s, value);
+    if (name == "Computer") return computerFace(s, value);
+    if (name == "Roman") return romanFace(s, value);
+    if (name == "Digi-1") return digi1Face(s, value);
+    if (name == "Digi-2") return digi2Face(s, value);
+    return plainFace(s, value, plainColoursOf(name));
+}
+
+QList<QColor> paletteOf(const SkinSpec& s) {
+    const QString name = s.name;
+    if (name == "Digi-1") return segmentPalette(s, digi1Colours);
+    if (name == "Digi-2") return segmentPalette(s, digi2Colours);
+    return plainPalette(s, plainColoursOf(name));
+}
+
+}  // namespace
+
+QByteArray faceBitmap(const SkinSpec& skin, int value) {
+    const QImage face = renderFace(skin, value);
+    return skin.sixteenColours ? writeBmp4(face, paletteOf(skin)) : writeBmp24(face);
+}
+
+QByteArray dividerBitmap() {
+    // A bevelled vertical bar between the dice of this roll and earlier ones.
+    static const QRgb columns[5] = {qRgb(40, 40, 70), qRgb(150, 150, 190), qRgb(245, 245, 255),
+                                    qRgb(120, 120, 160), qRgb(30, 30, 55)};
+    QImage img(5, 42, QImage::Format_RGB32);
+    for (int y = 0; y < 42; ++y)
+        for (int x = 0; x < 5; ++x) {
+            QColor c = QColor(columns[x]);
+            if (y == 0 || y == 41) c = c.darker(140);
+            img.setPixel(x, y, c.rgb());
+        }
+    return writeBmp24(img);
+}
+
+QByteArray markerBitmap() {
+    // A small bright dot: yellow core, orange rim, darker corners.
+    static const QRgb rows[4][4] = {
+        {qRgb(150, 40, 0), qRgb(255, 120, 0), qRgb(255, 120, 0), qRgb(150, 40, 0)},
+        {qRgb(255, 120, 0), qRgb(255, 255, 140), qRgb(255, 230, 40), qRgb(255, 120, 0)},
+        {qRgb(255, 120, 0), qRgb(255, 230, 40), qRgb(255, 200, 0), qRgb(255, 120, 0)},
+        {qRgb(150, 40, 0), qRgb(255, 120, 0), qRgb(255, 120, 0), qRgb(150, 40, 0)},
+    };
+    QImage img(4, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 4; ++x) img.setPixel(x, y, rows[y][x]);
+    return writeBmp24(img);
+}
+
+}  // namespace resgen

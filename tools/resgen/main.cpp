@@ -1,0 +1,153 @@
+// zarvel-resgen: writes every file the game carries into one folder.
+//
+//   zarvel-resgen OUTDIR            bitmap/<id>.bmp, custom/<id>, picture/*.png, icon/zarvel.png
+//   zarvel-resgen --sheet FILE      all 96 die faces, three times their size, one skin a row
+//   zarvel-resgen --backgrounds FILE  the eleven backgrounds side by side
+//
+// Everything is synthesised and deterministic, so two runs write the same bytes.
+
+#include "die_faces.h"
+#include "image_writers.h"
+#include "paint_util.h"
+#include "pictures.h"
+#include "sounds.h"
+
+#include <QBuffer>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QSaveFile>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        std::fprintf(stderr, "zarvel-resgen: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
+QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, format, quality)) return {};
+    return bytes;
+}
+
+bool writeAll(const QString& outDir) {
+    QDir root(outDir);
+    for (const char* sub : {"bitmap", "custom", "picture", "icon"}) {
+        if (!root.mkpath(sub)) {
+            std::fprintf(stderr, "zarvel-resgen: cannot create %s/%s\n", qPrintable(outDir), sub);
+            return false;
+        }
+    }
+    bool ok = true;
+    for (const resgen::SkinSpec& skin : resgen::skinTable())
+        for (int v = 1; v <= 6; ++v)
+            ok &= writeFile(root.filePath(QString("bitmap/%1.bmp").arg(skin.code + v)), resgen::faceBitmap(skin, v));
+    ok &= writeFile(root.filePath("bitmap/198.bmp"), resgen::dividerBitmap());
+    ok &= writeFile(root.filePath("bitmap/199.bmp"), resgen::markerBitmap());
+    for (int id = 101; id <= 109; ++id) ok &= writeFile(root.filePath(QString("custom/%1").arg(id)), resgen::soundResource(id));
+    for (int n = 1; n <= 11; ++n) {
+        const QImage picture = resgen::background(n);
+        // The Baby Seal picture is carried as GIF data under a .jpg name; the
+        // loaders must go by the content.
+        const QByteArray bytes = n == 4 ? resgen::writeGif(picture) : encoded(picture, "JPEG", 85);
+        if (bytes.isEmpty()) {
+            std::fprintf(stderr, "zarvel-resgen: cannot encode background %d (JPEG support missing?)\n", n);
+            return false;
+        }
+        ok &= writeFile(root.filePath(QString("custom/%1").arg(200 + n)), bytes);
+    }
+    ok &= writeFile(root.filePath("picture/congrats.png"), encoded(resgen::congratsPicture(), "PNG"));
+    ok &= writeFile(root.filePath("picture/about-die1.png"), encoded(resgen::aboutDiePicture(1), "PNG"));
+    ok &= writeFile(root.filePath("picture/about-die2.png"), encoded(resgen::aboutDiePicture(2), "PNG"));
+    ok &= writeFile(root.filePath("icon/zarvel.png"), encoded(resgen::applicationIcon(), "PNG"));
+    return ok;
+}
+
+// Contact sheets for judging the artwork by eye; these need a font for the
+// labels, so they run with a (headless) GUI application.
+bool writeFaceSheet(const QString& path) {
+    constexpr int scale = 3, labelWidth = 110, cell = 36 * scale, rowHeight = 34 * scale;
+    const auto& skins = resgen::skinTable();
+    QImage sheet(labelWidth + 6 * cell, int(skins.size()) * rowHeight, QImage::Format_RGB32);
+    sheet.fill(QColor(48, 48, 56));
+    QPainter p(&sheet);
+    p.setFont(QFont("Sans Serif", 11));
+    int row = 0;
+    for (const resgen::SkinSpec& skin : skins) {
+        const int y = row * rowHeight;
+        p.fillRect(QRect(labelWidth, y, 6 * cell, rowHeight), resgen::fromBgr(skin.trayBgr));
+        p.setPen(Qt::white);
+        p.drawText(QRect(6, y, labelWidth - 8, rowHeight), Qt::AlignVCenter | Qt::AlignLeft, skin.name);
+        for (int v = 1; v <= 6; ++v) {
+            // Decoded from the written bytes, so the sheet shows the real file.
+            const QImage face = QImage::fromData(resgen::faceBitmap(skin, v), "BMP");
+            const QImage big = face.scaled(face.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            p.drawImage(labelWidth + (v - 1) * cell + (cell - big.width()) / 2, y + (rowHeight - big.height()) / 2, big);
+        }
+        ++row;
+    }
+    p.end();
+    return sheet.save(path, "PNG");
+}
+
+bool writeBackgroundSheet(const QString& path) {
+    constexpr int columns = 4, label = 22;
+    const int w = resgen::kBackgroundWidth, h = resgen::kBackgroundHeight;
+    QImage sheet(columns * (w + 8), 3 * (h + label + 8), QImage::Format_RGB32);
+    sheet.fill(QColor(40, 40, 40));
+    QPainter p(&sheet);
+    p.setFont(QFont("Sans Serif", 10));
+    for (int n = 1; n <= 11; ++n) {
+        const int x = ((n - 1) % columns) * (w + 8) + 4, y = ((n - 1) / columns) * (h + label + 8) + 4;
+        const QByteArray bytes = n == 4 ? resgen::writeGif(resgen::background(n)) : encoded(resgen::background(n), "JPEG", 85);
+        p.drawImage(x, y + label, QImage::fromData(bytes));
+        p.setPen(Qt::white);
+        p.drawText(QRect(x, y, w, label), Qt::AlignCenter, QString("%1  %2").arg(200 + n).arg(resgen::backgroundName(n)));
+        // A sample of the game's text in the colour that goes with this picture.
+        static const QRgb textColours[12] = {0,        0xFFFF00, 0x0000FF, 0x0000FF, 0xFFFFFF, 0x00FF00,
+                                             0x80FFFF, 0xFF0000, 0x80FFFF, 0x80FFFF, 0xFFFF00, 0x80FFFF};
+        p.setPen(QColor(textColours[n]));
+        p.setFont(QFont("Sans Serif", 9, QFont::Bold));
+        p.drawText(QPoint(x + 12, y + label + 150), "Score this Turn: 350");
+        p.drawText(QPoint(x + 12, y + label + 290), "Select dice or roll again.");
+        p.setFont(QFont("Sans Serif", 10));
+    }
+    p.end();
+    return sheet.save(path, "PNG");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const QStringList args = [&] {
+        QStringList list;
+        for (int i = 1; i < argc; ++i) list << QString::fromLocal8Bit(argv[i]);
+        return list;
+    }();
+    if (args.size() == 2 && (args[0] == "--sheet" || args[0] == "--backgrounds")) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+        QGuiApplication app(argc, argv);
+        return (args[0] == "--sheet" ? writeFaceSheet(args[1]) : writeBackgroundSheet(args[1])) ? 0 : 1;
+    }
+    if (args.size() != 1 || args[0].startsWith("--")) {
+        std::fprintf(stderr, "usage: zarvel-resgen OUTDIR | --sheet FILE.png | --backgrounds FILE.png\n");
+        return 2;
+    }
+    // Image plugins (JPEG) are found through the core application's paths;
+    // no window system is needed.
+    QCoreApplication app(argc, argv);
+    return writeAll(args[0]) ? 0 : 1;
+}

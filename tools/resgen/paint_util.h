@@ -1,0 +1,69 @@
+// Small drawing helpers shared by the face, picture and background painters.
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPainterPath>
+#include <QPointF>
+#include <QRectF>
+#include <QTransform>
+
+#include <cstdint>
+
+class QPainter;
+
+namespace resgen {
+
+// Deterministic generator (xorshift) so every build writes the same bytes.
+class Rng {
+public:
+    explicit Rng(std::uint32_t seed) : state_(seed ? seed : 0x9E3779B9u) {}
+    std::uint32_t next() {
+        state_ ^= state_ << 13;
+        state_ ^= state_ >> 17;
+        state_ ^= state_ << 5;
+        return state_;
+    }
+    double uniform() { return (next() >> 8) * (1.0 / 16777216.0); }  // [0, 1)
+    double range(double lo, double hi) { return lo + (hi - lo) * uniform(); }
+
+private:
+    std::uint32_t state_;
+};
+
+// Smooth value noise in [0, 1] and its fractal sum; seed picks the lattice.
+double valueNoise(double x, double y, std::uint32_t seed);
+double fractalNoise(double x, double y, std::uint32_t seed, int octaves);
+
+// A colour number written &H00BBGGRR.
+QColor fromBgr(std::uint32_t bgr);
+
+QColor mix(const QColor& a, const QColor& b, double t);
+
+// Path of digit 1..6 as strokes in the unit square (to be stroked, not filled).
+QPainterPath digitStrokes(int digit);
+
+// 5x7 pixel-font rows for digit 1..6, bit 4 the leftmost column.
+const std::uint8_t* pixelDigit(int digit);
+
+// Seven-segment lit mask for digit 0..9, bit 0 = a (top) ... bit 6 = g (middle).
+int sevenSegmentMask(int digit);
+// Polygon of one segment (0..6) in a box of the given size.
+QPolygonF sevenSegmentPolygon(int segment, const QRectF& box, double thickness);
+
+// Pip centres for face 1..6 in the unit square (0.5, 0.5 the centre).
+QList<QPointF> pipLayout(int value);
+
+// Fills a disc pixel by pixel, without antialiasing, so small pips come out
+// symmetric: every pixel whose centre lies within radius of (cx, cy).
+void fillDiscAliased(QImage& image, double cx, double cy, double radius, QColor colour);
+
+// Five-pointed star path centred at c.
+QPainterPath starPath(QPointF c, double outer, double inner, double rotationDegrees = -90);
+
+// An isometric die: the top, left and right faces of a cube whose top corner is
+// at `top`, with the given edge length, showing the three values.
+void drawIsoDie(QPainter& p, QPointF top, double edge, const QColor& body, const QColor& pip,
+                int topValue, int leftValue, int rightValue);
+
+}  // namespace resgen
