@@ -2,13 +2,9 @@
 
 #include <QWidget>
 
-#ifdef ZARVEL_HAVE_SETUP
 #include "frmCongrats.h"
 #include "frmNewGame.h"
 #include "frmScorePad.h"
-#else
-#include "SetupStandIns.h"
-#endif
 
 namespace zarvel {
 
@@ -30,6 +26,12 @@ void SetupWindows::Repaint() { scorePad().repaintPad(); }
 void SetupWindows::RunNewGame() {
     if (!newGame_) newGame_ = new frmNewGame(host_, main_);
     newGame_->exec();
+    // Cancel destroys the dialog, so the next showing starts afresh; OK
+    // only hid it, with its entries.
+    if (newGame_->cancelled()) {
+        delete newGame_;
+        newGame_ = nullptr;
+    }
 }
 
 void SetupWindows::RunWinner() {

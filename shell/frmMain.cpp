@@ -497,11 +497,17 @@ void frmMain::Sleep(int ms) {
     // handler that paused has finished.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
-    if (ms > 0) QThread::msleep(static_cast<unsigned long>(ms));
+    if (pauseFor)
+        pauseFor(ms);
+    else if (ms > 0)
+        QThread::msleep(static_cast<unsigned long>(ms));
 }
 
-void frmMain::PlaySoundFile(const std::string& path) { sound_->Play(QString::fromStdString(path)); }
-void frmMain::PlaySoundFile(const QString& path) { sound_->Play(path); }
+void frmMain::PlaySoundFile(const std::string& path) { PlaySoundFile(QString::fromStdString(path)); }
+void frmMain::PlaySoundFile(const QString& path) {
+    if (onPlaySound) onPlaySound(path);
+    sound_->Play(path);
+}
 
 void frmMain::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, AppTitle(), QString::fromStdString(text), QMessageBox::Ok, this);

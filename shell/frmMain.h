@@ -115,6 +115,10 @@ public:
     // What ends the program; tests replace them so the test run goes on.
     std::function<void()> endProgram;     // after UnloadAllForms
     std::function<void()> endProgramNow;  // Esc
+    // Replaces the pauses' waiting; tests count pauses instead of waiting.
+    std::function<void(int ms)> pauseFor;
+    // Told of every sound the game asks for, before it plays.
+    std::function<void(const QString& path)> onPlaySound;
 
     // The score pad's place when the window was minimised, in twips.
     int ScorePadLeft = 0;

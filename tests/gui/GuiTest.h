@@ -20,6 +20,9 @@
 #include "SettingsFile.h"
 #include "frmMain.h"
 
+// Readable failures for texts.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+
 namespace zarvel::test {
 
 // Answers every modal window while alive: a message box gets `answer`

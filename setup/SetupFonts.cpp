@@ -1,0 +1,20 @@
+#include "SetupFonts.h"
+
+namespace zarvel {
+
+QFont DialogFont() {
+    QFont f(QStringLiteral("MS Sans Serif"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(11);
+    return f;
+}
+
+QFont CasualFont(int pixelSize, bool bold) {
+    QFont f(QStringLiteral("Comic Sans MS"));
+    f.setStyleHint(QFont::SansSerif);
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+}  // namespace zarvel

@@ -1,0 +1,14 @@
+// Fonts of the set-up windows.
+#pragma once
+
+#include <QFont>
+
+namespace zarvel {
+
+// The dialogs' ordinary text.
+QFont DialogFont();
+// The score pad's and winner window's rounded hand: the designed face where
+// it is installed, else the platform's casual or plain sans-serif face.
+QFont CasualFont(int pixelSize, bool bold = false);
+
+}  // namespace zarvel

@@ -1,0 +1,100 @@
+#include "frmCongrats.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QTimer>
+
+#include "GameHost.h"
+#include "SetupFonts.h"
+#include "Table.h"
+#include "Twips.h"
+
+namespace zarvel {
+
+frmCongrats::frmCongrats(GameHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+    setWindowTitle(QStringLiteral(" Congratulations !!!"));
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFixedSize(Px(kWidthTwips), Px(kHeightTwips - 405));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xE1));
+    setPalette(pal);
+
+    picture = new QLabel(this);
+    picture->setGeometry(0, 0, width(), Px(4500));
+    picture->setAlignment(Qt::AlignCenter);
+    const QPixmap art(QStringLiteral(":/picture/congrats.png"));
+    if (!art.isNull()) picture->setPixmap(art.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+
+    Label1 = new QLabel(QStringLiteral("Zarvel Champion"), this);
+    Label1->setFont(CasualFont(22, true));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setGeometry(0, Px(4560), width(), Px(480));
+    Label1->setStyleSheet(QStringLiteral("color: #000080"));
+
+    lblWinner = new QLabel(QStringLiteral("Engraving..."), this);
+    lblWinner->setFont(CasualFont(20, true));
+    lblWinner->setTextFormat(Qt::PlainText);
+    lblWinner->setAlignment(Qt::AlignCenter);
+    lblWinner->setGeometry(Px(120), Px(5070), width() - Px(240), Px(450));
+    lblWinner->setStyleSheet(QStringLiteral("color: #FF0000"));
+
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setGeometry((width() - Px(1200)) / 2, Px(5580), Px(1200), Px(420));
+    cmdOK->setDefault(true);
+    connect(cmdOK, &QPushButton::clicked, this, &frmCongrats::cmdOK_Click);
+}
+
+QString frmCongrats::WinnerText(const QString& name) { return QStringLiteral("* ") + name + QStringLiteral(" *"); }
+
+void frmCongrats::Form_Activate() {
+    // The pause below lets events through; an activation during it must
+    // not start a second one.
+    if (activating_) return;
+    activating_ = true;
+    if (QWidget* main = host_.mainWindow()) {
+        const QRect m = main->frameGeometry();
+        move(m.left() + (m.width() - frameGeometry().width()) / 2, m.top() - Px(350));
+    }
+    update();
+    Table& table = host_.table();
+    const GameState& g = table.state();
+    const int winner = g.Winner >= 0 && g.Winner < kSeats ? g.Winner : 0;
+    lblWinner->setText(WinnerText(QString::fromStdString(g.PlayerName[winner])));
+    lblWinner->repaint();
+    table.board().Sleep(500);
+    if (!table.settings().SoundFXOFF) host_.PlaySoundFile(QString::fromStdString(table.settings().GameOverSound));
+    activating_ = false;
+}
+
+void frmCongrats::cmdOK_Click() {
+    host_.ShowGameButtons(false);
+    accept();
+}
+
+// Closing the window any other way is OK as well, so the buttons come back.
+void frmCongrats::reject() { cmdOK_Click(); }
+
+void frmCongrats::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    cmdOK->setFocus();
+    // Once the window is on screen, so it is seen during the pause.
+    QTimer::singleShot(0, this, &frmCongrats::Form_Activate);
+}
+
+bool frmCongrats::event(QEvent* e) {
+    // Coming back to the window from another one runs the activation again.
+    if (e->type() == QEvent::WindowDeactivate) left_ = true;
+    if (e->type() == QEvent::WindowActivate && left_) {
+        left_ = false;
+        const bool result = QDialog::event(e);
+        Form_Activate();
+        return result;
+    }
+    return QDialog::event(e);
+}
+
+}  // namespace zarvel

@@ -1,0 +1,280 @@
+#include "frmNewGame.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include "GameHost.h"
+#include "SettingsFile.h"
+#include "SetupFonts.h"
+#include "Table.h"
+#include "Twips.h"
+#include "frmScorePad.h"
+
+namespace zarvel {
+
+namespace {
+
+constexpr int kWidthTwips = 7200;
+// The designed heights count the caption bar; the client area is the rest.
+constexpr int kCaptionTwips = 405;
+constexpr int kRowTop = 420, kRowStep = 375, kRowHeight = 315;
+// Option frames and buttons stand at the bottom, whatever the rows above.
+constexpr int kFramesFromBottom = 1575, kFrameHeight = 1020, kButtonsFromBottom = 450;
+
+const char* const kNumberCaptions[frmNewGame::kRows] = {"One", "Two", "Three", "Four",
+                                                        "Five", "Six", "Seven", "Eight"};
+
+}  // namespace
+
+frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_(host) {
+    setWindowTitle(QStringLiteral(" Start New Game"));
+    setModal(true);
+    setFont(DialogFont());
+    // The dialog sizes itself by the number of players; the user doesn't.
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    lblPlayerName = new QLabel(QStringLiteral("Name"), this);
+    lblComputer = new QLabel(QStringLiteral("Computer Player?"), this);
+    lblStyle = new QLabel(QStringLiteral("Computer Style"), this);
+    lblComputer->installEventFilter(this);
+    lblPlayerName->setGeometry(TwipRect(240, 120, 2300, 255));
+    lblComputer->setGeometry(TwipRect(2700, 120, 1500, 255));
+    lblComputer->setAlignment(Qt::AlignCenter);
+    lblStyle->setGeometry(TwipRect(4400, 120, 2000, 255));
+
+    for (int i = 0; i < kRows; ++i) {
+        const int top = kRowTop + kRowStep * i;
+        TxtPlayerName[i] = new QLineEdit(this);
+        TxtPlayerName[i]->setObjectName(QStringLiteral("TxtPlayerName%1").arg(i));
+        TxtPlayerName[i]->setGeometry(TwipRect(240, top, 2300, kRowHeight));
+        TxtPlayerName[i]->installEventFilter(this);
+        chkComputer[i] = new QCheckBox(this);
+        chkComputer[i]->setObjectName(QStringLiteral("chkComputer%1").arg(i));
+        chkComputer[i]->setGeometry(TwipRect(3300, top, 315, kRowHeight));
+        chkComputer[i]->setAccessibleName(QStringLiteral("Computer Player %1").arg(i + 1));
+        cboStyle[i] = new QComboBox(this);
+        cboStyle[i]->setObjectName(QStringLiteral("cboStyle%1").arg(i));
+        cboStyle[i]->setGeometry(TwipRect(4400, top - 15, 1800, kRowHeight + 30));
+        for (const char* style : kStyles) cboStyle[i]->addItem(QString::fromLatin1(style));
+        connect(chkComputer[i], &QCheckBox::toggled, this, [this, i] { chkComputer_Click(i); });
+    }
+
+    Frame1 = new QGroupBox(QStringLiteral("Number of Players:"), this);
+    for (int k = 0; k < kRows; ++k) {
+        optNumPlayers[k] = new QRadioButton(QString::fromLatin1(kNumberCaptions[k]), Frame1);
+        optNumPlayers[k]->setGeometry(TwipRect(150 + (k % 4) * 870, 300 + (k / 4) * 330, 870, 285));
+        connect(optNumPlayers[k], &QRadioButton::clicked, this, [this, k] { optNumPlayers_Click(k); });
+    }
+    Frame2 = new QGroupBox(QStringLiteral("Play to:"), this);
+    Frame3 = new QGroupBox(QStringLiteral("\"Break In\" Score:"), this);
+    const char* const playTo[2] = {"5000", "10000"};
+    const char* const breakIn[2] = {"500", "1000"};
+    for (int k = 0; k < 2; ++k) {
+        optPlayTo[k] = new QRadioButton(QString::fromLatin1(playTo[k]), Frame2);
+        optPlayTo[k]->setGeometry(TwipRect(150, 300 + k * 330, 1050, 285));
+        optBreakIn[k] = new QRadioButton(QString::fromLatin1(breakIn[k]), Frame3);
+        optBreakIn[k]->setGeometry(TwipRect(150, 300 + k * 330, 1050, 285));
+    }
+
+    cmdPlay = new QPushButton(QStringLiteral("OK"), this);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdPlay->setDefault(true);
+    cmdPlay->setAutoDefault(true);
+    cmdCancel->setAutoDefault(false);
+    connect(cmdPlay, &QPushButton::clicked, this, &frmNewGame::cmdPlay_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmNewGame::cmdCancel_Click);
+
+    // Tab order down the seats, then the options and buttons.
+    QWidget* previous = nullptr;
+    auto chain = [&](QWidget* w) {
+        if (previous) setTabOrder(previous, w);
+        previous = w;
+    };
+    for (int i = 0; i < kRows; ++i) {
+        chain(TxtPlayerName[i]);
+        chain(chkComputer[i]);
+        chain(cboStyle[i]);
+    }
+    for (QRadioButton* b : optNumPlayers) chain(b);
+    for (QRadioButton* b : optPlayTo) chain(b);
+    for (QRadioButton* b : optBreakIn) chain(b);
+    chain(cmdPlay);
+    chain(cmdCancel);
+
+    Form_Load();
+}
+
+void frmNewGame::Form_Load() {
+    GameState& g = host_.table().state();
+    g.NumPlayers = 1;
+    QApplication::beep();
+    // A little below and right of the main window's corner, so the game
+    // stays in view behind it.
+    if (QWidget* main = host_.mainWindow()) move(main->pos() + TwipPoint(500, 500));
+    for (QLineEdit* box : TxtPlayerName) box->clear();
+    optNumPlayers[0]->setChecked(true);
+    optNumPlayers_Click(0);
+    loaded_ = true;
+}
+
+void frmNewGame::Form_Activate() {
+    if (QWidget* main = host_.mainWindow()) move(x(), main->y() + Px(350));
+    const Settings& s = host_.table().settings();
+    optPlayTo[s.PlayToScore != 5000 ? 1 : 0]->setChecked(true);
+    optBreakIn[s.BreakInScore != 500 ? 1 : 0]->setChecked(true);
+    update();
+}
+
+void frmNewGame::optNumPlayers_Click(int index) {
+    if (index < 0 || index >= kRows) return;
+    host_.table().state().NumPlayers = index + 1;
+    for (int i = 0; i < kRows; ++i) {
+        const bool shown = i <= index;
+        TxtPlayerName[i]->setVisible(shown);
+        TxtPlayerName[i]->setEnabled(shown);
+        chkComputer[i]->setChecked(false);
+        chkComputer[i]->setVisible(shown);
+        chkComputer[i]->setEnabled(shown);
+        cboStyle[i]->setCurrentIndex(0);
+        cboStyle[i]->setEnabled(false);
+        if (shown) TxtPlayerName[i]->setText(QStringLiteral("Player%1").arg(i + 1));
+    }
+    if (index == 0) {
+        // One human against a computer seat whose style alone can change.
+        for (int i = 0; i < 2; ++i) {
+            TxtPlayerName[i]->setVisible(true);
+            chkComputer[i]->setVisible(true);
+        }
+        TxtPlayerName[1]->setText(QStringLiteral("Computer"));
+        chkComputer[1]->setChecked(true);
+        TxtPlayerName[1]->setEnabled(false);
+        chkComputer[1]->setEnabled(false);
+        cboStyle[1]->setEnabled(true);
+    }
+    for (int i = 0; i < kRows; ++i) cboStyle[i]->setVisible(chkComputer[i]->isChecked());
+    SetHeightTwips(kHeights[index]);
+}
+
+void frmNewGame::chkComputer_Click(int index) {
+    if (index < 0 || index >= kRows) return;
+    const bool ticked = chkComputer[index]->isChecked();
+    cboStyle[index]->setVisible(ticked);
+    cboStyle[index]->setEnabled(ticked);
+}
+
+void frmNewGame::TxtPlayerName_GotFocus(int index) {
+    if (index < 0 || index >= kRows) return;
+    QLineEdit* box = TxtPlayerName[index];
+    box->setSelection(0, int(box->text().size()));
+}
+
+int frmNewGame::StyleCode(const QString& text) {
+    for (std::size_t k = 0; k < kStyles.size(); ++k)
+        if (text == QLatin1String(kStyles[k])) return int(k) + 1;
+    return 1;
+}
+
+void frmNewGame::cmdPlay_Click() {
+    Table& table = host_.table();
+    GameState& g = table.state();
+    Settings& s = table.settings();
+    host_.ShowGameButtons(true);
+    frmScorePad& pad = host_.scorePad();
+    for (int i = 0; i < kRows; ++i) {
+        g.PlayerName[i] = TxtPlayerName[i]->text().toStdString();
+        g.PlayerIsComputer[i] = chkComputer[i]->isChecked();
+        pad.setItalic(i, g.PlayerIsComputer[i]);
+        g.PlayerStyle[i] = StyleCode(cboStyle[i]->currentText());
+    }
+    // Seat 0 first, scores and dice cleared, "Roll the dice.", a lone
+    // player joined by the computer seat.
+    table.StartGame();
+    s.PlayToScore = optPlayTo[0]->isChecked() ? 5000 : 10000;
+    s.BreakInScore = optBreakIn[0]->isChecked() ? 500 : 1000;
+    SettingsFile& file = host_.settingsFile();
+    file.WriteNumber(QStringLiteral("PlayToScore"), s.PlayToScore);
+    file.WriteNumber(QStringLiteral("BreakInScore"), s.BreakInScore);
+
+    hide();
+    accept();
+    pad.show();
+    pad.placeBeside(host_.mainWindow());
+    pad.repaintPad();
+    g.ScorePadShown = true;
+    g.BotTurnOver = true;
+    QCoreApplication::processEvents();
+    if (QWidget* main = host_.mainWindow()) {
+        main->activateWindow();
+        main->setFocus();
+    }
+    if (g.PlayerIsComputer[0]) host_.StartComputerTurn();
+}
+
+void frmNewGame::cmdCancel_Click() {
+    host_.table().board().SetRollEnabled(false);
+    cancelled_ = true;
+    QDialog::reject();
+}
+
+// Esc and the window's close box are Cancel.
+void frmNewGame::reject() { cmdCancel_Click(); }
+
+void frmNewGame::lblComputer_DblClick() {
+    if (!host_.IsKeyHeld()) return;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Test Mode"), QStringLiteral("Enter Test Mode ?"),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    if (box.exec() == QMessageBox::Yes) host_.RunTestGame();
+}
+
+void frmNewGame::SetHeightTwips(int twips) {
+    heightTwips_ = twips;
+    setFixedSize(Px(kWidthTwips), Px(twips - kCaptionTwips));
+    PlaceControls();
+    update();
+}
+
+void frmNewGame::PlaceControls() {
+    const int bottom = heightTwips_ - kCaptionTwips;
+    const int framesTop = bottom - kFramesFromBottom;
+    Frame1->setGeometry(TwipRect(240, framesTop, 3780, kFrameHeight));
+    Frame2->setGeometry(TwipRect(4140, framesTop, 1200, kFrameHeight));
+    Frame3->setGeometry(TwipRect(5460, framesTop, 1500, kFrameHeight));
+    cmdPlay->setGeometry(TwipRect(4140, bottom - kButtonsFromBottom, 1200, 375));
+    cmdCancel->setGeometry(TwipRect(5460, bottom - kButtonsFromBottom, 1500, 375));
+}
+
+void frmNewGame::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    cancelled_ = false;
+    Form_Activate();
+    // The first seat's name is ready to be typed over.
+    TxtPlayerName[0]->setFocus(Qt::OtherFocusReason);
+}
+
+bool frmNewGame::eventFilter(QObject* watched, QEvent* e) {
+    if (watched == lblComputer && e->type() == QEvent::MouseButtonDblClick) {
+        lblComputer_DblClick();
+        return true;
+    }
+    if (e->type() == QEvent::FocusIn) {
+        for (int i = 0; i < kRows; ++i)
+            if (watched == TxtPlayerName[i]) {
+                // After the click that gave the focus has placed the cursor.
+                QTimer::singleShot(0, TxtPlayerName[i], [this, i] {
+                    if (TxtPlayerName[i]->hasFocus()) TxtPlayerName_GotFocus(i);
+                });
+            }
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+}  // namespace zarvel

@@ -1,0 +1,79 @@
+// The new game dialog: seats, names, computer players and styles, target and
+// break-in. OK hides it (its entries stay for next time); Cancel destroys it.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace zarvel {
+
+class GameHost;
+
+class frmNewGame : public QDialog {
+    Q_OBJECT
+public:
+    static constexpr int kRows = 8;
+    // The dialog's height in twips for each number of players (1..8).
+    static constexpr std::array<int, kRows> kHeights{3435, 3435, 3805, 4200, 4550, 4900, 5220, 5600};
+    // The style list, in its order; a style's code is its position + 1.
+    static constexpr std::array<const char*, 7> kStyles{"Normal", "Cautious", "Fearless", "Simple",
+                                                         "Random", "Genius",   "Moron"};
+
+    frmNewGame(GameHost& host, QWidget* parent);
+
+    std::array<QLineEdit*, kRows> TxtPlayerName{};
+    std::array<QCheckBox*, kRows> chkComputer{};
+    std::array<QComboBox*, kRows> cboStyle{};
+    std::array<QRadioButton*, kRows> optNumPlayers{};
+    std::array<QRadioButton*, 2> optPlayTo{};
+    std::array<QRadioButton*, 2> optBreakIn{};
+    QLabel* lblPlayerName = nullptr;
+    QLabel* lblComputer = nullptr;
+    QLabel* lblStyle = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QGroupBox* Frame3 = nullptr;
+    QPushButton* cmdPlay = nullptr;
+    QPushButton* cmdCancel = nullptr;
+
+    // The designed height (twips) the dialog has now.
+    int HeightTwips() const { return heightTwips_; }
+    // Cancel was chosen: the owner destroys the dialog.
+    bool cancelled() const { return cancelled_; }
+
+    void Form_Activate();
+    void optNumPlayers_Click(int index);
+    void chkComputer_Click(int index);
+    void TxtPlayerName_GotFocus(int index);
+    void cmdPlay_Click();
+    void cmdCancel_Click();
+    void lblComputer_DblClick();
+
+    // Code 1..7 for a style's text; Normal's for any other text.
+    static int StyleCode(const QString& text);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void reject() override;
+
+private:
+    void Form_Load();
+    void SetHeightTwips(int twips);
+    void PlaceControls();
+
+    GameHost& host_;
+    int heightTwips_ = 0;
+    bool cancelled_ = false;
+    bool loaded_ = false;
+};
+
+}  // namespace zarvel

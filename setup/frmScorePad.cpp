@@ -1,0 +1,193 @@
+#include "frmScorePad.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include "GameHost.h"
+#include "SetupFonts.h"
+#include "Table.h"
+#include "Twips.h"
+
+namespace zarvel {
+
+namespace {
+
+const QString kBack = QStringLiteral("#FFFF80");  // light yellow
+const QString kNavy = QStringLiteral("#000080");
+const QString kRed = QStringLiteral("#FF0000");
+
+QLabel* PadLabel(QWidget* parent, QRect where, int pixelSize = 14) {
+    auto* l = new QLabel(parent);
+    l->setGeometry(where);
+    l->setFont(CasualFont(pixelSize));
+    l->setTextFormat(Qt::PlainText);
+    l->setStyleSheet(QStringLiteral("color: %1").arg(kNavy));
+    return l;
+}
+
+void Paint(QLabel* l, bool current) {
+    QFont f = l->font();
+    f.setBold(current);
+    l->setFont(f);
+    l->setStyleSheet(QStringLiteral("color: %1").arg(current ? kRed : kNavy));
+}
+
+}  // namespace
+
+frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
+    // A tool window: it stays with the game, out of the task bar.
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint), host_(host) {
+    setWindowTitle(QStringLiteral(" Score Pad"));
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(kBack));
+    setPalette(pal);
+
+    lblGoal = PadLabel(this, TwipRect(120, 90, 2250, 300), 13);
+    lblGoal->setAlignment(Qt::AlignCenter);
+    Label2 = PadLabel(this, TwipRect(240, 480, 1300, 300));
+    Label2->setText(QStringLiteral("Player"));
+    Label3 = PadLabel(this, TwipRect(1680, 480, 700, 300));
+    Label3->setText(QStringLiteral("Score"));
+    for (QLabel* heading : {Label2, Label3}) {
+        QFont f = heading->font();
+        f.setUnderline(true);
+        heading->setFont(f);
+    }
+    for (int i = 0; i < kRows; ++i) {
+        lblPlayer[i] = PadLabel(this, TwipRect(240, 900 + 420 * i, 1400, 330));
+        lblScore[i] = PadLabel(this, TwipRect(1680, 900 + 420 * i, 750, 330));
+        lblScore[i]->setText(QStringLiteral("0"));
+        lblPlayer[i]->installEventFilter(this);
+        lblScore[i]->installEventFilter(this);
+    }
+    setFixedSize(Px(kWidthTwips), Px(HeightTwips(2)));
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1800);
+    connect(Timer1, &QTimer::timeout, this, &frmScorePad::Timer1_Timer);
+    Timer1->start();
+
+    Form_Load();
+}
+
+int frmScorePad::HeightTwips(int numPlayers) {
+    // The designed window heights, less the caption bar.
+    static constexpr int kHeights[9] = {0, 2115, 2115, 2535, 2955, 3375, 3795, 4215, 4635};
+    return numPlayers >= 1 && numPlayers <= 8 ? kHeights[numPlayers] - 405 : 0;
+}
+
+QString frmScorePad::TargetText() const {
+    return QStringLiteral("(Playing to %1)").arg(host_.table().settings().PlayToScore);
+}
+
+QString frmScorePad::BreakInText() const {
+    return QStringLiteral("(%1 to break in)").arg(host_.table().settings().BreakInScore);
+}
+
+void frmScorePad::Form_Load() {
+    const GameState& g = host_.table().state();
+    if (g.CurrentPlayer >= 0 && g.CurrentPlayer < kRows) setHighlight(g.CurrentPlayer, true);
+    update();
+    if (g.TestMode) setWindowTitle(QStringLiteral(" Game 1 of %1").arg(g.TestNumGames));
+}
+
+void frmScorePad::Form_Activate() {
+    const GameState& g = host_.table().state();
+    lblGoal->setText(TargetText());
+    const int n = std::clamp(g.NumPlayers, 0, kRows);
+    for (int i = 0; i < n; ++i) {
+        lblPlayer[i]->setText(QString::fromStdString(g.PlayerName[i]));
+        lblScore[i]->setText(QString::number(g.PlayerScore[i]));
+        setHighlight(i, false);
+    }
+    // Only the seats of the game are shown; rows below the height stay out
+    // of sight anyway, but hidden they can't be read by a screen reader.
+    for (int i = 0; i < kRows; ++i) {
+        lblPlayer[i]->setVisible(i < n);
+        lblScore[i]->setVisible(i < n);
+    }
+    if (const int h = HeightTwips(g.NumPlayers); h > 0) setFixedSize(Px(kWidthTwips), Px(h));
+    if (g.CurrentPlayer != kNone) setHighlight(g.CurrentPlayer, true);
+    update();
+}
+
+void frmScorePad::Timer1_Timer() {
+    const GameState& g = host_.table().state();
+    bool everyoneIn = true;
+    for (int i = 0; i < std::clamp(g.NumPlayers, 0, kRows); ++i)
+        if (g.PlayerScore[i] == 0) everyoneIn = false;
+    if (everyoneIn)
+        lblGoal->setText(TargetText());
+    else
+        lblGoal->setText(lblGoal->text().startsWith(QStringLiteral("(P")) ? BreakInText() : TargetText());
+}
+
+void frmScorePad::setScore(int seat, const QString& text) {
+    if (seat >= 0 && seat < kRows) lblScore[seat]->setText(text);
+}
+
+void frmScorePad::setHighlight(int seat, bool current) {
+    if (seat < 0 || seat >= kRows) return;
+    Paint(lblPlayer[seat], current);
+    Paint(lblScore[seat], current);
+}
+
+void frmScorePad::setItalic(int seat, bool italic) {
+    if (seat < 0 || seat >= kRows) return;
+    QFont f = lblPlayer[seat]->font();
+    f.setItalic(italic);
+    lblPlayer[seat]->setFont(f);
+}
+
+void frmScorePad::repaintPad() {
+    if (isVisible()) repaint();
+}
+
+void frmScorePad::placeBeside(QWidget* mainWindow) {
+    if (!mainWindow) return;
+    const QRect main = mainWindow->frameGeometry();
+    const QScreen* screen = mainWindow->screen() ? mainWindow->screen() : QGuiApplication::primaryScreen();
+    const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+    const int padWidth = frameGeometry().width();
+    int top = main.top() - Px(350);
+    int left = main.left() + main.width() + Px(175);
+    if (left >= avail.left() + avail.width()) left = main.left() - Px(175) - padWidth;
+    // Above or below the screen is no place for it: keep the caption bar
+    // within the screen.
+    const int padHeight = frameGeometry().height();
+    if (top >= avail.bottom() - 30 || top < avail.top()) top = std::clamp(main.top(), avail.top(), std::max(avail.top(), avail.bottom() - padHeight));
+    move(left, top);
+    repaintPad();
+}
+
+void frmScorePad::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    Form_Activate();
+}
+
+// A click on the pad redraws it from the game state.
+void frmScorePad::mousePressEvent(QMouseEvent* e) {
+    Form_Activate();
+    QWidget::mousePressEvent(e);
+}
+
+// The game's keys work while the pad has the focus too.
+void frmScorePad::keyPressEvent(QKeyEvent* e) {
+    if (QWidget* main = host_.mainWindow()) QApplication::sendEvent(main, e);
+}
+
+void frmScorePad::keyReleaseEvent(QKeyEvent* e) {
+    if (QWidget* main = host_.mainWindow()) QApplication::sendEvent(main, e);
+}
+
+bool frmScorePad::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::MouseButtonPress && watched != this) Form_Activate();
+    return QWidget::eventFilter(watched, e);
+}
+
+}  // namespace zarvel

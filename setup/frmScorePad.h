@@ -1,0 +1,62 @@
+// The score pad: every player's banked score, the current player in red,
+// and the goal line, which alternates with the break-in amount until every
+// player has banked.
+#pragma once
+
+#include <QWidget>
+#include <array>
+
+class QLabel;
+class QTimer;
+
+namespace zarvel {
+
+class GameHost;
+
+class frmScorePad : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kRows = 8;
+    static constexpr int kWidthTwips = 2475;
+
+    frmScorePad(GameHost& host, QWidget* parent = nullptr);
+
+    QLabel* lblGoal = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    std::array<QLabel*, kRows> lblPlayer{};
+    std::array<QLabel*, kRows> lblScore{};
+    QTimer* Timer1 = nullptr;
+
+    // Updates from the turn flow and the new game dialog.
+    void setScore(int seat, const QString& text);
+    void setHighlight(int seat, bool current);
+    void setItalic(int seat, bool italic);
+    void repaintPad();
+
+    // Beside the main window: right of it, or left when the right side
+    // starts off the screen; always at a height that can be seen.
+    void placeBeside(QWidget* mainWindow);
+
+    void Form_Activate();
+    void Timer1_Timer();
+
+    // The client height (twips) for a number of players; 0 for none.
+    static int HeightTwips(int numPlayers);
+    QString TargetText() const;
+    QString BreakInText() const;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+
+private:
+    void Form_Load();
+
+    GameHost& host_;
+};
+
+}  // namespace zarvel

@@ -1,0 +1,498 @@
+// The new game dialog, the score pad and the winner window, driven through
+// their widgets on a real main window.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QTimer>
+
+#include "ARButton.h"
+#include "GuiTest.h"
+#include "PictureBox.h"
+#include "Scoring.h"
+#include "Startup.h"
+#include "Twips.h"
+#include "frmCongrats.h"
+#include "frmNewGame.h"
+#include "frmScorePad.h"
+
+namespace zarvel::test {
+namespace {
+
+class Setup : public GuiTest {
+protected:
+    // Opens the new game dialog from the menu and runs `act` on it while it
+    // is shown; `act` ends it (OK or Cancel). Returns false if it never showed.
+    template <typename Act>
+    bool WithNewGame(frmMain& w, Act act) {
+        bool ran = false;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* d = qobject_cast<frmNewGame*>(QApplication::activeModalWidget());
+            if (!d || ran) return;
+            ran = true;
+            act(*d);
+            if (d->isVisible()) d->cmdCancel->click();
+        });
+        poll.start();
+        w.mnuNewGame->trigger();
+        return ran;
+    }
+
+    static QStringList ShownNames(const frmNewGame& d) {
+        QStringList names;
+        for (QLineEdit* box : d.TxtPlayerName)
+            if (box->isVisibleTo(&d)) names << box->text();
+        return names;
+    }
+};
+
+TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputer) {
+    frmMain& w = Build();
+    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral(" Start New Game"));
+        EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"}));
+        EXPECT_TRUE(d.TxtPlayerName[0]->isEnabled());
+        EXPECT_FALSE(d.chkComputer[0]->isChecked());
+        EXPECT_FALSE(d.cboStyle[0]->isVisibleTo(&d));
+        EXPECT_FALSE(d.TxtPlayerName[1]->isEnabled());
+        EXPECT_TRUE(d.chkComputer[1]->isChecked());
+        EXPECT_FALSE(d.chkComputer[1]->isEnabled());
+        EXPECT_TRUE(d.cboStyle[1]->isVisibleTo(&d));
+        EXPECT_TRUE(d.cboStyle[1]->isEnabled());
+        EXPECT_EQ(d.cboStyle[1]->currentText(), QStringLiteral("Normal"));
+        EXPECT_EQ(d.HeightTwips(), 3435);
+        EXPECT_EQ(w.state().NumPlayers, 1);
+        // Typing replaces the first name at once; OK answers Return.
+        EXPECT_TRUE(d.TxtPlayerName[0]->hasFocus());
+        EXPECT_TRUE(d.cmdPlay->isDefault());
+        QStringList styles;
+        for (int k = 0; k < d.cboStyle[0]->count(); ++k) styles << d.cboStyle[0]->itemText(k);
+        EXPECT_EQ(styles, (QStringList{"Normal", "Cautious", "Fearless", "Simple", "Random", "Genius", "Moron"}));
+        d.cmdPlay->click();
+    }));
+    // A lone player is joined by the computer seat.
+    EXPECT_EQ(w.state().NumPlayers, 2);
+    EXPECT_TRUE(w.state().PlayerIsComputer[1]);
+    EXPECT_EQ(w.state().PlayerName[1], "Computer");
+}
+
+TEST_F(Setup, ThePlayerCountSetsRowsAndHeight) {
+    frmMain& w = Build();
+    WithNewGame(w, [&](frmNewGame& d) {
+        const int heights[8] = {3435, 3435, 3805, 4200, 4550, 4900, 5220, 5600};
+        for (int k = 0; k < 8; ++k) {
+            d.optNumPlayers[k]->click();
+            EXPECT_EQ(d.HeightTwips(), heights[k]);
+            EXPECT_EQ(ShownNames(d).size(), std::max(2, k + 1));
+            // Every shown row fits above the option frames.
+            const int last = std::max(1, k);
+            EXPECT_LE(d.TxtPlayerName[last]->geometry().bottom(), d.Frame1->geometry().top()) << k;
+        }
+        d.optNumPlayers[4]->click();
+        d.optNumPlayers[0]->click();
+        EXPECT_EQ(d.HeightTwips(), 3435);
+        EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"}));
+    });
+}
+
+TEST_F(Setup, ChoosingACountResetsNamesAndComputerBoxes) {
+    frmMain& w = Build();
+    WithNewGame(w, [&](frmNewGame& d) {
+        d.optNumPlayers[3]->click();
+        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
+        d.chkComputer[2]->setChecked(true);
+        EXPECT_TRUE(d.cboStyle[2]->isVisibleTo(&d));
+        d.optNumPlayers[2]->click();
+        EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Player3"}));
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_FALSE(d.chkComputer[i]->isChecked());
+            EXPECT_FALSE(d.cboStyle[i]->isVisibleTo(&d));
+        }
+    });
+}
+
+TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
+    frmMain& w = Build();
+    WithNewGame(w, [&](frmNewGame& d) {
+        d.optNumPlayers[2]->click();
+        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
+        d.TxtPlayerName[1]->setText(QString());
+        // A style chosen and its box cleared again: the hidden list still counts.
+        d.chkComputer[1]->setChecked(true);
+        d.cboStyle[1]->setCurrentText(QStringLiteral("Genius"));
+        d.chkComputer[1]->setChecked(false);
+        EXPECT_FALSE(d.cboStyle[1]->isVisibleTo(&d));
+        d.chkComputer[2]->setChecked(true);
+        d.cboStyle[2]->setCurrentText(QStringLiteral("Moron"));
+        d.cmdPlay->click();
+    });
+    const GameState& g = w.state();
+    EXPECT_EQ(g.NumPlayers, 3);
+    EXPECT_EQ(g.PlayerName[0], "Ann");
+    EXPECT_EQ(g.PlayerName[1], "");
+    EXPECT_FALSE(g.PlayerIsComputer[1]);
+    EXPECT_EQ(g.PlayerStyle[1], 6);
+    EXPECT_TRUE(g.PlayerIsComputer[2]);
+    EXPECT_EQ(g.PlayerStyle[2], 7);
+    EXPECT_EQ(g.PlayerStyle[0], 1);
+    EXPECT_EQ(g.CurrentPlayer, 0);
+    EXPECT_TRUE(g.ScorePadShown);
+    EXPECT_TRUE(w.cmdRoll->isVisible());
+    EXPECT_TRUE(w.RollEnabled());
+    EXPECT_FALSE(w.ARCmdNewGame->isVisible());
+    EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Roll the dice."));
+
+    frmScorePad& pad = w.scorePad();
+    EXPECT_TRUE(pad.isVisible());
+    EXPECT_EQ(pad.lblPlayer[0]->text(), QStringLiteral("Ann"));
+    EXPECT_TRUE(pad.lblPlayer[0]->font().bold());
+    EXPECT_FALSE(pad.lblPlayer[1]->font().bold());
+    EXPECT_TRUE(pad.lblPlayer[2]->font().italic());
+    EXPECT_FALSE(pad.lblPlayer[0]->font().italic());
+    // The keys work without a click on the window first.
+    EXPECT_TRUE(WaitFor([&] { return w.isActiveWindow() || QApplication::focusWidget() == &w; }, 500));
+}
+
+TEST_F(Setup, AComputerFirstSeatLeavesRollDisabled) {
+    frmMain& w = Build();
+    WithNewGame(w, [&](frmNewGame& d) {
+        d.optNumPlayers[1]->click();
+        d.chkComputer[0]->setChecked(true);
+        d.cmdPlay->click();
+    });
+    EXPECT_TRUE(w.cmdRoll->isVisible());
+    EXPECT_FALSE(w.RollEnabled());
+}
+
+TEST_F(Setup, CancelForgetsTheEntriesAndOkKeepsThem) {
+    frmMain& w = Build();
+    WithNewGame(w, [&](frmNewGame& d) {
+        d.optNumPlayers[3]->click();
+        d.TxtPlayerName[2]->setText(QStringLiteral("Cy"));
+        d.cmdCancel->click();
+    });
+    EXPECT_FALSE(w.RollEnabled());
+    WithNewGame(w, [&](frmNewGame& d) {
+        EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"}));
+        d.optNumPlayers[3]->click();
+        d.TxtPlayerName[2]->setText(QStringLiteral("Cy"));
+        d.cmdPlay->click();
+    });
+    w.state().CurrentPlayer = kNone;  // no game, so F2 asks nothing
+    WithNewGame(w, [&](frmNewGame& d) {
+        EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Cy", "Player4"}));
+        EXPECT_TRUE(d.optNumPlayers[3]->isChecked());
+        // Esc is Cancel.
+        QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(&d, &esc);
+        EXPECT_FALSE(d.isVisible());
+    });
+    WithNewGame(w, [&](frmNewGame& d) { EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"})); });
+}
+
+TEST_F(Setup, ScoreOptionsAreStoredAndPreselectedAfterARestart) {
+    frmMain& w = Build();
+    WithNewGame(w, [&](frmNewGame& d) {
+        EXPECT_TRUE(d.optPlayTo[0]->isChecked());
+        EXPECT_TRUE(d.optBreakIn[0]->isChecked());
+        d.optPlayTo[1]->click();
+        d.optBreakIn[1]->click();
+        d.cmdPlay->click();
+    });
+    EXPECT_EQ(w.settings().PlayToScore, 10000);
+    EXPECT_EQ(w.settings().BreakInScore, 1000);
+    w.state().CurrentPlayer = kNone;
+    window.reset();
+
+    SettingsFile file(DefaultSettingsPath());
+    EXPECT_EQ(file.Read(QStringLiteral("PlayToScore")), QStringLiteral("10000"));
+    EXPECT_EQ(file.Read(QStringLiteral("BreakInScore")), QStringLiteral("1000"));
+    Settings s;
+    ReadSettings(file, s, tempDir + QLatin1Char('/'));
+    frmMain& again = Build(s);
+    WithNewGame(again, [&](frmNewGame& d) {
+        EXPECT_TRUE(d.optPlayTo[1]->isChecked());
+        EXPECT_TRUE(d.optBreakIn[1]->isChecked());
+    });
+}
+
+TEST_F(Setup, TheTestModeQuestionNeedsF12Held) {
+    frmMain& w = Build();
+    std::unique_ptr<ModalAnswerer> answerer;
+    QList<ModalAnswerer::Seen> seen;
+    WithNewGame(w, [&](frmNewGame& d) {
+        // Answers only what opens over the dialog.
+        answerer = std::make_unique<ModalAnswerer>(QMessageBox::No);
+        ModalAnswerer& answers = *answerer;
+        d.lblComputer_DblClick();
+        EXPECT_TRUE(answers.seen().isEmpty());
+        QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
+        QApplication::sendEvent(&d, &f12);
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(3, 3), QPointF(3, 3), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(d.lblComputer, &dbl);
+        QKeyEvent up(QEvent::KeyRelease, Qt::Key_F12, Qt::NoModifier);
+        QApplication::sendEvent(&d, &up);
+        // No leaves the dialog as it was.
+        EXPECT_TRUE(d.isVisible());
+        seen = answers.seen();
+        answerer.reset();
+    });
+    ASSERT_EQ(seen.size(), 1);
+    const auto& q = seen.first();
+    EXPECT_EQ(q.title, QStringLiteral("Test Mode"));
+    EXPECT_EQ(q.text, QStringLiteral("Enter Test Mode ?"));
+    EXPECT_EQ(q.icon, QMessageBox::Question);
+    EXPECT_EQ(q.buttons, QMessageBox::Yes | QMessageBox::No);
+}
+
+// ---- score pad ------------------------------------------------------------
+
+TEST_F(Setup, ThePadShowsExactlyThePlayersRows) {
+    frmMain& w = Build();
+    frmScorePad& pad = w.scorePad();
+    const int heights[9] = {0, 2115, 2115, 2535, 2955, 3375, 3795, 4215, 4635};
+    for (int n = 1; n <= 8; ++n) {
+        w.state().NumPlayers = n;
+        pad.Form_Activate();
+        // The designed heights include a caption bar of 405 twips.
+        EXPECT_EQ(pad.height(), Px(heights[n] - 405)) << n;
+        EXPECT_LE(pad.lblScore[std::max(1, n) - 1]->geometry().bottom(), pad.height()) << n;
+    }
+    w.state().NumPlayers = 9;
+    pad.Form_Activate();
+    EXPECT_EQ(pad.height(), Px(heights[8] - 405));
+}
+
+TEST_F(Setup, ThePadStandsBesideTheMainWindow) {
+    frmMain& w = Build();
+    frmScorePad& pad = w.scorePad();
+    pad.show();
+    const QRect screen = w.screen()->availableGeometry();
+    // Room on the right.
+    w.move(screen.left() + 100, screen.top() + 100);
+    pad.placeBeside(&w);
+    EXPECT_EQ(pad.x(), w.frameGeometry().right() + 1 + Px(175));
+    EXPECT_EQ(pad.y(), w.frameGeometry().top() - Px(350));
+    // Partly past the right edge: still on the right.
+    w.move(screen.right() - w.frameGeometry().width() - Px(175) - 20, screen.top() + 100);
+    pad.placeBeside(&w);
+    EXPECT_GT(pad.x(), w.x());
+    // Starting at the edge: on the left.
+    w.move(screen.right() + 1 - w.frameGeometry().width() - Px(175), screen.top() + 100);
+    pad.placeBeside(&w);
+    EXPECT_EQ(pad.frameGeometry().right() + 1, w.frameGeometry().left() - Px(175));
+    // A computed top below the screen is moved back into sight.
+    w.move(screen.left() + 100, screen.bottom() + 400);
+    pad.placeBeside(&w);
+    EXPECT_TRUE(screen.contains(pad.frameGeometry().topLeft())) << pad.y();
+}
+
+TEST_F(Setup, TheGoalLineAlternatesUntilEveryoneHasBanked) {
+    Settings s;
+    s.PlayToScore = 10000;
+    s.BreakInScore = 1000;
+    frmMain& w = Build(s);
+    StartTwoPlayerGame(w);
+    frmScorePad& pad = w.scorePad();
+    pad.Form_Activate();
+    EXPECT_EQ(pad.Timer1->interval(), 1800);
+    EXPECT_TRUE(pad.Timer1->isActive());
+    EXPECT_EQ(pad.lblGoal->text(), QStringLiteral("(Playing to 10000)"));
+    pad.Timer1_Timer();
+    EXPECT_EQ(pad.lblGoal->text(), QStringLiteral("(1000 to break in)"));
+    w.state().PlayerScore[0] = 1000;
+    pad.Timer1_Timer();
+    EXPECT_EQ(pad.lblGoal->text(), QStringLiteral("(Playing to 10000)"));
+    pad.Timer1_Timer();
+    EXPECT_EQ(pad.lblGoal->text(), QStringLiteral("(1000 to break in)"));
+    w.state().PlayerScore[1] = 1200;
+    for (int k = 0; k < 3; ++k) {
+        pad.Timer1_Timer();
+        EXPECT_EQ(pad.lblGoal->text(), QStringLiteral("(Playing to 10000)"));
+    }
+}
+
+TEST_F(Setup, AClickOnThePadRedrawsItFromTheGame) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    frmScorePad& pad = w.scorePad();
+    pad.show();
+    w.state().PlayerScore[1] = 750;
+    w.state().CurrentPlayer = 1;
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+    QApplication::sendEvent(&pad, &press);
+    EXPECT_EQ(pad.lblScore[1]->text(), QStringLiteral("750"));
+    EXPECT_TRUE(pad.lblPlayer[1]->font().bold());
+    EXPECT_FALSE(pad.lblPlayer[0]->font().bold());
+    // The game's keys still reach the game while the pad has the focus.
+    w.state().CurrentPlayer = 0;
+    int pauses = 0;
+    w.pauseFor = [&](int) { ++pauses; };
+    Release(&pad, Qt::Key_R);
+    EXPECT_GT(pauses, 0) << "no roll";
+}
+
+// ---- winner window and a whole game ----------------------------------------
+
+TEST_F(Setup, TheWinnerWindowNamesTheWinnerAndBringsBackNewGame) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    std::vector<int> pauses;
+    w.pauseFor = [&](int ms) { pauses.push_back(ms); };
+    QStringList played;
+    w.onPlaySound = [&](const QString& path) { played << path; };
+    for (const std::string name : {"Ann", ""}) {
+        w.state().PlayerName[1] = name;
+        w.state().Winner = 1;
+        w.settings().SoundFXOFF = name.empty();
+        w.settings().GameOverSound = "/x/gameover.wav";
+        pauses.clear();
+        played.clear();
+        QString shown, title;
+        QTimer poll;
+        poll.setInterval(5);
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto* c = qobject_cast<frmCongrats*>(QApplication::activeModalWidget());
+            if (!c || pauses.empty()) return;
+            shown = c->lblWinner->text();
+            title = c->windowTitle();
+            EXPECT_TRUE(c->cmdOK->isDefault());
+            c->cmdOK->click();
+        });
+        poll.start();
+        w.ShowWinner();
+        EXPECT_EQ(title, QStringLiteral(" Congratulations !!!"));
+        EXPECT_EQ(shown, name.empty() ? QStringLiteral("*  *") : QStringLiteral("* Ann *"));
+        EXPECT_EQ(pauses, std::vector<int>{500});
+        EXPECT_EQ(played, name.empty() ? QStringList{} : QStringList{"/x/gameover.wav"});
+        EXPECT_TRUE(w.ARCmdNewGame->isVisible());
+        EXPECT_FALSE(w.cmdRoll->isVisible());
+        StartTwoPlayerGame(w);
+    }
+}
+
+TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
+    frmMain& w = Build();
+    w.pauseFor = [](int) {};
+    WithNewGame(w, [&](frmNewGame& d) {
+        d.optNumPlayers[1]->click();
+        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
+        d.TxtPlayerName[1]->setText(QStringLiteral("Bob"));
+        d.cmdPlay->click();
+    });
+    GameState& g = w.state();
+    ASSERT_EQ(g.NumPlayers, 2);
+    QString winnerShown;
+    QStringList messages;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* c = qobject_cast<frmCongrats*>(modal)) {
+            if (c->lblWinner->text().startsWith(QLatin1Char('*'))) {
+                winnerShown = c->lblWinner->text();
+                c->cmdOK->click();
+            }
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages << box->text();
+            box->buttons().first()->click();
+        }
+    });
+    poll.start();
+    // Both play the same plain way, with the keys and the mouse: take the
+    // first scoring die, bank once 300 are on the table, else roll.
+    int actions = 0;
+    while (!g.GameOver && actions < 20000) {
+        ++actions;
+        int scoring = -1;
+        for (int i = 0; i < kSlots; ++i)
+            if (g.DieFree[i] && IsScoringCode(g.DieCode[i])) {
+                scoring = i;
+                break;
+            }
+        const bool mustTake = g.AllowedActions.find('s') != std::string::npos && g.AllowedActions.find('r') == std::string::npos;
+        if (scoring >= 0 && (mustTake || g.TurnScore < 300 || !w.PassEnabled())) {
+            emit w.Picture1(scoring)->clicked();
+        } else if (w.PassEnabled() && g.TurnScore >= 300) {
+            Release(&w, Qt::Key_P);
+        } else if (w.RollEnabled()) {
+            Release(&w, Qt::Key_R);
+        } else {
+            FAIL() << "stuck: actions " << g.AllowedActions;
+        }
+    }
+    ASSERT_TRUE(g.GameOver);
+    EXPECT_GE(g.PlayerScore[g.Winner], 5000);
+    // The going-out message, and nothing else.
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QString::fromStdString(g.PlayerName[g.WentOut]))) << messages.first().toStdString();
+    EXPECT_EQ(winnerShown, QStringLiteral("* %1 *").arg(QString::fromStdString(g.PlayerName[g.Winner])));
+    EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
+    EXPECT_TRUE(w.ARCmdNewGame->isVisible());
+    EXPECT_EQ(w.scorePad().lblScore[g.Winner]->text(), QString::number(g.PlayerScore[g.Winner]));
+}
+
+}  // namespace
+}  // namespace zarvel::test
+
+namespace zarvel::test {
+namespace {
+
+// Not a check: pictures of the set-up windows for a person to look at
+// (run with --gtest_also_run_disabled_tests, ZARVEL_SHOT_DIR set).
+TEST_F(Setup, DISABLED_Screenshots) {
+    const QString dir = qEnvironmentVariable("ZARVEL_SHOT_DIR", QStringLiteral("."));
+    frmMain& w = Build();
+    w.pauseFor = [](int) {};
+    WithNewGame(w, [&](frmNewGame& d) {
+        d.grab().save(dir + QStringLiteral("/newgame-1.png"));
+        d.optNumPlayers[2]->click();
+        d.chkComputer[2]->setChecked(true);
+        d.grab().save(dir + QStringLiteral("/newgame-3.png"));
+        d.optNumPlayers[7]->click();
+        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
+        d.chkComputer[5]->setChecked(true);
+        d.cboStyle[5]->setCurrentText(QStringLiteral("Fearless"));
+        d.optPlayTo[1]->click();
+        d.grab().save(dir + QStringLiteral("/newgame-8.png"));
+        d.optNumPlayers[2]->click();
+        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
+        d.TxtPlayerName[1]->setText(QStringLiteral("Bob"));
+        d.TxtPlayerName[2]->setText(QStringLiteral("Cy"));
+        d.cmdPlay->click();
+    });
+    GameState& g = w.state();
+    g.PlayerScore[0] = 1450;
+    g.PlayerScore[2] = 600;
+    w.scorePad().setScore(0, QStringLiteral("1450"));
+    w.scorePad().setScore(2, QStringLiteral("600"));
+    // The first roll of a seat may bust and pass; shoot a roll that stands.
+    for (int k = 0; k < 6 && g.RolledDice[0] == 0; ++k) w.table().cmdRoll_Click();
+    w.grab().save(dir + QStringLiteral("/game-main.png"));
+    w.scorePad().grab().save(dir + QStringLiteral("/game-pad.png"));
+    w.SetStatusTop(kStatusTopLastRound);
+    w.ShowLastRoll(true);
+    w.grab().save(dir + QStringLiteral("/game-lastround.png"));
+    g.Winner = 0;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* c = qobject_cast<frmCongrats*>(QApplication::activeModalWidget());
+        if (!c || !c->lblWinner->text().startsWith(QLatin1Char('*'))) return;
+        c->grab().save(dir + QStringLiteral("/winner.png"));
+        c->cmdOK->click();
+    });
+    poll.start();
+    w.ShowWinner();
+}
+
+}  // namespace
+}  // namespace zarvel::test
