@@ -307,10 +307,7 @@ bool frmMain::AskQuitGame() {
 
 void frmMain::ShowNewGameDialog() {
     setup_->RunNewGame();
-    if (isVisible()) {
-        activateWindow();
-        setFocus();
-    }
+    TakeFocusBack();
 }
 
 void frmMain::mnuNewGame_Click() {
@@ -512,12 +509,20 @@ void frmMain::PlaySoundFile(const QString& path) {
 void frmMain::ShowMessage(const std::string& text) {
     QMessageBox box(QMessageBox::NoIcon, AppTitle(), QString::fromStdString(text), QMessageBox::Ok, this);
     box.exec();
-    if (isVisible()) setFocus();
+    TakeFocusBack();
+}
+
+// After a modal window the game's keys must reach this window again, even
+// where the window manager does not hand the focus back by itself.
+void frmMain::TakeFocusBack() {
+    if (!isVisible() || isMinimized()) return;
+    activateWindow();
+    setFocus();
 }
 
 void frmMain::ShowWinner() {
     setup_->RunWinner();
-    if (isVisible()) setFocus();
+    TakeFocusBack();
 }
 
 void frmMain::ScorePadScore(int seat, const std::string& text) { setup_->ScoreText(seat, QString::fromStdString(text)); }

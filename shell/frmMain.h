@@ -180,6 +180,7 @@ private:
     bool AskQuitGame();
     void ShowNewGameDialog();
     void Repaint(QWidget* w);
+    void TakeFocusBack();
 
     GameState state_;
     Settings settings_;
