@@ -34,6 +34,10 @@ void SetupWindows::RunNewGame() {
     }
 }
 
+void SetupWindows::HideNewGame() {
+    if (newGame_ && newGame_->isVisible()) newGame_->hide();
+}
+
 void SetupWindows::RunWinner() {
     frmCongrats dialog(host_, main_);
     dialog.exec();

@@ -32,6 +32,8 @@ public:
     // The modal new game dialog; kept between showings, so a hidden dialog
     // keeps its entries.
     void RunNewGame();
+    // Hides the new game dialog if it is open (a test run starts from it).
+    void HideNewGame();
     // The modal winner window.
     void RunWinner();
 

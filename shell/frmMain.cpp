@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QThread>
@@ -23,6 +24,10 @@
 #include "SoundPlayer.h"
 #include "Twips.h"
 #include "frmHelp.h"
+#include "ComputerDriver.h"
+#include "QtScheduler.h"
+#include "TestMode.h"
+#include "frmScorePad.h"
 
 namespace zarvel {
 
@@ -67,7 +72,7 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
     keys_ = new KeyHeldFilter(this);
     qApp->installEventFilter(keys_);
 
-    table_.onComputerTurnDue = [this] { StartComputerTurn(); };
+    BuildComputerPlayers();
     endProgram = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
     endProgramNow = [] { QCoreApplication::exit(0); };
 
@@ -395,8 +400,20 @@ void frmMain::Form_Resize() {
     setup_->Repaint();
 }
 
+void frmMain::keyPressEvent(QKeyEvent* e) {
+    if (!e->isAutoRepeat()) pressedHere_.insert(e->key());
+    QMainWindow::keyPressEvent(e);
+}
+
 void frmMain::keyReleaseEvent(QKeyEvent* e) {
     if (e->isAutoRepeat()) return;
+    // Only a key pressed in this window counts: the Esc or Return that
+    // closed a menu or a message box is released here, and must not end
+    // the program or roll.
+    if (!pressedHere_.remove(e->key())) {
+        QMainWindow::keyReleaseEvent(e);
+        return;
+    }
     const int code = VirtualKeyOf(*e);
     if (code == 0 || code == vk::F12) {
         QMainWindow::keyReleaseEvent(e);
@@ -404,6 +421,12 @@ void frmMain::keyReleaseEvent(QKeyEvent* e) {
     }
     e->accept();
     table_.Form_KeyUp(code);
+}
+
+void frmMain::focusOutEvent(QFocusEvent* e) {
+    // A key held when the focus left is released elsewhere.
+    pressedHere_.clear();
+    QMainWindow::focusOutEvent(e);
 }
 
 bool frmMain::IsKeyHeld() { return keys_->F12Held(); }
@@ -550,8 +573,48 @@ void frmMain::ShowGameButtons(bool gameRunning) {
     cmdPassDice->setVisible(gameRunning);
 }
 
-void frmMain::StartComputerTurn() {}
+void frmMain::BuildComputerPlayers() {
+    scheduler_ = std::make_unique<QtScheduler>(this);
+    driver_ = std::make_unique<ComputerDriver>(table_, *scheduler_);
+    // A message box, the about box or any other modal window holds the
+    // computer until it closes.
+    driver_->held = [] { return QApplication::activeModalWidget() != nullptr; };
+    driver_->setRollAreaEnabled = [this](bool enabled) { picTray1->setEnabled(enabled); };
+    driver_->requestClose = [this] { close(); };
 
-void frmMain::RunTestGame() {}
+    testRun_ = std::make_unique<TestRun>(table_, *driver_, *scheduler_);
+    testRun_->ask = [this](const std::string& prompt, const std::string& answer) -> std::optional<std::string> {
+        bool ok = false;
+        const QString text = QInputDialog::getText(this, AppTitle(), QString::fromStdString(prompt), QLineEdit::Normal,
+                                                   QString::fromStdString(answer), &ok);
+        if (!ok) return std::nullopt;
+        return text.toStdString();
+    };
+    testRun_->setScorePadCaption = [this](const std::string& caption) {
+        scorePad().setWindowTitle(QString::fromStdString(caption));
+    };
+    testRun_->onGameStarting = [this] {
+        setup_->HideNewGame();
+        // The game's own buttons, as in any game: New Game would only
+        // interrupt the run.
+        ShowGameButtons(true);
+        frmScorePad& pad = scorePad();
+        for (int seat = 0; seat < kSeats; ++seat) pad.setItalic(seat, state_.PlayerIsComputer[seat]);
+        pad.show();
+        pad.placeBeside(this);
+        pad.repaintPad();
+        QCoreApplication::processEvents();
+        TakeFocusBack();
+    };
+    testRun_->showReport = [this](const std::string& report) {
+        QMessageBox box(QMessageBox::NoIcon, AppTitle(), QString::fromStdString(report), QMessageBox::Ok, this);
+        box.exec();
+    };
+    testRun_->endProgram = [this] { EndProgramNow(); };
+}
+
+void frmMain::StartComputerTurn() { driver_->StartComputerTurn(); }
+
+void frmMain::RunTestGame() { testRun_->RunTestGame(); }
 
 }  // namespace zarvel

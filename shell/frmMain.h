@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QSet>
 #include <array>
 #include <functional>
 #include <memory>
@@ -22,6 +23,9 @@ class QMenu;
 namespace zarvel {
 
 class ARButton;
+class ComputerDriver;
+class QtScheduler;
+class TestRun;
 class KeyHeldFilter;
 class PictureBox;
 class SettingsFile;
@@ -77,6 +81,8 @@ public:
     Settings& settings() { return settings_; }
     UniformRandom& random() { return random_; }
     Table& table() override { return table_; }
+    ComputerDriver& driver() { return *driver_; }
+    TestRun& testRun() { return *testRun_; }
     SettingsFile& settingsFile() override { return *file_; }
 
     // ---- start-up ----
@@ -158,8 +164,7 @@ public:
     bool scorePadBuilt() const;
     QWidget* mainWindow() override { return this; }
     void ShowGameButtons(bool gameRunning) override;
-    // The computer players' turn driver takes over here; until it is part
-    // of the program a computer seat's turn does not start.
+    // Schedules the current computer seat's turn on the event loop.
     void StartComputerTurn() override;
     void PlaySoundFile(const QString& path) override;
     void RunTestGame() override;
@@ -170,7 +175,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void keyReleaseEvent(QKeyEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     void BuildControls();
@@ -181,12 +188,16 @@ private:
     void ShowNewGameDialog();
     void Repaint(QWidget* w);
     void TakeFocusBack();
+    void BuildComputerPlayers();
 
     GameState state_;
     Settings settings_;
     UniformRandom random_;
     Table table_;
     std::unique_ptr<SettingsFile> file_;
+    std::unique_ptr<QtScheduler> scheduler_;
+    std::unique_ptr<ComputerDriver> driver_;
+    std::unique_ptr<TestRun> testRun_;
     std::unique_ptr<SetupWindows> setup_;
     SoundPlayer* sound_ = nullptr;
     KeyHeldFilter* keys_ = nullptr;
@@ -195,6 +206,7 @@ private:
     bool busy_ = false;
     bool unloading_ = false;  // every window is being closed; no more questions
     bool scorePadPlaceSaved_ = false;
+    QSet<int> pressedHere_;  // keys pressed while this window had the focus
 };
 
 }  // namespace zarvel

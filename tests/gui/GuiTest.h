@@ -121,9 +121,17 @@ protected:
         w.ShowGameButtons(true);
     }
 
+    // A key stroke: pressed and released on the widget.
     static void Release(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false) {
-        QKeyEvent e(QEvent::KeyRelease, key, mods, QString(), autoRepeat);
-        QApplication::sendEvent(w, &e);
+        QKeyEvent down(QEvent::KeyPress, key, mods, QString(), autoRepeat);
+        QApplication::sendEvent(w, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, mods, QString(), autoRepeat);
+        QApplication::sendEvent(w, &up);
+    }
+    // Only the release, as when the key went down in another window.
+    static void ReleaseOnly(QWidget* w, int key) {
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, QString());
+        QApplication::sendEvent(w, &up);
     }
 
     // Lets the event loop run until cond holds or ms pass.

@@ -153,6 +153,18 @@ TEST_F(MainWindow, PressingAloneDoesNothing) {
     EXPECT_EQ(w.state().Dice[0], kNone);
 }
 
+// Esc closing a menu or a message box is released over the main window;
+// that release alone neither ends the program nor rolls.
+TEST_F(MainWindow, AReleaseWithoutItsPressHereDoesNothing) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    ReleaseOnly(&w, Qt::Key_Escape);
+    ReleaseOnly(&w, Qt::Key_R);
+    EXPECT_EQ(programEndsNow, 0);
+    EXPECT_FALSE(w.state().Quitting);
+    EXPECT_EQ(w.state().Dice[0], kNone);
+}
+
 TEST_F(MainWindow, EscEndsAtOnceWithoutTheQuestion) {
     frmMain& w = Build();
     StartTwoPlayerGame(w);
@@ -208,6 +220,7 @@ TEST_F(MainWindow, BoardShowsMarkersDividerAndLabels) {
 TEST_F(MainWindow, APauseHandlesNoInput) {
     frmMain& w = Build();
     StartTwoPlayerGame(w);
+    QApplication::postEvent(&w, new QKeyEvent(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier));
     QApplication::postEvent(&w, new QKeyEvent(QEvent::KeyRelease, Qt::Key_R, Qt::NoModifier));
     w.Sleep(5);
     EXPECT_EQ(w.state().Dice[0], kNone);

@@ -1,0 +1,230 @@
+#include "Styles.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
+namespace zarvel {
+
+namespace {
+
+const char* const kNames[kStyleCount] = {"Normal", "Cautious", "Fearless", "Simple", "Random", "Genius", "Moron"};
+
+bool IsLetter(const std::string& code) { return code.size() == 1 && code[0] >= 'a' && code[0] <= 'z'; }
+
+Score Banked(const GameState& g) {
+    const int cp = g.CurrentPlayer;
+    return (cp >= 0 && cp < kSeats) ? g.PlayerScore[cp] : 0;
+}
+
+BotStep Make(BotStep::Kind kind) {
+    BotStep s;
+    s.kind = kind;
+    return s;
+}
+
+BotStep Take(std::vector<int> slots, bool mark, std::optional<int> numDiceUp) {
+    BotStep s;
+    s.kind = slots.empty() ? BotStep::Kind::Nothing : BotStep::Kind::Click;
+    s.picks = std::move(slots);
+    s.mark = mark;
+    s.numDiceUp = numDiceUp;
+    return s;
+}
+
+// The open slots whose code passes the filter, lowest first.
+template <class Pred>
+std::vector<int> OpenSlots(const GameState& g, const PickMarks& picked, Pred pred) {
+    std::vector<int> slots;
+    for (int i = 0; i < kSlots; ++i)
+        if (!picked[i] && pred(g.DieCode[i])) slots.push_back(i);
+    return slots;
+}
+
+bool Scores(const std::string& code) { return code != "0" && code != "99"; }
+
+BotStep RollOrPass(const GameState& g, const PickMarks& picked, const ThinkingStyle& s) {
+    const Score mine = Banked(g);
+    if (g.WentOut != kNone) {
+        // Last round: only a total strictly above every banked score will do.
+        Score high = 0;
+        for (int p = 0; p < g.NumPlayers && p < kSeats; ++p) high = std::max(high, g.PlayerScore[p]);
+        BotStep step = Make(high >= mine + g.TurnScore ? BotStep::Kind::Roll : BotStep::Kind::Pass);
+        step.highScore = high;
+        return step;
+    }
+    const int n = CountDiceUp(g, picked);
+    BotStep step;
+    step.numDiceUp = n;
+    if (mine == 0)
+        step.kind = BotStep::Kind::Pass;  // breaking in is always worth it
+    else if (n < 1 || n > 5)
+        step.kind = BotStep::Kind::DiceCountError;
+    else
+        step.kind = g.TurnScore >= s.pass[n] ? BotStep::Kind::Pass : BotStep::Kind::Roll;
+    return step;
+}
+
+BotStep MoreDice(const GameState& g, const PickMarks& picked, const ThinkingStyle& s) {
+    const int n = CountDiceUp(g, picked);
+    if ((Banked(g) == 0 && g.TurnScore >= kTakeMoreWithoutBank) || n < s.T) return ChooseDice(g, picked, s.T);
+    BotStep step = Make(BotStep::Kind::Roll);
+    step.numDiceUp = n;
+    return step;
+}
+
+}  // namespace
+
+const ThinkingStyle kCautious{5, {0, 250, 300, 350, 500, 700}, false};
+const ThinkingStyle kNormal{4, {0, 350, 400, 450, 600, 900}, true};
+const ThinkingStyle kFearless{3, {0, 400, 450, 500, 1100, 1500}, true};
+
+const char* const kNothingToTakeText = "Msg 519 -- Please contact Quarnaby Software Tech Support.";
+
+std::string DiceCountErrorText(int numDiceUp) {
+    return "NumDiceUp = " + std::to_string(numDiceUp) + "\r\nError 529 - Bot Click - Please contact Quarnaby Software.";
+}
+
+std::string StyleName(int code) { return code >= 1 && code <= kStyleCount ? kNames[code - 1] : std::string(); }
+
+int StyleCode(const std::string& name) {
+    for (int c = 1; c <= kStyleCount; ++c) {
+        const std::string n = kNames[c - 1];
+        if (n.size() == name.size() &&
+            std::equal(n.begin(), n.end(), name.begin(), [](char a, char b) {
+                return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));
+            }))
+            return c;
+    }
+    return style::None;
+}
+
+int CountDiceUp(const GameState& g, const PickMarks& picked) {
+    int n = 0;
+    for (int i = 0; i < kSlots; ++i)
+        if (g.DieCode[i] != "99" && !picked[i]) ++n;
+    return n;
+}
+
+BotStep ChooseDice(const GameState& g, const PickMarks& picked, int T) {
+    const int n = CountDiceUp(g, picked);
+    const bool allScore = OpenSlots(g, picked, [](const std::string& c) { return c == "0"; }).empty();
+    if (allScore || n < T) return Take(OpenSlots(g, picked, Scores), true, n);
+
+    // Many dice still in play: keep a single die, unless a combination other
+    // than three 2s is on the table, which is worth keeping whole.
+    int one = -1, five = -1, twos = -1;
+    for (int i = 0; i < kSlots; ++i) {
+        if (picked[i]) continue;
+        const std::string& c = g.DieCode[i];
+        if (c == "0") continue;
+        if (IsLetter(c) && c != "b")
+            return Take(OpenSlots(g, picked, [](const std::string& code) { return code != "0"; }), true, n);
+        if (c == "1" && one < 0) one = i;
+        if (c == "5" && five < 0) five = i;
+        if (c == "b" && twos < 0) twos = i;
+    }
+    if (one >= 0) return Take({one}, true, n);
+    if (five >= 0) return Take({five}, true, n);
+    if (twos >= 0) return Take({twos}, true, n);
+    BotStep step = Make(BotStep::Kind::NothingToTake);
+    step.numDiceUp = n;
+    return step;
+}
+
+BotStep Bot_Thinking(const GameState& g, const PickMarks& picked, const ThinkingStyle& s) {
+    const std::string& a = g.AllowedActions;
+    if (a == "p") return Make(BotStep::Kind::Pass);
+    if (a == "r") return Make(BotStep::Kind::Roll);
+    if (a == "s" || a == "sp") return ChooseDice(g, picked, s.T);  // never pass before taking dice
+    if (a == "rp") return RollOrPass(g, picked, s);
+    if (a == "rs" || a == "rsp") return MoreDice(g, picked, s);
+    return Make(BotStep::Kind::Nothing);
+}
+
+BotStep Bot_Cautious(const GameState& g, const PickMarks& picked) { return Bot_Thinking(g, picked, kCautious); }
+BotStep Bot_Normal(const GameState& g, const PickMarks& picked) { return Bot_Thinking(g, picked, kNormal); }
+BotStep Bot_Fearless(const GameState& g, const PickMarks& picked) { return Bot_Thinking(g, picked, kFearless); }
+
+BotStep Bot_Simple(const GameState& g) {
+    const std::string& a = g.AllowedActions;
+    if (a == "s" || a == "rs" || a == "sp" || a == "rsp") {
+        std::vector<int> slots;
+        for (int i = 0; i < kSlots; ++i)
+            if (g.DieCode[i] != "0") slots.push_back(i);
+        return Take(std::move(slots), false, std::nullopt);
+    }
+    if (a == "r") return Make(BotStep::Kind::Roll);
+    if (a == "p") return Make(BotStep::Kind::Pass);
+    if (a == "rp") return Make(g.TurnScore > kSimpleBank ? BotStep::Kind::Pass : BotStep::Kind::Roll);
+    return Make(BotStep::Kind::Nothing);
+}
+
+BotStep Bot_Moron(const GameState& g) {
+    const std::string& a = g.AllowedActions;
+    if (a == "s") {
+        // The lowest scoring die or group; everything only when all dice score.
+        bool freeLoser = false;
+        for (int j = 0; j < kSlots; ++j)
+            if (g.DieCode[j] == "0" && g.DieFree[j]) freeLoser = true;
+        std::vector<int> slots;
+        for (int i = 0; i < kSlots; ++i) {
+            if (g.DieCode[i] == "0") continue;
+            slots.push_back(i);
+            if (freeLoser) break;
+        }
+        return Take(std::move(slots), false, std::nullopt);
+    }
+    if (a == "r" || a == "rs") return Make(BotStep::Kind::Roll);
+    if (a == "p" || a == "sp" || a == "rsp" || a == "rp") return Make(BotStep::Kind::Pass);
+    return Make(BotStep::Kind::Nothing);
+}
+
+int ChooseRoutine(const GameState& g, RandomSource& rng) {
+    const int cp = g.CurrentPlayer;
+    if (cp < 0 || cp >= kSeats) return style::None;
+    switch (g.PlayerStyle[cp]) {
+        case style::Normal:
+        case style::Cautious:
+        case style::Fearless:
+        case style::Simple:
+        case style::Moron:
+            return g.PlayerStyle[cp];
+        case style::Random: {
+            // 1 Normal, 2 Cautious, 3 Fearless: the codes themselves.
+            const int r = static_cast<int>(std::floor(rng.Next() * 3)) + 1;
+            return std::clamp(r, 1, 3);
+        }
+        case style::Genius: {
+            Score lead = 0;
+            for (int p = 0; p < g.NumPlayers && p < kSeats; ++p)
+                if (p != cp) lead = std::max(lead, g.PlayerScore[p]);
+            const Score mine = g.PlayerScore[cp] + g.TurnScore;
+            const Score d = lead > mine ? lead - mine : mine - lead;
+            if (d > 1000) return lead > mine ? style::Fearless : style::Cautious;
+            return style::Normal;
+        }
+        default:
+            return style::None;
+    }
+}
+
+bool IsThinking(int routine) {
+    return routine == style::Normal || routine == style::Cautious || routine == style::Fearless;
+}
+
+bool WaitsForTray(int routine) { return routine != style::Cautious; }
+
+BotStep RoutineStep(int routine, const GameState& g, const PickMarks& picked) {
+    switch (routine) {
+        case style::Normal: return Bot_Normal(g, picked);
+        case style::Cautious: return Bot_Cautious(g, picked);
+        case style::Fearless: return Bot_Fearless(g, picked);
+        case style::Simple: return Bot_Simple(g);
+        case style::Moron: return Bot_Moron(g);
+        default: return {};
+    }
+}
+
+}  // namespace zarvel

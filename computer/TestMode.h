@@ -1,0 +1,98 @@
+// Test mode: a tournament of the computer styles that plays itself, one seat
+// per style, and reports the wins per seat. The shell asks the questions,
+// shows the captions and the report and ends the program through the hooks.
+#pragma once
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "ComputerDriver.h"
+#include "Scheduler.h"
+#include "Table.h"
+
+namespace zarvel {
+
+struct TestQuestion {
+    const char* prompt;
+    int defaultValue;
+    std::vector<int> accepted;
+};
+
+enum TestQuestionIndex { kTestGames = 0, kTestNormalPosition = 1, kTestPlayTo = 2, kTestBreakIn = 3 };
+
+// The four questions, in the order they are asked.
+const std::array<TestQuestion, 4>& TestQuestions();
+
+// The value an answer stands for: its leading number rounded to the
+// nearest whole number (halves to even), if it is one of the question's
+// accepted values; otherwise the question's default. A cancelled box, an
+// empty answer and a number beyond a 16-bit integer take the default too.
+int TestAnswerValue(int question, const std::optional<std::string>& answer);
+
+struct TestSetup {
+    int games = 14;
+    int normalPosition = 0;
+    int playTo = 5000;
+    int breakIn = 500;
+};
+
+// Style code per seat 0..6: Normal at the position, the others after it.
+std::array<int, kStyleCount> TestSeating(int normalPosition);
+
+// Seats computer players of the given styles, named after their styles.
+void SeatComputers(GameState& g, const std::vector<int>& styles);
+
+// Score pad caption of a test game, e.g. " Game  2 of 14".
+std::string TestCaption(int gameNumber, int numGames);
+
+// The closing report of the run, lines joined by CR LF.
+std::string TestReport(const GameState& g);
+
+class TestRun {
+public:
+    // Installs itself on table.onTestGameOver.
+    TestRun(Table& table, ComputerDriver& driver, Scheduler& scheduler);
+    ~TestRun();
+    TestRun(const TestRun&) = delete;
+    TestRun& operator=(const TestRun&) = delete;
+
+    // Host hooks, all optional.
+    // Asks one question with its default answer; nothing when cancelled.
+    // Without it every question takes its default.
+    std::function<std::optional<std::string>(const std::string& prompt, const std::string& defaultAnswer)> ask;
+    std::function<void(const std::string&)> setScorePadCaption;
+    // A test game is about to start: show the score pad (computer names in
+    // italics) beside the main window.
+    std::function<void()> onGameStarting;
+    // The report; without it the board shows it. Then endProgram runs
+    // (without it the board's EndProgramNow).
+    std::function<void(const std::string&)> showReport;
+    std::function<void()> endProgram;
+
+    // Styles by seat; empty plays the test seating by NormalPosition.
+    std::vector<int> seats;
+
+    // Starts the run (asking the questions first) or the next game, or
+    // reports after the last. The end of every test game schedules it.
+    void RunTestGame();
+    // Starts a run with these answers, without asking.
+    void Start(const TestSetup& setup);
+
+    bool Reported() const { return reported_; }
+
+private:
+    void Configure(const TestSetup& setup);
+
+    Table& table_;
+    ComputerDriver& driver_;
+    Scheduler& scheduler_;
+    bool configured_ = false;
+    bool reported_ = false;
+    std::shared_ptr<char> life_ = std::make_shared<char>();
+};
+
+}  // namespace zarvel

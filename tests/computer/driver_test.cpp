@@ -1,0 +1,164 @@
+#include "DriverFixture.h"
+
+namespace zarvel::test {
+namespace {
+
+// Normal: 1,5,3,4,6,6 keeps only the 1 and rolls five; those bust.
+TEST_F(DriverTest, WorkedNormalTurnWithItsPausesAtEachSpeed) {
+    const std::pair<int, std::int64_t> speeds[] = {{0, 2600}, {1, 500}, {2, 0}};
+    for (auto [speed, elapsed] : speeds) {
+        ComputerThenHuman(style::Normal, speed);
+        board.Clear();
+        Script({1, 5, 3, 4, 6, 6});
+        Script({2, 3, 4, 6, 6});
+        const auto start = sched.Now();
+        driver.StartComputerTurn();
+        sched.RunOne();
+        EXPECT_FALSE(rollArea);
+        EXPECT_TRUE(sched.RunUntilIdle());
+
+        EXPECT_EQ(rng.Pending(), 0u) << speed;
+        EXPECT_EQ(sched.Now() - start, elapsed) << speed;
+        EXPECT_EQ(Count("die 10=1"), 1);
+        EXPECT_EQ(Count("die 11=5"), 0);  // the 5 went back into the roll
+        EXPECT_EQ(Count("status Rolling..."), 2);
+        EXPECT_EQ(g.PlayerScore[0], 0);
+        EXPECT_EQ(g.CurrentPlayer, 1);
+        EXPECT_TRUE(rollArea);
+        EXPECT_FALSE(driver.TurnRunning());
+    }
+}
+
+TEST_F(DriverTest, OnlyCautiousPlaysOnWhileATrayIsOpenAndNobodyWhileHeld) {
+    for (int code : {style::Normal, style::Cautious, style::Fearless, style::Simple, style::Moron, style::Genius}) {
+        for (bool byDialog : {false, true}) {
+            ComputerThenHuman(code, 1);
+            board.Clear();
+            bool dialog = byDialog;
+            driver.held = [&] { return dialog; };
+            g.TrayOpen = !byDialog;
+            driver.StartComputerTurn();
+            sched.RunFor(5000);
+            const bool plays = !byDialog && code == style::Cautious;
+            EXPECT_EQ(Count("status Rolling...") > 0, plays) << code << byDialog;
+
+            g.TrayOpen = dialog = false;
+            sched.RunFor(kRecheckMs + StepPauseMs(1));
+            EXPECT_GT(Count("status Rolling..."), 0) << code;
+            sched.RunUntilIdle();
+            driver.held = nullptr;
+        }
+    }
+}
+
+// Simple at speed 0: roll at 100, clicks at 1200 and 1400, roll at 1700,
+// pass at 2800. Each interruption falls before a different kind of step.
+struct Interruption {
+    const char* where;
+    std::int64_t at;  // -1: before the turn has begun
+    bool tray;
+};
+const Interruption kInterruptions[] = {
+    {"before the turn begins", -1, false}, {"before the first roll", 50, false},
+    {"in the roll pause", 1150, false},    {"between two clicks", 1300, false},
+    {"before the next roll", 1650, false}, {"before the pass", 2750, false},
+    {"waiting for the tray", 500, true},
+};
+
+class Interrupted : public DriverTest {
+protected:
+    void StartAndInterrupt(const Interruption& when) {
+        ComputerThenHuman(style::Simple, 0);
+        Script({1, 5, 2, 3, 4, 6});
+        Script({2, 3, 4, 6});
+        g.TrayOpen = when.tray;
+        driver.StartComputerTurn();
+        if (when.at >= 0) sched.RunFor(when.at);
+        g.TrayOpen = false;
+    }
+};
+
+TEST_F(Interrupted, QuittingStopsTheTurnAtItsNextStep) {
+    for (const Interruption& when : kInterruptions) {
+        StartAndInterrupt(when);
+        const auto logged = board.log.size();
+        const auto state = g.AllowedActions;
+        g.Quitting = true;
+        sched.RunFor(10000);
+        EXPECT_EQ(board.log.size(), logged) << when.where;
+        EXPECT_EQ(g.AllowedActions, state) << when.where;
+        EXPECT_EQ(rollArea, when.at < 0) << when.where;  // never re-enabled once disabled
+        EXPECT_FALSE(driver.TurnRunning());
+        EXPECT_TRUE(sched.RunUntilIdle());
+        g.Quitting = false;
+        rollArea = true;
+    }
+}
+
+TEST_F(Interrupted, ANewGameIsNeverPlayedByTheOldTurn) {
+    for (const Interruption& when : kInterruptions) {
+        StartAndInterrupt(when);
+        Seat({"Ann", "Bob"});
+        const auto logged = board.log.size();
+        sched.RunFor(10000);
+        EXPECT_EQ(board.log.size(), logged) << when.where;
+        EXPECT_EQ(g.AllowedActions, "r");
+        EXPECT_EQ(g.TurnScore, 0);
+        EXPECT_TRUE(rollArea) << when.where;
+        EXPECT_TRUE(sched.RunUntilIdle());
+        while (rng.Pending()) rng.Next();
+    }
+    // A new game with a computer first: only its own turn acts.
+    StartAndInterrupt(kInterruptions[3]);
+    while (rng.Pending()) rng.Next();
+    ComputerThenHuman(style::Simple, 0);
+    Script({1, 1, 1, 2, 3, 4});
+    board.Clear();
+    driver.StartComputerTurn();
+    EXPECT_TRUE(sched.RunUntilIdle());
+    EXPECT_EQ(rng.Pending(), 0u);
+    EXPECT_EQ(Count("status Rolling..."), 1);
+    EXPECT_EQ(g.PlayerScore[0], 1000);
+    EXPECT_EQ(g.CurrentPlayer, 1);
+}
+
+TEST_F(DriverTest, ImpossibleDiceCountIsReportedUntilTheCloseIsConfirmed) {
+    ComputerThenHuman(style::Normal, 2);
+    g.PlayerScore[0] = 1000;
+    g.AllowedActions = "rp";  // six dice up: no threshold applies
+    int asked = 0;
+    driver.requestClose = [&] { g.Quitting = ++asked == 2; };
+    driver.StartComputerTurn();
+    sched.RunFor(1000);
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(board.messages, std::vector<std::string>(2, DiceCountErrorText(6)));
+    EXPECT_TRUE(sched.RunUntilIdle());
+}
+
+TEST_F(DriverTest, NothingToTakeEndsTheProgram) {
+    ComputerThenHuman(style::Fearless, 2);
+    g.AllowedActions = "s";
+    driver.StartComputerTurn();
+    EXPECT_TRUE(sched.RunUntilIdle());
+    EXPECT_EQ(board.messages, std::vector<std::string>{kNothingToTakeText});
+    EXPECT_EQ(board.endRequests, 1);
+}
+
+TEST_F(DriverTest, AllComputerGameRunsToItsEndInVirtualTime) {
+    Seat({"*Normal", "*Genius", "*Moron", "*Random"});
+    g.PlayerStyle = {style::Normal, style::Genius, style::Moron, style::Random};
+    driver.StartComputerTurn();
+    EXPECT_TRUE(sched.RunUntilIdle());
+    EXPECT_TRUE(g.GameOver);
+    EXPECT_EQ(g.CurrentPlayer, kNone);
+    EXPECT_EQ(board.winnerShown, 1);
+    EXPECT_TRUE(board.messages.empty());  // no going-out message without a human
+    EXPECT_GE(g.PlayerScore[g.WentOut], s.PlayToScore);
+    for (int p = 0; p < 4; ++p) EXPECT_LE(g.PlayerScore[p], g.PlayerScore[g.Winner]);
+    EXPECT_GT(sched.Now(), 60'000);  // a minute of pauses, none of them slept
+    EXPECT_EQ(driver.MaxStepNesting(), 1);
+    EXPECT_GT(driver.TurnsStarted(), 8u);
+}
+
+}  // namespace
+}  // namespace zarvel::test

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include "Scoring.h"
+#include "Styles.h"
+
+namespace zarvel::test {
+namespace {
+
+using Kind = BotStep::Kind;
+
+// A state right after a roll of these faces by seat 0.
+GameState Rolled(const std::vector<int>& faces, const std::string& actions = "s", Score banked = 1000,
+                 Score turn = 0) {
+    GameState g;
+    g.NumPlayers = 3;
+    g.CurrentPlayer = 0;
+    g.PlayerScore[0] = banked;
+    g.TurnScore = turn;
+    g.AllowedActions = actions;
+    const int n = static_cast<int>(faces.size());
+    for (int i = 0; i < kSlots; ++i) {
+        g.Dice[i] = i < n ? faces[i] : kNone;
+        g.DieFree[i] = i < n;
+    }
+    ScoreRoll(g, n);
+    return g;
+}
+
+// Dice count n to roll next: n unpicked dice, no scorer among them.
+GameState Up(int n, const std::string& actions, Score banked, Score turn) {
+    GameState g = Rolled({}, actions, banked, turn);
+    for (int i = 0; i < kSlots; ++i) g.DieCode[i] = i < n ? "0" : "99";
+    return g;
+}
+
+const PickMarks kNoPicks{};
+
+struct Choice {
+    std::vector<int> faces;
+    std::vector<int> cautious, normal, fearless;  // slots taken
+};
+
+TEST(ChooseDice, KeepsOneDieWhileManyAreInPlayUnlessACombinationIsWorthMore) {
+    const std::vector<Choice> cases = {
+        {{1, 5, 3, 4, 6, 6}, {0}, {0}, {0}},                  // the worked turn: only the 1
+        {{1, 1, 1, 2, 3, 4}, {0, 1, 2}, {0, 1, 2}, {0, 1, 2}},  // three 1s and nothing else
+        {{2, 2, 2, 1, 3, 4}, {3}, {3}, {3}},                  // the 1, not the three 2s
+        {{2, 2, 2, 3, 4, 6}, {0}, {0}, {0}},                  // three 2s when there is no 1 or 5
+        {{3, 5, 2, 2, 2, 4}, {1}, {1}, {1}},                  // a 5 before three 2s
+        {{1, 5, 3, 3}, {0, 1}, {0}, {0}},                     // four dice: T decides
+        {{1, 2, 3, 4, 5, 6}, {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5}},
+        {{1, 5, 5, 1}, {0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 2, 3}},  // every die scores
+        {{3, 3, 3, 1, 2}, {0, 1, 2, 3, 5}, {0, 1, 2, 3, 5}, {0, 1, 2, 3, 5}},  // "99" slots clicked too
+        {{5, 1, 4}, {0, 1}, {0, 1}, {1}},                     // three dice: only Fearless picks one
+    };
+    for (const Choice& c : cases) {
+        const GameState g = Rolled(c.faces);
+        const std::pair<int, const std::vector<int>*> styles[] = {
+            {kCautious.T, &c.cautious}, {kNormal.T, &c.normal}, {kFearless.T, &c.fearless}};
+        for (auto [T, want] : styles) {
+            const BotStep s = ChooseDice(g, kNoPicks, T);
+            EXPECT_EQ(s.kind, Kind::Click);
+            EXPECT_EQ(s.picks, *want) << "faces[0]=" << c.faces[0] << " T=" << T;
+            EXPECT_TRUE(s.mark);
+            EXPECT_EQ(s.numDiceUp, static_cast<int>(c.faces.size()));
+        }
+    }
+}
+
+TEST(ChooseDice, ReportsWhenNothingIsLeftToTake) {
+    const GameState g = Rolled({2, 3, 4, 6, 2, 3});
+    EXPECT_EQ(ChooseDice(g, kNoPicks, 4).kind, Kind::NothingToTake);
+    EXPECT_EQ(std::string(kNothingToTakeText), "Msg 519 -- Please contact Quarnaby Software Tech Support.");
+}
+
+TEST(RollOrPass, ThresholdsByDiceToRollNext) {
+    const ThinkingStyle* styles[] = {&kCautious, &kNormal, &kFearless};
+    for (const ThinkingStyle* st : styles) {
+        for (int n = 1; n <= 5; ++n) {
+            const int t = st->pass[n];
+            EXPECT_EQ(Bot_Thinking(Up(n, "rp", 1000, t), kNoPicks, *st).kind, Kind::Pass) << n;
+            EXPECT_EQ(Bot_Thinking(Up(n, "rp", 1000, t - 50), kNoPicks, *st).kind, Kind::Roll) << n;
+        }
+    }
+}
+
+TEST(RollOrPass, BreakingInAlwaysPassesAndAnImpossibleCountIsReported) {
+    EXPECT_EQ(Bot_Fearless(Up(5, "rp", 0, 550), kNoPicks).kind, Kind::Pass);
+    for (int n : {0, 6}) {
+        const BotStep s = Bot_Normal(Up(n, "rp", 1000, 600), kNoPicks);
+        EXPECT_EQ(s.kind, Kind::DiceCountError);
+        EXPECT_EQ(s.numDiceUp, n);
+    }
+    EXPECT_EQ(DiceCountErrorText(6), "NumDiceUp = 6\r\nError 529 - Bot Click - Please contact Quarnaby Software.");
+}
+
+TEST(RollOrPass, LastRoundNeedsStrictlyMoreThanTheBestBankedScore) {
+    GameState g = Up(5, "rp", 5000, 1000);
+    g.PlayerScore[1] = 6000;
+    g.WentOut = 1;
+    BotStep s = Bot_Cautious(g, kNoPicks);
+    EXPECT_EQ(s.kind, Kind::Roll);  // a tie is not enough
+    EXPECT_EQ(s.highScore, 6000);
+    g.TurnScore = 1050;
+    EXPECT_EQ(Bot_Cautious(g, kNoPicks).kind, Kind::Pass);
+}
+
+TEST(MoreDice, TakesMoreBelowTOrWhenUnbankedWithFiveHundred) {
+    // Four dice up, the 1 taken, a 5 still free.
+    GameState g = Rolled({1, 5, 3, 4, 6, 6}, "rsp", 1000, 100);
+    g.DieFree[0] = false;
+    PickMarks picked{};
+    picked[0] = true;
+    g.Dice[5] = kNone, g.DieCode[5] = "99";  // slots 1..4 counted
+    EXPECT_EQ(Bot_Normal(g, picked).kind, Kind::Roll);        // 4 up, not below 4
+    EXPECT_EQ(Bot_Fearless(g, picked).kind, Kind::Roll);
+    EXPECT_EQ(Bot_Cautious(g, picked).picks, (std::vector<int>{1}));  // 4 below 5: takes the 5
+    g.PlayerScore[0] = 0;
+    g.TurnScore = 500;
+    EXPECT_EQ(Bot_Fearless(g, picked).picks, (std::vector<int>{1}));
+    g.TurnScore = 450;
+    EXPECT_EQ(Bot_Fearless(g, picked).kind, Kind::Roll);
+    g.AllowedActions = "sp";  // never passes before taking dice
+    EXPECT_EQ(Bot_Fearless(g, picked).kind, Kind::Click);
+}
+
+TEST(MoreDice, HotDiceThreeTwosLeaveTwoExtraDiceCounted) {
+    GameState g = Rolled({2, 2, 2, 3, 4, 6}, "s", 1000, 400);
+    EXPECT_EQ(Bot_Cautious(g, kNoPicks).picks, (std::vector<int>{0}));
+    PickMarks picked{};
+    picked[0] = true;
+    for (int i : SelectionSlots(g, 0)) g.DieFree[i] = false;
+    g.TurnScore = 600;
+    g.AllowedActions = "rp";
+    const BotStep s = Bot_Cautious(g, picked);
+    EXPECT_EQ(s.numDiceUp, 5);  // three dice left, five counted: threshold 700
+    EXPECT_EQ(s.kind, Kind::Roll);
+}
+
+TEST(Simple, TakesEveryScorerAndBanksAbove350) {
+    EXPECT_EQ(Bot_Simple(Rolled({1, 5, 3, 3, 2, 2})).picks, (std::vector<int>{0, 1}));
+    EXPECT_EQ(Bot_Simple(Rolled({5, 3}, "rsp")).picks, (std::vector<int>{0, 2, 3, 4, 5}));
+    EXPECT_EQ(Bot_Simple(Up(4, "rp", 0, 350)).kind, Kind::Roll);
+    GameState g = Up(4, "rp", 0, 400);
+    g.WentOut = 1;
+    g.PlayerScore[1] = 9000;
+    EXPECT_EQ(Bot_Simple(g).kind, Kind::Pass);
+}
+
+TEST(Moron, TakesTheLowestScorerAndPassesWheneverItMay) {
+    EXPECT_EQ(Bot_Moron(Rolled({5, 1, 3, 4, 6, 6})).picks, (std::vector<int>{0}));
+    EXPECT_EQ(Bot_Moron(Rolled({3, 4, 4, 4, 1, 6})).picks, (std::vector<int>{1}));
+    EXPECT_EQ(Bot_Moron(Rolled({1, 5, 5})).picks, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    for (const char* a : {"r", "rs"}) EXPECT_EQ(Bot_Moron(Up(3, a, 0, 0)).kind, Kind::Roll) << a;
+    for (const char* a : {"p", "sp", "rsp", "rp"}) EXPECT_EQ(Bot_Moron(Up(3, a, 0, 0)).kind, Kind::Pass) << a;
+}
+
+TEST(ChooseRoutine, GeniusByTheLeadAndRandomInThirds) {
+    ScriptedRandom rng;
+    GameState g = Rolled({}, "r", 3000);
+    g.PlayerStyle[0] = style::Genius;
+    const std::pair<Score, int> leads[] = {
+        {3000, style::Normal}, {4000, style::Normal}, {4001, style::Fearless},
+        {2000, style::Normal}, {1999, style::Cautious}};
+    for (auto [lead, routine] : leads) {
+        g.PlayerScore[2] = lead;
+        EXPECT_EQ(ChooseRoutine(g, rng), routine) << lead;
+    }
+    g.PlayerScore = {};
+    g.PlayerScore[0] = 0;
+    EXPECT_EQ(ChooseRoutine(g, rng), style::Normal);
+    g.PlayerStyle[0] = 8;
+    EXPECT_EQ(ChooseRoutine(g, rng), style::None);
+    EXPECT_EQ(rng.Draws(), 0u);
+
+    g.PlayerStyle[0] = style::Random;
+    UniformRandom uniform(11);
+    std::array<int, 4> seen{};
+    for (int t = 0; t < 3000; ++t) ++seen[ChooseRoutine(g, uniform)];
+    for (int r = 1; r <= 3; ++r) EXPECT_NEAR(seen[r], 1000, 90) << r;
+}
+
+}  // namespace
+}  // namespace zarvel::test

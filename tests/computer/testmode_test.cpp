@@ -1,0 +1,86 @@
+#include "DriverFixture.h"
+#include "TestMode.h"
+
+namespace zarvel::test {
+namespace {
+
+TEST(TestAnswers, LeadingNumberRoundedHalfToEvenElseTheDefault) {
+    struct Case {
+        int question;
+        std::optional<std::string> answer;
+        int value;
+    };
+    const Case cases[] = {
+        {kTestGames, "7", 7},         {kTestGames, "7.5", 14},     {kTestGames, "6.5", 14},
+        {kTestGames, "7 games", 7},   {kTestGames, std::nullopt, 14}, {kTestGames, "", 14},
+        {kTestGames, "seven", 14},    {kTestGames, "65543", 14},   {kTestGames, "1e300", 14},
+        {kTestNormalPosition, "7", 0}, {kTestNormalPosition, "-1", 0}, {kTestNormalPosition, "2.5", 2},
+        {kTestNormalPosition, "6", 6}, {kTestPlayTo, "8000", 5000},  {kTestPlayTo, "10000", 10000},
+        {kTestPlayTo, "75536", 5000}, {kTestBreakIn, "750", 500},    {kTestBreakIn, " 1000 ", 1000},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TestAnswerValue(c.question, c.answer), c.value) << c.question << " '" << c.answer.value_or("<cancel>") << "'";
+}
+
+TEST(TestSeatingAndReport, StylesFollowNormalRoundTheTable) {
+    EXPECT_EQ(TestSeating(0), (std::array<int, 7>{1, 2, 3, 4, 5, 6, 7}));
+    EXPECT_EQ(TestSeating(1), (std::array<int, 7>{7, 1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(TestCaption(2, 14), " Game  2 of 14");
+
+    GameState g;
+    SeatComputers(g, {1, 2, 3, 4, 5, 6, 7});
+    g.TestWins = {3, 0, 2, 1, 0, 1, 0};
+    EXPECT_EQ(TestReport(g),
+              "Test Run Complete.\r\n\r\nPlayer\t\t# Wins\r\n---------\t\t-----------\r\n"
+              "Normal:\t\t3\r\nCautious:\t\t0\r\nFearless:\t\t2\r\nSimple:\t\t1\r\n"
+              "Random:\t\t0\r\nGenius:\t\t1\r\nMoron:\t\t0\r\n\r\nExiting...");
+}
+
+class TestRunTest : public DriverTest {
+protected:
+    TestRun run{table, driver, sched};
+    std::vector<std::string> prompts, defaults, captions, reports;
+    int ended = 0;
+
+    void SetUp() override {
+        DriverTest::SetUp();
+        run.ask = [this](const std::string& prompt, const std::string& answer) -> std::optional<std::string> {
+            prompts.push_back(prompt);
+            defaults.push_back(answer);
+            return std::nullopt;  // every box cancelled
+        };
+        run.setScorePadCaption = [this](const std::string& c) { captions.push_back(c); };
+        run.showReport = [this](const std::string& r) { reports.push_back(r); };
+        run.endProgram = [this] { ++ended; };
+    }
+};
+
+TEST_F(TestRunTest, CancelledQuestionsPlayFourteenGamesAndReportOnce) {
+    run.RunTestGame();
+    EXPECT_EQ(prompts, (std::vector<std::string>{"How Many Games (7 or 14) ???", "Normal's Position (0-6) ???",
+                                                 "Play to 5000 or 10000 ???", "Amount needed to break in ???"}));
+    EXPECT_EQ(defaults, (std::vector<std::string>{"14", "0", "5000", "500"}));
+    EXPECT_EQ(s.ComputerFast, 2);
+    EXPECT_TRUE(s.SoundFXOFF);
+    EXPECT_TRUE(sched.RunUntilIdle());
+
+    EXPECT_EQ(g.TestNumGames, 14);
+    EXPECT_EQ(s.PlayToScore, 5000);
+    EXPECT_EQ(s.BreakInScore, 500);
+    int wins = 0;
+    for (int w : g.TestWins) wins += w;
+    EXPECT_EQ(wins, 14);
+    ASSERT_EQ(captions.size(), 14u);
+    EXPECT_EQ(captions[0], " Game  2 of 14");
+    EXPECT_EQ(captions[12], " Game  14 of 14");
+    EXPECT_EQ(captions[13], " Score Pad");
+    EXPECT_EQ(reports, std::vector<std::string>{TestReport(g)});
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(board.winnerShown, 0);
+    EXPECT_EQ(driver.MaxStepNesting(), 1);
+    run.RunTestGame();  // the run is over: nothing starts again
+    EXPECT_EQ(reports.size(), 1u);
+}
+
+}  // namespace
+}  // namespace zarvel::test

@@ -1,0 +1,152 @@
+// Computer players in the real window: their turns run on the event loop,
+// wait for modal windows and open trays, never touch a game started since,
+// and a test run plays itself, reports and ends the program.
+#include <QInputDialog>
+#include <QLabel>
+#include <QTimer>
+
+#include "ComputerDriver.h"
+#include "GuiTest.h"
+#include "TestMode.h"
+#include "frmCongrats.h"
+#include "frmScorePad.h"
+
+namespace zarvel::test {
+namespace {
+
+class Computers : public GuiTest {
+protected:
+    // Seats 0 and 1 with the given styles (0: human), at a speed.
+    frmMain& Seat(int first, int second, int speed) {
+        Settings s;
+        s.ComputerFast = speed;
+        frmMain& w = Build(s);
+        w.pauseFor = [this](int ms) { pauses.push_back(ms); };
+        GameState& g = w.state();
+        g.NumPlayers = 2;
+        const int styles[2] = {first, second};
+        for (int seat = 0; seat < 2; ++seat) {
+            g.PlayerName[seat] = seat == 0 ? "Ann" : "Bob";
+            g.PlayerIsComputer[seat] = styles[seat] != 0;
+            g.PlayerStyle[seat] = styles[seat] != 0 ? styles[seat] : 1;
+        }
+        w.table().StartGame();
+        w.ShowGameButtons(true);
+        return w;
+    }
+    // The seat has done something since the start of its turn.
+    static bool Acted(frmMain& w) {
+        const GameState& g = w.state();
+        return g.AllowedActions != "r" || g.PassCount > 0 || g.GameOver;
+    }
+    std::vector<int> pauses;
+};
+
+TEST_F(Computers, AModalWindowHoldsTheTurnUntilItCloses) {
+    frmMain& w = Seat(style::Normal, 0, 2);
+    QDialog about(&w);
+    about.setModal(true);
+    about.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &about);
+    w.StartComputerTurn();
+    WaitFor([] { return false; }, 300);
+    EXPECT_FALSE(Acted(w));
+    EXPECT_TRUE(w.driver().TurnRunning());
+    about.close();
+    EXPECT_TRUE(WaitFor([&] { return Acted(w); }));
+}
+
+TEST_F(Computers, AnOpenTrayHoldsEveryStyleButCautious) {
+    for (int style : {style::Normal, style::Fearless, style::Simple, style::Moron, style::Cautious}) {
+        SCOPED_TRACE(style);
+        frmMain& w = Seat(style, 0, 2);
+        w.state().TrayOpen = true;
+        w.StartComputerTurn();
+        const bool acted = WaitFor([&] { return Acted(w); }, style == style::Cautious ? 2000 : 300);
+        EXPECT_EQ(acted, style == style::Cautious);
+        w.state().TrayOpen = false;
+        EXPECT_TRUE(WaitFor([&] { return Acted(w); }));
+        w.state().CurrentPlayer = kNone;
+        window.reset();
+    }
+}
+
+TEST_F(Computers, ANewGameMidTurnIsNeverTouched) {
+    // Fast speed: real pauses between the steps, so the new game comes
+    // while the computer's turn is still going.
+    frmMain& w = Seat(style::Fearless, 0, 1);
+    w.StartComputerTurn();
+    ASSERT_TRUE(WaitFor([&] { return w.state().AllowedActions != "r"; }));
+    // Two humans now, as the new game dialog's OK would leave them.
+    GameState& g = w.state();
+    g.PlayerIsComputer[0] = false;
+    w.table().StartGame();
+    const auto passes = g.PassCount;
+    WaitFor([] { return false; }, 800);
+    EXPECT_EQ(g.AllowedActions, "r");
+    EXPECT_EQ(g.TurnScore, 0);
+    EXPECT_EQ(g.PassCount, passes);
+    for (int i = 0; i < kSlots; ++i) EXPECT_EQ(g.RolledDice[i], 0);
+    EXPECT_FALSE(w.driver().TurnRunning());
+    EXPECT_TRUE(w.RollEnabled());
+}
+
+TEST_F(Computers, AnAllComputerGamePlaysToItsWinner) {
+    frmMain& w = Seat(style::Normal, style::Genius, 2);
+    ModalAnswerer answers;  // the going-out message and the winner window
+    w.StartComputerTurn();
+    ASSERT_TRUE(WaitFor([&] { return w.state().GameOver; }, 20000));
+    const GameState& g = w.state();
+    EXPECT_GE(g.PlayerScore[g.Winner], w.settings().PlayToScore);
+    EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
+    EXPECT_LE(w.driver().MaxStepNesting(), 1);
+}
+
+TEST_F(Computers, ATestRunPlaysItsGamesReportsAndEnds) {
+    frmMain& w = Build();
+    w.pauseFor = [](int) {};
+    QStringList prompts, report;
+    QString firstCaption;
+    QTimer poll;
+    poll.setInterval(2);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* box = qobject_cast<QInputDialog*>(modal)) {
+            prompts << box->labelText();
+            // Seven games; Moron opens; every other answer as offered.
+            if (prompts.size() == 1) box->setTextValue(QStringLiteral("7"));
+            if (prompts.size() == 2) box->setTextValue(QStringLiteral("1"));
+            box->accept();
+        } else if (auto* message = qobject_cast<QMessageBox*>(modal)) {
+            report << message->text();
+            message->accept();
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        }
+        if (firstCaption.isEmpty() && w.scorePadBuilt() && w.scorePad().isVisible())
+            firstCaption = w.scorePad().windowTitle();
+    });
+    poll.start();
+    w.RunTestGame();
+    ASSERT_TRUE(WaitFor([&] { return programEndsNow > 0; }, 60000));
+    EXPECT_EQ(prompts, (QStringList{"How Many Games (7 or 14) ???", "Normal's Position (0-6) ???",
+                                    "Play to 5000 or 10000 ???", "Amount needed to break in ???"}));
+    const GameState& g = w.state();
+    EXPECT_EQ(g.TestNumGames, 7);
+    EXPECT_EQ(g.PlayerName[0], "Moron");
+    EXPECT_EQ(g.PlayerName[1], "Normal");
+    EXPECT_EQ(firstCaption, QStringLiteral(" Game 1 of 7"));
+    EXPECT_EQ(w.scorePad().windowTitle(), QStringLiteral(" Score Pad"));
+    ASSERT_EQ(report.size(), 1);
+    EXPECT_TRUE(report.first().startsWith(QStringLiteral("Test Run Complete.\r\n\r\nPlayer\t\t# Wins\r\n")));
+    EXPECT_TRUE(report.first().endsWith(QStringLiteral("\r\n\r\nExiting...")));
+    int wins = 0;
+    for (int seat = 0; seat < 7; ++seat) wins += g.TestWins[seat];
+    EXPECT_EQ(wins, 7);
+    EXPECT_EQ(programEndsNow, 1);
+    // No winner window in a test run.
+    EXPECT_EQ(report.filter(QStringLiteral("Champion")).size(), 0);
+}
+
+}  // namespace
+}  // namespace zarvel::test

@@ -1,0 +1,50 @@
+# Runs zarvel-tournament as a user would: bad options, determinism, totals.
+# Usage: cmake -DTOOL=<path> -P cli_test.cmake
+
+execute_process(COMMAND ${TOOL} --help RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "--normal-position" OR NOT out MATCHES "--csv")
+  message(FATAL_ERROR "--help: exit ${rc}\n${out}")
+endif()
+
+foreach(bad "--bogus" "--games;0" "--games;x" "--games" "--target;8000" "--break-in;750"
+            "--normal-position;7" "--seats;Normal" "--seats;Normal,Genious" "--csv=1")
+  execute_process(COMMAND ${TOOL} ${bad} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc EQUAL 2 OR err STREQUAL "" OR NOT out STREQUAL "")
+    message(FATAL_ERROR "'${bad}': exit ${rc}, stderr '${err}', stdout '${out}' (wanted exit 2, a message on stderr only)")
+  endif()
+endforeach()
+
+set(args --games 40 --seed 99 --csv)
+execute_process(COMMAND ${TOOL} ${args} RESULT_VARIABLE rc1 OUTPUT_VARIABLE out1)
+execute_process(COMMAND ${TOOL} ${args} RESULT_VARIABLE rc2 OUTPUT_VARIABLE out2)
+if(NOT rc1 EQUAL 0 OR NOT rc2 EQUAL 0 OR NOT out1 STREQUAL out2)
+  message(FATAL_ERROR "same seed, different runs:\n${out1}\n---\n${out2}")
+endif()
+
+string(REPLACE "\n" ";" rows "${out1}")
+list(POP_FRONT rows header)
+if(NOT header STREQUAL "seat,style,wins")
+  message(FATAL_ERROR "csv header '${header}'")
+endif()
+set(total 0)
+set(count 0)
+foreach(row IN LISTS rows)
+  if(row STREQUAL "")
+    continue()
+  endif()
+  string(REGEX MATCH "^([0-9]+),([A-Za-z]+),([0-9]+)$" m "${row}")
+  if(NOT m)
+    message(FATAL_ERROR "csv row '${row}'")
+  endif()
+  math(EXPR total "${total} + ${CMAKE_MATCH_3}")
+  math(EXPR count "${count} + 1")
+endforeach()
+if(NOT total EQUAL 40 OR NOT count EQUAL 7)
+  message(FATAL_ERROR "${count} seats won ${total} of 40 games:\n${out1}")
+endif()
+
+execute_process(COMMAND ${TOOL} --games 5 --seed 3 --seats Moron,simple,4 --target 10000 --break-in 1000
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "Moron" OR NOT out MATCHES "Total +5")
+  message(FATAL_ERROR "chosen seats: exit ${rc}\n${out}")
+endif()

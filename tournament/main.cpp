@@ -1,0 +1,188 @@
+// zarvel-tournament: the computer styles against each other, headless.
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Styles.h"
+#include "Tournament.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: zarvel-tournament [options]\n"
+    "Plays the computer styles against each other and prints the wins per seat.\n"
+    "\n"
+    "  --games N            games to play (1 to 1000000; default 14)\n"
+    "  --seed S             seed of the dice (0 to 2^64-1; default 1); the same seed\n"
+    "                       gives the same result\n"
+    "  --target T           score that ends a game: 5000 or 10000 (default 5000)\n"
+    "  --break-in B         score needed for the first banking: 500 or 1000 (default 500)\n"
+    "  --normal-position P  seat 0 to 6 of the Normal style; the other six styles\n"
+    "                       follow it round the table (default 0)\n"
+    "  --seats LIST         play these styles instead, one seat each, in seat order:\n"
+    "                       2 to 8 names or codes separated by commas, from Normal(1),\n"
+    "                       Cautious(2), Fearless(3), Simple(4), Random(5), Genius(6),\n"
+    "                       Moron(7); e.g. --seats Normal,Genius,Genius\n"
+    "  --csv                print \"seat,style,wins\" and one row per seat\n"
+    "  --help               show this text\n"
+    "\n"
+    "The share of each seat comes with its 95 % Wilson score interval.\n"
+    "Exit status: 0 done, 1 a computer player stopped the run, 2 bad options.\n";
+
+struct UsageError {
+    std::string message;
+};
+
+std::uint64_t ParseUnsigned(const std::string& option, const std::string& text, std::uint64_t lo, std::uint64_t hi) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos)
+        throw UsageError{option + " needs a whole number, not '" + text + "'"};
+    std::uint64_t value = 0;
+    for (char c : text) {
+        const std::uint64_t digit = static_cast<std::uint64_t>(c - '0');
+        if (value > (UINT64_MAX - digit) / 10) throw UsageError{option + " value '" + text + "' is too large"};
+        value = value * 10 + digit;
+    }
+    if (value < lo || value > hi)
+        throw UsageError{option + " must be from " + std::to_string(lo) + " to " + std::to_string(hi) + ", not " + text};
+    return value;
+}
+
+int ParseChoice(const std::string& option, const std::string& text, int a, int b) {
+    const auto v = ParseUnsigned(option, text, 0, UINT32_MAX);
+    if (v != static_cast<std::uint64_t>(a) && v != static_cast<std::uint64_t>(b))
+        throw UsageError{option + " must be " + std::to_string(a) + " or " + std::to_string(b) + ", not " + text};
+    return static_cast<int>(v);
+}
+
+std::vector<int> ParseSeats(const std::string& text) {
+    std::vector<int> seats;
+    std::stringstream in(text);
+    std::string item;
+    while (std::getline(in, item, ',')) {
+        int code = zarvel::StyleCode(item);
+        if (code == 0 && item.size() == 1 && item[0] >= '1' && item[0] <= '7') code = item[0] - '0';
+        if (code == 0) throw UsageError{"--seats: unknown style '" + item + "'"};
+        seats.push_back(code);
+    }
+    if (!text.empty() && text.back() == ',') throw UsageError{"--seats: empty style at the end of '" + text + "'"};
+    if (seats.size() < 2 || seats.size() > 8)
+        throw UsageError{"--seats needs 2 to 8 styles, not " + std::to_string(seats.size())};
+    return seats;
+}
+
+struct Options {
+    zarvel::TournamentOptions run;
+    bool csv = false;
+    bool help = false;
+};
+
+Options Parse(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        std::string arg = argv[i];
+        std::optional<std::string> value;
+        if (const auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+            arg = arg.substr(0, eq);
+        }
+        auto flag = [&] {
+            if (value) throw UsageError{arg + " takes no value"};
+        };
+        auto next = [&]() -> std::string {
+            if (value) return *value;
+            if (i + 1 >= argc) throw UsageError{arg + " needs a value"};
+            return argv[++i];
+        };
+        if (arg == "--help" || arg == "-h") {
+            flag();
+            o.help = true;
+        } else if (arg == "--csv") {
+            flag();
+            o.csv = true;
+        } else if (arg == "--games") {
+            o.run.games = static_cast<int>(ParseUnsigned(arg, next(), 1, 1'000'000));
+        } else if (arg == "--seed") {
+            o.run.seed = ParseUnsigned(arg, next(), 0, UINT64_MAX);
+        } else if (arg == "--target") {
+            o.run.playTo = ParseChoice(arg, next(), 5000, 10000);
+        } else if (arg == "--break-in") {
+            o.run.breakIn = ParseChoice(arg, next(), 500, 1000);
+        } else if (arg == "--normal-position") {
+            o.run.normalPosition = static_cast<int>(ParseUnsigned(arg, next(), 0, 6));
+        } else if (arg == "--seats") {
+            o.run.seats = ParseSeats(next());
+        } else {
+            throw UsageError{"unknown option '" + arg + "'"};
+        }
+    }
+    return o;
+}
+
+// Wilson score interval of a share, 95 %.
+std::pair<double, double> Wilson(int wins, int games) {
+    if (games <= 0) return {0.0, 0.0};
+    const double z = 1.959963984540054, n = games, p = wins / n;
+    const double denom = 1 + z * z / n;
+    const double centre = (p + z * z / (2 * n)) / denom;
+    const double half = z * std::sqrt(p * (1 - p) / n + z * z / (4 * n * n)) / denom;
+    return {std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
+
+std::string Percent(double x) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.1f%%", 100 * x);
+    return buf;
+}
+
+void Print(const Options& o, const zarvel::TournamentResult& r) {
+    if (o.csv) {
+        std::cout << "seat,style,wins\n";
+        for (std::size_t p = 0; p < r.styles.size(); ++p)
+            std::cout << p << ',' << zarvel::StyleName(r.styles[p]) << ',' << r.wins[p] << '\n';
+        return;
+    }
+    std::cout << "Games " << r.gamesPlayed << ", seed " << o.run.seed << ", target " << o.run.playTo
+              << ", break-in " << o.run.breakIn << "\n\n";
+    char line[128];
+    std::snprintf(line, sizeof line, "%-5s %-9s %7s %7s  %s\n", "Seat", "Style", "Wins", "Share", "95% CI");
+    std::cout << line;
+    int total = 0;
+    for (std::size_t p = 0; p < r.styles.size(); ++p) {
+        const auto [lo, hi] = Wilson(r.wins[p], r.gamesPlayed);
+        const double share = r.gamesPlayed ? static_cast<double>(r.wins[p]) / r.gamesPlayed : 0.0;
+        std::snprintf(line, sizeof line, "%-5zu %-9s %7d %7s  %s - %s\n", p, zarvel::StyleName(r.styles[p]).c_str(),
+                      r.wins[p], Percent(share).c_str(), Percent(lo).c_str(), Percent(hi).c_str());
+        std::cout << line;
+        total += r.wins[p];
+    }
+    std::snprintf(line, sizeof line, "%-5s %-9s %7d\n", "", "Total", total);
+    std::cout << line;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    try {
+        o = Parse(argc, argv);
+    } catch (const UsageError& e) {
+        std::cerr << "zarvel-tournament: " << e.message << "\nTry 'zarvel-tournament --help'.\n";
+        return 2;
+    }
+    if (o.help) {
+        std::cout << kUsage;
+        return 0;
+    }
+    const zarvel::TournamentResult r = zarvel::RunTournament(o.run);
+    Print(o, r);
+    if (!r.completed) {
+        std::cerr << "zarvel-tournament: stopped after " << r.gamesPlayed << " games: " << r.error << '\n';
+        return 1;
+    }
+    return 0;
+}
