@@ -5,7 +5,7 @@
 
 namespace zarvel {
 
-// The dialogs' ordinary text.
+// The windows' ordinary text.
 QFont DialogFont();
 // The score pad's and winner window's rounded hand: the designed face where
 // it is installed, else the platform's casual or plain sans-serif face.

@@ -10,6 +10,9 @@
 namespace zarvel {
 
 constexpr int kTwipsPerPixel = 15;
+// A window's designed height counts its caption bar; the client area is
+// the rest.
+constexpr int kCaptionTwips = 405;
 
 // Rounded to the nearest pixel, halves away from zero.
 constexpr int Px(int twips) {

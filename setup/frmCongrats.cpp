@@ -17,7 +17,7 @@ frmCongrats::frmCongrats(GameHost& host, QWidget* parent) : QDialog(parent), hos
     setWindowTitle(QStringLiteral(" Congratulations !!!"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(Px(kWidthTwips), Px(kHeightTwips - 405));
+    setFixedSize(Px(kWidthTwips), Px(kHeightTwips - kCaptionTwips));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xE1));

@@ -24,8 +24,6 @@ namespace zarvel {
 namespace {
 
 constexpr int kWidthTwips = 7200;
-// The designed heights count the caption bar; the client area is the rest.
-constexpr int kCaptionTwips = 405;
 constexpr int kRowTop = 420, kRowStep = 375, kRowHeight = 315;
 // Option frames and buttons stand at the bottom, whatever the rows above.
 constexpr int kFramesFromBottom = 1575, kFrameHeight = 1020, kButtonsFromBottom = 450;

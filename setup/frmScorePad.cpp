@@ -78,7 +78,7 @@ frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
 int frmScorePad::HeightTwips(int numPlayers) {
     // The designed window heights, less the caption bar.
     static constexpr int kHeights[9] = {0, 2115, 2115, 2535, 2955, 3375, 3795, 4215, 4635};
-    return numPlayers >= 1 && numPlayers <= 8 ? kHeights[numPlayers] - 405 : 0;
+    return numPlayers >= 1 && numPlayers <= 8 ? kHeights[numPlayers] - kCaptionTwips : 0;
 }
 
 QString frmScorePad::TargetText() const {

@@ -27,6 +27,7 @@
 #include "ComputerDriver.h"
 #include "QtScheduler.h"
 #include "TestMode.h"
+#include "SetupFonts.h"
 #include "frmScorePad.h"
 
 namespace zarvel {
@@ -37,22 +38,13 @@ constexpr int kTrayColumnTwips = 1650;
 constexpr int kGameTrayWidth = 3855;
 constexpr int kGameTrayHeight = 4725;
 
-QFont WindowFont() {
-    // The design's font is not on every system; the style hint lets the
-    // platform pick its ordinary sans-serif face at the same size.
-    QFont f(QStringLiteral("MS Sans Serif"));
-    f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(11);
-    return f;
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect where,
                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(QLatin1String(name));
     l->setGeometry(where);
     l->setAlignment(align);
-    l->setFont(WindowFont());
+    l->setFont(DialogFont());
     l->setTextFormat(Qt::PlainText);
     return l;
 }
@@ -157,7 +149,7 @@ void frmMain::BuildControls() {
     lblTurnScoreLabel =
         MakeLabel(picGameTray, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), TwipRect(240, 3600, 1575, 255));
     lblTurnScore = MakeLabel(picGameTray, "lblTurnScore", QStringLiteral("0"), TwipRect(1920, 3600, 615, 255));
-    QFont bold = WindowFont();
+    QFont bold = DialogFont();
     bold.setBold(true);
     lblStatus->setFont(bold);
 
@@ -166,7 +158,7 @@ void frmMain::BuildControls() {
         auto* b = new ARButton(caption, picGameTray);
         b->setObjectName(QLatin1String(name));
         b->setGeometry(where);
-        b->setFont(WindowFont());
+        b->setFont(DialogFont());
         b->setColours(pal.color(QPalette::ButtonText), pal.color(QPalette::Button));
         b->setHoverColours(QColor(Qt::red), pal.color(QPalette::Button));
         return b;

@@ -210,15 +210,6 @@ TEST_F(TurnTest, NothingToUndoOnceEveryDieOfTheRollIsTaken) {
     EXPECT_EQ(board.status, "All dice score - You must roll.");
 }
 
-TEST(UndoStatus, EveryRestoredState) {
-    EXPECT_EQ(StatusForUndo("r"), "Roll the dice. (Undo)");
-    EXPECT_EQ(StatusForUndo("p"), "Pass The Dice. (Undo)");
-    EXPECT_EQ(StatusForUndo("rp"), "Roll or pass the dice. (Undo)");
-    EXPECT_EQ(StatusForUndo("rs"), "Select dice or roll. (Undo)");
-    EXPECT_EQ(StatusForUndo("rsp"), "Roll, select, or pass the dice. (Undo)");
-    EXPECT_EQ(StatusForUndo("x"), "");
-}
-
 // ---- the bust ----------------------------------------------------------------
 
 const std::vector<std::string> kGrowing = {

@@ -15,6 +15,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <functional>
 #include <memory>
 
 #include "SettingsFile.h"
@@ -24,6 +25,20 @@
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 
 namespace zarvel::test {
+
+// Runs fn every few milliseconds while alive, from the event loop, so also
+// inside the modal windows that the code under test opens.
+class Poll {
+public:
+    explicit Poll(std::function<void()> fn) {
+        timer_.setInterval(2);
+        QObject::connect(&timer_, &QTimer::timeout, std::move(fn));
+        timer_.start();
+    }
+
+private:
+    QTimer timer_;
+};
 
 // Answers every modal window while alive: a message box gets `answer`
 // (or its only button), any other dialog is rejected. What it saw is kept.

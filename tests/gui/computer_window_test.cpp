@@ -3,7 +3,6 @@
 // and a test run plays itself, reports and ends the program.
 #include <QInputDialog>
 #include <QLabel>
-#include <QTimer>
 
 #include "ComputerDriver.h"
 #include "GuiTest.h"
@@ -107,9 +106,7 @@ TEST_F(Computers, ATestRunPlaysItsGamesReportsAndEnds) {
     w.pauseFor = [](int) {};
     QStringList prompts, report;
     QString firstCaption;
-    QTimer poll;
-    poll.setInterval(2);
-    QObject::connect(&poll, &QTimer::timeout, [&] {
+    Poll poll([&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* box = qobject_cast<QInputDialog*>(modal)) {
             prompts << box->labelText();
@@ -126,7 +123,6 @@ TEST_F(Computers, ATestRunPlaysItsGamesReportsAndEnds) {
         if (firstCaption.isEmpty() && w.scorePadBuilt() && w.scorePad().isVisible())
             firstCaption = w.scorePad().windowTitle();
     });
-    poll.start();
     w.RunTestGame();
     ASSERT_TRUE(WaitFor([&] { return programEndsNow > 0; }, 60000));
     EXPECT_EQ(prompts, (QStringList{"How Many Games (7 or 14) ???", "Normal's Position (0-6) ???",

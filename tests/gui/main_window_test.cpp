@@ -267,24 +267,3 @@ TEST_F(MainWindow, MinimisingHidesTheScorePadAndRestoringPutsItBack) {
 
 }  // namespace
 }  // namespace zarvel::test
-
-namespace zarvel::test {
-namespace {
-
-// Not a check: writes pictures of the window for a person to look at
-// (run with --gtest_also_run_disabled_tests, ZARVEL_SHOT_DIR set).
-TEST_F(GuiTest, DISABLED_Screenshots) {
-    const QString dir = qEnvironmentVariable("ZARVEL_SHOT_DIR", QStringLiteral("."));
-    frmMain& w = Build();
-    w.grab().save(dir + QStringLiteral("/main-idle.png"));
-    StartTwoPlayerGame(w);
-    w.table().cmdRoll_Click();
-    w.grab().save(dir + QStringLiteral("/main-rolled.png"));
-    w.cmdPassDice->setEnabled(true);
-    w.SetStatusTop(kStatusTopLastRound);
-    w.ShowLastRoll(true);
-    w.grab().save(dir + QStringLiteral("/main-lastround.png"));
-}
-
-}  // namespace
-}  // namespace zarvel::test

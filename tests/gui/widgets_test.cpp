@@ -49,13 +49,6 @@ TEST(KeyMapping, F12IsHeldFromPressToRelease) {
     EXPECT_FALSE(filter.F12Held());
 }
 
-TEST(Colours, ColourNumbersAreBlueGreenRed) {
-    EXPECT_EQ(FromColourNumber(0xFF), QColor(255, 0, 0));
-    EXPECT_EQ(FromColourNumber(0xFF8C8C), QColor(0x8C, 0x8C, 0xFF));
-    EXPECT_EQ(FromColourNumber(kHeadingColour), QColor(0, 0, 0x80));
-    EXPECT_EQ(ToColourNumber(QColor(0x12, 0x34, 0x56)), 0x563412u);
-}
-
 TEST(Colours, TextColoursFromTheirStoredText) {
     EXPECT_EQ(ColourNumberFromText(QStringLiteral("16777088")), 0xFFFF80u);
     EXPECT_EQ(ColourNumberFromText(QStringLiteral("&HFFFF")), 0xFFFFu);
@@ -64,26 +57,6 @@ TEST(Colours, TextColoursFromTheirStoredText) {
     EXPECT_EQ(ColourNumberFromText(QStringLiteral("-5")), kDefaultTextColour);
     EXPECT_EQ(ColourNumberFromText(QStringLiteral("&H1000000")), kDefaultTextColour);
     EXPECT_EQ(ColourNumberFromText(QStringLiteral("1e300")), kDefaultTextColour);
-}
-
-TEST(Colours, EverySkinHasItsTrayColourAndUnknownCodesAreBlack) {
-    EXPECT_EQ(TrayBackColour(100), 0x8000u);
-    EXPECT_EQ(TrayBackColour(154), 0xFF8C8Cu);
-    EXPECT_EQ(TrayBackColour(172), 0xFF8000u);
-    EXPECT_EQ(TrayBackColour(178), 0x800000u);
-    EXPECT_EQ(TrayBackColour(112), 0xFFFFu);
-    EXPECT_EQ(TrayBackColour(124), 0xC0u);
-    EXPECT_EQ(TrayBackColour(184), 0x0u);
-    EXPECT_EQ(TrayBackColour(101), 0x0u);
-    EXPECT_EQ(TrayBackColour(-3), 0x0u);
-}
-
-TEST(Colours, HeadingCaptions) {
-    for (const char* h : {"Background", "Dice", "Text Color", "Speed", "Misc.", "Sound Effects", "(Sample Dice)", ""})
-        EXPECT_TRUE(IsHeadingCaption(QString::fromLatin1(h))) << h;
-    EXPECT_TRUE(IsHeadingCaption(QString(QChar(0xFC))));
-    EXPECT_FALSE(IsHeadingCaption(QStringLiteral(" ")));
-    EXPECT_FALSE(IsHeadingCaption(QStringLiteral("dice")));
 }
 
 // Share of clearly coloured pixels: a live picture has its red pips and

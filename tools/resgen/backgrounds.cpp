@@ -612,11 +612,11 @@ QImage satin() {
             // Specular toward the viewer: a narrow bright band on the fold ridges.
             const double hxv = lx, hyv = ly, hzv = lz + 1;
             const double hl = std::sqrt(hxv * hxv + hyv * hyv + hzv * hzv);
-            const double spec = std::pow(std::max(0.0, (nx * hxv + ny * hyv + nz * hzv) / (len * hl)), 40);
+            const double shine = std::pow(std::max(0.0, (nx * hxv + ny * hyv + nz * hzv) / (len * hl)), 40);
             QColor c = mix(deep, mid, diffuse * 1.1);
             c = mix(c, lit, std::pow(diffuse, 4) * 0.8);
             c = mix(c, blueTint, 0.25 * (1 - double(y) / H) * (1 - diffuse));
-            c = mix(c, sheen, spec * 0.55);
+            c = mix(c, sheen, shine * 0.55);
             img.setPixel(x, y, c.rgb());
         }
     return img;
