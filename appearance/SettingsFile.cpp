@@ -70,6 +70,9 @@ void SettingsFile::Load() {
     };
 
     if (info.isDir()) return fail(QStringLiteral("it is a folder"));
+    // Only a regular file is read: opening a pipe would wait for a writer,
+    // and a device is no settings file.
+    if (!info.isFile()) return fail(QStringLiteral("it is not a regular file"));
     if (info.size() > kMaxFileSize) return fail(QStringLiteral("it is too large to be a settings file"));
     QFile file(path_);
     if (!file.open(QIODevice::ReadOnly)) return fail(file.errorString());
@@ -165,7 +168,15 @@ bool SettingsFile::Write(const QString& key, const QString& value) {
             lines_.insert(insertAt, newLine);
         }
     }
-    return Save();
+    if (Save()) {
+        failureTold_ = false;
+        return true;
+    }
+    if (!failureTold_ && onWriteFailed) {
+        failureTold_ = true;
+        onWriteFailed(writeError_);
+    }
+    return false;
 }
 
 bool SettingsFile::WriteNumber(const QString& key, int value) { return Write(key, QString::number(value)); }
@@ -174,22 +185,17 @@ bool SettingsFile::WriteBool(const QString& key, bool value) {
     return Write(key, value ? QStringLiteral("-1") : QStringLiteral("0"));
 }
 
-bool SettingsFile::KeepBadFileAside() {
-    const QFileInfo info(path_);
-    if (info.isDir()) {
-        writeError_ = QStringLiteral("The settings file %1 is a folder; the settings were not saved.")
-                          .arg(QDir::toNativeSeparators(path_));
-        return false;
-    }
+bool SettingsFile::KeepBadFileAside(const QString& target) {
+    const QFileInfo info(target);
     if (!info.exists()) return true;  // gone meanwhile: nothing to keep
     // Never replace an earlier copy: the first free of ".bad", ".bad1", ...
-    QString copy = path_ + QStringLiteral(".bad");
+    QString copy = target + QStringLiteral(".bad");
     for (int n = 1; QFileInfo::exists(copy) || QFileInfo(copy).isSymLink(); ++n)
-        copy = path_ + QStringLiteral(".bad%1").arg(n);
-    QFile original(path_);
+        copy = target + QStringLiteral(".bad%1").arg(n);
+    QFile original(target);
     if (!original.copy(copy)) {
-        writeError_ = QStringLiteral("The unreadable settings file %1 could not be copied aside (%2); "
-                                     "it was left as it is and the settings were not saved.")
+        writeError_ = QStringLiteral("The settings could not be saved to %1: the unreadable file there could "
+                                     "not be copied aside first (%2).")
                           .arg(QDir::toNativeSeparators(path_), original.errorString());
         return false;
     }
@@ -197,16 +203,40 @@ bool SettingsFile::KeepBadFileAside() {
     return true;
 }
 
+QString SettingsFile::WriteTarget() {
+    const QFileInfo info(path_);
+    const QString shown = QDir::toNativeSeparators(path_);
+    const auto refuse = [&](const QString& why) {
+        writeError_ = QStringLiteral("The settings could not be saved to %1: %2.").arg(shown, why);
+        return QString();
+    };
+    if (info.isSymLink()) {
+        // The link stays; what it points to gets the new contents, if that
+        // is an ordinary file. Anything else is not ours to replace.
+        const QString target = info.canonicalFilePath();
+        if (target.isEmpty()) return refuse(QStringLiteral("it is a link to %1, which does not exist").arg(info.symLinkTarget()));
+        if (!QFileInfo(target).isFile())
+            return refuse(QStringLiteral("it is a link to %1, which is not an ordinary file")
+                              .arg(QDir::toNativeSeparators(target)));
+        return target;
+    }
+    if (info.isDir()) return refuse(QStringLiteral("a folder of that name is in the way"));
+    if (info.exists() && !info.isFile()) return refuse(QStringLiteral("it is not an ordinary file"));
+    return path_;
+}
+
 bool SettingsFile::Save() {
+    const QString target = WriteTarget();
+    if (target.isEmpty()) return false;
     if (keepAside_) {
-        if (!KeepBadFileAside()) return false;
+        if (!KeepBadFileAside(target)) return false;
         keepAside_ = false;
     }
 
-    const QString dir = QFileInfo(path_).absolutePath();
+    const QString dir = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(dir)) {
-        writeError_ = QStringLiteral("The folder %1 could not be created; the settings were not saved.")
-                          .arg(QDir::toNativeSeparators(dir));
+        writeError_ = QStringLiteral("The settings could not be saved to %1: its folder could not be made.")
+                          .arg(QDir::toNativeSeparators(path_));
         return false;
     }
 
@@ -214,9 +244,9 @@ bool SettingsFile::Save() {
     if (bom_) bytes += "\xEF\xBB\xBF";
     for (const QString& line : lines_) bytes += (line + lineEnd_).toUtf8();
 
-    QSaveFile file(path_);
+    QSaveFile file(target);
     const auto fail = [this, &file]() {
-        writeError_ = QStringLiteral("The settings file %1 could not be written (%2); it was left as it was.")
+        writeError_ = QStringLiteral("The settings could not be saved to %1: %2.")
                           .arg(QDir::toNativeSeparators(path_), file.errorString());
         file.cancelWriting();
         return false;

@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVector>
 #include <QPair>
+#include <functional>
 
 namespace zarvel {
 
@@ -35,6 +36,10 @@ public:
     // Keys of the section, in file order.
     QStringList Keys() const;
 
+    // Told when a write fails, with writeError(); told again only once a
+    // write has worked since, so a run of failing writes is one message.
+    std::function<void(const QString& message)> onWriteFailed;
+
     // Why the last write failed; "" after a write that worked.
     QString writeError() const { return writeError_; }
     // Where the unreadable file was copied before it was replaced; "" if
@@ -46,7 +51,10 @@ private:
     // Index into lines_ of the key's line in the section, or -1.
     int FindKey(const QString& key) const;
     bool Save();
-    bool KeepBadFileAside();
+    // The file to replace: the path itself, or the ordinary file a link
+    // there points to; "" (and writeError()) when neither may be replaced.
+    QString WriteTarget();
+    bool KeepBadFileAside(const QString& target);
 
     QString path_;
     QString section_;
@@ -57,6 +65,7 @@ private:
     QString lineEnd_ = QStringLiteral("\n");
     bool bom_ = false;
     bool keepAside_ = false;  // the file on disk is not ours to overwrite unseen
+    bool failureTold_ = false;
 };
 
 // "OxlZarvel2.ini" in the user's config directory (honours XDG_CONFIG_HOME).

@@ -1,5 +1,9 @@
 #include <QFileInfo>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
 #include "SettingsFile.h"
 #include "TestEnv.h"
 
@@ -106,15 +110,68 @@ TEST_F(SettingsFileTest, AnUnreadableFileGivesDefaultsAMessageAndIsKeptAside) {
     }
 }
 
-TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileIsNeverTouched) {
+TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileIsNeverTouchedAndToldOnce) {
     const QString path = Path("OxlZarvel2.ini");
     ASSERT_TRUE(QDir().mkpath(path));
     Put(path + "/inside", "x");
     SettingsFile f(path);
+    QStringList told;
+    f.onWriteFailed = [&](const QString& why) { told << why; };
     EXPECT_TRUE(f.loadError().contains("folder"));
     EXPECT_FALSE(f.Write("A", "1"));
+    EXPECT_FALSE(f.Write("B", "2"));
     EXPECT_EQ(Contents(path + "/inside"), "x");
     EXPECT_EQ(f.Read("A"), "1");
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(path) && told[0].contains("folder")) << told[0].toStdString();
+
+    // Once a write has worked, the next failure is told again.
+    ASSERT_TRUE(QDir(path).removeRecursively());
+    EXPECT_TRUE(f.Write("C", "3"));
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QDir().mkpath(path));
+    EXPECT_FALSE(f.Write("D", "4"));
+    EXPECT_EQ(told.size(), 2);
+}
+
+// Only an ordinary file is read or replaced: a link to one has its target
+// rewritten and stays a link; a pipe, a device or a link to either, or to
+// nothing, is refused and left as it is.
+TEST_F(SettingsFileTest, LinksPipesAndDevicesAreNeverReplaced) {
+    Put(Path("real.ini"), "[Info]\nA=1\n");
+    ASSERT_TRUE(QFile::link(Path("real.ini"), Path("to-real.ini")));
+    SettingsFile linked(Path("to-real.ini"));
+    EXPECT_EQ(linked.Read("A"), "1");
+    ASSERT_TRUE(linked.Write("A", "2"));
+    EXPECT_TRUE(QFileInfo(Path("to-real.ini")).isSymLink());
+    EXPECT_EQ(Contents(Path("real.ini")), "[Info]\nA=2\n");
+
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path("pipe")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link(Path("pipe"), Path("to-pipe.ini")));
+    ASSERT_TRUE(QFile::link(Path("nowhere"), Path("dangling.ini")));
+    QStringList refused = {Path("pipe"), Path("to-pipe.ini"), Path("dangling.ini")};
+    if (geteuid() == 0) {  // a device of our own, like /dev/null
+        ASSERT_EQ(mknod(QFile::encodeName(Path("device")).constData(), S_IFCHR | 0600, makedev(1, 3)), 0);
+        ASSERT_TRUE(QFile::link(Path("device"), Path("to-device.ini")));
+        refused << Path("device") << Path("to-device.ini");
+    }
+    for (const QString& path : refused) {
+        SCOPED_TRACE(path.toStdString());
+        SettingsFile f(path);  // a pipe would wait here for a writer
+        EXPECT_TRUE(f.Keys().isEmpty());
+        EXPECT_FALSE(f.Write("A", "1"));
+        EXPECT_TRUE(f.writeError().contains(path)) << f.writeError().toStdString();
+        EXPECT_EQ(f.Read("A"), "1");  // kept for this run
+    }
+    struct stat st {};
+    ASSERT_EQ(stat(QFile::encodeName(Path("pipe")).constData(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+    if (geteuid() == 0) {
+        ASSERT_EQ(stat(QFile::encodeName(Path("device")).constData(), &st), 0);
+        EXPECT_TRUE(S_ISCHR(st.st_mode));
+    }
+    EXPECT_FALSE(QFileInfo::exists(Path("nowhere")));
+    EXPECT_TRUE(QDir(Path("")).entryList({"*.bad*"}, QDir::Files | QDir::System).isEmpty());
 }
 
 }  // namespace

@@ -1,0 +1,40 @@
+// Wave files played without waiting: a sound still playing is not cut off
+// (the new one is skipped), and a missing, empty or unreadable file, or a
+// machine without sound, is silent.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace zarvel {
+
+class WaveBackend;
+
+class SoundPlayer : public QObject {
+    Q_OBJECT
+public:
+    explicit SoundPlayer(QObject* parent = nullptr);
+    ~SoundPlayer() override;
+
+    // False when nothing was started: a sound is playing, no such file, or
+    // no sound output.
+    bool Play(const QString& path);
+    bool AnyPlaying() const;
+
+    // Loads the sound output now rather than at the first sound; the game
+    // calls it once its window is up.
+    void Preload();
+    // Whether sound output could be loaded (loads it if not yet tried).
+    bool Available();
+
+    // Where the sound module is looked for before the program's own
+    // folders; the tests point it at their build.
+    static void SetModuleDirectory(const QString& dir);
+
+private:
+    std::unique_ptr<WaveBackend> backend_;
+    bool tried_ = false;
+};
+
+}  // namespace zarvel
