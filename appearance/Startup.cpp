@@ -5,9 +5,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QImageReader>
-#include <QSaveFile>
+#include <QTemporaryFile>
 
 #include <cmath>
+#include <cstdio>
 #include <optional>
 
 #include "StoredNumber.h"
@@ -52,10 +53,17 @@ const CarriedFile kCarriedFiles[20] = {
 };
 
 QString GetTempDir() {
-    QString dir = QDir::tempPath();
-    if (dir.isEmpty()) return {};
-    if (!dir.endsWith(u'/')) dir += u'/';
-    return dir;
+    // TMPDIR when it names a folder that can be written to, else the
+    // system's own: the carried files and the stored Background path must
+    // never depend on the folder the game was started from.
+    for (const QString& candidate : {QDir::tempPath(), QStringLiteral("/tmp")}) {
+        const QFileInfo info(candidate);
+        if (!info.isAbsolute() || !info.isDir() || !info.isWritable()) continue;
+        QString dir = info.absoluteFilePath();
+        if (!dir.endsWith(u'/')) dir += u'/';
+        return dir;
+    }
+    return {};
 }
 
 int ExtractResource(int id, const QString& type, const QString& path) {
@@ -65,17 +73,30 @@ int ExtractResource(int id, const QString& type, const QString& path) {
     const QByteArray bytes = resource.readAll();
     if (path.isEmpty()) return kErrPathFileAccess;
 
-    // Written whole through a temporary file: the file ends up exactly the
-    // resource (a longer earlier file leaves no tail behind), and a failed
-    // write leaves the earlier file as it was.
-    QSaveFile out(path);
-    // Unbuffered, so a short write (a full disk) shows in write()'s count.
-    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return kErrPathFileAccess;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return kErrDiskFull;
+    // A file that already holds exactly the resource (the last start's) is
+    // left alone: replacing it would cost a flush to disk on some file
+    // systems, at every start, for nothing.
+    const QFileInfo existing(path);
+    if (existing.isFile() && !existing.isSymLink() && existing.size() == bytes.size()) {
+        QFile old(path);
+        if (old.open(QIODevice::ReadOnly) && old.readAll() == bytes) return 0;
     }
-    if (!out.commit()) return out.error() == QFileDevice::WriteError ? kErrDiskFull : kErrPathFileAccess;
+
+    // Written whole beside the old file and renamed over it: the file ends
+    // up exactly the resource, a failed write leaves the earlier file as it
+    // was, and a link planted under the name in a shared folder is replaced
+    // rather than followed. No sync to disk: the files are written anew
+    // whenever they differ, so a crash can lose nothing that matters.
+    QTemporaryFile out(path + QStringLiteral(".XXXXXX"));
+    if (!out.open()) return kErrPathFileAccess;
+    out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
+                       QFileDevice::ReadOther);
+    // A short write (a full disk, a size limit) shows at the latest in flush().
+    if (out.write(bytes) != bytes.size() || !out.flush()) return kErrDiskFull;
+    out.close();
+    if (std::rename(QFile::encodeName(out.fileName()).constData(), QFile::encodeName(path).constData()) != 0)
+        return kErrPathFileAccess;
+    out.setAutoRemove(false);
     return 0;
 }
 
@@ -132,7 +153,10 @@ void ReadSettings(const SettingsFile& file, Settings& s, const QString& tempPath
 
 QString StartupBackground(SettingsFile& file, const QString& tempPath, QImage* picture) {
     const QString key = QStringLiteral("Background");
-    if (file.Read(key).isEmpty()) file.Write(key, tempPath + QStringLiteral("2xuvsk9.jpg"));
+    // Only a full path is stored: one relative to today's folder would be
+    // lost from any other.
+    if (file.Read(key).isEmpty() && QDir::isAbsolutePath(tempPath))
+        file.Write(key, tempPath + QStringLiteral("2xuvsk9.jpg"));
     const QString path = file.Read(key);
 
     if (picture) *picture = QImage();

@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
+#include <csignal>
 #include <cstring>
 
 #include "Program.h"
@@ -38,6 +39,10 @@ private:
 
 int main(int argc, char** argv) {
     const zarvel::StartupClock clock;
+    // Under a file size limit a write past it must fail like any other
+    // failed write (start-up goes on without that file), not end the
+    // program without a word.
+    std::signal(SIGXFSZ, SIG_IGN);
     bool measure = false;
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--measure-startup") == 0) measure = true;

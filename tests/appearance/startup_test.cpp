@@ -113,8 +113,13 @@ TEST_F(StartupTest, ExtractResourceFailuresAreNumbered) {
 }
 
 TEST_F(StartupTest, PathsAndNames) {
+    // A TMPDIR that names no usable folder gives the system's, never the
+    // folder the game was started from.
+    for (const QByteArray& bad : {Path("other").toUtf8(), QByteArray("relative/tmp")}) {
+        qputenv("TMPDIR", bad);
+        EXPECT_EQ(GetTempDir(), "/tmp/") << bad.constData();
+    }
     qputenv("TMPDIR", Path("other").toUtf8());
-    EXPECT_EQ(GetTempDir(), "");  // no such folder: files go under their bare names
     ASSERT_TRUE(QDir().mkpath(Path("other")));
     EXPECT_EQ(GetTempDir(), Path("other") + "/");
     EXPECT_EQ(DefaultSettingsPath(), configDir + "/OxlZarvel2.ini");
