@@ -1,5 +1,6 @@
 #include "Colors.h"
 
+#include "Catalogue.h"
 #include "StoredNumber.h"
 
 namespace zarvel {
@@ -28,19 +29,6 @@ bool IsHeadingCaption(const QString& caption) {
     return false;
 }
 
-unsigned TrayBackColour(int skinCode) {
-    struct Skin {
-        int code;
-        unsigned tray;
-    };
-    static constexpr Skin kSkins[16] = {
-        {100, 0x8000},   {148, 0xFF0000}, {154, 0xFF8C8C}, {160, 0xFF0000}, {166, 0x8000}, {178, 0x800000},
-        {172, 0xFF8000}, {184, 0x0},      {190, 0x0},      {136, 0x0},      {142, 0x0},   {106, 0x0},
-        {112, 0xFFFF},   {118, 0xC0},     {124, 0xC0},     {130, 0x0},
-    };
-    for (const Skin& s : kSkins)
-        if (s.code == skinCode) return s.tray;
-    return 0x0;
-}
+unsigned TrayBackColour(int skinCode) { return SkinToDraw(skinCode).trayBack; }
 
 }  // namespace zarvel

@@ -23,7 +23,7 @@ unsigned ColourNumberFromText(const QString& text);
 // the sample-dice caption, the check mark of the chosen swatch, and "".
 bool IsHeadingCaption(const QString& caption);
 
-// Back colour of the dice trays for a skin code; black for unknown codes.
+// Back colour of the dice trays for a skin code, as the skin drawn for it.
 unsigned TrayBackColour(int skinCode);
 
 }  // namespace zarvel
