@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include "SetupFonts.h"
 #include "Table.h"
 #include "Twips.h"
+#include "WindowPlace.h"
 
 namespace zarvel {
 
@@ -17,11 +19,7 @@ frmCongrats::frmCongrats(GameHost& host, QWidget* parent) : QDialog(parent), hos
     setWindowTitle(QStringLiteral(" Congratulations !!!"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(Px(kWidthTwips), Px(kHeightTwips - kCaptionTwips));
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0xFF, 0xF8, 0xE1));
-    setPalette(pal);
+    setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
 
     picture = new QLabel(this);
     picture->setGeometry(0, 0, width(), Px(4500));
@@ -48,6 +46,14 @@ frmCongrats::frmCongrats(GameHost& host, QWidget* parent) : QDialog(parent), hos
     connect(cmdOK, &QPushButton::clicked, this, &frmCongrats::cmdOK_Click);
 }
 
+// The cream back is painted rather than set as a palette: a palette of its
+// own would give every new window's button new cache keys in the style's
+// pixmap cache, which then grows with every game.
+void frmCongrats::paintEvent(QPaintEvent* e) {
+    QPainter(this).fillRect(rect(), QColor(0xFF, 0xF8, 0xE1));
+    QDialog::paintEvent(e);
+}
+
 QString frmCongrats::WinnerText(const QString& name) { return QStringLiteral("* ") + name + QStringLiteral(" *"); }
 
 void frmCongrats::Form_Activate() {
@@ -57,7 +63,8 @@ void frmCongrats::Form_Activate() {
     activating_ = true;
     if (QWidget* main = host_.mainWindow()) {
         const QRect m = main->frameGeometry();
-        move(m.left() + (m.width() - frameGeometry().width()) / 2, m.top() - Px(350));
+        const int width = FrameSize(this, main).width();
+        MoveFrameTo(this, QPoint(m.left() + (m.width() - width) / 2, m.top() - Px(350)), main);
     }
     update();
     Table& table = host_.table();

@@ -30,6 +30,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void paintEvent(QPaintEvent* e) override;
     bool event(QEvent* e) override;
     void reject() override;
 

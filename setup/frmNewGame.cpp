@@ -17,6 +17,7 @@
 #include "SetupFonts.h"
 #include "Table.h"
 #include "Twips.h"
+#include "WindowPlace.h"
 #include "frmScorePad.h"
 
 namespace zarvel {
@@ -117,7 +118,7 @@ void frmNewGame::Form_Load() {
     QApplication::beep();
     // A little below and right of the main window's corner, so the game
     // stays in view behind it.
-    if (QWidget* main = host_.mainWindow()) move(main->pos() + TwipPoint(500, 500));
+    if (QWidget* main = host_.mainWindow()) MoveFrameTo(this, main->pos() + TwipPoint(500, 500), main);
     for (QLineEdit* box : TxtPlayerName) box->clear();
     optNumPlayers[0]->setChecked(true);
     optNumPlayers_Click(0);
@@ -125,7 +126,7 @@ void frmNewGame::Form_Load() {
 }
 
 void frmNewGame::Form_Activate() {
-    if (QWidget* main = host_.mainWindow()) move(x(), main->y() + Px(350));
+    if (QWidget* main = host_.mainWindow()) MoveFrameTo(this, QPoint(FrameTopLeft(this, main).x(), main->y() + Px(350)), main);
     const Settings& s = host_.table().settings();
     optPlayTo[s.PlayToScore != 5000 ? 1 : 0]->setChecked(true);
     optBreakIn[s.BreakInScore != 500 ? 1 : 0]->setChecked(true);
@@ -204,7 +205,9 @@ void frmNewGame::cmdPlay_Click() {
 
     hide();
     accept();
-    pad.show();
+    // Rebuilt from this game's seats even when the pad is still showing
+    // the last game's.
+    pad.showRebuilt();
     pad.placeBeside(host_.mainWindow());
     pad.repaintPad();
     g.ScorePadShown = true;

@@ -1,6 +1,7 @@
 #include "frmScorePad.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -11,6 +12,7 @@
 #include "SetupFonts.h"
 #include "Table.h"
 #include "Twips.h"
+#include "WindowPlace.h"
 
 namespace zarvel {
 
@@ -153,16 +155,39 @@ void frmScorePad::placeBeside(QWidget* mainWindow) {
     const QRect main = mainWindow->frameGeometry();
     const QScreen* screen = mainWindow->screen() ? mainWindow->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-    const int padWidth = frameGeometry().width();
+    const QSize pad = FrameSize(this, mainWindow);
     int top = main.top() - Px(350);
     int left = main.left() + main.width() + Px(175);
-    if (left >= avail.left() + avail.width()) left = main.left() - Px(175) - padWidth;
+    if (left >= avail.left() + avail.width()) left = main.left() - Px(175) - pad.width();
     // Above or below the screen is no place for it: keep the caption bar
     // within the screen.
-    const int padHeight = frameGeometry().height();
-    if (top >= avail.bottom() - 30 || top < avail.top()) top = std::clamp(main.top(), avail.top(), std::max(avail.top(), avail.bottom() - padHeight));
-    move(left, top);
+    if (top >= avail.bottom() - 30 || top < avail.top())
+        top = std::clamp(main.top(), avail.top(), std::max(avail.top(), avail.bottom() - pad.height()));
+    MoveFrameTo(this, QPoint(left, top), mainWindow);
     repaintPad();
+}
+
+void frmScorePad::showRebuilt() {
+    if (isVisible())
+        Form_Activate();
+    else
+        show();  // shown, the pad rebuilds itself
+}
+
+void frmScorePad::closeEvent(QCloseEvent* e) {
+    // The game never closes its pad: a close from the window manager would
+    // hide the scores for the rest of the game. Only the program's end
+    // closes it.
+    if (host_.table().state().Quitting)
+        e->accept();
+    else
+        e->ignore();
+}
+
+bool frmScorePad::event(QEvent* e) {
+    // Coming back to the pad redraws it from the game state.
+    if (e->type() == QEvent::WindowActivate) Form_Activate();
+    return QWidget::event(e);
 }
 
 void frmScorePad::showEvent(QShowEvent* e) {

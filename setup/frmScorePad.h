@@ -37,6 +37,9 @@ public:
     // Beside the main window: right of it, or left when the right side
     // starts off the screen; always at a height that can be seen.
     void placeBeside(QWidget* mainWindow);
+    // Shows the pad with its rows rebuilt from the game state, whether or
+    // not it is showing already.
+    void showRebuilt();
 
     void Form_Activate();
     void Timer1_Timer();
@@ -48,6 +51,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    bool event(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
