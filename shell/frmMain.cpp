@@ -13,9 +13,11 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QThread>
+#include <QTimer>
 #include <QUrl>
 
 #include "ARButton.h"
+#include "Catalogue.h"
 #include "Colors.h"
 #include "Keys.h"
 #include "PictureBox.h"
@@ -61,6 +63,18 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
     if (!file_) file_ = std::make_unique<SettingsFile>(DefaultSettingsPath());
     setup_ = std::make_unique<SetupWindows>(*this, this);
     sound_ = new SoundPlayer(this);
+    // Sound output loads once the window is up, not before it.
+    QTimer::singleShot(300, sound_, &SoundPlayer::Preload);
+    // A setting that cannot be saved stays in effect for this run; say why once.
+    file_->onWriteFailed = [this](const QString& why) {
+        QTimer::singleShot(0, this, [this, why] {
+            QMessageBox box(QMessageBox::Warning, AppTitle(),
+                            why + QStringLiteral("\n\nYour choice holds until you close the game; "
+                                                 "the settings saved earlier are unchanged."),
+                            QMessageBox::Ok, this);
+            box.exec();
+        });
+    };
     keys_ = new KeyHeldFilter(this);
     qApp->installEventFilter(keys_);
 
@@ -437,7 +451,7 @@ void frmMain::Repaint(QWidget* w) {
 void frmMain::ShowDie(int index, int face) {
     PictureBox* box = Picture1(index);
     if (!box) return;
-    box->setBitmap(face >= 1 && face <= 6 ? settings_.DieColor + face : 0);
+    box->setBitmap(face >= 1 && face <= 6 ? SkinToDraw(settings_.DieColor).code + face : 0);
     Repaint(box);
 }
 
@@ -592,7 +606,7 @@ void frmMain::BuildComputerPlayers() {
         ShowGameButtons(true);
         frmScorePad& pad = scorePad();
         for (int seat = 0; seat < kSeats; ++seat) pad.setItalic(seat, state_.PlayerIsComputer[seat]);
-        pad.show();
+        pad.showRebuilt();
         pad.placeBeside(this);
         pad.repaintPad();
         QCoreApplication::processEvents();

@@ -84,6 +84,7 @@ public:
     ComputerDriver& driver() { return *driver_; }
     TestRun& testRun() { return *testRun_; }
     SettingsFile& settingsFile() override { return *file_; }
+    SoundPlayer& sound() { return *sound_; }
 
     // ---- start-up ----
     // The background picture, stretched over the game tray; a null image clears it.

@@ -51,7 +51,9 @@ public:
         bool messageBox = false;
     };
 
-    explicit ModalAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok) : answer_(answer) {
+    // With rejectDialogs false, only message boxes are answered.
+    explicit ModalAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok, bool rejectDialogs = true)
+        : answer_(answer), rejectDialogs_(rejectDialogs) {
         timer_.setInterval(5);
         QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
         timer_.start();
@@ -63,6 +65,7 @@ private:
     void Poll() {
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || modal == last_) return;
+        if (!rejectDialogs_ && !qobject_cast<QMessageBox*>(modal)) return;
         last_ = modal;
         Seen s;
         s.title = modal->windowTitle();
@@ -75,13 +78,14 @@ private:
             QAbstractButton* b = box->button(answer_);
             if (!b && !box->buttons().isEmpty()) b = box->buttons().first();
             if (b) b->click();
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        } else if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && rejectDialogs_) {
             seen_.push_back(s);
             dialog->reject();
         }
     }
 
     QMessageBox::StandardButton answer_;
+    bool rejectDialogs_;
     QTimer timer_;
     QPointer<QWidget> last_;
     QList<Seen> seen_;

@@ -188,11 +188,19 @@ TEST_F(MainWindow, DieBoxesShowTheSkinsBitmaps) {
     w.ShowDie(14, 0);
     EXPECT_EQ(w.Picture1(14)->bitmapId(), 0);
     EXPECT_TRUE(w.Picture1(14)->picture().isNull());
-    // Indexes outside the two rows are ignored.
-    w.ShowDie(7, 3);
-    w.ShowDie(16, 3);
     // Clouds trays are blue.
     EXPECT_EQ(w.picTray1->backColor(), QColor(0, 0, 255));
+    window.reset();
+
+    // A stored code that is no skin draws the Blue dice on green trays
+    // (not invisible dice on black) and stays stored as it was.
+    s.DieColor = 7;
+    frmMain& odd = Build(s);
+    odd.ShowDie(3, 5);
+    EXPECT_EQ(odd.Picture1(3)->bitmapId(), 105);
+    EXPECT_FALSE(odd.Picture1(3)->picture().isNull());
+    EXPECT_EQ(odd.picTray1->backColor(), QColor(0, 0x80, 0));
+    EXPECT_EQ(odd.settings().DieColor, 7);
 }
 
 TEST_F(MainWindow, BoardShowsMarkersDividerAndLabels) {

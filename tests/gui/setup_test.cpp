@@ -1,5 +1,7 @@
 // The new game dialog, the score pad and the winner window, driven through
 // their widgets on a real main window.
+#include <malloc.h>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -14,6 +16,7 @@
 #include "GuiTest.h"
 #include "PictureBox.h"
 #include "Scoring.h"
+#include "SoundPlayer.h"
 #include "Startup.h"
 #include "Twips.h"
 #include "frmCongrats.h"
@@ -216,6 +219,29 @@ TEST_F(Setup, ScoreOptionsAreStoredAndPreselectedAfterARestart) {
     });
 }
 
+TEST_F(Setup, ASettingThatCannotBeSavedIsToldOnceAndTheGameGoesOn) {
+    // A file stands where the settings folder would have to be made.
+    QFile blocker(configDir + QStringLiteral("/blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    qputenv("XDG_CONFIG_HOME", (blocker.fileName() + QStringLiteral("/config")).toUtf8());
+    frmMain& w = Build();
+    ModalAnswerer answers(QMessageBox::Ok, false);
+    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
+        d.optPlayTo[1]->click();
+        d.optBreakIn[1]->click();
+        d.cmdPlay->click();
+    }));
+    ASSERT_TRUE(WaitFor([&] { return !answers.seen().isEmpty(); }));
+    WaitFor([] { return false; }, 100);  // no second message follows
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_TRUE(answers.seen().first().text.contains(DefaultSettingsPath())) << answers.seen().first().text.toStdString();
+    EXPECT_EQ(w.settings().PlayToScore, 10000);
+    EXPECT_EQ(w.settings().BreakInScore, 1000);
+    EXPECT_TRUE(w.state().GameRunning());
+    EXPECT_TRUE(w.RollEnabled());
+}
+
 TEST_F(Setup, TheTestModeQuestionNeedsF12Held) {
     frmMain& w = Build();
     std::unique_ptr<ModalAnswerer> answerer;
@@ -261,6 +287,43 @@ TEST_F(Setup, ThePadShowsExactlyThePlayersRows) {
     w.state().NumPlayers = 9;
     pad.Form_Activate();
     EXPECT_EQ(pad.height(), Px(heights[8] - kCaptionTwips));
+}
+
+TEST_F(Setup, EveryNewGameRebuildsThePad) {
+    frmMain& w = Build();
+    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
+        d.optNumPlayers[2]->click();
+        d.TxtPlayerName[1]->setText(QStringLiteral("Bob"));
+        d.cmdPlay->click();
+    }));
+    frmScorePad& pad = w.scorePad();
+    // Bob's turn when the game is given up.
+    w.ScorePadHighlight(0, false);
+    w.ScorePadHighlight(1, true);
+    w.state().CurrentPlayer = kNone;
+    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
+        d.optNumPlayers[7]->click();
+        for (int i = 0; i < 8; ++i) d.TxtPlayerName[i]->setText(QStringLiteral("Seat %1").arg(i + 1));
+        d.cmdPlay->click();
+    }));
+    ASSERT_TRUE(pad.isVisible());
+    EXPECT_EQ(pad.height(), Px(4635 - kCaptionTwips));
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_TRUE(pad.lblPlayer[i]->isVisible()) << i;
+        EXPECT_EQ(pad.lblPlayer[i]->text(), QStringLiteral("Seat %1").arg(i + 1));
+        EXPECT_EQ(pad.lblPlayer[i]->font().bold(), i == 0) << i;
+    }
+}
+
+TEST_F(Setup, ThePadStaysForTheWholeGame) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    frmScorePad& pad = w.scorePad();
+    pad.showRebuilt();
+    EXPECT_FALSE(pad.close());  // its close box
+    EXPECT_TRUE(pad.isVisible());
+    w.state().Quitting = true;  // the program's end
+    EXPECT_TRUE(pad.close());
 }
 
 TEST_F(Setup, ThePadStandsBesideTheMainWindow) {
@@ -355,6 +418,7 @@ TEST_F(Setup, TheWinnerWindowNamesTheWinnerAndBringsBackNewGame) {
             if (!c || pauses.empty()) return;
             shown = c->lblWinner->text();
             title = c->windowTitle();
+            EXPECT_EQ(c->size(), QSize(Px(4245), Px(6540)));
             EXPECT_TRUE(c->cmdOK->isDefault());
             c->cmdOK->click();
         });
@@ -367,6 +431,28 @@ TEST_F(Setup, TheWinnerWindowNamesTheWinnerAndBringsBackNewGame) {
         EXPECT_FALSE(w.cmdRoll->isVisible());
         StartTwoPlayerGame(w);
     }
+}
+
+TEST_F(Setup, WinnerWindowsLeaveNoMemoryBehind) {
+    frmMain& w = Build();
+    w.pauseFor = [](int) {};
+    w.sound().Preload();  // loaded now rather than during the count
+    StartTwoPlayerGame(w);
+    Poll poll([&] {
+        auto* c = qobject_cast<frmCongrats*>(QApplication::activeModalWidget());
+        if (!c || !c->lblWinner->text().startsWith(QLatin1Char('*'))) return;
+        c->grab();  // painted, as on screen
+        c->cmdOK->click();
+    });
+    const auto showWinners = [&](int n) {
+        for (int k = 0; k < n; ++k) w.ShowWinner();
+        return mallinfo2().uordblks;
+    };
+    const std::size_t warm = showWinners(5);
+    const std::size_t after = showWinners(20);
+    // Each window built something (a style's cached button picture, 9 kB
+    // and more) that outlived it.
+    EXPECT_LT(after, warm + 20 * 1000) << (after - warm) / 20 << " bytes a window";
 }
 
 TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
