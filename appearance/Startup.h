@@ -5,7 +5,9 @@
 #include <QString>
 #include <QStringList>
 
+#include "Catalogue.h"
 #include "GameState.h"
+#include "SettingKeys.h"
 #include "SettingsFile.h"
 
 class QImage;
@@ -24,21 +26,10 @@ QString BaseName(const QString& path);
 // After the last separator.
 QString FileTitle(const QString& path);
 
-struct CarriedFile {
-    int id;
-    const char* fileName;
-};
-// The 20 files written into the temporary folder at every start, in order.
-extern const CarriedFile kCarriedFiles[20];
-
 // Writes all 20 carried files into tempPath; returns how many failed.
 int ExtractAllResources(const QString& tempPath);
 
-// Reads every setting in its order and applies the defaults and
-// corrections; unusable numbers take the key's default.
-void ReadSettings(const SettingsFile& file, Settings& s, const QString& tempPath);
-
-// Reads Background, writes TempPath + "2xuvsk9.jpg" when it is empty, and
+// Reads Background, writes the first start's picture when it is empty, and
 // returns the picture path to show, or "" when it names no readable file
 // (the recovery path: no picture, labels in &H800000). The format is taken
 // from the data, not the name. When picture is given it receives the

@@ -9,8 +9,6 @@ namespace zarvel {
 
 namespace {
 
-const char* const kNames[kStyleCount] = {"Normal", "Cautious", "Fearless", "Simple", "Random", "Genius", "Moron"};
-
 bool IsLetter(const std::string& code) { return code.size() == 1 && code[0] >= 'a' && code[0] <= 'z'; }
 
 Score Banked(const GameState& g) {
@@ -86,11 +84,11 @@ std::string DiceCountErrorText(int numDiceUp) {
     return "NumDiceUp = " + std::to_string(numDiceUp) + "\r\nError 529 - Bot Click - Please contact Quarnaby Software.";
 }
 
-std::string StyleName(int code) { return code >= 1 && code <= kStyleCount ? kNames[code - 1] : std::string(); }
+std::string StyleName(int code) { return code >= 1 && code <= kStyleCount ? kStyleNames[std::size_t(code - 1)] : std::string(); }
 
 int StyleCode(const std::string& name) {
     for (int c = 1; c <= kStyleCount; ++c) {
-        const std::string n = kNames[c - 1];
+        const std::string n = kStyleNames[std::size_t(c - 1)];
         if (n.size() == name.size() &&
             std::equal(n.begin(), n.end(), name.begin(), [](char a, char b) {
                 return std::tolower(static_cast<unsigned char>(a)) == std::tolower(static_cast<unsigned char>(b));

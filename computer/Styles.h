@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "Catalogue.h"
 #include "GameState.h"
 #include "Random.h"
 
@@ -19,7 +20,7 @@ constexpr int None = 0;
 constexpr int Normal = 1, Cautious = 2, Fearless = 3, Simple = 4, Random = 5, Genius = 6, Moron = 7;
 }  // namespace style
 
-constexpr int kStyleCount = 7;
+constexpr int kStyleCount = int(kStyleNames.size());
 
 // "Normal" .. "Moron" for codes 1..7; empty for any other code.
 std::string StyleName(int code);

@@ -2,18 +2,32 @@
 // tests all read: declared here once, without Qt.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <string_view>
+
+#include "Version.h"
 
 namespace zarvel {
 
+// ---- the program ---------------------------------------------------------
+
+#define ZARVEL_PRODUCT "Quarnaby Zarvel"
+inline constexpr std::string_view kProduct = ZARVEL_PRODUCT;
+// "Quarnaby Zarvel 2.0": the window's caption (after a blank) and the title
+// of its messages. The version comes from the build.
+inline constexpr std::string_view kTitle = ZARVEL_PRODUCT " " ZARVEL_VERSION;
+
+// ---- die skins -------------------------------------------------------------
+
 // A die skin: face v (1..6) of the skin with code c is bitmap c + v.
 struct Skin {
-    const char* entry;      // as the theme tray lists it
+    const char* entry;       // as the theme tray lists it
     int code;
-    int width, height;      // face size in pixels
-    bool sixteenColours;    // 4-bit indexed bitmaps, else 24-bit
-    std::uint32_t trayBack; // the dice trays' back colour, &H00BBGGRR
+    int width, height;       // face size in pixels
+    bool sixteenColours;     // 4-bit indexed bitmaps, else 24-bit
+    std::uint32_t trayBack;  // the dice trays' back colour, &H00BBGGRR
 };
 
 // In the order of the theme tray's list.
@@ -49,5 +63,118 @@ constexpr const Skin& SkinToDraw(int code) {
     const Skin* s = FindSkin(code);
     return s ? *s : kSkins[0];
 }
+
+// The scoring marker and the tray divider.
+inline constexpr int kDividerBitmap = 198;
+inline constexpr int kMarkerBitmap = 199;
+
+// ---- text colours ------------------------------------------------------------
+
+// The theme tray's eight colour squares, in index order. A square shows
+// `square`; choosing it applies `text` (squares 0 and 6 apply another
+// colour than they show).
+struct TextColour {
+    std::uint32_t square;  // &H00BBGGRR
+    const char* text;      // the stored colour text
+    const char* name;      // what a screen reader calls it
+};
+
+inline constexpr std::array<TextColour, 8> kTextColours{{
+    {0x0, "&H404040", "Dark grey"},
+    {0xFF, "&HFF", "Red"},
+    {0xFF00, "&HFF00", "Green"},
+    {0xFFFF, "&HFFFF", "Yellow"},
+    {0xFF0000, "&HFF0000", "Blue"},
+    {0xFF00FF, "&HFF00FF", "Magenta"},
+    {0xFFFF00, "&HFFFF80", "Light cyan"},
+    {0xFFFFFF, "&HFFFFFF", "White"},
+}};
+
+// Dark blue, the colour of heading labels whatever the text colour.
+inline constexpr std::uint32_t kHeadingColour = 0x800000;
+// The stored text colour of a first start (light cyan), and the colour used
+// when a stored one is unusable.
+inline constexpr const char* kDefaultTextColourText = "16777088";
+inline constexpr std::uint32_t kDefaultTextColour = 0xFFFF80;
+
+// ---- carried files: sounds and backgrounds -------------------------------------
+
+// A file carried as resource ":/custom/<id>" and written into the
+// temporary folder under its name at every start.
+struct CarriedFile {
+    int id;
+    const char* name;
+};
+
+// The sound events a player can give files of their own, in the order of
+// the sound dialog's list. `key` is also the settings key.
+struct SoundEvent {
+    const char* entry;
+    const char* key;
+    CarriedFile builtIn;
+};
+
+inline constexpr std::array<SoundEvent, 8> kSoundEvents{{
+    {"Zarvel", "ZarvelSound", {106, "bust.wav"}},
+    {"Game Over", "GameOverSound", {108, "gameover.wav"}},
+    {"Move Dice", "MoveDieSound", {103, "moveit.wav"}},
+    {"Pass Dice (w/ points)", "Passem1Sound", {104, "passem1.wav"}},
+    {"Pass Dice (w/o points)", "Passem2Sound", {105, "passem2.wav"}},
+    {"Roll Multiple Dice", "MultiDieSound", {102, "33d.wav"}},
+    {"Roll One Die", "OneDieSound", {101, "11d.wav"}},
+    {"Undo", "UndoSound", {107, "undo.wav"}},
+}};
+
+// Played when a player goes out first; not listed, not changeable.
+inline constexpr CarriedFile kOverTopSound{109, "overtop.wav"};
+
+// The theme tray's built-in backgrounds, in list order: "(None)" and the
+// eleven carried pictures, each with the text colour chosen with it.
+struct Background {
+    const char* entry;
+    CarriedFile picture;  // id 0: no picture
+    int textColour;       // index into kTextColours
+};
+
+inline constexpr std::array<Background, 12> kBackgrounds{{
+    {"(None)", {0, ""}, 0},
+    {"Autumn", {201, "2xuvsk1.jpg"}, 3},
+    {"Blonde Chick", {202, "2xuvsk2.jpg"}, 4},
+    {"Blueprints", {203, "2xuvsk3.jpg"}, 4},
+    {"Baby Seal", {204, "2xuvsk4.jpg"}, 7},
+    {"Evergreen", {205, "2xuvsk5.jpg"}, 2},
+    {"Nautical", {206, "2xuvsk6.jpg"}, 6},
+    {"Old Glory", {207, "2xuvsk7.jpg"}, 1},
+    {"Quacker", {208, "2xuvsk8.jpg"}, 6},
+    {"Satin", {209, "2xuvsk9.jpg"}, 6},
+    {"Strawberries", {210, "2xuvsk10.jpg"}, 3},
+    {"Jov Wumble", {211, "2xuvsk11.jpg"}, 6},
+}};
+
+// The background of a first start.
+inline constexpr const Background& kFirstBackground = kBackgrounds[9];
+// The one background carried as GIF data under its ".jpg" name: whatever
+// loads these files goes by the content, not the name.
+inline constexpr int kGifBackground = 204;
+
+// All twenty carried files in the order they are written: the sounds by
+// id, then the pictures.
+constexpr std::array<CarriedFile, 20> CarriedFiles() {
+    std::array<CarriedFile, 20> files{};
+    std::size_t n = 0;
+    for (const SoundEvent& e : kSoundEvents) files[n++] = e.builtIn;
+    files[n++] = kOverTopSound;
+    std::sort(files.begin(), files.begin() + n, [](const CarriedFile& a, const CarriedFile& b) { return a.id < b.id; });
+    for (const Background& b : kBackgrounds)
+        if (b.picture.id != 0) files[n++] = b.picture;
+    return files;
+}
+inline constexpr std::array<CarriedFile, 20> kCarriedFiles = CarriedFiles();
+
+// ---- computer styles -----------------------------------------------------------
+
+// Style names in code order: the code of a style is its position + 1.
+inline constexpr std::array<const char*, 7> kStyleNames{"Normal", "Cautious", "Fearless", "Simple",
+                                                         "Random", "Genius",   "Moron"};
 
 }  // namespace zarvel

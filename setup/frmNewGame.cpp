@@ -13,8 +13,10 @@
 #include <QTimer>
 
 #include "GameHost.h"
-#include "SettingsFile.h"
+#include "Catalogue.h"
+#include "SettingKeys.h"
 #include "SetupFonts.h"
+#include "Styles.h"
 #include "Table.h"
 #include "Twips.h"
 #include "WindowPlace.h"
@@ -63,7 +65,7 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
         cboStyle[i] = new QComboBox(this);
         cboStyle[i]->setObjectName(QStringLiteral("cboStyle%1").arg(i));
         cboStyle[i]->setGeometry(TwipRect(4400, top - 15, 1800, kRowHeight + 30));
-        for (const char* style : kStyles) cboStyle[i]->addItem(QString::fromLatin1(style));
+        for (const char* style : kStyleNames) cboStyle[i]->addItem(QString::fromLatin1(style));
         connect(chkComputer[i], &QCheckBox::toggled, this, [this, i] { chkComputer_Click(i); });
     }
 
@@ -177,9 +179,9 @@ void frmNewGame::TxtPlayerName_GotFocus(int index) {
 }
 
 int frmNewGame::StyleCode(const QString& text) {
-    for (std::size_t k = 0; k < kStyles.size(); ++k)
-        if (text == QLatin1String(kStyles[k])) return int(k) + 1;
-    return 1;
+    // The list offers only the seven names; anything else plays Normal.
+    const int code = zarvel::StyleCode(text.toStdString());
+    return code != 0 ? code : 1;
 }
 
 void frmNewGame::cmdPlay_Click() {
@@ -199,9 +201,8 @@ void frmNewGame::cmdPlay_Click() {
     table.StartGame();
     s.PlayToScore = optPlayTo[0]->isChecked() ? 5000 : 10000;
     s.BreakInScore = optBreakIn[0]->isChecked() ? 500 : 1000;
-    SettingsFile& file = host_.settingsFile();
-    file.WriteNumber(QStringLiteral("PlayToScore"), s.PlayToScore);
-    file.WriteNumber(QStringLiteral("BreakInScore"), s.BreakInScore);
+    WriteSetting(host_.settingsFile(), s, Key::PlayToScore);
+    WriteSetting(host_.settingsFile(), s, Key::BreakInScore);
 
     hide();
     accept();

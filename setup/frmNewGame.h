@@ -23,9 +23,6 @@ public:
     static constexpr int kRows = 8;
     // The dialog's height in twips for each number of players (1..8).
     static constexpr std::array<int, kRows> kHeights{3435, 3435, 3805, 4200, 4550, 4900, 5220, 5600};
-    // The style list, in its order; a style's code is its position + 1.
-    static constexpr std::array<const char*, 7> kStyles{"Normal", "Cautious", "Fearless", "Simple",
-                                                         "Random", "Genius",   "Moron"};
 
     frmNewGame(GameHost& host, QWidget* parent);
 

@@ -5,12 +5,10 @@
 #include <QColor>
 #include <QString>
 
+#include "Catalogue.h"
+
 namespace zarvel {
 
-// Dark blue, the colour of heading labels.
-constexpr unsigned kHeadingColour = 0x800000;
-// The text colour used when the stored one is unusable (light cyan).
-constexpr unsigned kDefaultTextColour = 0xFFFF80;
 
 QColor FromColourNumber(unsigned bgr);
 unsigned ToColourNumber(const QColor& c);

@@ -8,6 +8,7 @@
 #include <exception>
 #include <new>
 
+#include "Catalogue.h"
 #include "Colors.h"
 #include "SettingsFile.h"
 #include "Startup.h"
@@ -24,7 +25,7 @@ std::uint64_t TimeOfDaySeed() {
 namespace {
 
 void StartupFailed(int errorNumber) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Quarnaby Zarvel 2.0"),
+    QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle),
                     QStringLiteral("Error %1:  Please contact Quarnaby Software.").arg(errorNumber),
                     QMessageBox::Ok);
     box.exec();

@@ -212,7 +212,8 @@ void frmMain::BuildMenus() {
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuGoHelp = mnuHelp->addAction(QStringLiteral("&Help..."), this, &frmMain::mnuGoHelp_Click);
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Quarnaby Zarvel..."), this, &frmMain::mnuAbout_Click);
+    mnuAbout = mnuHelp->addAction(QStringLiteral("&About %1...").arg(QLatin1String(kProduct)), this,
+                                  &frmMain::mnuAbout_Click);
     mnuNewGame->setObjectName(QStringLiteral("mnuNewGame"));
     mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
@@ -232,7 +233,7 @@ void frmMain::Form_Load() {
         move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
     }
 
-    setWindowTitle(QStringLiteral(" Quarnaby Zarvel 2.0"));
+    setWindowTitle(u' ' + QLatin1String(kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icon/zarvel.png")));
     table_.SetStatus("Press \"F2\" to start a game.");
 
@@ -352,9 +353,9 @@ void frmMain::ShowHelpTopic(int context) {
 }
 
 void frmMain::mnuAbout_Click() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About Quarnaby Zarvel"),
-                    QStringLiteral("<b>Quarnaby Zarvel 2.0</b><br><br>A dice game for one to eight players,"
-                                   " any of them played by the computer."),
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About %1").arg(QLatin1String(kProduct)),
+                    QStringLiteral("<b>%1</b><br><br>A dice game for one to eight players,"
+                                   " any of them played by the computer.").arg(QLatin1String(kTitle)),
                     QMessageBox::Ok, this);
     box.setIconPixmap(QIcon(QStringLiteral(":/icon/zarvel.png")).pixmap(48, 48));
     box.exec();

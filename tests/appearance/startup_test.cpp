@@ -28,7 +28,7 @@ TEST_F(StartupTest, FirstStartWithoutASettingsFile) {
     EXPECT_EQ(ExtractAllResources(temp), 0);
     for (const CarriedFile& f : kCarriedFiles) {
         ASSERT_FALSE(Resource(f.id).isEmpty()) << f.id;
-        EXPECT_EQ(Contents(temp + f.fileName), Resource(f.id)) << f.fileName;
+        EXPECT_EQ(Contents(temp + f.name), Resource(f.id)) << f.name;
     }
 
     SettingsFile file(DefaultSettingsPath());

@@ -782,12 +782,6 @@ QImage jovWumble() {
 
 }  // namespace
 
-const char* backgroundName(int n) {
-    static const char* names[12] = {"",        "Autumn",    "Blonde Chick", "Blueprints", "Baby Seal",    "Evergreen",
-                                    "Nautical", "Old Glory", "Quacker",      "Satin",      "Strawberries", "Jov Wumble"};
-    return (n >= 1 && n <= 11) ? names[n] : "";
-}
-
 QImage background(int n) {
     switch (n) {
     case 1: return autumn();

@@ -11,28 +11,6 @@
 
 namespace resgen {
 
-const std::array<SkinSpec, 16>& skinTable() {
-    static const std::array<SkinSpec, 16> table = {{
-        {"Blue", 100, 29, 31, true, 0x8000},
-        {"Clouds", 148, 29, 31, false, 0xFF0000},
-        {"Marbles", 154, 29, 31, false, 0xFF8C8C},
-        {"Keys", 160, 32, 32, false, 0xFF0000},
-        {"Billiards", 166, 29, 32, false, 0x8000},
-        {"Patriot", 178, 29, 31, false, 0x800000},
-        {"Bubbles", 172, 29, 31, false, 0xFF8000},
-        {"Computer", 184, 29, 31, false, 0x0},
-        {"Roman", 190, 29, 31, false, 0x0},
-        {"Digi-1", 136, 29, 31, true, 0x0},
-        {"Digi-2", 142, 25, 25, true, 0x0},
-        {"Red", 106, 29, 31, true, 0x0},
-        {"Purple", 112, 29, 31, true, 0xFFFF},
-        {"Gray", 118, 29, 31, true, 0xC0},
-        {"Black", 124, 29, 31, true, 0xC0},
-        {"Green", 130, 29, 31, true, 0x0},
-    }};
-    return table;
-}
-
 namespace {
 
 // ---- 16-colour skins: drawn pixel by pixel from a fixed palette -----------
@@ -70,7 +48,7 @@ void paintBevelBody(QImage& img, const QRect& area, double radius, const PlainCo
 
 QImage plainFace(const SkinSpec& s, int value, const PlainColours& c) {
     QImage img(s.width, s.height, QImage::Format_RGB32);
-    img.fill(fromBgr(s.trayBgr));
+    img.fill(fromBgr(s.trayBack));
     paintBevelBody(img, img.rect(), 5.0, c);
     // Pip grid: the unit square's corners at 7 pixels from the centre.
     const double cx = s.width / 2.0, cy = s.height / 2.0, step = 7.0;
@@ -84,7 +62,7 @@ QImage plainFace(const SkinSpec& s, int value, const PlainColours& c) {
 }
 
 QList<QColor> plainPalette(const SkinSpec& s, const PlainColours& c) {
-    return {fromBgr(s.trayBgr), c.outline, c.shadow, c.body, c.highlight, c.pip, c.pipShade};
+    return {fromBgr(s.trayBack), c.outline, c.shadow, c.body, c.highlight, c.pip, c.pipShade};
 }
 
 PlainColours plainColoursOf(const QString& name) {
@@ -115,7 +93,7 @@ struct SegmentColours {
 
 QImage segmentFace(const SkinSpec& s, int value, const SegmentColours& c, const QRectF& digitBox, double thickness) {
     QImage img(s.width, s.height, QImage::Format_RGB32);
-    img.fill(fromBgr(s.trayBgr));
+    img.fill(fromBgr(s.trayBack));
     const PlainColours frame{c.bezel.darker(160), c.bezel.darker(125), c.bezel, c.bezelLight, {}, {}};
     paintBevelBody(img, img.rect(), 4.0, frame);
     {
@@ -146,7 +124,7 @@ QImage digi1Face(const SkinSpec& s, int v) { return segmentFace(s, v, digi1Colou
 QImage digi2Face(const SkinSpec& s, int v) { return segmentFace(s, v, digi2Colours, QRectF(7, 5, 11, 15), 2.6); }
 
 QList<QColor> segmentPalette(const SkinSpec& s, const SegmentColours& c) {
-    return {fromBgr(s.trayBgr), c.bezel.darker(160), c.bezel.darker(125), c.bezel, c.bezelLight,
+    return {fromBgr(s.trayBack), c.bezel.darker(160), c.bezel.darker(125), c.bezel, c.bezelLight,
             c.panel.darker(130), c.panel, c.ghost, c.lit, c.litEdge};
 }
 
@@ -175,7 +153,7 @@ void pipsAt(const SkinSpec& s, int value, double step, const std::function<void(
 
 QImage canvas(const SkinSpec& s) {
     QImage img(s.width, s.height, QImage::Format_RGB32);
-    img.fill(fromBgr(s.trayBgr));
+    img.fill(fromBgr(s.trayBack));
     return img;
 }
 
@@ -480,7 +458,7 @@ QImage romanFace(const SkinSpec& s, int value) {
 }
 
 QImage renderFace(const SkinSpec& s, int value) {
-    const QString name = s.name;
+    const QString name = s.entry;
     if (name == "Clouds") return cloudsFace(s, value);
     if (name == "Marbles") return marblesFace(s, value);
     if (name == "Keys") return keysFace(s, value);
@@ -495,7 +473,7 @@ QImage renderFace(const SkinSpec& s, int value) {
 }
 
 QList<QColor> paletteOf(const SkinSpec& s) {
-    const QString name = s.name;
+    const QString name = s.entry;
     if (name == "Digi-1") return segmentPalette(s, digi1Colours);
     if (name == "Digi-2") return segmentPalette(s, digi2Colours);
     return plainPalette(s, plainColoursOf(name));

@@ -1,25 +1,15 @@
-// The sixteen die skins: face v of the skin with code c is bitmap c + v.
+// The sixteen die skins' faces: face v of the skin with code c is bitmap c + v.
 #pragma once
 
 #include <QByteArray>
 #include <QImage>
 
-#include <array>
-#include <cstdint>
+#include "Catalogue.h"
 
 namespace resgen {
 
-struct SkinSpec {
-    const char* name;
-    int code;
-    int width;
-    int height;
-    bool sixteenColours;   // 4-bit indexed bitmap, else 24-bit
-    std::uint32_t trayBgr;  // the tray back colour, &H00BBGGRR
-};
-
-// In the order of the theme tray's list.
-const std::array<SkinSpec, 16>& skinTable();
+// The skins are the game's own table.
+using SkinSpec = zarvel::Skin;
 
 // BMP file of face `value` (1..6) of the skin.
 QByteArray faceBitmap(const SkinSpec& skin, int value);

@@ -1,5 +1,7 @@
 #include "image_writers.h"
 
+#include <QBuffer>
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -8,40 +10,6 @@
 #include <vector>
 
 namespace resgen {
-namespace {
-
-void put16(QByteArray& out, int v) {
-    out.append(char(v & 0xFF));
-    out.append(char((v >> 8) & 0xFF));
-}
-
-void put32(QByteArray& out, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) out.append(char((v >> (8 * i)) & 0xFF));
-}
-
-QByteArray bmpHeaders(int width, int height, int bitCount, int paletteEntries, int rowBytes) {
-    const std::uint32_t headerBytes = 14 + 40 + 4 * paletteEntries;
-    const std::uint32_t imageBytes = std::uint32_t(rowBytes) * std::uint32_t(height);
-    QByteArray out;
-    out.append("BM");
-    put32(out, headerBytes + imageBytes);
-    put32(out, 0);
-    put32(out, headerBytes);
-    put32(out, 40);
-    put32(out, std::uint32_t(width));
-    put32(out, std::uint32_t(height));  // positive: rows stored bottom-up
-    put16(out, 1);
-    put16(out, bitCount);
-    put32(out, 0);  // BI_RGB
-    put32(out, imageBytes);
-    put32(out, 2835);  // 72 dpi
-    put32(out, 2835);
-    put32(out, std::uint32_t(paletteEntries));
-    put32(out, 0);
-    return out;
-}
-
-}  // namespace
 
 int nearestIndex(const QList<QColor>& palette, QRgb c) {
     int best = 0;
@@ -58,53 +26,39 @@ int nearestIndex(const QList<QColor>& palette, QRgb c) {
     return best;
 }
 
-QByteArray writeBmp24(const QImage& source) {
-    const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    const int w = image.width(), h = image.height();
-    const int rowBytes = (w * 3 + 3) & ~3;
-    QByteArray out = bmpHeaders(w, h, 24, 0, rowBytes);
-    for (int y = h - 1; y >= 0; --y) {
-        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        QByteArray row(rowBytes, '\0');
-        for (int x = 0; x < w; ++x) {
-            row[3 * x] = char(qBlue(line[x]));
-            row[3 * x + 1] = char(qGreen(line[x]));
-            row[3 * x + 2] = char(qRed(line[x]));
-        }
-        out.append(row);
-    }
-    return out;
+QByteArray writeBmp24(const QImage& image) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // Qt writes a 32-bit image as a 24-bit bitmap, and an indexed one of at
+    // most 16 colours as a 4-bit bitmap.
+    return image.convertToFormat(QImage::Format_RGB32).save(&buffer, "BMP") ? bytes : QByteArray();
 }
 
 QByteArray writeBmp4(const QImage& source, const QList<QColor>& palette) {
     Q_ASSERT(!palette.isEmpty() && palette.size() <= 16);
     const QImage image = source.convertToFormat(QImage::Format_RGB32);
-    const int w = image.width(), h = image.height();
-    const int rowBytes = ((w + 1) / 2 + 3) & ~3;
-    QByteArray out = bmpHeaders(w, h, 4, 16, rowBytes);
-    for (int i = 0; i < 16; ++i) {
-        const QColor c = palette.value(i, QColor(Qt::black));
-        out.append(char(c.blue()));
-        out.append(char(c.green()));
-        out.append(char(c.red()));
-        out.append('\0');
-    }
-    for (int y = h - 1; y >= 0; --y) {
+    QImage indexed(image.size(), QImage::Format_Indexed8);
+    QList<QRgb> table;
+    for (const QColor& c : palette) table << c.rgb();
+    indexed.setColorTable(table);
+    for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        QByteArray row(rowBytes, '\0');
-        for (int x = 0; x < w; ++x) {
-            const int index = nearestIndex(palette, line[x]);
-            if (x % 2 == 0)
-                row[x / 2] = char(index << 4);
-            else
-                row[x / 2] = char(row[x / 2] | index);
-        }
-        out.append(row);
+        uchar* out = indexed.scanLine(y);
+        for (int x = 0; x < image.width(); ++x) out[x] = uchar(nearestIndex(palette, line[x]));
     }
-    return out;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    return indexed.save(&buffer, "BMP") ? bytes : QByteArray();
 }
 
 namespace {
+
+void put16(QByteArray& out, int v) {
+    out.append(char(v & 0xFF));
+    out.append(char((v >> 8) & 0xFF));
+}
 
 // Median cut over the distinct colours weighted by their pixel counts.
 QList<QColor> medianCutPalette(const QImage& image, int maxColours) {

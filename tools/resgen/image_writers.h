@@ -1,6 +1,6 @@
 // Writers for the picture formats the game carries: Windows bitmaps with the
-// exact bit depth of each die skin, and GIF data for the one background that
-// is stored in that format.
+// exact bit depth of each die skin (through Qt's own writer), and GIF data
+// for the one background that is stored in that format (Qt has no writer).
 #pragma once
 
 #include <QByteArray>
@@ -14,7 +14,7 @@ namespace resgen {
 QByteArray writeBmp24(const QImage& image);
 
 // 4-bit bottom-up BMP. Every pixel is mapped to the nearest of the palette's
-// colours (at most 16; the palette is padded to 16 entries).
+// colours (at most 16).
 QByteArray writeBmp4(const QImage& image, const QList<QColor>& palette);
 
 // GIF89a with a global palette of at most 256 colours chosen by median cut.

@@ -43,6 +43,14 @@ QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
     return bytes;
 }
 
+// Background n as carried: JPEG, but for the one carried as GIF data under
+// its ".jpg" name, which the loaders must recognise by the content.
+QByteArray backgroundBytes(int n) {
+    const QImage picture = resgen::background(n);
+    return zarvel::kBackgrounds[std::size_t(n)].picture.id == zarvel::kGifBackground ? resgen::writeGif(picture)
+                                                                                      : encoded(picture, "JPEG", 85);
+}
+
 bool writeAll(const QString& outDir) {
     QDir root(outDir);
     for (const char* sub : {"bitmap", "custom", "picture", "icon"}) {
@@ -52,22 +60,22 @@ bool writeAll(const QString& outDir) {
         }
     }
     bool ok = true;
-    for (const resgen::SkinSpec& skin : resgen::skinTable())
-        for (int v = 1; v <= 6; ++v)
-            ok &= writeFile(root.filePath(QString("bitmap/%1.bmp").arg(skin.code + v)), resgen::faceBitmap(skin, v));
-    ok &= writeFile(root.filePath("bitmap/198.bmp"), resgen::dividerBitmap());
-    ok &= writeFile(root.filePath("bitmap/199.bmp"), resgen::markerBitmap());
-    for (int id = 101; id <= 109; ++id) ok &= writeFile(root.filePath(QString("custom/%1").arg(id)), resgen::soundResource(id));
-    for (int n = 1; n <= 11; ++n) {
-        const QImage picture = resgen::background(n);
-        // The Baby Seal picture is carried as GIF data under a .jpg name; the
-        // loaders must go by the content.
-        const QByteArray bytes = n == 4 ? resgen::writeGif(picture) : encoded(picture, "JPEG", 85);
+    const auto bitmap = [&](int id) { return root.filePath(QString("bitmap/%1.bmp").arg(id)); };
+    const auto custom = [&](int id) { return root.filePath(QString("custom/%1").arg(id)); };
+    for (const zarvel::Skin& skin : zarvel::kSkins)
+        for (int v = 1; v <= 6; ++v) ok &= writeFile(bitmap(skin.code + v), resgen::faceBitmap(skin, v));
+    ok &= writeFile(bitmap(zarvel::kDividerBitmap), resgen::dividerBitmap());
+    ok &= writeFile(bitmap(zarvel::kMarkerBitmap), resgen::markerBitmap());
+    for (int e = 0; e < int(zarvel::kSoundEvents.size()); ++e)
+        ok &= writeFile(custom(zarvel::kSoundEvents[std::size_t(e)].builtIn.id), resgen::eventSound(e));
+    ok &= writeFile(custom(zarvel::kOverTopSound.id), resgen::overTopSound());
+    for (int n = 1; n < int(zarvel::kBackgrounds.size()); ++n) {
+        const QByteArray bytes = backgroundBytes(n);
         if (bytes.isEmpty()) {
             std::fprintf(stderr, "zarvel-resgen: cannot encode background %d (JPEG support missing?)\n", n);
             return false;
         }
-        ok &= writeFile(root.filePath(QString("custom/%1").arg(200 + n)), bytes);
+        ok &= writeFile(custom(zarvel::kBackgrounds[std::size_t(n)].picture.id), bytes);
     }
     ok &= writeFile(root.filePath("picture/congrats.png"), encoded(resgen::congratsPicture(), "PNG"));
     ok &= writeFile(root.filePath("picture/about-die1.png"), encoded(resgen::aboutDiePicture(1), "PNG"));
@@ -80,17 +88,17 @@ bool writeAll(const QString& outDir) {
 // labels, so they run with a (headless) GUI application.
 bool writeFaceSheet(const QString& path) {
     constexpr int scale = 3, labelWidth = 110, cell = 36 * scale, rowHeight = 34 * scale;
-    const auto& skins = resgen::skinTable();
+    const auto& skins = zarvel::kSkins;
     QImage sheet(labelWidth + 6 * cell, int(skins.size()) * rowHeight, QImage::Format_RGB32);
     sheet.fill(QColor(48, 48, 56));
     QPainter p(&sheet);
     p.setFont(QFont("Sans Serif", 11));
     int row = 0;
-    for (const resgen::SkinSpec& skin : skins) {
+    for (const zarvel::Skin& skin : skins) {
         const int y = row * rowHeight;
-        p.fillRect(QRect(labelWidth, y, 6 * cell, rowHeight), resgen::fromBgr(skin.trayBgr));
+        p.fillRect(QRect(labelWidth, y, 6 * cell, rowHeight), resgen::fromBgr(skin.trayBack));
         p.setPen(Qt::white);
-        p.drawText(QRect(6, y, labelWidth - 8, rowHeight), Qt::AlignVCenter | Qt::AlignLeft, skin.name);
+        p.drawText(QRect(6, y, labelWidth - 8, rowHeight), Qt::AlignVCenter | Qt::AlignLeft, skin.entry);
         for (int v = 1; v <= 6; ++v) {
             // Decoded from the written bytes, so the sheet shows the real file.
             const QImage face = QImage::fromData(resgen::faceBitmap(skin, v), "BMP");
@@ -110,16 +118,15 @@ bool writeBackgroundSheet(const QString& path) {
     sheet.fill(QColor(40, 40, 40));
     QPainter p(&sheet);
     p.setFont(QFont("Sans Serif", 10));
-    for (int n = 1; n <= 11; ++n) {
+    for (int n = 1; n < int(zarvel::kBackgrounds.size()); ++n) {
+        const zarvel::Background& b = zarvel::kBackgrounds[std::size_t(n)];
         const int x = ((n - 1) % columns) * (w + 8) + 4, y = ((n - 1) / columns) * (h + label + 8) + 4;
-        const QByteArray bytes = n == 4 ? resgen::writeGif(resgen::background(n)) : encoded(resgen::background(n), "JPEG", 85);
-        p.drawImage(x, y + label, QImage::fromData(bytes));
+        p.drawImage(x, y + label, QImage::fromData(backgroundBytes(n)));
         p.setPen(Qt::white);
-        p.drawText(QRect(x, y, w, label), Qt::AlignCenter, QString("%1  %2").arg(200 + n).arg(resgen::backgroundName(n)));
+        p.drawText(QRect(x, y, w, label), Qt::AlignCenter, QString("%1  %2").arg(b.picture.id).arg(b.entry));
         // A sample of the game's text in the colour that goes with this picture.
-        static const QRgb textColours[12] = {0,        0xFFFF00, 0x0000FF, 0x0000FF, 0xFFFFFF, 0x00FF00,
-                                             0x80FFFF, 0xFF0000, 0x80FFFF, 0x80FFFF, 0xFFFF00, 0x80FFFF};
-        p.setPen(QColor(textColours[n]));
+        const QString colour = zarvel::kTextColours[std::size_t(b.textColour)].text;  // "&HBBGGRR"
+        p.setPen(resgen::fromBgr(colour.mid(2).toUInt(nullptr, 16)));
         p.setFont(QFont("Sans Serif", 9, QFont::Bold));
         p.drawText(QPoint(x + 12, y + label + 150), "Score this Turn: 350");
         p.drawText(QPoint(x + 12, y + label + 290), "Select dice or roll again.");

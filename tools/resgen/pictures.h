@@ -11,7 +11,6 @@ constexpr int kBackgroundHeight = 321;  // 4815 twips
 
 // Background n = 1..11 in the order of the built-in list.
 QImage background(int n);
-const char* backgroundName(int n);
 
 QImage congratsPicture();      // 283 x 300
 QImage aboutDiePicture(int which);  // 1: a pair of dice, 2: one die; 48 x 48

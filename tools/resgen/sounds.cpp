@@ -217,20 +217,19 @@ Samples overTop() {
 
 }  // namespace
 
-QByteArray soundResource(int id) {
-    Samples s;
-    switch (id) {
-    case 101: s = oneDie(); break;
-    case 102: s = severalDice(); break;
-    case 103: s = moveDie(); break;
-    case 104: s = passWithPoints(); break;
-    case 105: s = passWithoutPoints(); break;
-    case 106: s = bust(); break;
-    case 107: s = undo(); break;
-    case 108: s = gameOver(); break;
-    case 109: s = overTop(); break;
-    default: return {};
-    }
+QByteArray eventSound(int event) {
+    // In the sound dialog's order: Zarvel, Game Over, Move Dice, Pass Dice
+    // with and without points, Roll Multiple Dice, Roll One Die, Undo.
+    static Samples (*const synths[8])() = {bust,              gameOver,    moveDie, passWithPoints,
+                                           passWithoutPoints, severalDice, oneDie,  undo};
+    if (event < 0 || event >= 8) return {};
+    Samples s = synths[event]();
+    finish(s);
+    return toWave(s);
+}
+
+QByteArray overTopSound() {
+    Samples s = overTop();
     finish(s);
     return toWave(s);
 }

@@ -5,7 +5,9 @@
 
 namespace resgen {
 
-// Wave file of custom resource 101..109; empty for any other id.
-QByteArray soundResource(int id);
+// Wave file of sound event i, in the sound dialog's order (0..7).
+QByteArray eventSound(int event);
+// Wave file of the over-the-top sound.
+QByteArray overTopSound();
 
 }  // namespace resgen

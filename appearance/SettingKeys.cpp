@@ -1,0 +1,119 @@
+#include "SettingKeys.h"
+
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include "Catalogue.h"
+#include "SettingsFile.h"
+#include "StoredNumber.h"
+
+namespace zarvel {
+
+namespace {
+
+// Numbers as the settings hold them: the stored number, rounded, when it
+// fits the value's type; nothing when it does not.
+std::optional<long> Int16(const QString& text) {
+    return RoundedInRange(StoredNumber(text.toStdString()), -32768, 32767);
+}
+std::optional<long> Byte(const QString& text) { return RoundedInRange(StoredNumber(text.toStdString()), 0, 255); }
+// A Boolean is "not 0"; a number too large to hold is unusable.
+std::optional<bool> Bool(const QString& text) {
+    const double v = StoredNumber(text.toStdString());
+    if (!std::isfinite(v)) return std::nullopt;
+    return v != 0;
+}
+int OneOf(std::optional<long> v, int a, int b) { return v && (*v == a || *v == b) ? int(*v) : a; }
+
+QString BoolText(bool v) { return v ? QStringLiteral("-1") : QStringLiteral("0"); }
+
+// The event sounds' values, in the sound dialog's order.
+constexpr std::array<std::string Settings::*, 8> kEventSounds{
+    &Settings::ZarvelSound,  &Settings::GameOverSound, &Settings::MoveDieSound, &Settings::Passem1Sound,
+    &Settings::Passem2Sound, &Settings::MultiDieSound, &Settings::OneDieSound,  &Settings::UndoSound};
+
+using Reader = void (*)(Settings& s, const QString& stored);
+using Writer = QString (*)(const Settings& s);
+
+struct Spec {
+    Key key;
+    const char* name;
+    Reader read;   // nullptr: not read into the settings
+    Writer write;  // nullptr: written by name only
+};
+
+// The keys other than the sounds, in the order start-up reads them.
+const Spec kSpecs[] = {
+    {Key::DieColor, "DieColor",
+     [](Settings& s, const QString& t) {
+         const auto v = Int16(t);
+         s.DieColor = v && *v != 0 ? int(*v) : kSkins[0].code;  // any other code is kept as stored
+     },
+     [](const Settings& s) { return QString::number(s.DieColor); }},
+    {Key::TextColor, "TextColor",
+     [](Settings& s, const QString& t) { s.TextColor = t.isEmpty() ? std::string(kDefaultTextColourText) : t.toStdString(); },
+     [](const Settings& s) { return QString::fromStdString(s.TextColor); }},
+    {Key::PlayToScore, "PlayToScore", [](Settings& s, const QString& t) { s.PlayToScore = OneOf(Int16(t), 5000, 10000); },
+     [](const Settings& s) { return QString::number(s.PlayToScore); }},
+    {Key::BreakInScore, "BreakInScore", [](Settings& s, const QString& t) { s.BreakInScore = OneOf(Int16(t), 500, 1000); },
+     [](const Settings& s) { return QString::number(s.BreakInScore); }},
+    {Key::SoundFXOFF, "SoundFXOFF", [](Settings& s, const QString& t) { s.SoundFXOFF = Bool(t).value_or(false); },
+     [](const Settings& s) { return BoolText(s.SoundFXOFF); }},
+    // Only 0, 1 and 2 name a speed; any other byte is kept as stored.
+    {Key::ComputerFast, "ComputerFast", [](Settings& s, const QString& t) { s.ComputerFast = int(Byte(t).value_or(0)); },
+     [](const Settings& s) { return QString::number(s.ComputerFast); }},
+    {Key::SortDice, "SortDice", [](Settings& s, const QString& t) { s.SortDice = Bool(t).value_or(false); },
+     [](const Settings& s) { return BoolText(s.SortDice); }},
+    // Marking is on unless switched off: a missing key marks.
+    {Key::MarkScorers, "MarkScorers",
+     [](Settings& s, const QString& t) { s.MarkScorers = t.isEmpty() || Bool(t).value_or(true); },
+     [](const Settings& s) { return BoolText(s.MarkScorers); }},
+    {Key::Background, "Background", nullptr, nullptr},
+};
+
+const Spec* FindSpec(Key key) {
+    for (const Spec& spec : kSpecs)
+        if (spec.key == key) return &spec;
+    return nullptr;
+}
+
+int SoundIndex(Key key) {
+    const int i = int(key) - int(Key::ZarvelSound);
+    return i >= 0 && i < int(kSoundEvents.size()) ? i : -1;
+}
+
+}  // namespace
+
+Key SoundKey(int event) { return Key(int(Key::ZarvelSound) + event); }
+
+std::string& EventSound(Settings& s, int event) { return s.*kEventSounds.at(std::size_t(event)); }
+const std::string& EventSound(const Settings& s, int event) { return s.*kEventSounds.at(std::size_t(event)); }
+
+QString KeyName(Key key) {
+    if (const int i = SoundIndex(key); i >= 0) return QLatin1String(kSoundEvents[std::size_t(i)].key);
+    const Spec* spec = FindSpec(key);
+    return spec ? QLatin1String(spec->name) : QString();
+}
+
+void ReadSettings(const SettingsFile& file, Settings& s, const QString& tempPath) {
+    s.TempPath = tempPath.toStdString();
+    // A sound left empty is the built-in one, written into the temporary folder.
+    for (int i = 0; i < int(kSoundEvents.size()); ++i) {
+        const QString stored = file.Read(KeyName(SoundKey(i)));
+        EventSound(s, i) = stored.isEmpty() ? (tempPath + QLatin1String(kSoundEvents[std::size_t(i)].builtIn.name)).toStdString()
+                                            : stored.toStdString();
+    }
+    for (const Spec& spec : kSpecs)
+        if (spec.read) spec.read(s, file.Read(QLatin1String(spec.name)));
+}
+
+bool WriteSetting(SettingsFile& file, const Settings& s, Key key) {
+    if (const int i = SoundIndex(key); i >= 0)
+        return file.Write(KeyName(key), QString::fromStdString(EventSound(s, i)));
+    const Spec* spec = FindSpec(key);
+    if (!spec || !spec->write) return false;
+    return file.Write(QLatin1String(spec->name), spec->write(s));
+}
+
+}  // namespace zarvel
