@@ -12,6 +12,7 @@
 #include "Colors.h"
 #include "SettingsFile.h"
 #include "Startup.h"
+#include "GameTray.h"
 #include "frmMain.h"
 
 namespace zarvel {
@@ -43,7 +44,8 @@ std::unique_ptr<frmMain> RunStartup() {
     QImage background;
     const QString picture = StartupBackground(*file, tempPath, &background);
 
-    auto window = std::make_unique<frmMain>(std::move(file), settings, TimeOfDaySeed());
+    auto window =
+        std::make_unique<frmMain>(std::move(file), settings, std::make_unique<UniformRandom>(TimeOfDaySeed()));
     GameState& g = window->state();
     g.Quitting = false;
     g.TrayOpen = false;
@@ -52,13 +54,13 @@ std::unique_ptr<frmMain> RunStartup() {
     g.TestGamesPlayed = 0;
 
     if (!picture.isEmpty()) {
-        window->SetBackgroundPicture(background);
-        window->ColourLabels(ColourNumberFromText(QString::fromStdString(settings.TextColor)));
+        window->gameTray()->SetBackgroundPicture(background);
+        window->gameTray()->ColourLabels(ColourNumberFromText(QString::fromStdString(settings.TextColor)));
     } else {
         // No picture to show: plain labels, and the carried files written
         // once more in case the temporary folder was being cleaned.
-        window->SetBackgroundPicture(QImage());
-        window->ColourLabels(kHeadingColour);
+        window->gameTray()->SetBackgroundPicture(QImage());
+        window->gameTray()->ColourLabels(kHeadingColour);
         ExtractAllResources(tempPath);
     }
     window->ResetDice();

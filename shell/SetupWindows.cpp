@@ -17,7 +17,6 @@ frmScorePad& SetupWindows::scorePad() {
     return *pad_;
 }
 
-QWidget* SetupWindows::scorePadWidget() { return &scorePad(); }
 
 void SetupWindows::ScoreText(int seat, const QString& text) { scorePad().setScore(seat, text); }
 void SetupWindows::Highlight(int seat, bool current) { scorePad().setHighlight(seat, current); }

@@ -22,7 +22,6 @@ public:
 
     // Built on first use; lives until the program ends.
     frmScorePad& scorePad();
-    QWidget* scorePadWidget();
     bool scorePadBuilt() const { return pad_ != nullptr; }
 
     void ScoreText(int seat, const QString& text);

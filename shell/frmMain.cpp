@@ -6,10 +6,8 @@
 #include <QDesktopServices>
 #include <QIcon>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QScreen>
 #include <QThread>
@@ -18,18 +16,17 @@
 
 #include "ARButton.h"
 #include "Catalogue.h"
-#include "Colors.h"
+#include "ComputerPlayers.h"
+#include "ComputerDriver.h"
+#include "GameTray.h"
 #include "Keys.h"
 #include "PictureBox.h"
 #include "SettingsFile.h"
 #include "SetupWindows.h"
 #include "SoundPlayer.h"
+#include "TestMode.h"
 #include "Twips.h"
 #include "frmHelp.h"
-#include "ComputerDriver.h"
-#include "QtScheduler.h"
-#include "TestMode.h"
-#include "SetupFonts.h"
 #include "frmScorePad.h"
 
 namespace zarvel {
@@ -37,27 +34,15 @@ namespace zarvel {
 namespace {
 
 constexpr int kTrayColumnTwips = 1650;
-constexpr int kGameTrayWidth = 3855;
-constexpr int kGameTrayHeight = 4725;
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect where,
-                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* l = new QLabel(caption, parent);
-    l->setObjectName(QLatin1String(name));
-    l->setGeometry(where);
-    l->setAlignment(align);
-    l->setFont(DialogFont());
-    l->setTextFormat(Qt::PlainText);
-    return l;
-}
 
 }  // namespace
 
-frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, std::uint64_t seed, QWidget* parent)
+frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, std::unique_ptr<RandomSource> random,
+                 QWidget* parent)
     : QMainWindow(parent),
       settings_(settings),
-      random_(seed),
-      table_(state_, settings_, *this, random_),
+      random_(random ? std::move(random) : std::make_unique<UniformRandom>()),
+      table_(state_, settings_, *this, *random_),
       file_(std::move(file)) {
     setObjectName(QStringLiteral("frmMain"));
     if (!file_) file_ = std::make_unique<SettingsFile>(DefaultSettingsPath());
@@ -78,7 +63,7 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
     keys_ = new KeyHeldFilter(this);
     qApp->installEventFilter(keys_);
 
-    BuildComputerPlayers();
+    computers_ = std::make_unique<ComputerPlayers>(*this);
     endProgram = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
     endProgramNow = [] { QCoreApplication::exit(0); };
 
@@ -94,110 +79,31 @@ frmMain::~frmMain() {
     delete help_.data();
 }
 
+ComputerDriver& frmMain::driver() { return computers_->driver(); }
+TestRun& frmMain::testRun() { return computers_->testRun(); }
+
 void frmMain::BuildControls() {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    const QRect column = TwipRect(0, 0, kTrayColumnTwips, GameTray::kHeightTwips);
     picThemeTray = new QWidget(client);
     picThemeTray->setObjectName(QStringLiteral("picThemeTray"));
-    picThemeTray->setGeometry(TwipRect(0, 0, kTrayColumnTwips, kGameTrayHeight));
+    picThemeTray->setGeometry(column);
     picOptionsTray = new QWidget(client);
     picOptionsTray->setObjectName(QStringLiteral("picOptionsTray"));
-    picOptionsTray->setGeometry(TwipRect(0, 0, kTrayColumnTwips, kGameTrayHeight));
+    picOptionsTray->setGeometry(column);
 
-    picGameTray = new QWidget(client);
-    picGameTray->setObjectName(QStringLiteral("picGameTray"));
-    picGameTray->setGeometry(TwipRect(kTrayColumnTwips, 0, kGameTrayWidth, kGameTrayHeight));
-    picGameTray->setAutoFillBackground(true);
-
-    Image1 = new PictureBox(picGameTray);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(TwipRect(0, 0, kGameTrayWidth, 4815));
-    Image1->setStretch(true);
-    Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
-
-    picTray1 = new PictureBox(picGameTray);
-    picTray1->setObjectName(QStringLiteral("picTray1"));
-    picTray1->setGeometry(TwipRect(75, 195, 3645, 630));
-    picTray2 = new PictureBox(picGameTray);
-    picTray2->setObjectName(QStringLiteral("picTray2"));
-    picTray2->setGeometry(TwipRect(75, 840, 3645, 630));
-    picSampleDice = new PictureBox(picGameTray);
-    picSampleDice->setObjectName(QStringLiteral("picSampleDice"));
-    picSampleDice->setGeometry(TwipRect(75, 840, 3645, 630));
-    picSampleDice->hide();
-
-    for (int i = 0; i < kSlots; ++i) {
-        for (int row = 0; row < 2; ++row) {
-            const int index = row * 10 + i;
-            auto* box = new PictureBox(row == 0 ? picTray1 : picTray2);
-            box->setObjectName(QStringLiteral("Picture1_%1").arg(index));
-            box->setGeometry(TwipRect(60 + 600 * i, 45, 495, 615));
-            connect(box, &PictureBox::clicked, this, [this, index] { table_.Picture1_Click(index); });
-            dice_[index] = box;
-        }
-    }
-
-    pctDivider = new PictureBox(picTray2);
-    pctDivider->setObjectName(QStringLiteral("pctDivider"));
-    pctDivider->setGeometry(TwipRect(540, 0, 75, 630));
-    pctDivider->setStretch(true);
-
-    for (int i = 0; i < kSlots; ++i) {
-        picMarker[i] = new PictureBox(picGameTray);
-        picMarker[i]->setObjectName(QStringLiteral("picMarker_%1").arg(i));
-        picMarker[i]->setGeometry(TwipRect(350 + 600 * i, 75, 50, 50));
-        picMarker[i]->setStretch(true);
-    }
-
-    const Qt::Alignment centred = Qt::AlignCenter;
-    lblStatus = MakeLabel(picGameTray, "lblStatus", QStringLiteral("Status Messages"),
-                          TwipRect(120, kStatusTop, 3615, 255), centred);
-    lblLastRoll = MakeLabel(picGameTray, "lblLastRoll", QStringLiteral("(Last Roll)"), TwipRect(120, 2760, 3615, 255),
-                            centred);
-    lblLastRoll->hide();
-    Label1 = MakeLabel(picGameTray, "Label1", QStringLiteral("Current Player:"), TwipRect(240, 3360, 1455, 255));
-    lblPlayer = MakeLabel(picGameTray, "lblPlayer", QStringLiteral(" "), TwipRect(1920, 3360, 1695, 255));
-    lblTurnScoreLabel =
-        MakeLabel(picGameTray, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), TwipRect(240, 3600, 1575, 255));
-    lblTurnScore = MakeLabel(picGameTray, "lblTurnScore", QStringLiteral("0"), TwipRect(1920, 3600, 615, 255));
-    QFont bold = DialogFont();
-    bold.setBold(true);
-    lblStatus->setFont(bold);
-
-    const QPalette pal = palette();
-    auto button = [&](const char* name, const QString& caption, QRect where) {
-        auto* b = new ARButton(caption, picGameTray);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(where);
-        b->setFont(DialogFont());
-        b->setColours(pal.color(QPalette::ButtonText), pal.color(QPalette::Button));
-        b->setHoverColours(QColor(Qt::red), pal.color(QPalette::Button));
-        return b;
-    };
-    ARCmdNewGame = button("ARCmdNewGame", QStringLiteral("New Game (F2)"), TwipRect(1050, 1800, 1695, 480));
-    cmdRoll = button("cmdRoll", QString(), TwipRect(210, 1680, 1575, 705));
-    cmdRoll->setPicturePainter(PaintRollPicture);
-    cmdRoll->setAccessibleName(QStringLiteral("Roll"));
-    cmdPassDice = button("cmdPassDice", QString(), TwipRect(2010, 1680, 1575, 705));
-    cmdPassDice->setPicturePainter(PaintPassDicePicture);
-    cmdPassDice->setAccessibleName(QStringLiteral("Pass Dice"));
-    cmdRoll->hide();
-    cmdPassDice->hide();
-    cmdSkins = button("cmdSkins", QStringLiteral("Theme"), TwipRect(210, 4155, 1035, 375));
-    cmdOptions = button("cmdOptions", QStringLiteral("Options"), TwipRect(1405, 4155, 1035, 375));
-    cmdExit = button("cmdExit", QStringLiteral("Exit"), TwipRect(2610, 4155, 1035, 375));
-
-    connect(ARCmdNewGame, &ARButton::clicked, this, &frmMain::ARCmdNewGame_Click);
-    connect(cmdRoll, &ARButton::clicked, this, [this] { table_.cmdRoll_Click(); });
-    connect(cmdPassDice, &ARButton::clicked, this, [this] { table_.cmdPassDice_Click(); });
-    connect(cmdSkins, &ARButton::clicked, this, &frmMain::cmdSkins_Click);
-    connect(cmdOptions, &ARButton::clicked, this, &frmMain::cmdOptions_Click);
-    connect(cmdExit, &ARButton::clicked, this, &frmMain::cmdExit_Click);
-
-    Image1->lower();
+    tray_ = new GameTray(client);
+    connect(tray_, &GameTray::dieClicked, this, [this](int index) { table_.Picture1_Click(index); });
+    connect(tray_->ARCmdNewGame, &ARButton::clicked, this, &frmMain::ARCmdNewGame_Click);
+    connect(tray_->cmdRoll, &ARButton::clicked, this, [this] { table_.cmdRoll_Click(); });
+    connect(tray_->cmdPassDice, &ARButton::clicked, this, [this] { table_.cmdPassDice_Click(); });
+    connect(tray_->cmdSkins, &ARButton::clicked, this, &frmMain::cmdSkins_Click);
+    connect(tray_->cmdOptions, &ARButton::clicked, this, &frmMain::cmdOptions_Click);
+    connect(tray_->cmdExit, &ARButton::clicked, this, &QWidget::close);
 }
 
 void frmMain::BuildMenus() {
@@ -208,7 +114,7 @@ void frmMain::BuildMenus() {
     mnuThemes = mnuGame->addAction(QStringLiteral("&Theme..."), this, &frmMain::cmdSkins_Click);
     mnuOptions = mnuGame->addAction(QStringLiteral("&Options..."), this, &frmMain::cmdOptions_Click);
     mnuGame->addSeparator();
-    mnuExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &frmMain::mnuExit_Click);
+    mnuExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuGoHelp = mnuHelp->addAction(QStringLiteral("&Help..."), this, &frmMain::mnuGoHelp_Click);
@@ -223,8 +129,6 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::Form_Load() {
-    // The text-colour swatches live in the theme tray, which colours them
-    // when it is built into picThemeTray.
     ShowTrayColumn(false);
 
     adjustSize();
@@ -236,47 +140,17 @@ void frmMain::Form_Load() {
     setWindowTitle(u' ' + QLatin1String(kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icon/zarvel.png")));
     table_.SetStatus("Press \"F2\" to start a game.");
-
-    for (PictureBox* m : picMarker) {
-        m->setBitmap(199);
-        m->hide();
-    }
-    pctDivider->setBitmap(198);
-    pctDivider->hide();
-
-    SetPassEnabled(false);
-    SetRollEnabled(false);
-    PaintTrayColours();
+    tray_->PaintTrayColours(settings_.DieColor);
 }
 
 void frmMain::ShowTrayColumn(bool shown) {
-    const int width = shown ? kTrayColumnTwips + kGameTrayWidth : kGameTrayWidth;
     if (!shown) {
         picThemeTray->hide();
         picOptionsTray->hide();
     }
-    picGameTray->move(shown ? Px(kTrayColumnTwips) : 0, 0);
-    centralWidget()->setFixedSize(Px(width), Px(kGameTrayHeight));
-}
-
-PictureBox* frmMain::Picture1(int index) const {
-    if (index < 0 || index >= static_cast<int>(dice_.size())) return nullptr;
-    return dice_[index];
-}
-
-// ---- start-up ---------------------------------------------------------------
-
-void frmMain::SetBackgroundPicture(const QImage& picture) {
-    Image1->setPicture(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
-}
-
-void frmMain::ColourLabels(unsigned textColour) {
-    const QColor text = FromColourNumber(textColour), heading = FromColourNumber(kHeadingColour);
-    for (QLabel* l : findChildren<QLabel*>()) {
-        QPalette p = l->palette();
-        p.setColor(QPalette::WindowText, IsHeadingCaption(l->text()) ? heading : text);
-        l->setPalette(p);
-    }
+    tray_->move(shown ? Px(kTrayColumnTwips) : 0, 0);
+    const int width = (shown ? kTrayColumnTwips : 0) + GameTray::kWidthTwips;
+    centralWidget()->setFixedSize(Px(width), Px(GameTray::kHeightTwips));
 }
 
 void frmMain::ResetDice() {
@@ -289,21 +163,6 @@ void frmMain::ResetDice() {
     state_.WentOut = kNone;
     state_.ScorePadShown = false;
     state_.CurrentPlayer = kNone;
-}
-
-void frmMain::PaintTrayColours() {
-    const QColor back = FromColourNumber(TrayBackColour(settings_.DieColor));
-    picTray1->setBackColor(back);
-    picTray2->setBackColor(back);
-    for (PictureBox* box : dice_)
-        if (box) box->setBackColor(back);
-}
-
-void frmMain::RedrawDice() {
-    for (int i = 0; i < kSlots; ++i) {
-        ShowDie(i, state_.RolledDice[i]);
-        ShowDie(10 + i, state_.TrayDice[i]);
-    }
 }
 
 // ---- menus and buttons ------------------------------------------------------
@@ -335,9 +194,6 @@ void frmMain::ARCmdNewGame_Click() {
 // The trays open here once they are part of the window.
 void frmMain::cmdSkins_Click() {}
 void frmMain::cmdOptions_Click() {}
-
-void frmMain::mnuExit_Click() { close(); }
-void frmMain::cmdExit_Click() { close(); }
 
 void frmMain::mnuGoHelp_Click() { ShowHelpTopic(1); }
 
@@ -392,7 +248,7 @@ void frmMain::changeEvent(QEvent* e) {
 
 void frmMain::Form_Resize() {
     if (state_.TrayMoving || !state_.ScorePadShown) return;
-    QWidget* pad = setup_->scorePadWidget();
+    QWidget* pad = &setup_->scorePad();
     if (isMinimized()) {
         ScorePadLeft = Twips(pad->x());
         ScorePadTop = Twips(pad->y());
@@ -442,71 +298,22 @@ void frmMain::OpenLink(const QString& target) { QDesktopServices::openUrl(QUrl::
 
 QString frmMain::AppTitle() const { return windowTitle().trimmed(); }
 
-// ---- Board --------------------------------------------------------------------
+// ---- Board: the drawing is the game tray's ------------------------------------
 
-void frmMain::Repaint(QWidget* w) {
-    // Painted now, so a change made before a pause is seen during it.
-    if (w->isVisible()) w->repaint();
-}
-
-void frmMain::ShowDie(int index, int face) {
-    PictureBox* box = Picture1(index);
-    if (!box) return;
-    box->setBitmap(face >= 1 && face <= 6 ? SkinToDraw(settings_.DieColor).code + face : 0);
-    Repaint(box);
-}
-
-void frmMain::ShowMarker(int slot, bool visible) {
-    if (slot < 0 || slot >= kSlots) return;
-    picMarker[slot]->setVisible(visible);
-    if (visible) Repaint(picMarker[slot]);
-}
-
-bool frmMain::MarkerVisible(int slot) const {
-    return slot >= 0 && slot < kSlots && !picMarker[slot]->isHidden();
-}
-
-void frmMain::ShowDividerAt(int leftTwips) {
-    pctDivider->move(Px(leftTwips), 0);
-    pctDivider->show();
-    pctDivider->raise();
-    Repaint(pctDivider);
-}
-
-void frmMain::HideDivider() { pctDivider->hide(); }
-
-void frmMain::SetStatusText(const std::string& text) {
-    lblStatus->setText(QString::fromStdString(text));
-    Repaint(lblStatus);
-}
-
-void frmMain::SetStatusTop(int twips) { lblStatus->move(Px(120), Px(twips)); }
-
-void frmMain::ShowLastRoll(bool visible) { lblLastRoll->setVisible(visible); }
-
-void frmMain::SetTurnScoreText(const std::string& text) {
-    lblTurnScore->setText(QString::fromStdString(text));
-    Repaint(lblTurnScore);
-}
-
-void frmMain::SetPlayerText(const std::string& text) {
-    lblPlayer->setText(QString::fromStdString(text));
-    Repaint(lblPlayer);
-}
-
-void frmMain::SetRollEnabled(bool enabled) {
-    cmdRoll->setEnabled(enabled);
-    Repaint(cmdRoll);
-}
-
-void frmMain::SetPassEnabled(bool enabled) {
-    cmdPassDice->setEnabled(enabled);
-    Repaint(cmdPassDice);
-}
-
-// The buttons' own state, whether or not the game pane is disabled around them.
-bool frmMain::RollEnabled() const { return cmdRoll->isEnabledTo(picGameTray); }
-bool frmMain::PassEnabled() const { return cmdPassDice->isEnabledTo(picGameTray); }
+void frmMain::ShowDie(int index, int face) { tray_->ShowDie(index, face, settings_.DieColor); }
+void frmMain::ShowMarker(int slot, bool visible) { tray_->ShowMarker(slot, visible); }
+bool frmMain::MarkerVisible(int slot) const { return tray_->MarkerVisible(slot); }
+void frmMain::ShowDividerAt(int leftTwips) { tray_->ShowDividerAt(leftTwips); }
+void frmMain::HideDivider() { tray_->HideDivider(); }
+void frmMain::SetStatusText(const std::string& text) { tray_->SetStatusText(QString::fromStdString(text)); }
+void frmMain::SetStatusTop(int twips) { tray_->SetStatusTop(twips); }
+void frmMain::ShowLastRoll(bool visible) { tray_->ShowLastRoll(visible); }
+void frmMain::SetTurnScoreText(const std::string& text) { tray_->SetTurnScoreText(QString::fromStdString(text)); }
+void frmMain::SetPlayerText(const std::string& text) { tray_->SetPlayerText(QString::fromStdString(text)); }
+void frmMain::SetRollEnabled(bool enabled) { tray_->SetRollEnabled(enabled); }
+void frmMain::SetPassEnabled(bool enabled) { tray_->SetPassEnabled(enabled); }
+bool frmMain::RollEnabled() const { return tray_->RollEnabled(); }
+bool frmMain::PassEnabled() const { return tray_->PassEnabled(); }
 
 void frmMain::SetBusyPointer(bool busy) {
     if (busy == busy_) return;
@@ -542,8 +349,7 @@ void frmMain::ShowMessage(const std::string& text) {
     TakeFocusBack();
 }
 
-// After a modal window the game's keys must reach this window again, even
-// where the window manager does not hand the focus back by itself.
+// Even where the window manager does not hand the focus back by itself.
 void frmMain::TakeFocusBack() {
     if (!isVisible() || isMinimized()) return;
     activateWindow();
@@ -571,57 +377,13 @@ void frmMain::EndProgramNow() {
 // ---- GameHost -------------------------------------------------------------------
 
 frmScorePad& frmMain::scorePad() { return setup_->scorePad(); }
-QWidget* frmMain::scorePadWindow() { return setup_->scorePadWidget(); }
 bool frmMain::scorePadBuilt() const { return setup_->scorePadBuilt(); }
+void frmMain::HideNewGameDialog() { setup_->HideNewGame(); }
 
-void frmMain::ShowGameButtons(bool gameRunning) {
-    ARCmdNewGame->setVisible(!gameRunning);
-    cmdRoll->setVisible(gameRunning);
-    cmdPassDice->setVisible(gameRunning);
-}
+void frmMain::ShowGameButtons(bool gameRunning) { tray_->ShowGameButtons(gameRunning); }
 
-void frmMain::BuildComputerPlayers() {
-    scheduler_ = std::make_unique<QtScheduler>(this);
-    driver_ = std::make_unique<ComputerDriver>(table_, *scheduler_);
-    // A message box, the about box or any other modal window holds the
-    // computer until it closes.
-    driver_->held = [] { return QApplication::activeModalWidget() != nullptr; };
-    driver_->setRollAreaEnabled = [this](bool enabled) { picTray1->setEnabled(enabled); };
-    driver_->requestClose = [this] { close(); };
+void frmMain::StartComputerTurn() { driver().StartComputerTurn(); }
 
-    testRun_ = std::make_unique<TestRun>(table_, *driver_, *scheduler_);
-    testRun_->ask = [this](const std::string& prompt, const std::string& answer) -> std::optional<std::string> {
-        bool ok = false;
-        const QString text = QInputDialog::getText(this, AppTitle(), QString::fromStdString(prompt), QLineEdit::Normal,
-                                                   QString::fromStdString(answer), &ok);
-        if (!ok) return std::nullopt;
-        return text.toStdString();
-    };
-    testRun_->setScorePadCaption = [this](const std::string& caption) {
-        scorePad().setWindowTitle(QString::fromStdString(caption));
-    };
-    testRun_->onGameStarting = [this] {
-        setup_->HideNewGame();
-        // The game's own buttons, as in any game: New Game would only
-        // interrupt the run.
-        ShowGameButtons(true);
-        frmScorePad& pad = scorePad();
-        for (int seat = 0; seat < kSeats; ++seat) pad.setItalic(seat, state_.PlayerIsComputer[seat]);
-        pad.showRebuilt();
-        pad.placeBeside(this);
-        pad.repaintPad();
-        QCoreApplication::processEvents();
-        TakeFocusBack();
-    };
-    testRun_->showReport = [this](const std::string& report) {
-        QMessageBox box(QMessageBox::NoIcon, AppTitle(), QString::fromStdString(report), QMessageBox::Ok, this);
-        box.exec();
-    };
-    testRun_->endProgram = [this] { EndProgramNow(); };
-}
-
-void frmMain::StartComputerTurn() { driver_->StartComputerTurn(); }
-
-void frmMain::RunTestGame() { testRun_->RunTestGame(); }
+void frmMain::RunTestGame() { testRun().RunTestGame(); }
 
 }  // namespace zarvel

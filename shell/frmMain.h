@@ -1,12 +1,11 @@
-// The main window: the game tray with the dice, the labels and the shell
-// buttons, the menus, the keyboard, and the quit rule. It is the board the
-// engine draws on and the host of the set-up windows.
+// The main window: the game tray beside the tray column, the menus, the
+// keyboard and the quit rule. It is the board the engine draws on (through
+// the game tray) and the host of the set-up windows.
 #pragma once
 
 #include <QMainWindow>
 #include <QPointer>
 #include <QSet>
-#include <array>
 #include <functional>
 #include <memory>
 
@@ -17,53 +16,34 @@
 #include "Table.h"
 
 class QAction;
-class QLabel;
 class QMenu;
 
 namespace zarvel {
 
-class ARButton;
 class ComputerDriver;
-class QtScheduler;
-class TestRun;
+class ComputerPlayers;
+class GameTray;
 class KeyHeldFilter;
-class PictureBox;
 class SettingsFile;
 class SetupWindows;
 class SoundPlayer;
+class TestRun;
 class frmHelp;
 
 class frmMain : public QMainWindow, public Board, public GameHost {
     Q_OBJECT
 public:
-    // Takes the opened settings file and the settings read from it; runs
-    // the window's loading (narrowed to the game tray, centred, status line).
-    frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, std::uint64_t seed,
+    // Takes the opened settings file, the settings read from it and the
+    // random source of the dice; runs the window's loading (narrowed to
+    // the game tray, centred, status line).
+    frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, std::unique_ptr<RandomSource> random,
             QWidget* parent = nullptr);
     ~frmMain() override;
 
     // ---- controls (named as the window's design names them) ----
     QWidget* picThemeTray = nullptr;    // left tray column, hidden placeholder
     QWidget* picOptionsTray = nullptr;  // left tray column, hidden placeholder
-    QWidget* picGameTray = nullptr;
-    PictureBox* Image1 = nullptr;       // background, stretched, under everything
-    PictureBox* picTray1 = nullptr;     // roll area
-    PictureBox* picTray2 = nullptr;     // set-aside tray
-    PictureBox* picSampleDice = nullptr;  // hidden; the theme tray shows it
-    PictureBox* pctDivider = nullptr;
-    std::array<PictureBox*, kSlots> picMarker{};
-    QLabel* lblStatus = nullptr;
-    QLabel* lblLastRoll = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* lblPlayer = nullptr;
-    QLabel* lblTurnScoreLabel = nullptr;
-    QLabel* lblTurnScore = nullptr;
-    ARButton* ARCmdNewGame = nullptr;
-    ARButton* cmdRoll = nullptr;
-    ARButton* cmdPassDice = nullptr;
-    ARButton* cmdSkins = nullptr;
-    ARButton* cmdOptions = nullptr;
-    ARButton* cmdExit = nullptr;
+    GameTray* gameTray() const { return tray_; }
     QMenu* mnuGame = nullptr;
     QAction* mnuNewGame = nullptr;
     QAction* mnuThemes = nullptr;
@@ -73,31 +53,17 @@ public:
     QAction* mnuGoHelp = nullptr;
     QAction* mnuAbout = nullptr;
 
-    // Die box by index: 0..5 roll area, 10..15 tray; nullptr otherwise.
-    PictureBox* Picture1(int index) const;
-
-    // ---- engine objects ----
+    // ---- the game and its parts ----
     GameState& state() { return state_; }
     Settings& settings() { return settings_; }
-    UniformRandom& random() { return random_; }
     Table& table() override { return table_; }
-    ComputerDriver& driver() { return *driver_; }
-    TestRun& testRun() { return *testRun_; }
     SettingsFile& settingsFile() override { return *file_; }
     SoundPlayer& sound() { return *sound_; }
+    ComputerDriver& driver();
+    TestRun& testRun();
 
-    // ---- start-up ----
-    // The background picture, stretched over the game tray; a null image clears it.
-    void SetBackgroundPicture(const QImage& picture);
-    // Every label: heading captions in dark blue, the others in textColour
-    // (&H00BBGGRR).
-    void ColourLabels(unsigned textColour);
     // No game: dice codes cleared, CurrentPlayer 99, nobody out, no score pad.
     void ResetDice();
-    // Tray and die-box back colours from the current skin.
-    void PaintTrayColours();
-    // Every die box drawn again from RolledDice / TrayDice in the current skin.
-    void RedrawDice();
     // Shows the left tray column (a tray open) or only the game tray.
     void ShowTrayColumn(bool shown);
 
@@ -106,8 +72,6 @@ public:
     void ARCmdNewGame_Click();
     void cmdSkins_Click();
     void cmdOptions_Click();
-    void mnuExit_Click();
-    void cmdExit_Click();
     void mnuGoHelp_Click();
     void mnuAbout_Click();
     // The help window at a topic: 1 how to play, 7 the licence.
@@ -118,6 +82,11 @@ public:
     void UnloadAllForms();
     bool IsKeyHeld() override;
     static void OpenLink(const QString& target);
+    // The window's title without its leading blank, for message boxes.
+    QString AppTitle() const;
+    // After a modal window, the game's keys reach this window again.
+    void TakeFocusBack();
+    void HideNewGameDialog();
 
     // What ends the program; tests replace them so the test run goes on.
     std::function<void()> endProgram;     // after UnloadAllForms
@@ -160,8 +129,6 @@ public:
 
     // ---- GameHost ----
     frmScorePad& scorePad() override;
-    // The score pad as a window (built on first use); whether it exists yet.
-    QWidget* scorePadWindow();
     bool scorePadBuilt() const;
     QWidget* mainWindow() override { return this; }
     void ShowGameButtons(bool gameRunning) override;
@@ -169,9 +136,6 @@ public:
     void StartComputerTurn() override;
     void PlaySoundFile(const QString& path) override;
     void RunTestGame() override;
-
-    // The window's title without its leading blank, for message boxes.
-    QString AppTitle() const;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -187,23 +151,18 @@ private:
     void Form_Resize();
     bool AskQuitGame();
     void ShowNewGameDialog();
-    void Repaint(QWidget* w);
-    void TakeFocusBack();
-    void BuildComputerPlayers();
 
     GameState state_;
     Settings settings_;
-    UniformRandom random_;
+    std::unique_ptr<RandomSource> random_;
     Table table_;
     std::unique_ptr<SettingsFile> file_;
-    std::unique_ptr<QtScheduler> scheduler_;
-    std::unique_ptr<ComputerDriver> driver_;
-    std::unique_ptr<TestRun> testRun_;
     std::unique_ptr<SetupWindows> setup_;
+    std::unique_ptr<ComputerPlayers> computers_;
+    GameTray* tray_ = nullptr;
     SoundPlayer* sound_ = nullptr;
     KeyHeldFilter* keys_ = nullptr;
     QPointer<frmHelp> help_;
-    std::array<PictureBox*, 16> dice_{};
     bool busy_ = false;
     bool unloading_ = false;  // every window is being closed; no more questions
     bool scorePadPlaceSaved_ = false;

@@ -18,6 +18,7 @@
 #include <functional>
 #include <memory>
 
+#include "GameTray.h"
 #include "SettingsFile.h"
 #include "frmMain.h"
 
@@ -119,7 +120,10 @@ protected:
     // A window on default settings, shown, with the program's end replaced
     // by a count.
     frmMain& Build(const Settings& settings = Settings()) {
-        window = std::make_unique<frmMain>(std::make_unique<SettingsFile>(DefaultSettingsPath()), settings, 1);
+        auto random = std::make_unique<ScriptedRandom>(1);
+        dice = random.get();
+        window = std::make_unique<frmMain>(std::make_unique<SettingsFile>(DefaultSettingsPath()), settings,
+                                           std::move(random));
         Hook(*window);
         window->ResetDice();
         window->show();
@@ -163,6 +167,7 @@ protected:
     }
 
     std::unique_ptr<frmMain> window;
+    ScriptedRandom* dice = nullptr;  // the window's dice: queue draws to choose them
     QString configDir, tempDir;
     int programEnds = 0, programEndsNow = 0;
 

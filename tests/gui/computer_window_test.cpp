@@ -97,7 +97,7 @@ TEST_F(Computers, AnAllComputerGamePlaysToItsWinner) {
     ASSERT_TRUE(WaitFor([&] { return w.state().GameOver; }, 20000));
     const GameState& g = w.state();
     EXPECT_GE(g.PlayerScore[g.Winner], w.settings().PlayToScore);
-    EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
+    EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
     EXPECT_LE(w.driver().MaxStepNesting(), 1);
 }
 

@@ -6,6 +6,7 @@
 #include "GuiTest.h"
 #include "PictureBox.h"
 #include "Twips.h"
+#include "frmScorePad.h"
 
 namespace zarvel::test {
 namespace {
@@ -16,30 +17,30 @@ TEST_F(MainWindow, OpensNarrowedToTheGameTrayWithTheDesignedPlaces) {
     frmMain& w = Build();
     EXPECT_EQ(w.windowTitle(), QStringLiteral(" Quarnaby Zarvel 2.0"));
     EXPECT_EQ(w.centralWidget()->size(), QSize(257, 315));
-    EXPECT_EQ(w.picGameTray->pos(), QPoint(0, 0));
+    EXPECT_EQ(w.gameTray()->pos(), QPoint(0, 0));
     EXPECT_TRUE(w.picThemeTray->isHidden());
     EXPECT_TRUE(w.picOptionsTray->isHidden());
 
-    EXPECT_EQ(w.lblStatus->geometry(), QRect(8, 180, 241, 17));
-    EXPECT_EQ(w.picTray1->geometry(), QRect(5, 13, 243, 42));
-    EXPECT_EQ(w.Picture1(3)->geometry(), QRect(124, 3, 33, 41));
-    EXPECT_EQ(w.Picture1(13)->parentWidget(), w.picTray2);
-    EXPECT_EQ(w.picMarker[5]->pos(), QPoint(Px(350 + 3000), 5));
-    EXPECT_EQ(w.cmdRoll->geometry(), QRect(14, 112, 105, 47));
-    EXPECT_EQ(w.cmdPassDice->geometry(), QRect(134, 112, 105, 47));
+    EXPECT_EQ(w.gameTray()->lblStatus->geometry(), QRect(8, 180, 241, 17));
+    EXPECT_EQ(w.gameTray()->picTray1->geometry(), QRect(5, 13, 243, 42));
+    EXPECT_EQ(w.gameTray()->Picture1(3)->geometry(), QRect(124, 3, 33, 41));
+    EXPECT_EQ(w.gameTray()->Picture1(13)->parentWidget(), w.gameTray()->picTray2);
+    EXPECT_EQ(w.gameTray()->picMarker[5]->pos(), QPoint(Px(350 + 3000), 5));
+    EXPECT_EQ(w.gameTray()->cmdRoll->geometry(), QRect(14, 112, 105, 47));
+    EXPECT_EQ(w.gameTray()->cmdPassDice->geometry(), QRect(134, 112, 105, 47));
 
-    EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
-    EXPECT_TRUE(w.ARCmdNewGame->isVisible());
-    EXPECT_FALSE(w.cmdRoll->isVisible());
+    EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
+    EXPECT_TRUE(w.gameTray()->ARCmdNewGame->isVisible());
+    EXPECT_FALSE(w.gameTray()->cmdRoll->isVisible());
     EXPECT_FALSE(w.RollEnabled());
     EXPECT_FALSE(w.PassEnabled());
-    EXPECT_TRUE(w.lblLastRoll->isHidden());
-    EXPECT_TRUE(w.pctDivider->isHidden());
-    for (PictureBox* m : w.picMarker) EXPECT_TRUE(m->isHidden());
+    EXPECT_TRUE(w.gameTray()->lblLastRoll->isHidden());
+    EXPECT_TRUE(w.gameTray()->pctDivider->isHidden());
+    for (PictureBox* m : w.gameTray()->picMarker) EXPECT_TRUE(m->isHidden());
 
     // Blue skin: green trays and die boxes.
-    EXPECT_EQ(w.picTray2->backColor(), QColor(0, 128, 0));
-    EXPECT_EQ(w.Picture1(15)->backColor(), QColor(0, 128, 0));
+    EXPECT_EQ(w.gameTray()->picTray2->backColor(), QColor(0, 128, 0));
+    EXPECT_EQ(w.gameTray()->Picture1(15)->backColor(), QColor(0, 128, 0));
 }
 
 TEST_F(MainWindow, MenusCarryTheirCaptions) {
@@ -56,7 +57,7 @@ TEST_F(MainWindow, MenusCarryTheirCaptions) {
 TEST_F(MainWindow, ClosingWithoutAGameQuitsWithoutAsking) {
     frmMain& w = Build();
     ModalAnswerer answers(QMessageBox::No);
-    w.cmdExit->click();
+    w.gameTray()->cmdExit->click();
     EXPECT_TRUE(answers.seen().isEmpty());
     EXPECT_TRUE(w.state().Quitting);
     EXPECT_FALSE(w.isVisible());
@@ -119,7 +120,7 @@ TEST_F(MainWindow, NewGameWithoutAGameAsksNothing) {
     StartTwoPlayerGame(w);
     // The button never asks, even during a game.
     const auto before = answers.seen().size();
-    w.ARCmdNewGame->click();
+    w.gameTray()->ARCmdNewGame->click();
     for (auto i = before; i < answers.seen().size(); ++i) EXPECT_NE(answers.seen()[i].title, QStringLiteral("Quit?"));
 }
 
@@ -140,7 +141,7 @@ TEST_F(MainWindow, ReleasedRRollsOnlyWhenRollIsEnabled) {
     EXPECT_NE(w.state().Dice[0], kNone);
     // A bust passes the dice on by itself; otherwise the roll is on show.
     if (w.state().PassCount == 0) {
-        for (int i = 0; i < kSlots; ++i) EXPECT_EQ(w.Picture1(i)->bitmapId(), 100 + w.state().RolledDice[i]);
+        for (int i = 0; i < kSlots; ++i) EXPECT_EQ(w.gameTray()->Picture1(i)->bitmapId(), 100 + w.state().RolledDice[i]);
         EXPECT_FALSE(w.RollEnabled());
     }
 }
@@ -181,15 +182,15 @@ TEST_F(MainWindow, DieBoxesShowTheSkinsBitmaps) {
     s.DieColor = 148;
     frmMain& w = Build(s);
     w.ShowDie(2, 4);
-    EXPECT_EQ(w.Picture1(2)->bitmapId(), 152);
+    EXPECT_EQ(w.gameTray()->Picture1(2)->bitmapId(), 152);
     w.ShowDie(14, 6);
-    EXPECT_EQ(w.Picture1(14)->bitmapId(), 154);
-    EXPECT_FALSE(w.Picture1(14)->picture().isNull());
+    EXPECT_EQ(w.gameTray()->Picture1(14)->bitmapId(), 154);
+    EXPECT_FALSE(w.gameTray()->Picture1(14)->picture().isNull());
     w.ShowDie(14, 0);
-    EXPECT_EQ(w.Picture1(14)->bitmapId(), 0);
-    EXPECT_TRUE(w.Picture1(14)->picture().isNull());
+    EXPECT_EQ(w.gameTray()->Picture1(14)->bitmapId(), 0);
+    EXPECT_TRUE(w.gameTray()->Picture1(14)->picture().isNull());
     // Clouds trays are blue.
-    EXPECT_EQ(w.picTray1->backColor(), QColor(0, 0, 255));
+    EXPECT_EQ(w.gameTray()->picTray1->backColor(), QColor(0, 0, 255));
     window.reset();
 
     // A stored code that is no skin draws the Blue dice on green trays
@@ -197,9 +198,9 @@ TEST_F(MainWindow, DieBoxesShowTheSkinsBitmaps) {
     s.DieColor = 7;
     frmMain& odd = Build(s);
     odd.ShowDie(3, 5);
-    EXPECT_EQ(odd.Picture1(3)->bitmapId(), 105);
-    EXPECT_FALSE(odd.Picture1(3)->picture().isNull());
-    EXPECT_EQ(odd.picTray1->backColor(), QColor(0, 0x80, 0));
+    EXPECT_EQ(odd.gameTray()->Picture1(3)->bitmapId(), 105);
+    EXPECT_FALSE(odd.gameTray()->Picture1(3)->picture().isNull());
+    EXPECT_EQ(odd.gameTray()->picTray1->backColor(), QColor(0, 0x80, 0));
     EXPECT_EQ(odd.settings().DieColor, 7);
 }
 
@@ -208,21 +209,21 @@ TEST_F(MainWindow, BoardShowsMarkersDividerAndLabels) {
     w.ShowMarker(4, true);
     EXPECT_TRUE(w.MarkerVisible(4));
     EXPECT_FALSE(w.MarkerVisible(3));
-    EXPECT_EQ(w.picMarker[4]->bitmapId(), 199);
+    EXPECT_EQ(w.gameTray()->picMarker[4]->bitmapId(), 199);
     w.ShowDividerAt(1145);
-    EXPECT_TRUE(w.pctDivider->isVisible());
-    EXPECT_EQ(w.pctDivider->x(), 76);
-    EXPECT_EQ(w.pctDivider->bitmapId(), 198);
+    EXPECT_TRUE(w.gameTray()->pctDivider->isVisible());
+    EXPECT_EQ(w.gameTray()->pctDivider->x(), 76);
+    EXPECT_EQ(w.gameTray()->pctDivider->bitmapId(), 198);
     w.HideDivider();
-    EXPECT_FALSE(w.pctDivider->isVisible());
+    EXPECT_FALSE(w.gameTray()->pctDivider->isVisible());
 
     w.SetStatusTop(kStatusTopLastRound);
-    EXPECT_EQ(w.lblStatus->y(), 170);
+    EXPECT_EQ(w.gameTray()->lblStatus->y(), 170);
     w.SetStatusTop(kStatusTop);
-    EXPECT_EQ(w.lblStatus->y(), 180);
+    EXPECT_EQ(w.gameTray()->lblStatus->y(), 180);
     w.ShowLastRoll(true);
-    EXPECT_TRUE(w.lblLastRoll->isVisible());
-    EXPECT_EQ(w.lblLastRoll->text(), QStringLiteral("(Last Roll)"));
+    EXPECT_TRUE(w.gameTray()->lblLastRoll->isVisible());
+    EXPECT_EQ(w.gameTray()->lblLastRoll->text(), QStringLiteral("(Last Roll)"));
 }
 
 TEST_F(MainWindow, APauseHandlesNoInput) {
@@ -239,9 +240,9 @@ TEST_F(MainWindow, APauseHandlesNoInput) {
 TEST_F(MainWindow, TheRollButtonStaysReadableWhileThePaneIsDisabled) {
     frmMain& w = Build();
     StartTwoPlayerGame(w);
-    w.picGameTray->setEnabled(false);
+    w.gameTray()->setEnabled(false);
     EXPECT_TRUE(w.RollEnabled());
-    w.picGameTray->setEnabled(true);
+    w.gameTray()->setEnabled(true);
 }
 
 TEST_F(MainWindow, MinimisingHidesTheScorePadAndRestoringPutsItBack) {
@@ -253,7 +254,7 @@ TEST_F(MainWindow, MinimisingHidesTheScorePadAndRestoringPutsItBack) {
     EXPECT_FALSE(w.scorePadBuilt());
 
     StartTwoPlayerGame(w);
-    QWidget& pad = *w.scorePadWindow();
+    frmScorePad& pad = w.scorePad();
     pad.show();
     pad.move(300, 120);
     w.state().ScorePadShown = true;

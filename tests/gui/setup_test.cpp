@@ -140,10 +140,10 @@ TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
     EXPECT_EQ(g.PlayerStyle[0], 1);
     EXPECT_EQ(g.CurrentPlayer, 0);
     EXPECT_TRUE(g.ScorePadShown);
-    EXPECT_TRUE(w.cmdRoll->isVisible());
+    EXPECT_TRUE(w.gameTray()->cmdRoll->isVisible());
     EXPECT_TRUE(w.RollEnabled());
-    EXPECT_FALSE(w.ARCmdNewGame->isVisible());
-    EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Roll the dice."));
+    EXPECT_FALSE(w.gameTray()->ARCmdNewGame->isVisible());
+    EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Roll the dice."));
 
     frmScorePad& pad = w.scorePad();
     EXPECT_TRUE(pad.isVisible());
@@ -163,7 +163,7 @@ TEST_F(Setup, AComputerFirstSeatLeavesRollDisabled) {
         d.chkComputer[0]->setChecked(true);
         d.cmdPlay->click();
     });
-    EXPECT_TRUE(w.cmdRoll->isVisible());
+    EXPECT_TRUE(w.gameTray()->cmdRoll->isVisible());
     EXPECT_FALSE(w.RollEnabled());
 }
 
@@ -427,8 +427,8 @@ TEST_F(Setup, TheWinnerWindowNamesTheWinnerAndBringsBackNewGame) {
         EXPECT_EQ(shown, name.empty() ? QStringLiteral("*  *") : QStringLiteral("* Ann *"));
         EXPECT_EQ(pauses, std::vector<int>{500});
         EXPECT_EQ(played, name.empty() ? QStringList{} : QStringList{"/x/gameover.wav"});
-        EXPECT_TRUE(w.ARCmdNewGame->isVisible());
-        EXPECT_FALSE(w.cmdRoll->isVisible());
+        EXPECT_TRUE(w.gameTray()->ARCmdNewGame->isVisible());
+        EXPECT_FALSE(w.gameTray()->cmdRoll->isVisible());
         StartTwoPlayerGame(w);
     }
 }
@@ -493,7 +493,7 @@ TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
             }
         const bool mustTake = g.AllowedActions.find('s') != std::string::npos && g.AllowedActions.find('r') == std::string::npos;
         if (scoring >= 0 && (mustTake || g.TurnScore < 300 || !w.PassEnabled())) {
-            emit w.Picture1(scoring)->clicked();
+            emit w.gameTray()->Picture1(scoring)->clicked();
         } else if (w.PassEnabled() && g.TurnScore >= 300) {
             Release(&w, Qt::Key_P);
         } else if (w.RollEnabled()) {
@@ -508,8 +508,8 @@ TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.first().contains(QString::fromStdString(g.PlayerName[g.WentOut]))) << messages.first().toStdString();
     EXPECT_EQ(winnerShown, QStringLiteral("* %1 *").arg(QString::fromStdString(g.PlayerName[g.Winner])));
-    EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
-    EXPECT_TRUE(w.ARCmdNewGame->isVisible());
+    EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
+    EXPECT_TRUE(w.gameTray()->ARCmdNewGame->isVisible());
     EXPECT_EQ(w.scorePad().lblScore[g.Winner]->text(), QString::number(g.PlayerScore[g.Winner]));
 }
 

@@ -26,17 +26,17 @@ TEST_F(StartUp, FirstStartShowsTheSatinBackgroundAndTheF2Status) {
     Hook(*window);
     frmMain& w = *window;
     EXPECT_TRUE(w.isVisible());
-    EXPECT_EQ(w.lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
+    EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
     EXPECT_EQ(w.settingsFile().Read(QStringLiteral("Background")), tempDir + QStringLiteral("/2xuvsk9.jpg"));
     EXPECT_EQ(w.settingsFile().Keys(), QStringList{QStringLiteral("Background")});
-    ASSERT_FALSE(w.Image1->picture().isNull());
-    EXPECT_EQ(w.Image1->picture().toImage().convertToFormat(QImage::Format_RGB32),
+    ASSERT_FALSE(w.gameTray()->Image1->picture().isNull());
+    EXPECT_EQ(w.gameTray()->Image1->picture().toImage().convertToFormat(QImage::Format_RGB32),
               CarriedPicture(209).convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(QFile::exists(tempDir + QStringLiteral("/bust.wav")));
 
     // Labels in the start-up text colour (light cyan); the game is not running.
-    EXPECT_EQ(TextColourOf(w.Label1), QColor(0x80, 0xFF, 0xFF));
-    EXPECT_EQ(TextColourOf(w.lblPlayer), QColor(0x80, 0xFF, 0xFF));
+    EXPECT_EQ(TextColourOf(w.gameTray()->Label1), QColor(0x80, 0xFF, 0xFF));
+    EXPECT_EQ(TextColourOf(w.gameTray()->lblPlayer), QColor(0x80, 0xFF, 0xFF));
     EXPECT_EQ(w.state().CurrentPlayer, kNone);
     EXPECT_EQ(w.state().WentOut, kNone);
     EXPECT_FALSE(w.state().Quitting);
@@ -52,8 +52,8 @@ TEST_F(StartUp, StoredTextColourAndSkinAreApplied) {
     window = Main();
     ASSERT_TRUE(window);
     Hook(*window);
-    EXPECT_EQ(TextColourOf(window->lblStatus), QColor(255, 0, 0));
-    EXPECT_EQ(window->picTray1->backColor(), QColor(0, 0, 255));
+    EXPECT_EQ(TextColourOf(window->gameTray()->lblStatus), QColor(255, 0, 0));
+    EXPECT_EQ(window->gameTray()->picTray1->backColor(), QColor(0, 0, 255));
 }
 
 TEST_F(StartUp, MissingBackgroundTakesTheRecoveryPath) {
@@ -66,7 +66,7 @@ TEST_F(StartUp, MissingBackgroundTakesTheRecoveryPath) {
     ASSERT_TRUE(window);
     Hook(*window);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_TRUE(window->Image1->picture().isNull());
+    EXPECT_TRUE(window->gameTray()->Image1->picture().isNull());
     for (QLabel* l : window->findChildren<QLabel*>()) EXPECT_EQ(TextColourOf(l), QColor(0, 0, 0x80));
     EXPECT_EQ(window->settingsFile().Read(QStringLiteral("Background")), QStringLiteral("(None)"));
 }

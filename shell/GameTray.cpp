@@ -1,0 +1,213 @@
+#include "GameTray.h"
+
+#include <QLabel>
+
+#include "ARButton.h"
+#include "Catalogue.h"
+#include "Colors.h"
+#include "PictureBox.h"
+#include "SetupFonts.h"
+#include "Table.h"
+#include "Twips.h"
+
+namespace zarvel {
+
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect where,
+                  Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* l = new QLabel(caption, parent);
+    l->setObjectName(QLatin1String(name));
+    l->setGeometry(where);
+    l->setAlignment(align);
+    l->setFont(DialogFont());
+    l->setTextFormat(Qt::PlainText);
+    return l;
+}
+
+PictureBox* MakeBox(QWidget* parent, const char* name, QRect where) {
+    auto* box = new PictureBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(where);
+    return box;
+}
+
+// Repainted now, so a change made before one of the engine's pauses is seen
+// during it.
+void Repaint(QWidget* w) {
+    if (w->isVisible()) w->repaint();
+}
+
+}  // namespace
+
+GameTray::GameTray(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("picGameTray"));
+    setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
+    setAutoFillBackground(true);
+
+    Image1 = MakeBox(this, "Image1", TwipRect(0, 0, kWidthTwips, 4815));
+    Image1->setStretch(true);
+    Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
+    picTray1 = MakeBox(this, "picTray1", TwipRect(75, 195, 3645, 630));
+    picTray2 = MakeBox(this, "picTray2", TwipRect(75, 840, 3645, 630));
+    picSampleDice = MakeBox(this, "picSampleDice", TwipRect(75, 840, 3645, 630));
+    picSampleDice->hide();
+
+    // Six places a row, 600 twips apart; the divider and markers follow them.
+    for (int i = 0; i < kSlots; ++i) {
+        for (int row = 0; row < 2; ++row) {
+            const int index = row * 10 + i;
+            PictureBox* box = MakeBox(row == 0 ? picTray1 : picTray2, "", TwipRect(60 + 600 * i, 45, 495, 615));
+            box->setObjectName(QStringLiteral("Picture1_%1").arg(index));
+            connect(box, &PictureBox::clicked, this, [this, index] { emit dieClicked(index); });
+            dice_[index] = box;
+        }
+        picMarker[i] = MakeBox(this, "", TwipRect(350 + 600 * i, 75, 50, 50));
+        picMarker[i]->setObjectName(QStringLiteral("picMarker_%1").arg(i));
+        picMarker[i]->setStretch(true);
+        picMarker[i]->setBitmap(kMarkerBitmap);
+        picMarker[i]->hide();
+    }
+    pctDivider = MakeBox(picTray2, "pctDivider", TwipRect(540, 0, 75, 630));
+    pctDivider->setStretch(true);
+    pctDivider->setBitmap(kDividerBitmap);
+    pctDivider->hide();
+
+    lblStatus = MakeLabel(this, "lblStatus", QStringLiteral("Status Messages"), TwipRect(120, kStatusTop, 3615, 255),
+                          Qt::AlignCenter);
+    QFont bold = DialogFont();
+    bold.setBold(true);
+    lblStatus->setFont(bold);
+    lblLastRoll = MakeLabel(this, "lblLastRoll", QStringLiteral("(Last Roll)"), TwipRect(120, 2760, 3615, 255),
+                            Qt::AlignCenter);
+    lblLastRoll->hide();
+    Label1 = MakeLabel(this, "Label1", QStringLiteral("Current Player:"), TwipRect(240, 3360, 1455, 255));
+    lblPlayer = MakeLabel(this, "lblPlayer", QStringLiteral(" "), TwipRect(1920, 3360, 1695, 255));
+    lblTurnScoreLabel =
+        MakeLabel(this, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), TwipRect(240, 3600, 1575, 255));
+    lblTurnScore = MakeLabel(this, "lblTurnScore", QStringLiteral("0"), TwipRect(1920, 3600, 615, 255));
+
+    const QPalette pal = palette();
+    auto button = [&](const char* name, const QString& caption, QRect where) {
+        auto* b = new ARButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setGeometry(where);
+        b->setFont(DialogFont());
+        b->setColours(pal.color(QPalette::ButtonText), pal.color(QPalette::Button));
+        b->setHoverColours(QColor(Qt::red), pal.color(QPalette::Button));
+        return b;
+    };
+    ARCmdNewGame = button("ARCmdNewGame", QStringLiteral("New Game (F2)"), TwipRect(1050, 1800, 1695, 480));
+    cmdRoll = button("cmdRoll", QString(), TwipRect(210, 1680, 1575, 705));
+    cmdRoll->setPicturePainter(PaintRollPicture);
+    cmdRoll->setAccessibleName(QStringLiteral("Roll"));
+    cmdPassDice = button("cmdPassDice", QString(), TwipRect(2010, 1680, 1575, 705));
+    cmdPassDice->setPicturePainter(PaintPassDicePicture);
+    cmdPassDice->setAccessibleName(QStringLiteral("Pass Dice"));
+    cmdSkins = button("cmdSkins", QStringLiteral("Theme"), TwipRect(210, 4155, 1035, 375));
+    cmdOptions = button("cmdOptions", QStringLiteral("Options"), TwipRect(1405, 4155, 1035, 375));
+    cmdExit = button("cmdExit", QStringLiteral("Exit"), TwipRect(2610, 4155, 1035, 375));
+    ShowGameButtons(false);
+    SetRollEnabled(false);
+    SetPassEnabled(false);
+
+    Image1->lower();
+}
+
+PictureBox* GameTray::Picture1(int index) const {
+    return index >= 0 && index < int(dice_.size()) ? dice_[std::size_t(index)] : nullptr;
+}
+
+void GameTray::ShowDie(int index, int face, int skinCode) {
+    PictureBox* box = Picture1(index);
+    if (!box) return;
+    box->setBitmap(face >= 1 && face <= 6 ? SkinToDraw(skinCode).code + face : 0);
+    Repaint(box);
+}
+
+void GameTray::ShowMarker(int slot, bool visible) {
+    if (slot < 0 || slot >= kSlots) return;
+    picMarker[std::size_t(slot)]->setVisible(visible);
+    if (visible) Repaint(picMarker[std::size_t(slot)]);
+}
+
+bool GameTray::MarkerVisible(int slot) const {
+    return slot >= 0 && slot < kSlots && !picMarker[std::size_t(slot)]->isHidden();
+}
+
+void GameTray::ShowDividerAt(int leftTwips) {
+    pctDivider->move(Px(leftTwips), 0);
+    pctDivider->show();
+    pctDivider->raise();
+    Repaint(pctDivider);
+}
+
+void GameTray::HideDivider() { pctDivider->hide(); }
+
+void GameTray::SetStatusText(const QString& text) {
+    lblStatus->setText(text);
+    Repaint(lblStatus);
+}
+
+void GameTray::SetStatusTop(int twips) { lblStatus->move(Px(120), Px(twips)); }
+
+void GameTray::ShowLastRoll(bool visible) { lblLastRoll->setVisible(visible); }
+
+void GameTray::SetTurnScoreText(const QString& text) {
+    lblTurnScore->setText(text);
+    Repaint(lblTurnScore);
+}
+
+void GameTray::SetPlayerText(const QString& text) {
+    lblPlayer->setText(text);
+    Repaint(lblPlayer);
+}
+
+void GameTray::SetRollEnabled(bool enabled) {
+    cmdRoll->setEnabled(enabled);
+    Repaint(cmdRoll);
+}
+
+void GameTray::SetPassEnabled(bool enabled) {
+    cmdPassDice->setEnabled(enabled);
+    Repaint(cmdPassDice);
+}
+
+bool GameTray::RollEnabled() const { return cmdRoll->isEnabledTo(this); }
+bool GameTray::PassEnabled() const { return cmdPassDice->isEnabledTo(this); }
+
+void GameTray::ShowGameButtons(bool gameRunning) {
+    ARCmdNewGame->setVisible(!gameRunning);
+    cmdRoll->setVisible(gameRunning);
+    cmdPassDice->setVisible(gameRunning);
+}
+
+void GameTray::SetBackgroundPicture(const QImage& picture) {
+    Image1->setPicture(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
+}
+
+void GameTray::ColourLabels(unsigned textColour) {
+    const QColor text = FromColourNumber(textColour), heading = FromColourNumber(kHeadingColour);
+    for (QLabel* l : findChildren<QLabel*>()) {
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, IsHeadingCaption(l->text()) ? heading : text);
+        l->setPalette(p);
+    }
+}
+
+void GameTray::PaintTrayColours(int skinCode) {
+    const QColor back = FromColourNumber(SkinToDraw(skinCode).trayBack);
+    picTray1->setBackColor(back);
+    picTray2->setBackColor(back);
+    for (PictureBox* box : dice_)
+        if (box) box->setBackColor(back);
+}
+
+void GameTray::RedrawDice(const GameState& g, int skinCode) {
+    for (int i = 0; i < kSlots; ++i) {
+        ShowDie(i, g.RolledDice[std::size_t(i)], skinCode);
+        ShowDie(10 + i, g.TrayDice[std::size_t(i)], skinCode);
+    }
+}
+
+}  // namespace zarvel
