@@ -157,9 +157,11 @@ protected:
         QApplication::sendEvent(w, &up);
     }
 
-    // Lets the event loop run until cond holds or ms pass.
+    // Lets the event loop run until cond holds or ms pass. The default is
+    // long: a busy machine may be slow, and the wait ends as soon as the
+    // state is reached.
     template <typename Cond>
-    static bool WaitFor(Cond cond, int ms = 2000) {
+    static bool WaitFor(Cond cond, int ms = 15000) {
         QElapsedTimer t;
         t.start();
         while (!cond() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);

@@ -61,7 +61,9 @@ TEST_F(Computers, AnOpenTrayHoldsEveryStyleButCautious) {
         frmMain& w = Seat(style, 0, 2);
         w.state().TrayOpen = true;
         w.StartComputerTurn();
-        const bool acted = WaitFor([&] { return Acted(w); }, style == style::Cautious ? 2000 : 300);
+        // Cautious goes on at once; the others are still waiting after a
+        // good number of their 50 ms looks.
+        const bool acted = WaitFor([&] { return Acted(w); }, style == style::Cautious ? 15000 : 300);
         EXPECT_EQ(acted, style == style::Cautious);
         w.state().TrayOpen = false;
         EXPECT_TRUE(WaitFor([&] { return Acted(w); }));
@@ -81,7 +83,8 @@ TEST_F(Computers, ANewGameMidTurnIsNeverTouched) {
     g.PlayerIsComputer[0] = false;
     w.table().StartGame();
     const auto passes = g.PassCount;
-    WaitFor([] { return false; }, 800);
+    // The old turn ends at its next step, without acting.
+    ASSERT_TRUE(WaitFor([&] { return !w.driver().TurnRunning(); }));
     EXPECT_EQ(g.AllowedActions, "r");
     EXPECT_EQ(g.TurnScore, 0);
     EXPECT_EQ(g.PassCount, passes);
@@ -94,7 +97,7 @@ TEST_F(Computers, AnAllComputerGamePlaysToItsWinner) {
     frmMain& w = Seat(style::Normal, style::Genius, 2);
     ModalAnswerer answers;  // the going-out message and the winner window
     w.StartComputerTurn();
-    ASSERT_TRUE(WaitFor([&] { return w.state().GameOver; }, 20000));
+    ASSERT_TRUE(WaitFor([&] { return w.state().GameOver; }, 60000));
     const GameState& g = w.state();
     EXPECT_GE(g.PlayerScore[g.Winner], w.settings().PlayToScore);
     EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));

@@ -1,0 +1,116 @@
+// zarvel-screenshots DIR: pictures of the game's windows in play, for a
+// person to look at. Runs on a private config and temporary folder, offscreen
+// unless a display is asked for (QT_QPA_PLATFORM).
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+#include "GameTray.h"
+#include "SettingKeys.h"
+#include "SettingsFile.h"
+#include "Startup.h"
+#include "frmCongrats.h"
+#include "frmMain.h"
+#include "frmNewGame.h"
+#include "frmScorePad.h"
+
+namespace {
+
+using namespace zarvel;
+
+// Runs `act` on the first modal window of type T that opens while `open` runs.
+template <typename T>
+void WithModal(const std::function<void()>& open, const std::function<void(T&)>& act) {
+    bool done = false;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+        auto* t = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (!t || done) return;
+        done = true;
+        act(*t);
+    });
+    poll.start();
+    open();
+}
+
+bool Save(QWidget& w, const QString& path) {
+    const bool ok = w.grab().save(path);
+    std::printf("%s %s\n", ok ? "wrote" : "could not write", qPrintable(path));
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir root;
+    qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("config")).toUtf8());
+    qputenv("TMPDIR", root.path().toUtf8());
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zarvel-screenshots DIR\n");
+        return 2;
+    }
+    const QString dir = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(dir);
+
+    const QString temp = GetTempDir();
+    ExtractAllResources(temp);
+    auto file = std::make_unique<SettingsFile>(DefaultSettingsPath());
+    Settings settings;
+    ReadSettings(*file, settings, temp);
+    QImage background;
+    StartupBackground(*file, temp, &background);
+    frmMain w(std::move(file), settings, std::make_unique<ScriptedRandom>(3));
+    w.gameTray()->SetBackgroundPicture(background);
+    w.gameTray()->ColourLabels(kDefaultTextColour);
+    w.ResetDice();
+    w.pauseFor = [](int) {};
+    w.show();
+    bool ok = true;
+
+    WithModal<frmNewGame>([&] { w.mnuNewGame->trigger(); }, [&](frmNewGame& d) {
+        ok &= Save(d, dir + QStringLiteral("/newgame-1.png"));
+        d.optNumPlayers[7]->click();
+        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
+        d.chkComputer[5]->setChecked(true);
+        d.cboStyle[5]->setCurrentText(QStringLiteral("Fearless"));
+        d.optPlayTo[1]->click();
+        ok &= Save(d, dir + QStringLiteral("/newgame-8.png"));
+        d.optNumPlayers[2]->click();
+        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
+        d.TxtPlayerName[1]->setText(QStringLiteral("Bob"));
+        d.TxtPlayerName[2]->setText(QStringLiteral("Cy"));
+        d.cmdPlay->click();
+    });
+    GameState& g = w.state();
+    g.PlayerScore[0] = 1450;
+    g.PlayerScore[2] = 600;
+    w.scorePad().setScore(0, QStringLiteral("1450"));
+    w.scorePad().setScore(2, QStringLiteral("600"));
+    // A first roll may bust and pass; shoot one that stands.
+    for (int k = 0; k < 6 && g.RolledDice[0] == 0; ++k) w.table().cmdRoll_Click();
+    ok &= Save(w, dir + QStringLiteral("/game-main.png"));
+    ok &= Save(w.scorePad(), dir + QStringLiteral("/game-pad.png"));
+
+    g.Winner = 0;
+    WithModal<frmCongrats>([&] { w.ShowWinner(); }, [&](frmCongrats& c) {
+        // Once the name is written, after the window's pause.
+        QTimer::singleShot(50, &c, [&] {
+            ok &= Save(c, dir + QStringLiteral("/winner.png"));
+            c.cmdOK->click();
+        });
+    });
+    g.CurrentPlayer = kNone;
+    return ok ? 0 : 1;
+}
