@@ -10,6 +10,8 @@
 #include <QSet>
 #include <QtEndian>
 
+#include "Catalogue.h"
+
 #include <cmath>
 #include <vector>
 
@@ -21,56 +23,33 @@ QByteArray Resource(const QString& path) {
     return f.readAll();
 }
 
-struct Skin {
-    const char* name;
-    int code, width, height, bits;
-};
-
-// The game's skin list: code, face size and colour depth of each.
-const Skin kSkins[16] = {
-    {"Blue", 100, 29, 31, 4},     {"Clouds", 148, 29, 31, 24},  {"Marbles", 154, 29, 31, 24},
-    {"Keys", 160, 32, 32, 24},    {"Billiards", 166, 29, 32, 24}, {"Patriot", 178, 29, 31, 24},
-    {"Bubbles", 172, 29, 31, 24}, {"Computer", 184, 29, 31, 24}, {"Roman", 190, 29, 31, 24},
-    {"Digi-1", 136, 29, 31, 4},   {"Digi-2", 142, 25, 25, 4},   {"Red", 106, 29, 31, 4},
-    {"Purple", 112, 29, 31, 4},   {"Gray", 118, 29, 31, 4},     {"Black", 124, 29, 31, 4},
-    {"Green", 130, 29, 31, 4},
-};
-
 int BmpBits(const QByteArray& bmp) { return bmp.size() > 30 ? qFromLittleEndian<quint16>(bmp.constData() + 28) : 0; }
 
 TEST(Faces, EveryFaceOfEverySkinAtItsSizeAndDepth) {
     QSet<int> seen;
-    for (const Skin& skin : kSkins) {
+    QSet<QByteArray> ones;
+    for (const zarvel::Skin& skin : zarvel::kSkins) {
         QSet<QByteArray> faces;
         for (int v = 1; v <= 6; ++v) {
             const int id = skin.code + v;
-            SCOPED_TRACE(QStringLiteral("%1 face %2 (bitmap %3)").arg(skin.name).arg(v).arg(id).toStdString());
+            SCOPED_TRACE(QStringLiteral("%1 face %2 (bitmap %3)").arg(skin.entry).arg(v).arg(id).toStdString());
             EXPECT_FALSE(seen.contains(id));
             seen.insert(id);
             const QByteArray bytes = Resource(QStringLiteral(":/bitmap/%1.bmp").arg(id));
             ASSERT_TRUE(bytes.startsWith("BM"));
-            EXPECT_EQ(BmpBits(bytes), skin.bits);
+            EXPECT_EQ(BmpBits(bytes), skin.sixteenColours ? 4 : 24);
             const QImage face = QImage::fromData(bytes, "BMP");
             ASSERT_FALSE(face.isNull());
             EXPECT_EQ(face.size(), QSize(skin.width, skin.height));
             faces.insert(bytes);
+            if (v == 1) ones.insert(bytes);
         }
-        EXPECT_EQ(faces.size(), 6) << skin.name << ": two faces are the same picture";
+        EXPECT_EQ(faces.size(), 6) << skin.entry << ": two faces are the same picture";
     }
     EXPECT_EQ(seen.size(), 96);
-}
-
-TEST(Faces, NoTwoSkinsShareAFace) {
-    QSet<QByteArray> ones;
-    for (const Skin& skin : kSkins) ones.insert(Resource(QStringLiteral(":/bitmap/%1.bmp").arg(skin.code + 1)));
-    EXPECT_EQ(ones.size(), 16);
-}
-
-TEST(Faces, MarkerAndDivider) {
-    const QImage marker = QImage::fromData(Resource(":/bitmap/199.bmp"), "BMP");
-    const QImage divider = QImage::fromData(Resource(":/bitmap/198.bmp"), "BMP");
-    EXPECT_EQ(marker.size(), QSize(4, 4));
-    EXPECT_EQ(divider.size(), QSize(5, 42));
+    EXPECT_EQ(ones.size(), 16) << "two skins share a face";
+    EXPECT_EQ(QImage::fromData(Resource(QStringLiteral(":/bitmap/%1.bmp").arg(zarvel::kMarkerBitmap))).size(), QSize(4, 4));
+    EXPECT_EQ(QImage::fromData(Resource(QStringLiteral(":/bitmap/%1.bmp").arg(zarvel::kDividerBitmap))).size(), QSize(5, 42));
 }
 
 // --- Sounds ---------------------------------------------------------------
@@ -117,10 +96,15 @@ Wave ReadWave(const QByteArray& b) {
     return w;
 }
 
-TEST(Sounds, NineShortSixteenBitPcmWaves) {
-    for (int id = 101; id <= 109; ++id) {
-        SCOPED_TRACE(id);
-        const Wave w = ReadWave(Resource(QStringLiteral(":/custom/%1").arg(id)));
+Wave Sound(const zarvel::CarriedFile& file) { return ReadWave(Resource(QStringLiteral(":/custom/%1").arg(file.id))); }
+
+TEST(Sounds, NineShortSixteenBitPcmWavesThatFitTheirEvents) {
+    std::vector<Wave> events;
+    for (const zarvel::SoundEvent& e : zarvel::kSoundEvents) events.push_back(Sound(e.builtIn));
+    const Wave over = Sound(zarvel::kOverTopSound);
+    std::vector<Wave> all = events;
+    all.push_back(over);
+    for (const Wave& w : all) {
         EXPECT_EQ(w.format, 1);
         EXPECT_EQ(w.bits, 16);
         EXPECT_EQ(w.channels, 1);
@@ -136,18 +120,14 @@ TEST(Sounds, NineShortSixteenBitPcmWaves) {
         EXPECT_LT(std::abs(w.samples.front()), 0.02);
         EXPECT_LT(std::abs(w.samples.back()), 0.02);
     }
-}
-
-TEST(Sounds, EachFitsItsEvent) {
-    auto wave = [](int id) { return ReadWave(Resource(QStringLiteral(":/custom/%1").arg(id))); };
-    // A die moving is a click, shorter than any roll; the fanfare is the longest.
-    const Wave move = wave(103), one = wave(101), several = wave(102), over = wave(108);
+    // In the sound dialog's order: Zarvel, Game Over, Move Dice, Pass Dice
+    // twice, Roll Multiple Dice, Roll One Die, Undo. A die moving is a click,
+    // shorter than any roll; the fanfare is the longest.
+    const Wave &bust = events[0], &fanfare = events[1], &move = events[2], &several = events[5], &one = events[6];
     EXPECT_LT(move.Seconds(), one.Seconds());
     EXPECT_LT(one.Seconds(), several.Seconds());
-    for (int id = 101; id <= 109; ++id)
-        if (id != 108) EXPECT_GE(over.Seconds(), wave(id).Seconds()) << id;
+    for (const Wave& w : all) EXPECT_GE(fanfare.Seconds(), w.Seconds());
     // The bust falls: its first quarter is higher than its last.
-    const Wave bust = wave(106);
     const std::size_t n = bust.samples.size();
     EXPECT_GT(bust.Crossings(0, n / 4), 1.3 * bust.Crossings(3 * n / 4, n));
 }
@@ -163,10 +143,12 @@ QString Format(const QByteArray& bytes) {
 
 TEST(Pictures, ElevenBackgroundsOneOfThemGif) {
     QSet<QByteArray> distinct;
-    for (int id = 201; id <= 211; ++id) {
-        SCOPED_TRACE(id);
+    for (const zarvel::Background& b : zarvel::kBackgrounds) {
+        const int id = b.picture.id;
+        if (id == 0) continue;  // "(None)"
+        SCOPED_TRACE(b.entry);
         const QByteArray bytes = Resource(QStringLiteral(":/custom/%1").arg(id));
-        EXPECT_EQ(Format(bytes), id == 204 ? "gif" : "jpeg");
+        EXPECT_EQ(Format(bytes), id == zarvel::kGifBackground ? "gif" : "jpeg");
         // Loaded by content, as the game does for a ".jpg" that holds GIF data.
         const QImage picture = QImage::fromData(bytes);
         ASSERT_FALSE(picture.isNull());
