@@ -16,7 +16,7 @@ for p in "$zarvel" "$minimal"; do
   [[ -x $p ]] || { echo "missing $p: build it first (cmake --build $build)" >&2; exit 2; }
 done
 for tool in Xvfb openbox; do
-  command -v $tool >/dev/null || { echo "needs $tool (apt-get install xvfb openbox)" >&2; exit 2; }
+  command -v $tool >/dev/null || { echo "needs $tool (apt-get install xvfb openbox x11-utils)" >&2; exit 2; }
 done
 
 work=$(mktemp -d)

@@ -1,16 +1,17 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: once normally (windows offscreen),
-# once headless under AddressSanitizer and UndefinedBehaviorSanitizer.
+# once headless under AddressSanitizer and UndefinedBehaviorSanitizer. A
+# warning fails the build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
 jobs=$(nproc)
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZARVEL_WITH_QT=OFF \
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZARVEL_WITH_QT=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
       -DZARVEL_SANITIZE=ON -DZARVEL_BENCHMARKS=OFF
 cmake --build build-asan -j "$jobs"
 ctest --test-dir build-asan --output-on-failure -j "$jobs"
