@@ -21,9 +21,9 @@ protected:
     // The main window, framed, away from the screen's edges.
     frmMain& Main() {
         frmMain& w = Build();
-        EXPECT_TRUE(WaitFor([&] { return Framed(&w); }, 5000));
+        EXPECT_TRUE(WaitFor([&] { return Framed(&w); }, 15000));
         w.move(200, 200);
-        EXPECT_TRUE(WaitFor([&] { return Framed(&w) && w.frameGeometry().topLeft() == QPoint(200, 200); }, 5000));
+        EXPECT_TRUE(WaitFor([&] { return Framed(&w) && w.frameGeometry().topLeft() == QPoint(200, 200); }, 15000));
         return w;
     }
     // Waits for a modal window of type T whose frame stands at `where`
@@ -39,7 +39,7 @@ protected:
             if (!waited.isValid()) waited.start();
             const QRect main = w.frameGeometry();
             seen = t->frameGeometry().topLeft() - main.topLeft();
-            if ((Framed(t) && seen == where(main, t->frameGeometry()) - main.topLeft()) || waited.elapsed() > 5000)
+            if ((Framed(t) && seen == where(main, t->frameGeometry()) - main.topLeft()) || waited.elapsed() > 15000)
                 end(*t);
         });
         open();
@@ -71,7 +71,7 @@ TEST_F(Frames, ThePadAndTheWinnerStandAboveTheMainWindowsTop) {
         const QRect main = w.frameGeometry();
         return QPoint(main.right() + 1 + Px(175), main.top() - Px(350));
     };
-    EXPECT_TRUE(WaitFor([&] { return Framed(&pad) && pad.frameGeometry().topLeft() == padPlace(); }, 5000))
+    EXPECT_TRUE(WaitFor([&] { return Framed(&pad) && pad.frameGeometry().topLeft() == padPlace(); }, 15000))
         << (pad.frameGeometry().topLeft() - w.frameGeometry().topLeft()).y();
 
     for (int game = 0; game < 2; ++game) {  // a fresh window every time
