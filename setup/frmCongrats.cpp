@@ -8,7 +8,7 @@
 #include <QTimer>
 
 #include "GameHost.h"
-#include "SetupFonts.h"
+#include "Fonts.h"
 #include "Table.h"
 #include "Twips.h"
 #include "WindowPlace.h"

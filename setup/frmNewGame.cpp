@@ -15,7 +15,7 @@
 #include "GameHost.h"
 #include "Catalogue.h"
 #include "SettingKeys.h"
-#include "SetupFonts.h"
+#include "Fonts.h"
 #include "Styles.h"
 #include "Table.h"
 #include "Twips.h"

@@ -6,7 +6,7 @@
 #include "Catalogue.h"
 #include "Colors.h"
 #include "PictureBox.h"
-#include "SetupFonts.h"
+#include "Fonts.h"
 #include "Table.h"
 #include "Twips.h"
 

@@ -1,4 +1,4 @@
-// Fonts of the set-up windows.
+// The fonts of the game's windows.
 #pragma once
 
 #include <QFont>

@@ -1,4 +1,4 @@
-#include "SetupFonts.h"
+#include "Fonts.h"
 
 namespace zarvel {
 
