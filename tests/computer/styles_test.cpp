@@ -73,13 +73,19 @@ TEST(ChooseDice, ReportsWhenNothingIsLeftToTake) {
     EXPECT_EQ(std::string(kNothingToTakeText), "Msg 519 -- Please contact Quarnaby Software Tech Support.");
 }
 
+// Pass thresholds by the dice to roll next (1..5), met at equal or above.
 TEST(RollOrPass, ThresholdsByDiceToRollNext) {
-    const ThinkingStyle* styles[] = {&kCautious, &kNormal, &kFearless};
-    for (const ThinkingStyle* st : styles) {
+    using Routine = BotStep (*)(const GameState&, const PickMarks&);
+    const std::pair<Routine, std::array<Score, 5>> styles[] = {
+        {Bot_Cautious, {250, 300, 350, 500, 700}},
+        {Bot_Normal, {350, 400, 450, 600, 900}},
+        {Bot_Fearless, {400, 450, 500, 1100, 1500}},
+    };
+    for (const auto& [routine, thresholds] : styles) {
         for (int n = 1; n <= 5; ++n) {
-            const int t = st->pass[n];
-            EXPECT_EQ(Bot_Thinking(Up(n, "rp", 1000, t), kNoPicks, *st).kind, Kind::Pass) << n;
-            EXPECT_EQ(Bot_Thinking(Up(n, "rp", 1000, t - 50), kNoPicks, *st).kind, Kind::Roll) << n;
+            const Score t = thresholds[n - 1];
+            EXPECT_EQ(routine(Up(n, "rp", 1000, t), kNoPicks).kind, Kind::Pass) << t << " with " << n;
+            EXPECT_EQ(routine(Up(n, "rp", 1000, t - 50), kNoPicks).kind, Kind::Roll) << t << " with " << n;
         }
     }
 }
@@ -155,7 +161,7 @@ TEST(Moron, TakesTheLowestScorerAndPassesWheneverItMay) {
     for (const char* a : {"p", "sp", "rsp", "rp"}) EXPECT_EQ(Bot_Moron(Up(3, a, 0, 0)).kind, Kind::Pass) << a;
 }
 
-TEST(ChooseRoutine, GeniusByTheLeadAndRandomInThirds) {
+TEST(ChooseRoutine, GeniusByTheLeadWithoutDrawing) {
     ScriptedRandom rng;
     GameState g = Rolled({}, "r", 3000);
     g.PlayerStyle[0] = style::Genius;
@@ -167,17 +173,25 @@ TEST(ChooseRoutine, GeniusByTheLeadAndRandomInThirds) {
         EXPECT_EQ(ChooseRoutine(g, rng), routine) << lead;
     }
     g.PlayerScore = {};
-    g.PlayerScore[0] = 0;
     EXPECT_EQ(ChooseRoutine(g, rng), style::Normal);
     g.PlayerStyle[0] = 8;
     EXPECT_EQ(ChooseRoutine(g, rng), style::None);
     EXPECT_EQ(rng.Draws(), 0u);
+}
 
+// r = int(u x 3) + 1: 1 Normal, 2 Cautious, 3 Fearless; one draw a turn.
+TEST(ChooseRoutine, RandomDrawsOneThirdPerRoutine) {
+    ScriptedRandom rng;
+    GameState g = Rolled({}, "r");
     g.PlayerStyle[0] = style::Random;
-    UniformRandom uniform(11);
-    std::array<int, 4> seen{};
-    for (int t = 0; t < 3000; ++t) ++seen[ChooseRoutine(g, uniform)];
-    for (int r = 1; r <= 3; ++r) EXPECT_NEAR(seen[r], 1000, 90) << r;
+    const std::pair<double, int> draws[] = {
+        {0.0, style::Normal},     {0.333, style::Normal},   {0.334, style::Cautious},
+        {0.666, style::Cautious}, {0.667, style::Fearless}, {0.999, style::Fearless}};
+    for (auto [u, routine] : draws) {
+        rng.Push(u);
+        EXPECT_EQ(ChooseRoutine(g, rng), routine) << u;
+    }
+    EXPECT_EQ(rng.Draws(), 6u);
 }
 
 }  // namespace
