@@ -91,35 +91,27 @@ protected:
     }
 };
 
-TEST_F(Interrupted, QuittingStopsTheTurnAtItsNextStep) {
-    for (const Interruption& when : kInterruptions) {
-        StartAndInterrupt(when);
-        const auto logged = board.log.size();
-        const auto state = g.AllowedActions;
-        g.Quitting = true;
-        sched.RunFor(10000);
-        EXPECT_EQ(board.log.size(), logged) << when.where;
-        EXPECT_EQ(g.AllowedActions, state) << when.where;
-        EXPECT_EQ(rollArea, when.at < 0) << when.where;  // never re-enabled once disabled
-        EXPECT_FALSE(driver.TurnRunning());
-        EXPECT_TRUE(sched.RunUntilIdle());
-        g.Quitting = false;
-        rollArea = true;
-    }
-}
-
-TEST_F(Interrupted, ANewGameIsNeverPlayedByTheOldTurn) {
-    for (const Interruption& when : kInterruptions) {
-        StartAndInterrupt(when);
-        Seat({"Ann", "Bob"});
-        const auto logged = board.log.size();
-        sched.RunFor(10000);
-        EXPECT_EQ(board.log.size(), logged) << when.where;
-        EXPECT_EQ(g.AllowedActions, "r");
-        EXPECT_EQ(g.TurnScore, 0);
-        EXPECT_TRUE(rollArea) << when.where;
-        EXPECT_TRUE(sched.RunUntilIdle());
-        while (rng.Pending()) rng.Next();
+TEST_F(Interrupted, QuittingOrANewGameStopsTheTurnBeforeItActsAgain) {
+    for (bool quit : {true, false}) {
+        for (const Interruption& when : kInterruptions) {
+            StartAndInterrupt(when);
+            const auto state = g.AllowedActions;
+            if (quit)
+                g.Quitting = true;
+            else
+                Seat({"Ann", "Bob"});
+            const auto logged = board.log.size();
+            sched.RunFor(10000);
+            EXPECT_EQ(board.log.size(), logged) << when.where;
+            EXPECT_EQ(g.AllowedActions, quit ? state : "r") << when.where;
+            // Quitting leaves the roll area as it was; a new game gets it back.
+            EXPECT_EQ(rollArea, !quit || when.at < 0) << when.where;
+            EXPECT_FALSE(driver.TurnRunning());
+            EXPECT_TRUE(sched.RunUntilIdle());
+            g.Quitting = false;
+            rollArea = true;
+            while (rng.Pending()) rng.Next();  // the faces the turn did not roll
+        }
     }
     // A new game with a computer first: only its own turn acts.
     StartAndInterrupt(kInterruptions[3]);

@@ -2,7 +2,6 @@
 // and paused, and sleeps no real time.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <string>
 #include <vector>
@@ -70,7 +69,6 @@ public:
     void Clear() {
         log.clear(), sleeps.clear(), sounds.clear(), statuses.clear(), messages.clear();
     }
-    int CountSleeps(int ms) const { return static_cast<int>(std::count(sleeps.begin(), sleeps.end(), ms)); }
 };
 
 }  // namespace zarvel::test

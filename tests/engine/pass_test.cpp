@@ -87,6 +87,8 @@ TEST_F(Game, PassPausesBySpeedAfterBankingAndAfterABust) {
             EXPECT_EQ(g.PlayerScore[0], bust ? 900 : 1000);
             EXPECT_EQ(board.sounds.back(), bust ? "pass2.wav" : "pass1.wav");
             EXPECT_EQ(due, 1);
+            EXPECT_EQ(g.AllowedActions, "r");
+            EXPECT_FALSE(board.rollEnabled);  // the computer's turn
         }
     }
 }
@@ -141,8 +143,8 @@ TEST_F(Game, TiesGoToThePlayerWhoWentOutThenToTurnOrder) {
     }
 }
 
-TEST_F(Game, ComputersOnlyGameShowsNoGoingOutMessage) {
-    Seat({"*Hal", "*Eve"});
+TEST_F(Game, ComputersGoOutSilentlyAndNoTurnIsDueOnceTheGameIsOver) {
+    Seat({"*Hal", "*Eve", "*Max"});
     int due = 0;
     table.onComputerTurnDue = [&] { ++due; };
     g.PlayerScore[0] = 4500;
@@ -152,15 +154,12 @@ TEST_F(Game, ComputersOnlyGameShowsNoGoingOutMessage) {
     EXPECT_EQ(g.WentOut, 0);
     EXPECT_TRUE(board.messages.empty());
     EXPECT_EQ(due, 1);
-}
-
-TEST_F(Game, ComputerTurnIsNotDueAfterTheGameEnded) {
-    Seat({"Ann", "*Hal"});
-    int due = 0;
-    table.onComputerTurnDue = [&] { ++due; };
     g.GameOver = true;
-    Turn({1, 1, 1, 2, 3, 4}, {0});
-    EXPECT_EQ(due, 0);
+    Roll({1, 1, 1, 2, 3, 4});
+    table.Picture1_Click(0);
+    table.cmdPassDice_Click();
+    EXPECT_EQ(g.CurrentPlayer, 2);
+    EXPECT_EQ(due, 1);
 }
 
 TEST_F(Game, ScoresBeyondSixteenBitsAreHeldExactly) {
