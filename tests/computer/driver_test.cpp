@@ -57,7 +57,7 @@ TEST_F(DriverTest, OnlyCautiousPlaysOnWhileATrayIsOpenAndNobodyWhileHeld) {
             g.TrayOpen = dialog = false;
             sched.RunFor(kRecheckMs + StepPauseMs(1));
             EXPECT_GT(Count("status Rolling..."), 0) << code;
-            sched.RunUntilIdle();
+            EXPECT_TRUE(sched.RunUntilIdle());
             driver.held = nullptr;
         }
     }

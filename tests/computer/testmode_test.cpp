@@ -25,7 +25,6 @@ TEST(TestAnswers, LeadingNumberRoundedHalfToEvenElseTheDefault) {
 TEST(TestSeatingAndReport, StylesFollowNormalRoundTheTable) {
     EXPECT_EQ(TestSeating(0), (std::array<int, 7>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(TestSeating(1), (std::array<int, 7>{7, 1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(TestCaption(2, 14), " Game  2 of 14");
 
     GameState g;
     SeatComputers(g, {1, 2, 3, 4, 5, 6, 7});

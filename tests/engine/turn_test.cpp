@@ -70,9 +70,10 @@ TEST_F(TurnTest, EverySelectionRow) {
     EXPECT_EQ(g.HeldCount, 0);
     EXPECT_FALSE(g.TraySlotUsed[0]);
     EXPECT_EQ(board.pictures[10], 0);
-    table.Picture1_Click(0);
-    EXPECT_EQ(Now(), (View{"rsp", "Roll, select, or pass the dice.", true, true}));  // 550 breaks in
     table.Picture1_Click(1);
+    EXPECT_EQ(g.TurnScore, 500);
+    EXPECT_EQ(Now(), (View{"rsp", "Roll, select, or pass the dice.", true, true}));  // just breaks in
+    table.Picture1_Click(0);
     EXPECT_EQ(Now(), (View{"rp", "Roll or pass the dice.", true, true}));
 }
 
