@@ -13,7 +13,9 @@ std::vector<int> Joined(std::initializer_list<std::vector<int>> parts) {
 // the other three, busts and passes to a computer seat without a routine.
 // The driver's own pauses are virtual time; the table's are the board's.
 TEST_F(DriverTest, PausesOfATurnAtEachSpeed) {
+    // Animation: 5 frames of six dice at 10 ms, 10 frames of three at 13 ms.
     const std::vector<int> roll6(30, 10), roll3(30, 13), group{50, 200, 50, 200, 50, 200};
+    // Three blinks, 300 ms, then 20 ms after each of the 13 growing texts and the last.
     std::vector<int> bust{250, 100, 100, 100, 100, 100, 100, 300};
     bust.insert(bust.end(), 14, 20);
     const std::vector<int> sleeps[] = {Joined({roll6, group, roll3, bust, {1000, 1000}}),
