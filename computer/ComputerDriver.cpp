@@ -6,7 +6,9 @@ namespace zarvel {
 
 namespace {
 
-// Counts how deeply driver steps nest; the scheduler should keep it at 1.
+// Counts how deeply driver steps nest. Every step opens one, so a step run
+// inline by another, or a turn begun inside the pass that handed it the
+// dice, shows as 2; steps that only ever come from the scheduler stay at 1.
 struct NestingGuard {
     int& depth;
     NestingGuard(int& d, int& deepest) : depth(d) {
@@ -30,7 +32,6 @@ void ComputerDriver::Schedule(int ms, std::uint64_t gen, std::function<void(Comp
     std::weak_ptr<char> life = life_;
     scheduler_.After(ms, [this, life, gen, step = std::move(step)] {
         if (life.expired() || gen != gen_) return;  // driver gone, or the turn superseded
-        NestingGuard guard(nesting_, maxNesting_);
         step(*this);
     });
 }
@@ -70,6 +71,7 @@ bool ComputerDriver::Waiting() const {
 }
 
 void ComputerDriver::Begin(std::uint64_t gen) {
+    NestingGuard guard(nesting_, maxNesting_);
     if (g_.Quitting) return;
     if (!g_.GameRunning() || g_.GameOver || !g_.IsComputerTurn()) return;
     routine_ = ChooseRoutine(g_, table_.random());
@@ -80,11 +82,16 @@ void ComputerDriver::Begin(std::uint64_t gen) {
     passCount_ = g_.PassCount;
     if (setRollAreaEnabled) setRollAreaEnabled(false);
     g_.BotTurnOver = false;
-    Head(gen);
+    Next(gen);
 }
 
 void ComputerDriver::Head(std::uint64_t gen) {
+    NestingGuard guard(nesting_, maxNesting_);
     if (!Resume(gen)) return;
+    Next(gen);
+}
+
+void ComputerDriver::Next(std::uint64_t gen) {
     if (Waiting()) {
         Schedule(kRecheckMs, gen, [gen](ComputerDriver& d) { d.Head(gen); });
         return;
@@ -93,18 +100,19 @@ void ComputerDriver::Head(std::uint64_t gen) {
 }
 
 void ComputerDriver::Act(std::uint64_t gen) {
+    NestingGuard guard(nesting_, maxNesting_);
     if (!Resume(gen)) return;
     if (Waiting()) {  // a tray or dialog opened during the pause
         Schedule(kRecheckMs, gen, [gen](ComputerDriver& d) { d.Head(gen); });
         return;
     }
-    const BotStep step = RoutineStep(routine_, g_, bot_.BotPicked);
+    BotStep step = RoutineStep(routine_, g_, bot_.BotPicked);
     if (step.numDiceUp) bot_.NumDiceUp = *step.numDiceUp;
     if (step.highScore) bot_.HighScore = *step.highScore;
 
     switch (step.kind) {
         case BotStep::Kind::Click:
-            Click(gen, step.picks, step.mark, 0);
+            ClickAt(gen, std::move(step.picks), step.mark, 0);
             return;
         case BotStep::Kind::Roll:
             if (IsThinking(routine_))
@@ -141,7 +149,12 @@ void ComputerDriver::Act(std::uint64_t gen) {
 }
 
 void ComputerDriver::Click(std::uint64_t gen, std::vector<int> slots, bool mark, std::size_t next) {
+    NestingGuard guard(nesting_, maxNesting_);
     if (!Resume(gen)) return;
+    ClickAt(gen, std::move(slots), mark, next);
+}
+
+void ComputerDriver::ClickAt(std::uint64_t gen, std::vector<int> slots, bool mark, std::size_t next) {
     const int slot = slots[next];
     if (mark) bot_.BotPicked[slot] = true;
     table_.Picture1_Click(slot);

@@ -72,8 +72,13 @@ private:
     void Schedule(int ms, std::uint64_t gen, std::function<void(ComputerDriver&)> step);
     void Begin(std::uint64_t gen);
     void Head(std::uint64_t gen);
+    // Schedules the next action after the step pause, or a look again
+    // while the turn must wait.
+    void Next(std::uint64_t gen);
     void Act(std::uint64_t gen);
     void Click(std::uint64_t gen, std::vector<int> picks, bool mark, std::size_t next);
+    // Clicks picks[next] and schedules the click after it, or the next step.
+    void ClickAt(std::uint64_t gen, std::vector<int> picks, bool mark, std::size_t next);
     // True when the turn may act; otherwise it has been ended or dropped.
     bool Resume(std::uint64_t gen);
     bool Waiting() const;

@@ -35,32 +35,32 @@ GameState Up(int n, const std::string& actions, Score banked, Score turn) {
 
 const PickMarks kNoPicks{};
 
-struct Choice {
-    std::vector<int> faces;
-    std::vector<int> cautious, normal, fearless;  // slots taken
-};
+using Routine = BotStep (*)(const GameState&, const PickMarks&);
+const Routine kThinking[] = {Bot_Cautious, Bot_Normal, Bot_Fearless};
 
+// Cautious takes a single die from five dice up, Normal from four, Fearless
+// from three.
 TEST(ChooseDice, KeepsOneDieWhileManyAreInPlayUnlessACombinationIsWorthMore) {
-    const std::vector<Choice> cases = {
-        {{1, 5, 3, 4, 6, 6}, {0}, {0}, {0}},                  // the worked turn: only the 1
+    struct Choice {
+        std::vector<int> faces, cautious, normal, fearless;  // slots taken
+    };
+    const Choice cases[] = {
+        {{1, 5, 3, 4, 6, 6}, {0}, {0}, {0}},                    // the worked turn: only the 1
         {{1, 1, 1, 2, 3, 4}, {0, 1, 2}, {0, 1, 2}, {0, 1, 2}},  // three 1s and nothing else
-        {{2, 2, 2, 1, 3, 4}, {3}, {3}, {3}},                  // the 1, not the three 2s
-        {{2, 2, 2, 3, 4, 6}, {0}, {0}, {0}},                  // three 2s when there is no 1 or 5
-        {{3, 5, 2, 2, 2, 4}, {1}, {1}, {1}},                  // a 5 before three 2s
-        {{1, 5, 3, 3}, {0, 1}, {0}, {0}},                     // four dice: T decides
-        {{1, 2, 3, 4, 5, 6}, {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5}, {0, 1, 2, 3, 4, 5}},
+        {{2, 2, 2, 1, 3, 4}, {3}, {3}, {3}},                    // the 1, not the three 2s
+        {{2, 2, 2, 3, 4, 6}, {0}, {0}, {0}},                    // three 2s when there is no 1 or 5
+        {{3, 5, 2, 2, 2, 4}, {1}, {1}, {1}},                    // a 5 before three 2s
+        {{1, 5, 3, 3}, {0, 1}, {0}, {0}},                       // four dice
+        {{5, 1, 4}, {0, 1}, {0, 1}, {1}},                       // three dice
         {{1, 5, 5, 1}, {0, 1, 2, 3}, {0, 1, 2, 3}, {0, 1, 2, 3}},  // every die scores
         {{3, 3, 3, 1, 2}, {0, 1, 2, 3, 5}, {0, 1, 2, 3, 5}, {0, 1, 2, 3, 5}},  // "99" slots clicked too
-        {{5, 1, 4}, {0, 1}, {0, 1}, {1}},                     // three dice: only Fearless picks one
     };
     for (const Choice& c : cases) {
-        const GameState g = Rolled(c.faces);
-        const std::pair<int, const std::vector<int>*> styles[] = {
-            {kCautious.T, &c.cautious}, {kNormal.T, &c.normal}, {kFearless.T, &c.fearless}};
-        for (auto [T, want] : styles) {
-            const BotStep s = ChooseDice(g, kNoPicks, T);
+        const std::vector<int>* taken[] = {&c.cautious, &c.normal, &c.fearless};
+        for (int k = 0; k < 3; ++k) {
+            const BotStep s = kThinking[k](Rolled(c.faces), kNoPicks);
             EXPECT_EQ(s.kind, Kind::Click);
-            EXPECT_EQ(s.picks, *want) << "faces[0]=" << c.faces[0] << " T=" << T;
+            EXPECT_EQ(s.picks, *taken[k]) << "faces[0]=" << c.faces[0] << " style " << k;
             EXPECT_TRUE(s.mark);
             EXPECT_EQ(s.numDiceUp, static_cast<int>(c.faces.size()));
         }
@@ -73,13 +73,17 @@ TEST(ChooseDice, ReportsWhenNothingIsLeftToTake) {
     EXPECT_EQ(std::string(kNothingToTakeText), "Msg 519 -- Please contact Quarnaby Software Tech Support.");
 }
 
+// Pass thresholds by the dice to roll next (1..5), met at equal or above.
 TEST(RollOrPass, ThresholdsByDiceToRollNext) {
-    const ThinkingStyle* styles[] = {&kCautious, &kNormal, &kFearless};
-    for (const ThinkingStyle* st : styles) {
+    const std::array<Score, 5> thresholds[] = {
+        {250, 300, 350, 500, 700},     // Cautious
+        {350, 400, 450, 600, 900},     // Normal
+        {400, 450, 500, 1100, 1500}};  // Fearless
+    for (int k = 0; k < 3; ++k) {
         for (int n = 1; n <= 5; ++n) {
-            const int t = st->pass[n];
-            EXPECT_EQ(Bot_Thinking(Up(n, "rp", 1000, t), kNoPicks, *st).kind, Kind::Pass) << n;
-            EXPECT_EQ(Bot_Thinking(Up(n, "rp", 1000, t - 50), kNoPicks, *st).kind, Kind::Roll) << n;
+            const Score t = thresholds[k][n - 1];
+            EXPECT_EQ(kThinking[k](Up(n, "rp", 1000, t), kNoPicks).kind, Kind::Pass) << t << " with " << n;
+            EXPECT_EQ(kThinking[k](Up(n, "rp", 1000, t - 50), kNoPicks).kind, Kind::Roll) << t << " with " << n;
         }
     }
 }
@@ -155,7 +159,9 @@ TEST(Moron, TakesTheLowestScorerAndPassesWheneverItMay) {
     for (const char* a : {"p", "sp", "rsp", "rp"}) EXPECT_EQ(Bot_Moron(Up(3, a, 0, 0)).kind, Kind::Pass) << a;
 }
 
-TEST(ChooseRoutine, GeniusByTheLeadAndRandomInThirds) {
+// Genius by the lead, without drawing; Random by r = int(u x 3) + 1 with
+// 1 Normal, 2 Cautious, 3 Fearless, one draw a turn.
+TEST(ChooseRoutine, GeniusByTheLeadRandomByOneDraw) {
     ScriptedRandom rng;
     GameState g = Rolled({}, "r", 3000);
     g.PlayerStyle[0] = style::Genius;
@@ -167,17 +173,20 @@ TEST(ChooseRoutine, GeniusByTheLeadAndRandomInThirds) {
         EXPECT_EQ(ChooseRoutine(g, rng), routine) << lead;
     }
     g.PlayerScore = {};
-    g.PlayerScore[0] = 0;
     EXPECT_EQ(ChooseRoutine(g, rng), style::Normal);
     g.PlayerStyle[0] = 8;
     EXPECT_EQ(ChooseRoutine(g, rng), style::None);
     EXPECT_EQ(rng.Draws(), 0u);
 
     g.PlayerStyle[0] = style::Random;
-    UniformRandom uniform(11);
-    std::array<int, 4> seen{};
-    for (int t = 0; t < 3000; ++t) ++seen[ChooseRoutine(g, uniform)];
-    for (int r = 1; r <= 3; ++r) EXPECT_NEAR(seen[r], 1000, 90) << r;
+    const std::pair<double, int> draws[] = {
+        {0.0, style::Normal},     {0.333, style::Normal},   {0.334, style::Cautious},
+        {0.666, style::Cautious}, {0.667, style::Fearless}, {0.999, style::Fearless}};
+    for (auto [u, routine] : draws) {
+        rng.Push(u);
+        EXPECT_EQ(ChooseRoutine(g, rng), routine) << u;
+    }
+    EXPECT_EQ(rng.Draws(), 6u);
 }
 
 }  // namespace

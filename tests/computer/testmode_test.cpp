@@ -25,7 +25,6 @@ TEST(TestAnswers, LeadingNumberRoundedHalfToEvenElseTheDefault) {
 TEST(TestSeatingAndReport, StylesFollowNormalRoundTheTable) {
     EXPECT_EQ(TestSeating(0), (std::array<int, 7>{1, 2, 3, 4, 5, 6, 7}));
     EXPECT_EQ(TestSeating(1), (std::array<int, 7>{7, 1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(TestCaption(2, 14), " Game  2 of 14");
 
     GameState g;
     SeatComputers(g, {1, 2, 3, 4, 5, 6, 7});
@@ -77,7 +76,6 @@ TEST_F(TestRunTest, CancelledQuestionsPlayFourteenGamesAndReportOnce) {
     EXPECT_EQ(reports, std::vector<std::string>{TestReport(g)});
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(board.winnerShown, 0);
-    EXPECT_EQ(driver.MaxStepNesting(), 1);
     run.RunTestGame();  // the run is over: nothing starts again
     EXPECT_EQ(reports.size(), 1u);
 }

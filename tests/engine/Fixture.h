@@ -22,13 +22,9 @@ protected:
 
     void SetUp() override {
         s.TempPath = "/tmp/z/";
-        s.OneDieSound = "one.wav";
-        s.MultiDieSound = "multi.wav";
-        s.MoveDieSound = "move.wav";
-        s.ZarvelSound = "bust.wav";
-        s.UndoSound = "undo.wav";
-        s.Passem1Sound = "pass1.wav";
-        s.Passem2Sound = "pass2.wav";
+        s.OneDieSound = "one.wav", s.MultiDieSound = "multi.wav", s.MoveDieSound = "move.wav";
+        s.ZarvelSound = "bust.wav", s.UndoSound = "undo.wav";
+        s.Passem1Sound = "pass1.wav", s.Passem2Sound = "pass2.wav";
         Seat({"Ann", "Bob"});
     }
 

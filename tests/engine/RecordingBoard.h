@@ -12,7 +12,7 @@ namespace zarvel::test {
 
 class RecordingBoard : public Board {
 public:
-    std::vector<std::string> log;  // every call, in order
+    std::vector<std::string> log;  // dice shown, statuses, beeps, pauses, sounds, messages, in order
     std::array<int, 16> pictures{};
     std::array<bool, 6> markers{};
     int dividerLeft = -1;  // -1 hidden
@@ -21,11 +21,9 @@ public:
     bool lastRoll = false, rollEnabled = false, passEnabled = false, busy = false;
     std::array<std::string, 9> padScore{};
     int padCurrent = -1;
-    std::vector<std::string> messages;
     int winnerShown = 0, newGameRequests = 0, endRequests = 0, beeps = 0;
+    std::vector<std::string> messages, sounds, statuses;
     std::vector<int> sleeps;
-    std::vector<std::string> sounds;
-    std::vector<std::string> statuses;
 
     void ShowDie(int index, int face) override {
         pictures[index] = face;
@@ -49,10 +47,7 @@ public:
     bool RollEnabled() const override { return rollEnabled; }
     bool PassEnabled() const override { return passEnabled; }
     void SetBusyPointer(bool b) override { busy = b; }
-    void Beep() override {
-        ++beeps;
-        log.push_back("beep");
-    }
+    void Beep() override { ++beeps; }
     void Sleep(int ms) override {
         sleeps.push_back(ms);
         log.push_back("sleep " + std::to_string(ms));
@@ -61,14 +56,8 @@ public:
         sounds.push_back(path);
         log.push_back("sound " + path);
     }
-    void ShowMessage(const std::string& text) override {
-        messages.push_back(text);
-        log.push_back("message " + text);
-    }
-    void ShowWinner() override {
-        ++winnerShown;
-        log.push_back("winner");
-    }
+    void ShowMessage(const std::string& text) override { messages.push_back(text); }
+    void ShowWinner() override { ++winnerShown; }
     void ScorePadScore(int seat, const std::string& text) override { padScore[seat] = text; }
     void ScorePadHighlight(int seat, bool current) override {
         if (current) padCurrent = seat;
@@ -78,21 +67,7 @@ public:
     void EndProgramNow() override { ++endRequests; }
 
     void Clear() {
-        log.clear();
-        sleeps.clear();
-        sounds.clear();
-        statuses.clear();
-        messages.clear();
-    }
-    int TotalSleep() const {
-        int t = 0;
-        for (int s : sleeps) t += s;
-        return t;
-    }
-    int CountSleeps(int ms) const {
-        int c = 0;
-        for (int s : sleeps) c += (s == ms);
-        return c;
+        log.clear(), sleeps.clear(), sounds.clear(), statuses.clear(), messages.clear();
     }
 };
 

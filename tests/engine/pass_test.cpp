@@ -3,9 +3,7 @@
 namespace zarvel::test {
 namespace {
 
-using PassTest = TableTest;
-
-class Game : public PassTest {
+class Game : public TableTest {
 protected:
     // A turn: roll the faces, click the slots, then pass.
     void Turn(const std::vector<int>& faces, const std::vector<int>& clicks) {
@@ -40,33 +38,40 @@ TEST_F(Game, BankingAddsTheTurnAndMovesTheHighlight) {
         EXPECT_FALSE(g.DieFree[i] || g.TraySlotUsed[i] || board.markers[i]);
         EXPECT_EQ(board.pictures[i] + board.pictures[10 + i], 0);
     }
-    EXPECT_EQ(board.sounds.back(), "pass1.wav");
-    EXPECT_EQ(board.sleeps.back(), 1000);
 }
 
-TEST_F(Game, BreakInNeedsTheAmountInOneTurn) {
-    Roll({1, 5, 2, 3, 4, 4});
-    table.Picture1_Click(0);
-    table.Picture1_Click(1);
-    EXPECT_FALSE(board.passEnabled);  // 150 of 500
-    table.Form_KeyUp(vk::P);
-    EXPECT_EQ(g.CurrentPlayer, 0);
-    Roll({5, 5, 5, 2});
-    table.Picture1_Click(0);
-    EXPECT_TRUE(board.passEnabled);  // 650
-    table.cmdPassDice_Click();
-    EXPECT_EQ(g.PlayerScore[0], 650);
-
-    Roll({2, 3, 4, 6, 6, 2});  // Bob busts
-    // Once broken in, fifty points may be banked.
-    Turn({5, 2, 3, 4, 6, 6}, {0});
-    EXPECT_EQ(g.PlayerScore[0], 700);
-}
-
-TEST_F(Game, RidiculousSpeedTakesThePausesOutOfEveryPass) {
-    s.ComputerFast = 2;
-    Turn({1, 1, 1, 2, 3, 4}, {0});
-    EXPECT_EQ(board.CountSleeps(1000), 0);
+// After the pass sound: 1000 ms unless Ridiculous, for every player; before
+// a computer's turn: 1000 ms at Normal only.
+TEST_F(Game, PassPausesBySpeedAfterBankingAndAfterABust) {
+    const std::vector<int> passPauses[] = {{1000, 1000}, {1000}, {}};
+    for (int speed : {0, 1, 2}) {
+        for (bool bust : {false, true}) {
+            Seat({"Ann", "*Hal"});
+            s.ComputerFast = speed;
+            int due = 0;
+            table.onComputerTurnDue = [&] { ++due; };
+            g.PlayerScore[0] = 900;
+            Roll({1, 2, 3, 4, 6, 6});
+            table.Picture1_Click(0);
+            board.Clear();
+            if (bust)
+                Roll({2, 3, 4, 6, 6});
+            else
+                table.cmdPassDice_Click();
+            std::vector<int> want = passPauses[speed];
+            if (bust) want.insert(want.begin(), {20, 300});  // the end of the bust display
+            // A bank's pauses are all the pass's; a bust's end its display.
+            const auto& sl = board.sleeps;
+            ASSERT_GE(sl.size(), want.size());
+            const auto from = bust ? sl.end() - want.size() : sl.begin();
+            EXPECT_EQ(std::vector<int>(from, sl.end()), want) << speed << bust;
+            EXPECT_EQ(g.PlayerScore[0], bust ? 900 : 1000);
+            EXPECT_EQ(board.sounds.back(), bust ? "pass2.wav" : "pass1.wav");
+            EXPECT_EQ(due, 1);
+            EXPECT_EQ(g.AllowedActions, "r");
+            EXPECT_FALSE(board.rollEnabled);  // the computer's turn
+        }
+    }
 }
 
 TEST_F(Game, GoingOutAtExactlyTheTargetAndTheLastRound) {
@@ -119,37 +124,13 @@ TEST_F(Game, TiesGoToThePlayerWhoWentOutThenToTurnOrder) {
     }
 }
 
-TEST_F(Game, BustPassBanksNothing) {
-    g.PlayerScore[0] = 900;
-    Roll({1, 2, 3, 4, 6, 6});
-    table.Picture1_Click(0);
-    Roll({2, 3, 4, 6, 6});
-    EXPECT_EQ(g.PlayerScore[0], 900);
-    EXPECT_EQ(board.sounds.back(), "pass2.wav");
-    EXPECT_EQ(g.CurrentPlayer, 1);
-}
-
-TEST_F(Game, ComputersOnlyGameShowsNoGoingOutMessage) {
-    Seat({"*Hal", "*Eve"});
-    int due = 0;
-    table.onComputerTurnDue = [&] { ++due; };
-    g.PlayerScore[0] = 4500;
-    Roll({1, 1, 1, 2, 3, 4});
-    table.Picture1_Click(0);
-    table.cmdPassDice_Click();
-    EXPECT_EQ(g.WentOut, 0);
-    EXPECT_TRUE(board.messages.empty());
-    EXPECT_EQ(due, 1);
-    // The pass waits a second before a computer's turn at Normal speed only.
-    EXPECT_EQ(board.CountSleeps(1000), 2);
-}
-
 TEST_F(Game, ComputerTurnIsNotDueAfterTheGameEnded) {
     Seat({"Ann", "*Hal"});
     int due = 0;
     table.onComputerTurnDue = [&] { ++due; };
     g.GameOver = true;
     Turn({1, 1, 1, 2, 3, 4}, {0});
+    EXPECT_EQ(g.CurrentPlayer, 1);
     EXPECT_EQ(due, 0);
 }
 
@@ -176,47 +157,6 @@ TEST_F(Game, TestRunCountsTheWinInsteadOfShowingIt) {
     EXPECT_EQ(board.winnerShown, 0);
     EXPECT_EQ(g.TestWins[0], 1);
     EXPECT_EQ(over, 1);
-}
-
-// A whole two-player game through the handlers only, every die chosen.
-TEST_F(Game, WholeHumanGameToItsWinner) {
-    s.PlayToScore = 5000;
-    int turns = 0;
-    while (!g.GameOver && turns < 40) {
-        const int p = g.CurrentPlayer;
-        if (p == 0) {
-            // Ann: three 1s, then the 5 of the next roll, then pass (1050).
-            Roll({1, 1, 1, 2, 3, 4});
-            table.Form_KeyUp(vk::Key1);
-            EXPECT_EQ(g.AllowedActions, "rp");
-            ScriptRoll(rng, {5, 2, 3});
-            table.Form_KeyUp(vk::R);
-            table.Form_KeyUp(vk::Key0 + 5);
-            ASSERT_TRUE(board.passEnabled);
-            table.Form_KeyUp(vk::P);
-        } else if (turns % 4 == 1) {
-            // Bob busts.
-            Roll({2, 3, 4, 6, 6, 2});
-        } else {
-            // Bob: three pairs, then a hot-dice roll of 500, then pass.
-            Roll({2, 2, 3, 3, 4, 4});
-            table.Picture1_Click(0);
-            EXPECT_EQ(board.status, "All dice score - You must roll.");
-            Roll({5, 5, 5, 2, 3, 4});
-            table.Picture1_Click(0);
-            table.cmdPassDice_Click();
-        }
-        ++turns;
-    }
-    // Ann banks 1050 a turn and goes out on her fifth with 5250; Bob gets
-    // one more turn and stays below.
-    EXPECT_TRUE(g.GameOver);
-    EXPECT_EQ(g.PlayerScore[0], 5250);
-    EXPECT_EQ(g.WentOut, 0);
-    EXPECT_EQ(g.Winner, 0);
-    EXPECT_EQ(board.winnerShown, 1);
-    EXPECT_EQ(turns, 10);
-    EXPECT_EQ(board.messages.size(), 1u);
 }
 
 }  // namespace

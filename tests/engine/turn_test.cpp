@@ -1,130 +1,90 @@
-#include <algorithm>
-
 #include "Fixture.h"
 
 namespace zarvel::test {
 namespace {
 
-using TurnTest = TableTest;
-
-struct Buttons {
+// What the player sees and may do: open actions, status line, Roll, Pass.
+struct View {
+    std::string actions, status;
     bool roll, pass;
-    bool operator==(const Buttons&) const = default;
+    bool operator==(const View&) const = default;
+    friend std::ostream& operator<<(std::ostream& o, const View& v) {
+        return o << '"' << v.actions << "\" \"" << v.status << "\" roll " << v.roll << " pass " << v.pass;
+    }
+};
+
+class TurnTest : public TableTest {
+protected:
+    View Now() const { return {g.AllowedActions, board.status, board.rollEnabled, board.passEnabled}; }
 };
 
 // ---- after a roll ------------------------------------------------------------
 
-TEST_F(TurnTest, RollStartsWithTheRollingTextAndMarksScorers) {
-    board.Clear();
-    Roll({1, 5, 3, 4, 6, 6});
-    EXPECT_EQ(board.statuses.front(), "Rolling...");
-    EXPECT_EQ(board.markers, (std::array<bool, 6>{true, true, false, false, false, false}));
-    EXPECT_EQ(g.AllowedActions, "s");
-    EXPECT_EQ(board.status, "Select Dice.");
-    EXPECT_EQ((Buttons{board.rollEnabled, board.passEnabled}), (Buttons{false, false}));
-    EXPECT_EQ(g.SavedActions, "s");
-    EXPECT_TRUE(std::all_of(g.DieFree.begin(), g.DieFree.end(), [](bool f) { return f; }));
-}
-
-TEST_F(TurnTest, AllFreeDiceScoringGivesSelectOnly) {
-    g.PlayerScore[0] = 800;  // may pass, but every die scores
-    Roll({1, 5, 5, 1, 2, 2});
-    EXPECT_EQ(g.DieCode[0], "z");
-    EXPECT_EQ(g.AllowedActions, "s");
-    EXPECT_EQ(board.status, "Select Dice.");
-}
-
-TEST_F(TurnTest, BrokenInWithDiceInTheTrayMayPassRightAfterARoll) {
+TEST_F(TurnTest, AfterARollOnlyABrokenInPlayerWithDiceInTheTrayMayPass) {
     g.PlayerScore[0] = 600;
-    Roll({1, 2, 3, 4, 6, 6});
+    g.PlayerScore[1] = 800;
+    board.Clear();
+    Roll({1, 2, 3, 4, 6, 6});  // broken in, but nothing in the tray yet
+    EXPECT_EQ(board.statuses.front(), "Rolling...");
+    EXPECT_EQ(board.markers, (std::array<bool, 6>{true, false, false, false, false, false}));
+    EXPECT_EQ(Now(), (View{"s", "Select Dice.", false, false}));
+    EXPECT_EQ(g.SavedActions, "s");
     table.Picture1_Click(0);
-    EXPECT_EQ(g.AllowedActions, "rp");
-    EXPECT_TRUE(board.passEnabled);
     Roll({5, 2, 3, 4, 6});
-    EXPECT_EQ(g.AllowedActions, "sp");
-    EXPECT_EQ(board.status, "Select Dice or Pass Dice.");
-    EXPECT_FALSE(board.rollEnabled);
-    EXPECT_TRUE(board.passEnabled);  // left as it was before the roll
+    EXPECT_EQ(Now(), (View{"sp", "Select Dice or Pass Dice.", false, true}));  // Pass left as it was
     table.cmdPassDice_Click();
     EXPECT_EQ(g.PlayerScore[0], 700);  // the last roll's 5 is not banked
-}
 
-TEST_F(TurnTest, NotBrokenInTheSameRollGivesSelect) {
+    // Bob, broken in with a die in the tray, rolls only scorers: he must take more.
     Roll({1, 2, 3, 4, 6, 6});
     table.Picture1_Click(0);
-    Roll({5, 2, 3, 4, 6});
-    EXPECT_EQ(g.AllowedActions, "s");
-    EXPECT_EQ(board.status, "Select Dice.");
+    Roll({1, 5, 5, 1, 5});
+    EXPECT_EQ(Now(), (View{"s", "Select Dice.", false, false}));
 }
 
 // ---- after a selection -----------------------------------------------------
 
 TEST_F(TurnTest, EverySelectionRow) {
-    // One 1 and one 5 from two dice: the 5 is left and it scores.
     Roll({1, 2, 3, 4, 6, 6});
     table.Picture1_Click(0);
-    EXPECT_EQ(board.status, "Roll the dice.");  // 100, not broken in
-    EXPECT_EQ(g.AllowedActions, "r");
-    EXPECT_EQ((Buttons{board.rollEnabled, board.passEnabled}), (Buttons{true, false}));
-
-    Roll({1, 1, 5, 2, 3});  // three scorers among five
+    EXPECT_EQ(Now(), (View{"r", "Roll the dice.", true, false}));  // 100, not broken in
+    Roll({1, 1, 5, 2, 3});
+    EXPECT_EQ(g.AllowedActions, "s");  // a die in the tray, but not broken in
     table.Picture1_Click(0);
-    EXPECT_EQ(g.AllowedActions, "rs");
-    EXPECT_EQ(board.status, "Select dice or roll.");
+    EXPECT_EQ(Now(), (View{"rs", "Select dice or roll.", true, false}));
     table.Picture1_Click(1);
     table.Picture1_Click(2);
     EXPECT_EQ(g.TurnScore, 350);
-    EXPECT_EQ(g.AllowedActions, "r");
-
     Roll({5, 5});
     table.Picture1_Click(0);
-    EXPECT_EQ(g.AllowedActions, "s");
-    EXPECT_EQ(board.status, "Select Dice.");
-    EXPECT_EQ((Buttons{board.rollEnabled, board.passEnabled}), (Buttons{false, false}));
+    EXPECT_EQ(Now(), (View{"s", "Select Dice.", false, false}));  // only a scorer is left
     table.Picture1_Click(1);
-    EXPECT_EQ(g.AllowedActions, "r");
-    EXPECT_EQ(board.status, "All dice score - You must roll.");
-    EXPECT_EQ((Buttons{board.rollEnabled, board.passEnabled}), (Buttons{true, false}));
+    EXPECT_EQ(Now(), (View{"r", "All dice score - You must roll.", true, false}));
+    table.Form_KeyUp(vk::Back);  // nothing to undo once every die of the roll is taken
+    table.Picture1_Click(15);
     EXPECT_EQ(g.TurnScore, 450);
+    EXPECT_EQ(board.status, "All dice score - You must roll.");
 
     // Hot dice: the tray is emptied and six dice roll again.
     Roll({1, 5, 2, 3, 4, 4});
     EXPECT_EQ(g.HeldCount, 0);
     EXPECT_FALSE(g.TraySlotUsed[0]);
     EXPECT_EQ(board.pictures[10], 0);
-    table.Picture1_Click(0);
-    EXPECT_EQ(g.AllowedActions, "rsp");  // 550 breaks in
-    EXPECT_EQ(board.status, "Roll, select, or pass the dice.");
-    EXPECT_EQ((Buttons{board.rollEnabled, board.passEnabled}), (Buttons{true, true}));
     table.Picture1_Click(1);
-    EXPECT_EQ(g.AllowedActions, "rp");
-    EXPECT_EQ(board.status, "Roll or pass the dice.");
-    EXPECT_EQ((Buttons{board.rollEnabled, board.passEnabled}), (Buttons{true, true}));
-}
-
-TEST_F(TurnTest, ComputerSelectionsNeverEnableTheButtons) {
-    Seat({"*Hal", "Ann"});
-    g.PlayerScore[0] = 1000;
-    Roll({1, 2, 3, 4, 6, 6});
+    EXPECT_EQ(g.TurnScore, 500);
+    EXPECT_EQ(Now(), (View{"rsp", "Roll, select, or pass the dice.", true, true}));  // just breaks in
     table.Picture1_Click(0);
-    EXPECT_EQ(g.AllowedActions, "rp");
-    EXPECT_EQ((Buttons{board.rollEnabled, board.passEnabled}), (Buttons{false, false}));
+    EXPECT_EQ(Now(), (View{"rp", "Roll or pass the dice.", true, true}));
 }
 
-TEST_F(TurnTest, AGroupMovesWithAPauseAfterEachDie) {
+TEST_F(TurnTest, AGroupMovesWithAPauseAfterEachDieASingleDieWithout) {
     Roll({1, 2, 1, 3, 1, 4});
     board.Clear();
     table.Picture1_Click(2);
     EXPECT_EQ(g.TurnScore, 1000);
-    EXPECT_EQ(board.CountSleeps(200), 3);
-    EXPECT_EQ(board.CountSleeps(50), 3);
-    EXPECT_EQ((std::array<int, 3>{g.TrayDice[0], g.TrayDice[1], g.TrayDice[2]}),
-              (std::array<int, 3>{1, 1, 1}));
     EXPECT_EQ(board.turnScore, "1000");
-
-    // A single die moves without the group pause.
-    Seat({"Ann", "Bob"});
-    Roll({5, 2, 3, 4, 6, 6});
+    EXPECT_EQ(board.sleeps, (std::vector<int>{50, 200, 50, 200, 50, 200}));
+    Roll({5, 2, 3});
     board.Clear();
     table.Picture1_Click(0);
     EXPECT_EQ(board.sleeps, std::vector<int>{50});
@@ -169,8 +129,6 @@ TEST_F(TurnTest, UndoBringsBackThisRollsDiceOnly) {
     EXPECT_EQ(g.AllowedActions, "s");
     EXPECT_EQ(board.status, "Select Dice. (Undo)");
     EXPECT_EQ(board.sounds, std::vector<std::string>{"undo.wav"});
-    EXPECT_FALSE(board.rollEnabled);
-    EXPECT_FALSE(board.passEnabled);
 
     // Dice kept from earlier rolls never come back.
     board.Clear();
@@ -179,35 +137,20 @@ TEST_F(TurnTest, UndoBringsBackThisRollsDiceOnly) {
     EXPECT_TRUE(g.TraySlotUsed[0]);
 }
 
-TEST_F(TurnTest, UndoRestoresSelectOrPassAndItsButton) {
-    g.PlayerScore[0] = 700;
-    Roll({1, 2, 3, 4, 6, 6});
-    table.Picture1_Click(0);
-    Roll({1, 2, 3, 4, 6});
-    EXPECT_EQ(g.AllowedActions, "sp");
-    table.Picture1_Click(0);
-    table.Form_KeyUp(vk::Back);
-    EXPECT_EQ(board.status, "Select Dice or Pass Dice. (Undo)");
-    EXPECT_TRUE(board.passEnabled);
-    EXPECT_EQ(g.TurnScore, 100);
-}
-
-TEST_F(TurnTest, NothingToUndoOnceEveryDieOfTheRollIsTaken) {
-    Roll({1, 5, 2, 3, 4, 4});
-    table.Picture1_Click(0);
-    table.Picture1_Click(1);
-    Roll({1, 5, 2, 3});
-    table.Picture1_Click(0);
-    table.Picture1_Click(1);
-    Roll({5, 1});
-    table.Picture1_Click(0);
-    table.Picture1_Click(1);
-    board.Clear();
-    table.Form_KeyUp(vk::Back);
-    table.Picture1_Click(15);
-    EXPECT_TRUE(board.sounds.empty());
-    EXPECT_EQ(g.TurnScore, 450);
-    EXPECT_EQ(board.status, "All dice score - You must roll.");
+TEST_F(TurnTest, UndoRestoresSelectOrPassAndTheButtonsAreAHumansOnly) {
+    for (bool computer : {false, true}) {
+        Seat({computer ? "*Hal" : "Ann", "Bob"});
+        g.PlayerScore[0] = 700;
+        Roll({1, 2, 3, 4, 6, 6});
+        table.Picture1_Click(0);
+        Roll({1, 2, 3, 4, 6});
+        table.Picture1_Click(0);
+        EXPECT_EQ(g.AllowedActions, "rp");
+        EXPECT_EQ(board.rollEnabled || board.passEnabled, !computer);
+        table.Picture1_Click(11);
+        EXPECT_EQ(Now(), (View{"sp", "Select Dice or Pass Dice. (Undo)", false, !computer}));
+        EXPECT_EQ(g.TurnScore, 100);
+    }
 }
 
 // ---- the bust ----------------------------------------------------------------
@@ -227,108 +170,66 @@ std::vector<std::string> BustTexts(bool quick) {
     return t;
 }
 
-TEST_F(TurnTest, HumanBustShowsTheWholeSequenceAndPassesAtOnce) {
-    Roll({1, 2, 3, 4, 6, 6});
-    table.Picture1_Click(0);
-    board.Clear();
-    ScriptRoll(rng, {2, 3, 4, 6, 6});
-    table.cmdRoll_Click();
-
-    auto texts = board.statuses;
-    ASSERT_GE(texts.size(), 2u);
-    EXPECT_EQ(texts.front(), "Rolling...");
-    EXPECT_EQ(texts.back(), "Roll the dice.");
-    texts.erase(texts.begin());
-    texts.pop_back();
-    EXPECT_EQ(texts, BustTexts(false));
-    // 250, 3 x (100 + 100), 300, 13 x 20, 20, 300, then the pass's 1000.
-    const auto& sl = board.sleeps;
-    std::vector<int> bust(sl.end() - 24, sl.end());
-    std::vector<int> expected = {250, 100, 100, 100, 100, 100, 100, 300};
-    expected.insert(expected.end(), 13, 20);
-    expected.insert(expected.end(), {20, 300, 1000});
-    EXPECT_EQ(bust, expected);
-    EXPECT_FALSE(board.busy);
-    EXPECT_EQ(g.PlayerScore[0], 0);
-    EXPECT_EQ(board.sounds.back(), "pass2.wav");
-    EXPECT_EQ(g.CurrentPlayer, 1);
-}
-
-TEST_F(TurnTest, AfterAHumanBustTheNextTurnStartsCleanWhoeverItIs) {
-    for (bool nextIsComputer : {false, true}) {
-        Seat({"Ann", nextIsComputer ? "*Hal" : "Bob"});
-        g.SavedActions = "old";
-        g.TurnScoreAtRoll = 77;
-        Roll({2, 3, 4, 6, 2, 3});
-        EXPECT_EQ(g.CurrentPlayer, 1);
-        EXPECT_EQ(g.AllowedActions, "r") << nextIsComputer;
-        EXPECT_EQ(g.SavedActions, "old");
-        EXPECT_EQ(g.TurnScoreAtRoll, 77);
-        EXPECT_EQ(board.status, "Roll the dice.");
-        EXPECT_EQ(board.rollEnabled, !nextIsComputer);
-    }
-}
-
-TEST_F(TurnTest, ComputerBustWaitsForItsOwnPass) {
+// A human always sees the whole display and the dice pass at once, leaving
+// the next turn untouched; a quick computer sees the short display, and
+// every computer passes by itself.
+TEST_F(TurnTest, BustDisplayAndWhoPasses) {
     for (int speed : {0, 1, 2}) {
-        Seat({"*Hal", "Ann"});
-        s.ComputerFast = speed;
-        board.Clear();
-        ScriptRoll(rng, {2, 3, 4, 6, 2, 3}, speed != 2);
-        table.cmdRoll_Click();
-        EXPECT_EQ(g.AllowedActions, "p") << speed;
-        EXPECT_EQ(g.SavedActions, "p");
-        EXPECT_EQ(g.CurrentPlayer, 0);
-        auto texts = board.statuses;
-        texts.erase(texts.begin());
-        EXPECT_EQ(texts, BustTexts(speed >= 1)) << speed;
-        const int animation = speed == 2 ? 0 : 5 * 6;
-        // Quick computers keep only the pause after "Passing the dice".
-        EXPECT_EQ(static_cast<int>(board.sleeps.size()) - animation, speed >= 1 ? 1 : 22) << speed;
-        EXPECT_EQ(board.turnScore, "0");
+        for (bool computer : {false, true}) {
+            Seat({computer ? "*Hal" : "Ann", "Bob"});
+            s.ComputerFast = speed;
+            g.SavedActions = "old";
+            g.TurnScoreAtRoll = 77;
+            board.Clear();
+            Roll({2, 3, 4, 6, 2, 3});
+            auto want = BustTexts(computer && speed >= 1);
+            want.insert(want.begin(), "Rolling...");
+            if (!computer) want.push_back("Roll the dice.");
+            EXPECT_EQ(board.statuses, want) << speed << computer;
+            EXPECT_EQ(g.CurrentPlayer, computer ? 0 : 1);
+            EXPECT_EQ(g.AllowedActions, computer ? "p" : "r");
+            EXPECT_EQ(g.SavedActions, computer ? "p" : "old");
+            EXPECT_EQ(g.TurnScoreAtRoll, computer ? 0 : 77);
+            EXPECT_EQ(g.PlayerScore[0], 0);
+            EXPECT_EQ(board.turnScore, "0");
+            EXPECT_FALSE(board.busy);
+        }
     }
 }
 
 // ---- keyboard ----------------------------------------------------------------
 
 TEST_F(TurnTest, KeysActOnlyWhereAClickWould) {
+    g.PlayerScore[0] = 900;
     table.Form_KeyUp(vk::P);  // Pass disabled: nothing
     EXPECT_EQ(g.CurrentPlayer, 0);
     ScriptRoll(rng, {5, 2, 5, 3, 4, 6});
     table.Form_KeyUp(vk::R);
-    EXPECT_EQ(g.Dice[0], 5);
+    EXPECT_EQ(Faces(6), (std::vector<int>{5, 2, 5, 3, 4, 6}));
+    const auto draws = rng.Draws();
     table.Form_KeyUp(vk::R);  // Roll disabled after a roll
-    EXPECT_EQ(g.Dice[0], 5);
     table.Form_KeyUp(vk::Key1);  // no free 1: nothing
     EXPECT_EQ(board.beeps, 0);
-    table.Form_KeyUp(vk::Key0 + 2);  // free 2 that scores nothing: beep
+    table.Form_KeyUp(vk::Key0 + 2);  // a free 2 that scores nothing: beep
     EXPECT_EQ(board.beeps, 1);
-    table.Form_KeyUp(vk::Numpad0 + 5);  // lowest free 5
-    EXPECT_FALSE(g.DieFree[0]);
-    EXPECT_TRUE(g.DieFree[2]);
+    table.Form_KeyUp(vk::Numpad0 + 5);  // the lowest free 5
+    EXPECT_EQ(g.DieFree, (std::array<bool, 6>{false, true, true, true, true, true}));
     table.Form_KeyUp(vk::Key0 + 5);
-    EXPECT_FALSE(g.DieFree[2]);
     EXPECT_EQ(g.TurnScore, 100);
     table.Form_KeyUp(vk::Back);
     EXPECT_EQ(g.TurnScore, 0);
-    ScriptRoll(rng, {1, 2, 3, 4, 6, 6});
-    table.Form_KeyUp(vk::Numpad0);  // roll disabled after the undo
-    EXPECT_EQ(g.Dice[0], 5);
+    table.Form_KeyUp(vk::Numpad0);  // Roll disabled after the undo
+    EXPECT_EQ(rng.Draws(), draws);
+    table.Form_KeyUp(vk::Key0 + 5);
+    table.Form_KeyUp(vk::Key0 + 5);
+    table.Form_KeyUp(vk::Decimal);
+    EXPECT_EQ(g.PlayerScore[0], 1000);
 
     table.Form_KeyUp(vk::F2);
     table.Form_KeyUp(vk::Escape);
     table.Form_KeyUp(65);  // A does nothing
     EXPECT_EQ(board.newGameRequests, 1);
     EXPECT_EQ(board.endRequests, 1);
-}
-
-TEST_F(TurnTest, KeyboardPassAndDecimalPoint) {
-    g.PlayerScore[0] = 900;
-    Roll({1, 2, 3, 4, 6, 6});
-    table.Picture1_Click(0);
-    table.Form_KeyUp(vk::Decimal);
-    EXPECT_EQ(g.PlayerScore[0], 1000);
-    EXPECT_EQ(g.CurrentPlayer, 1);
 }
 
 TEST_F(TurnTest, DiceKeysDoNotPlayForAComputer) {
