@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "Catalogue.h"
+
 namespace zarvel {
 
 // Sentinel for "none": no die in a slot, no game running, nobody out yet.
@@ -80,7 +82,7 @@ struct Settings {
     bool SortDice = false;
     bool MarkScorers = true;
     int DieColor = 100;
-    std::string TextColor = "16777088";
+    std::string TextColor = kDefaultTextColourText;
     std::string TempPath;
 
     std::string ZarvelSound;
@@ -92,7 +94,7 @@ struct Settings {
     std::string UndoSound;
     std::string GameOverSound;
 
-    std::string OverTopSound() const { return TempPath + "overtop.wav"; }
+    std::string OverTopSound() const { return TempPath + kOverTopSound.name; }
 };
 
 }  // namespace zarvel
