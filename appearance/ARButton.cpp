@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QPalette>
 
+#include "Fonts.h"
+
 namespace zarvel {
 
 ARButton::ARButton(const QString& caption, QWidget* parent) : QAbstractButton(parent) {
@@ -17,6 +19,17 @@ ARButton::ARButton(const QString& caption, QWidget* parent) : QAbstractButton(pa
     back_ = pal.color(QPalette::Button);
     hoverCaption_ = caption_;
     hoverBack_ = back_;
+}
+
+ARButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& where) {
+    auto* b = new ARButton(caption, parent);
+    b->setObjectName(QLatin1String(name));
+    b->setGeometry(where);
+    b->setFont(DialogFont());
+    const QPalette pal = b->palette();
+    b->setColours(pal.color(QPalette::ButtonText), pal.color(QPalette::Button));
+    b->setHoverColours(QColor(Qt::red), pal.color(QPalette::Button));
+    return b;
 }
 
 void ARButton::setColours(const QColor& caption, const QColor& back) {

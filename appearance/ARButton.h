@@ -41,6 +41,10 @@ private:
     bool hovered_ = false;
 };
 
+// A button of the game's windows as they all look: the window font, the
+// platform's button colours, the caption red under the mouse.
+ARButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& where);
+
 // The main window's pictures: a die with "Roll", and dice with an arrow
 // and "Pass Dice".
 void PaintRollPicture(QPainter& p, const QRectF& r, const QColor& caption, bool enabled);

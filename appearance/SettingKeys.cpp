@@ -85,6 +85,13 @@ int SoundIndex(Key key) {
 
 }  // namespace
 
+const std::array<Key, 8>& SoundKeysInFileOrder() {
+    static constexpr std::array<Key, 8> order{Key::ZarvelSound,  Key::OneDieSound,  Key::MultiDieSound,
+                                              Key::MoveDieSound, Key::Passem1Sound, Key::Passem2Sound,
+                                              Key::UndoSound,    Key::GameOverSound};
+    return order;
+}
+
 Key SoundKey(int event) { return Key(int(Key::ZarvelSound) + event); }
 
 std::string& EventSound(Settings& s, int event) { return s.*kEventSounds.at(std::size_t(event)); }

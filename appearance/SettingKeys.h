@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 
 #include "GameState.h"
 
@@ -25,6 +26,10 @@ Key SoundKey(int event);
 // The file of sound event i in the settings.
 std::string& EventSound(Settings& s, int event);
 const std::string& EventSound(const Settings& s, int event);
+
+// The sound keys in the order the sound dialog writes them (the file's
+// order, not the dialog's list order).
+const std::array<Key, 8>& SoundKeysInFileOrder();
 
 // Reads every key but Background, applying each key's default or
 // correction; an unusable number takes the key's default.

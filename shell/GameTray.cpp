@@ -87,26 +87,16 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
         MakeLabel(this, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), TwipRect(240, 3600, 1575, 255));
     lblTurnScore = MakeLabel(this, "lblTurnScore", QStringLiteral("0"), TwipRect(1920, 3600, 615, 255));
 
-    const QPalette pal = palette();
-    auto button = [&](const char* name, const QString& caption, QRect where) {
-        auto* b = new ARButton(caption, this);
-        b->setObjectName(QLatin1String(name));
-        b->setGeometry(where);
-        b->setFont(DialogFont());
-        b->setColours(pal.color(QPalette::ButtonText), pal.color(QPalette::Button));
-        b->setHoverColours(QColor(Qt::red), pal.color(QPalette::Button));
-        return b;
-    };
-    ARCmdNewGame = button("ARCmdNewGame", QStringLiteral("New Game (F2)"), TwipRect(1050, 1800, 1695, 480));
-    cmdRoll = button("cmdRoll", QString(), TwipRect(210, 1680, 1575, 705));
+    ARCmdNewGame = MakeButton(this, "ARCmdNewGame", QStringLiteral("New Game (F2)"), TwipRect(1050, 1800, 1695, 480));
+    cmdRoll = MakeButton(this, "cmdRoll", QString(), TwipRect(210, 1680, 1575, 705));
     cmdRoll->setPicturePainter(PaintRollPicture);
     cmdRoll->setAccessibleName(QStringLiteral("Roll"));
-    cmdPassDice = button("cmdPassDice", QString(), TwipRect(2010, 1680, 1575, 705));
+    cmdPassDice = MakeButton(this, "cmdPassDice", QString(), TwipRect(2010, 1680, 1575, 705));
     cmdPassDice->setPicturePainter(PaintPassDicePicture);
     cmdPassDice->setAccessibleName(QStringLiteral("Pass Dice"));
-    cmdSkins = button("cmdSkins", QStringLiteral("Theme"), TwipRect(210, 4155, 1035, 375));
-    cmdOptions = button("cmdOptions", QStringLiteral("Options"), TwipRect(1405, 4155, 1035, 375));
-    cmdExit = button("cmdExit", QStringLiteral("Exit"), TwipRect(2610, 4155, 1035, 375));
+    cmdSkins = MakeButton(this, "cmdSkins", QStringLiteral("Theme"), TwipRect(210, 4155, 1035, 375));
+    cmdOptions = MakeButton(this, "cmdOptions", QStringLiteral("Options"), TwipRect(1405, 4155, 1035, 375));
+    cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"), TwipRect(2610, 4155, 1035, 375));
     ShowGameButtons(false);
     SetRollEnabled(false);
     SetPassEnabled(false);

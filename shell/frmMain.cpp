@@ -25,17 +25,12 @@
 #include "SetupWindows.h"
 #include "SoundPlayer.h"
 #include "TestMode.h"
+#include "TrayColumn.h"
 #include "Twips.h"
 #include "frmHelp.h"
 #include "frmScorePad.h"
 
 namespace zarvel {
-
-namespace {
-
-constexpr int kTrayColumnTwips = 1650;
-
-}  // namespace
 
 frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, std::unique_ptr<RandomSource> random,
                  QWidget* parent)
@@ -88,14 +83,6 @@ void frmMain::BuildControls() {
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    const QRect column = TwipRect(0, 0, kTrayColumnTwips, GameTray::kHeightTwips);
-    picThemeTray = new QWidget(client);
-    picThemeTray->setObjectName(QStringLiteral("picThemeTray"));
-    picThemeTray->setGeometry(column);
-    picOptionsTray = new QWidget(client);
-    picOptionsTray->setObjectName(QStringLiteral("picOptionsTray"));
-    picOptionsTray->setGeometry(column);
-
     tray_ = new GameTray(client);
     connect(tray_, &GameTray::dieClicked, this, [this](int index) { table_.Picture1_Click(index); });
     connect(tray_->ARCmdNewGame, &ARButton::clicked, this, &frmMain::ARCmdNewGame_Click);
@@ -104,6 +91,7 @@ void frmMain::BuildControls() {
     connect(tray_->cmdSkins, &ARButton::clicked, this, &frmMain::cmdSkins_Click);
     connect(tray_->cmdOptions, &ARButton::clicked, this, &frmMain::cmdOptions_Click);
     connect(tray_->cmdExit, &ARButton::clicked, this, &QWidget::close);
+    trays_ = new TrayColumn(*this, client);
 }
 
 void frmMain::BuildMenus() {
@@ -129,8 +117,6 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::Form_Load() {
-    ShowTrayColumn(false);
-
     adjustSize();
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
@@ -141,16 +127,6 @@ void frmMain::Form_Load() {
     setWindowIcon(QIcon(QStringLiteral(":/icon/zarvel.png")));
     table_.SetStatus("Press \"F2\" to start a game.");
     tray_->PaintTrayColours(settings_.DieColor);
-}
-
-void frmMain::ShowTrayColumn(bool shown) {
-    if (!shown) {
-        picThemeTray->hide();
-        picOptionsTray->hide();
-    }
-    tray_->move(shown ? Px(kTrayColumnTwips) : 0, 0);
-    const int width = (shown ? kTrayColumnTwips : 0) + GameTray::kWidthTwips;
-    centralWidget()->setFixedSize(Px(width), Px(GameTray::kHeightTwips));
 }
 
 void frmMain::ResetDice() {
@@ -191,9 +167,9 @@ void frmMain::ARCmdNewGame_Click() {
     ShowNewGameDialog();
 }
 
-// The trays open here once they are part of the window.
+// The theme tray opens here once it is part of the window.
 void frmMain::cmdSkins_Click() {}
-void frmMain::cmdOptions_Click() {}
+void frmMain::cmdOptions_Click() { trays_->OpenOptions(); }
 
 void frmMain::mnuGoHelp_Click() { ShowHelpTopic(1); }
 
@@ -278,7 +254,8 @@ void frmMain::keyReleaseEvent(QKeyEvent* e) {
         return;
     }
     const int code = VirtualKeyOf(*e);
-    if (code == 0 || code == vk::F12) {
+    // While a tray is open the game waits: only Esc still ends the program.
+    if (code == 0 || code == vk::F12 || (state_.TrayOpen && code != vk::Escape)) {
         QMainWindow::keyReleaseEvent(e);
         return;
     }

@@ -28,6 +28,7 @@ class SettingsFile;
 class SetupWindows;
 class SoundPlayer;
 class TestRun;
+class TrayColumn;
 class frmHelp;
 
 class frmMain : public QMainWindow, public Board, public GameHost {
@@ -41,9 +42,8 @@ public:
     ~frmMain() override;
 
     // ---- controls (named as the window's design names them) ----
-    QWidget* picThemeTray = nullptr;    // left tray column, hidden placeholder
-    QWidget* picOptionsTray = nullptr;  // left tray column, hidden placeholder
     GameTray* gameTray() const { return tray_; }
+    TrayColumn* trays() const { return trays_; }
     QMenu* mnuGame = nullptr;
     QAction* mnuNewGame = nullptr;
     QAction* mnuThemes = nullptr;
@@ -64,8 +64,6 @@ public:
 
     // No game: dice codes cleared, CurrentPlayer 99, nobody out, no score pad.
     void ResetDice();
-    // Shows the left tray column (a tray open) or only the game tray.
-    void ShowTrayColumn(bool shown);
 
     // ---- handlers ----
     void mnuNewGame_Click();
@@ -160,6 +158,7 @@ private:
     std::unique_ptr<SetupWindows> setup_;
     std::unique_ptr<ComputerPlayers> computers_;
     GameTray* tray_ = nullptr;
+    TrayColumn* trays_ = nullptr;
     SoundPlayer* sound_ = nullptr;
     KeyHeldFilter* keys_ = nullptr;
     QPointer<frmHelp> help_;

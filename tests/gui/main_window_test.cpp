@@ -7,6 +7,7 @@
 #include "DiceScript.h"
 #include "GuiTest.h"
 #include "PictureBox.h"
+#include "TrayColumn.h"
 #include "frmScorePad.h"
 
 namespace zarvel::test {
@@ -18,8 +19,7 @@ TEST_F(MainWindow, OpensNarrowedToTheGameTrayWaitingForANewGame) {
     frmMain& w = Build();
     EXPECT_EQ(w.centralWidget()->size(), w.gameTray()->size());
     EXPECT_EQ(w.gameTray()->pos(), QPoint(0, 0));
-    EXPECT_TRUE(w.picThemeTray->isHidden());
-    EXPECT_TRUE(w.picOptionsTray->isHidden());
+    EXPECT_TRUE(w.trays()->column()->isHidden());
     EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
     EXPECT_TRUE(w.gameTray()->ARCmdNewGame->isVisible());
     EXPECT_FALSE(w.gameTray()->cmdRoll->isVisible());

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -14,7 +15,11 @@
 #include <cstdio>
 #include <functional>
 
+#include "ARButton.h"
 #include "GameTray.h"
+#include "OptionsTray.h"
+#include "TrayColumn.h"
+#include "frmCustomizeSounds.h"
 #include "SettingKeys.h"
 #include "SettingsFile.h"
 #include "Startup.h"
@@ -102,6 +107,17 @@ int main(int argc, char** argv) {
     for (int k = 0; k < 6 && g.RolledDice[0] == 0; ++k) w.table().cmdRoll_Click();
     ok &= Save(w, dir + QStringLiteral("/game-main.png"));
     ok &= Save(w.scorePad(), dir + QStringLiteral("/game-pad.png"));
+
+    // The options tray open during the game, and the sound dialog from it.
+    w.cmdOptions_Click();
+    ok &= Save(w, dir + QStringLiteral("/options-tray.png"));
+    WithModal<frmCustomizeSounds>([&] { w.trays()->optionsTray()->cmdCustomizeSounds->click(); },
+                                  [&](frmCustomizeSounds& d) {
+                                      d.lstEvents->setCurrentRow(2);
+                                      ok &= Save(d, dir + QStringLiteral("/sound-dialog.png"));
+                                      d.reject();
+                                  });
+    w.trays()->optionsTray()->ARCmdCancelOptions->click();
 
     g.Winner = 0;
     WithModal<frmCongrats>([&] { w.ShowWinner(); }, [&](frmCongrats& c) {

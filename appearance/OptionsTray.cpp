@@ -1,0 +1,145 @@
+#include "OptionsTray.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QRadioButton>
+
+#include "ARButton.h"
+#include "Catalogue.h"
+#include "Colors.h"
+#include "Fonts.h"
+#include "SettingKeys.h"
+#include "Twips.h"
+#include "frmCustomizeSounds.h"
+
+namespace zarvel {
+
+namespace {
+
+QLabel* Heading(QWidget* parent, const QString& caption, int top) {
+    auto* l = new QLabel(caption, parent);
+    QFont f = DialogFont();
+    f.setBold(true);
+    l->setFont(f);
+    l->setGeometry(TwipRect(90, top, 1470, 240));
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, FromColourNumber(kHeadingColour));
+    l->setPalette(p);
+    return l;
+}
+
+QGroupBox* Frame(QWidget* parent, const QString& caption, int top, int height) {
+    auto* f = new QGroupBox(caption, parent);
+    f->setGeometry(TwipRect(60, top, 1530, height));
+    return f;
+}
+
+// A speaker with sound waves: the way to the sound dialog.
+void PaintSpeaker(QPainter& p, const QRectF& r, const QColor& caption, bool enabled) {
+    p.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = enabled ? caption : QColor(150, 150, 150);
+    const double s = std::min(r.width(), r.height()) / 20.0;
+    const QPointF o(r.center().x() - 9 * s, r.center().y());
+    QPolygonF cone;
+    cone << o + QPointF(0, -3 * s) << o + QPointF(4 * s, -3 * s) << o + QPointF(9 * s, -8 * s)
+         << o + QPointF(9 * s, 8 * s) << o + QPointF(4 * s, 3 * s) << o + QPointF(0, 3 * s);
+    p.setPen(Qt::NoPen);
+    p.setBrush(enabled ? QColor(40, 90, 200) : QColor(170, 170, 170));
+    p.drawPolygon(cone);
+    p.setPen(QPen(ink, 1.6 * s, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    for (int k = 1; k <= 2; ++k) {
+        const double rad = (3 + 3.5 * k) * s;
+        p.drawArc(QRectF(o.x() + 9 * s - rad, o.y() - rad, 2 * rad, 2 * rad), -45 * 16, 90 * 16);
+    }
+}
+
+}  // namespace
+
+OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<void(const QString&)> play,
+                         QWidget* parent)
+    : QWidget(parent), settings_(settings), file_(file), play_(std::move(play)) {
+    setObjectName(QStringLiteral("picOptionsTray"));
+    setFont(DialogFont());
+
+    Label4 = Heading(this, QStringLiteral("Sound Effects"), 60);
+    Frame3 = Frame(this, QStringLiteral("Sound FX:"), 300, 1080);
+    optSound[1] = new QRadioButton(QStringLiteral("On"), Frame3);
+    optSound[1]->setGeometry(TwipRect(90, 270, 780, 285));
+    optSound[0] = new QRadioButton(QStringLiteral("Off"), Frame3);
+    optSound[0]->setGeometry(TwipRect(90, 600, 780, 285));
+    cmdCustomizeSounds = MakeButton(Frame3, "cmdCustomizeSounds", QString(), TwipRect(900, 300, 540, 540));
+    cmdCustomizeSounds->setPicturePainter(PaintSpeaker);
+    cmdCustomizeSounds->setAccessibleName(QStringLiteral("Customize Sounds"));
+    cmdCustomizeSounds->setToolTip(QStringLiteral("Customize Sounds"));
+
+    Label2 = Heading(this, QStringLiteral("Speed"), 1440);
+    Frame1 = Frame(this, QStringLiteral("Speed:"), 1680, 1170);
+    const char* const speeds[3] = {"Normal", "Fast", "Ridiculous"};
+    for (int k = 0; k < 3; ++k) {
+        optComputerSpeed[std::size_t(k)] = new QRadioButton(QLatin1String(speeds[k]), Frame1);
+        optComputerSpeed[std::size_t(k)]->setGeometry(TwipRect(90, 270 + 285 * k, 1380, 285));
+    }
+
+    Label3 = Heading(this, QStringLiteral("Misc."), 2910);
+    Frame4 = Frame(this, QStringLiteral("Misc:"), 3150, 780);
+    chkSortDice = new QCheckBox(QStringLiteral("Sort Dice"), Frame4);
+    chkSortDice->setGeometry(TwipRect(90, 270, 1380, 240));
+    chkMarkScorers = new QCheckBox(QStringLiteral("Mark Points"), Frame4);
+    chkMarkScorers->setGeometry(TwipRect(90, 510, 1380, 240));
+
+    ARCmdRestoreDefaults = MakeButton(this, "ARCmdRestoreDefaults", QStringLiteral("Restore Default"),
+                                      TwipRect(60, 3990, 1530, 330));
+    ARCmdSaveOptions = MakeButton(this, "ARCmdSaveOptions", QStringLiteral("Save"), TwipRect(60, 4350, 735, 330));
+    ARCmdCancelOptions = MakeButton(this, "ARCmdCancelOptions", QStringLiteral("Cancel"), TwipRect(855, 4350, 735, 330));
+
+    connect(cmdCustomizeSounds, &ARButton::clicked, this, &OptionsTray::cmdCustomizeSounds_Click);
+    connect(ARCmdRestoreDefaults, &ARButton::clicked, this, &OptionsTray::ARCmdRestoreDefaults_Click);
+    connect(ARCmdSaveOptions, &ARButton::clicked, this, &OptionsTray::saveClicked);
+    connect(ARCmdCancelOptions, &ARButton::clicked, this, &OptionsTray::cancelClicked);
+}
+
+void OptionsTray::ShowOptions() {
+    const int speed = settings_.ComputerFast;
+    // A stored speed that names none of the three selects none.
+    for (int k = 0; k < 3; ++k) {
+        QRadioButton* b = optComputerSpeed[std::size_t(k)];
+        b->setAutoExclusive(false);
+        b->setChecked(k == speed);
+        b->setAutoExclusive(true);
+    }
+    optSound[settings_.SoundFXOFF ? 0 : 1]->setChecked(true);
+    chkSortDice->setChecked(settings_.SortDice);
+    chkMarkScorers->setChecked(settings_.MarkScorers);
+}
+
+void OptionsTray::SaveOptions() {
+    for (int k = 0; k < 3; ++k)
+        if (optComputerSpeed[std::size_t(k)]->isChecked()) settings_.ComputerFast = k;
+    settings_.SoundFXOFF = optSound[0]->isChecked();
+    settings_.SortDice = chkSortDice->isChecked();
+    settings_.MarkScorers = chkMarkScorers->isChecked();
+    if (!settings_.MarkScorers) emit markersOff();
+    for (Key key : {Key::SoundFXOFF, Key::ComputerFast, Key::SortDice, Key::MarkScorers})
+        WriteSetting(file_, settings_, key);
+}
+
+void OptionsTray::ARCmdRestoreDefaults_Click() {
+    optComputerSpeed[0]->setChecked(true);
+    optSound[1]->setChecked(true);
+    chkSortDice->setChecked(false);
+    chkMarkScorers->setChecked(true);
+    QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), QStringLiteral("Original Settings Restored."),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void OptionsTray::cmdCustomizeSounds_Click() {
+    frmCustomizeSounds dialog(settings_, file_, play_, window());
+    dialog.exec();
+}
+
+}  // namespace zarvel

@@ -1,0 +1,134 @@
+#include "frmCustomizeSounds.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "Fonts.h"
+#include "SettingKeys.h"
+#include "SettingsFile.h"
+#include "Startup.h"
+#include "Twips.h"
+
+namespace zarvel {
+
+const QString frmCustomizeSounds::NoChoice = QString(3, QChar(0x00A4));
+
+frmCustomizeSounds::frmCustomizeSounds(Settings& settings, SettingsFile& file, std::function<void(const QString&)> play,
+                                       QWidget* parent)
+    : QDialog(parent), settings_(settings), file_(file), play_(std::move(play)) {
+    setWindowTitle(QStringLiteral(" Customize Sounds"));
+    setModal(true);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    setFont(DialogFont());
+    setFixedSize(Px(5700), Px(3150));
+
+    lblEvent = new QLabel(QStringLiteral("Event:"), this);
+    lblEvent->setGeometry(TwipRect(240, 120, 2600, 255));
+    lstEvents = new QListWidget(this);
+    lstEvents->setGeometry(TwipRect(240, 390, 2600, 2100));
+    lstEvents->setAccessibleName(QStringLiteral("Event"));
+    for (const SoundEvent& e : kSoundEvents) lstEvents->addItem(QLatin1String(e.entry));
+    lblEvent->setBuddy(lstEvents);
+
+    Label1 = new QLabel(QStringLiteral("Sound:"), this);
+    Label1->setGeometry(TwipRect(3060, 120, 2400, 255));
+    txtSound = new QLineEdit(this);
+    txtSound->setGeometry(TwipRect(3060, 390, 2400, 315));
+    txtSound->setReadOnly(true);
+    txtSound->setAccessibleName(QStringLiteral("Sound"));
+    QPalette grey = txtSound->palette();
+    grey.setColor(QPalette::Base, grey.color(QPalette::Window).darker(108));
+    txtSound->setPalette(grey);
+    Label1->setBuddy(txtSound);
+
+    cmdBrowse = new QPushButton(QStringLiteral("Browse..."), this);
+    cmdBrowse->setGeometry(TwipRect(3060, 840, 1140, 375));
+    cmdTest = new QPushButton(QStringLiteral("Test"), this);
+    cmdTest->setGeometry(TwipRect(4320, 840, 1140, 375));
+    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK->setGeometry(TwipRect(3060, 2115, 1140, 375));
+    cmdOK->setDefault(true);
+    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel->setGeometry(TwipRect(4320, 2115, 1140, 375));
+    Label2 = new QLabel(QStringLiteral("[Hit Backspace to restore default sounds]"), this);
+    Label2->setGeometry(TwipRect(240, 2640, 5220, 255));
+    Label2->setAlignment(Qt::AlignCenter);
+
+    connect(lstEvents, &QListWidget::currentRowChanged, this, [this] { lstEvents_Click(); });
+    connect(lstEvents, &QListWidget::itemDoubleClicked, this, [this] { cmdBrowse_Click(); });
+    connect(cmdBrowse, &QPushButton::clicked, this, &frmCustomizeSounds::cmdBrowse_Click);
+    connect(cmdTest, &QPushButton::clicked, this, &frmCustomizeSounds::cmdTest_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &frmCustomizeSounds::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &QDialog::reject);
+    // Backspace anywhere in the dialog, whichever control has the focus.
+    for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+
+    chooseWaveFile = [this](const QString& title) { return ChooseWaveFile(title); };
+    for (std::size_t i = 0; i < EventSound.size(); ++i)
+        EventSound[i] = QString::fromStdString(zarvel::EventSound(settings_, int(i)));
+    lstEvents->setCurrentRow(0);
+    lstEvents_Click();
+}
+
+int frmCustomizeSounds::Selected() const { return std::max(0, lstEvents->currentRow()); }
+
+void frmCustomizeSounds::lstEvents_Click() { txtSound->setText(FileTitle(EventSound[std::size_t(Selected())])); }
+
+QString frmCustomizeSounds::ChooseWaveFile(const QString& title) {
+    const QString start = QFileInfo(EventSound[std::size_t(Selected())]).absolutePath();
+    const QString chosen =
+        QFileDialog::getOpenFileName(this, title, start, QStringLiteral("Wav Files (*.wav)"));
+    return chosen.isEmpty() ? NoChoice : chosen;
+}
+
+void frmCustomizeSounds::cmdBrowse_Click() {
+    const QString title = QStringLiteral("Select \"%1\" sound").arg(lstEvents->item(Selected())->text());
+    LastChosenFile = chooseWaveFile(title);
+    if (LastChosenFile == NoChoice) return;
+    EventSound[std::size_t(Selected())] = LastChosenFile;
+    txtSound->setText(FileTitle(LastChosenFile));
+}
+
+void frmCustomizeSounds::cmdTest_Click() { play_(EventSound[std::size_t(Selected())]); }
+
+void frmCustomizeSounds::RestoreBuiltInSounds() {
+    const QString temp = QString::fromStdString(settings_.TempPath);
+    for (std::size_t i = 0; i < EventSound.size(); ++i) EventSound[i] = temp + QLatin1String(kSoundEvents[i].builtIn.name);
+    lstEvents_Click();
+    QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), QStringLiteral("Original Sounds Restored."),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void frmCustomizeSounds::cmdOK_Click() {
+    for (std::size_t i = 0; i < EventSound.size(); ++i) zarvel::EventSound(settings_, int(i)) = EventSound[i].toStdString();
+    for (Key key : SoundKeysInFileOrder()) WriteSetting(file_, settings_, key);
+    accept();
+}
+
+void frmCustomizeSounds::keyReleaseEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Backspace && !e->isAutoRepeat()) {
+        RestoreBuiltInSounds();
+        return;
+    }
+    QDialog::keyReleaseEvent(e);
+}
+
+bool frmCustomizeSounds::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::KeyRelease && watched != this) {
+        auto* key = static_cast<QKeyEvent*>(e);
+        if (key->key() == Qt::Key_Backspace && !key->isAutoRepeat()) {
+            RestoreBuiltInSounds();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+}  // namespace zarvel

@@ -1,0 +1,47 @@
+// The tray column left of the game tray, and the way a tray opens and
+// closes: the window grows to the left by the column's width with its right
+// edge where it was, the game is disabled and computer turns wait
+// (TrayOpen); closing puts everything back.
+#pragma once
+
+#include <QObject>
+
+class QWidget;
+
+namespace zarvel {
+
+class OptionsTray;
+class frmMain;
+
+class TrayColumn : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kWidthTwips = 1650;
+
+    // Builds the (hidden) column in the window's client area, left of the
+    // game tray.
+    TrayColumn(frmMain& window, QWidget* client);
+
+    QWidget* column() const { return column_; }
+    OptionsTray* optionsTray();
+
+    // The Options button and menu entry.
+    void OpenOptions();
+
+    // Opening steps for any tray: the flags, the wider window, the tray
+    // shown, the game and the ways to open another tray disabled.
+    void Open(QWidget* tray);
+    // Closing steps; then save (Save only), then TrayOpen is cleared.
+    void Close(const std::function<void()>& save = {});
+
+private:
+    // The window's client area with or without the column, right edge fixed.
+    void Fit(bool withColumn);
+
+    frmMain& window_;
+    QWidget* client_;
+    QWidget* column_;
+    OptionsTray* options_ = nullptr;
+};
+
+}  // namespace zarvel
