@@ -164,7 +164,11 @@ protected:
     static bool WaitFor(Cond cond, int ms = 15000) {
         QElapsedTimer t;
         t.start();
-        while (!cond() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 10);
+        // Sleeps between events rather than spinning: a tick wakes the loop
+        // to look at the condition again.
+        QTimer tick;
+        tick.start(5);
+        while (!cond() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         return cond();
     }
 

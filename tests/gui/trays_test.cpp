@@ -1,0 +1,228 @@
+// The options tray and the sound dialog through their widgets, and the tray
+// mechanism they open with.
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <sys/resource.h>
+
+#include "ARButton.h"
+#include "ComputerDriver.h"
+#include "GuiTest.h"
+#include "OptionsTray.h"
+#include "PictureBox.h"
+#include "SettingKeys.h"
+#include "SoundPlayer.h"
+#include "Startup.h"
+#include "TrayColumn.h"
+#include "frmCustomizeSounds.h"
+
+namespace zarvel::test {
+namespace {
+
+class Trays : public GuiTest {
+protected:
+    OptionsTray& Open(frmMain& w) {
+        w.cmdOptions_Click();
+        return *w.trays()->optionsTray();
+    }
+    // Opens the sound dialog from the tray and runs `act` on it.
+    void WithSounds(frmMain& w, const std::function<void(frmCustomizeSounds&)>& act) {
+        bool ran = false;
+        Poll poll([&] {
+            auto* d = qobject_cast<frmCustomizeSounds*>(QApplication::activeModalWidget());
+            if (!d || ran) return;
+            ran = true;
+            act(*d);
+            if (d->isVisible()) d->reject();
+        });
+        Open(w).cmdCustomizeSounds->click();
+        ASSERT_TRUE(ran);
+    }
+    QStringList Written() const { return SettingsFile(DefaultSettingsPath()).Keys(); }
+};
+
+TEST_F(Trays, SaveStoresAllFourOptionsAndRestoreDefaultThenCancelChangesNothing) {
+    Settings s;
+    s.ComputerFast = 2;
+    s.SortDice = true;
+    frmMain& w = Build(s);
+    OptionsTray& tray = Open(w);
+    EXPECT_TRUE(w.state().TrayOpen);
+    EXPECT_TRUE(tray.optComputerSpeed[2]->isChecked());
+    EXPECT_TRUE(tray.optSound[1]->isChecked());
+    EXPECT_TRUE(tray.chkSortDice->isChecked());
+    EXPECT_TRUE(tray.chkMarkScorers->isChecked());
+
+    ModalAnswerer answers;
+    tray.ARCmdRestoreDefaults->click();
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_EQ(answers.seen().first().text, QStringLiteral("Original Settings Restored."));
+    EXPECT_TRUE(tray.optComputerSpeed[0]->isChecked());
+    EXPECT_FALSE(tray.chkSortDice->isChecked());
+    tray.ARCmdCancelOptions->click();
+    EXPECT_FALSE(w.state().TrayOpen);
+    EXPECT_EQ(w.settings().ComputerFast, 2);
+    EXPECT_TRUE(w.settings().SortDice);
+    EXPECT_TRUE(Written().isEmpty());
+    Open(w);  // shows the old values again
+    EXPECT_TRUE(tray.optComputerSpeed[2]->isChecked());
+    EXPECT_TRUE(tray.chkSortDice->isChecked());
+
+    // Save unchanged writes the four keys all the same.
+    tray.ARCmdSaveOptions->click();
+    EXPECT_EQ(Written(), (QStringList{"SoundFXOFF", "ComputerFast", "SortDice", "MarkScorers"}));
+    Open(w);
+    tray.optSound[0]->click();
+    tray.optComputerSpeed[1]->click();
+    tray.ARCmdSaveOptions->click();
+    Settings again;
+    ReadSettings(SettingsFile(DefaultSettingsPath()), again, GetTempDir());
+    EXPECT_TRUE(again.SoundFXOFF);
+    EXPECT_EQ(again.ComputerFast, 1);
+    EXPECT_TRUE(w.settings().SoundFXOFF);
+}
+
+TEST_F(Trays, MarkingSwitchedOffHidesTheMarkersAtSave) {
+    frmMain& w = Build();
+    w.ShowMarker(2, true);
+    OptionsTray& tray = Open(w);
+    tray.chkMarkScorers->click();
+    EXPECT_TRUE(w.MarkerVisible(2));  // not before Save
+    tray.ARCmdSaveOptions->click();
+    EXPECT_FALSE(w.MarkerVisible(2));
+    EXPECT_FALSE(w.settings().MarkScorers);
+}
+
+TEST_F(Trays, TheWindowGrowsLeftWithItsRightEdgeFixedAndTheGameWaits) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    const QRect before = w.frameGeometry();
+    const int column = w.trays()->column()->width();
+    OptionsTray& tray = Open(w);
+    EXPECT_EQ(w.frameGeometry().right(), before.right());
+    EXPECT_EQ(w.frameGeometry().width(), before.width() + column);
+    EXPECT_EQ(w.gameTray()->x(), column);
+    EXPECT_TRUE(tray.isVisible());
+    EXPECT_FALSE(w.gameTray()->isEnabled());
+    EXPECT_FALSE(w.mnuNewGame->isEnabled() || w.mnuThemes->isEnabled() || w.mnuOptions->isEnabled());
+    // The game's keys wait with it.
+    Release(&w, Qt::Key_R);
+    EXPECT_EQ(w.state().Dice[0], kNone);
+
+    tray.ARCmdCancelOptions->click();
+    EXPECT_EQ(w.frameGeometry(), before);
+    EXPECT_TRUE(w.gameTray()->isEnabled());
+    EXPECT_TRUE(w.mnuOptions->isEnabled() && w.gameTray()->cmdOptions->isEnabled());
+    EXPECT_FALSE(w.trays()->column()->isVisible());
+}
+
+double CpuSeconds() {
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_utime.tv_sec + u.ru_stime.tv_sec + (u.ru_utime.tv_usec + u.ru_stime.tv_usec) / 1e6;
+}
+
+TEST_F(Trays, AnOpenTrayHoldsAComputerTurnOnATimerAndSaveResumesIt) {
+    Settings s;
+    s.ComputerFast = 2;
+    frmMain& w = Build(s);
+    w.pauseFor = [](int) {};
+    w.sound().Preload();
+    GameState& g = w.state();
+    g.NumPlayers = 2;
+    g.PlayerIsComputer[0] = true;
+    g.PlayerStyle[0] = 1;  // Normal waits for the trays
+    w.table().StartGame();
+    OptionsTray& tray = Open(w);
+    w.StartComputerTurn();
+    const double cpu = CpuSeconds();
+    WaitFor([] { return false; }, 1000);
+    // Looking again every 50 ms costs next to nothing; a loop would cost
+    // most of the second.
+    EXPECT_LT(CpuSeconds() - cpu, 0.2);
+    EXPECT_EQ(g.AllowedActions, "r");
+    EXPECT_TRUE(w.driver().TurnRunning());
+    tray.ARCmdSaveOptions->click();
+    EXPECT_TRUE(WaitFor([&] { return g.AllowedActions != "r" || g.PassCount > 0; }));
+}
+
+TEST_F(Trays, TheSoundDialogEditsCopiesAndOkStoresAllEight) {
+    Settings s;
+    s.TempPath = "/tmp/z/";
+    for (int e = 0; e < 8; ++e) EventSound(s, e) = "/mine/" + std::to_string(e) + ".wav";
+    frmMain& w = Build(s);
+    w.settings().SoundFXOFF = true;
+    QStringList played;
+    w.onPlaySound = [&](const QString& path) { played << path; };
+
+    // Browse cancelled keeps the path; one chosen stays with its event;
+    // Test plays it whatever the sound option; the close box stores nothing.
+    WithSounds(w, [&](frmCustomizeSounds& d) {
+        QStringList titles;
+        d.chooseWaveFile = [&](const QString& title) {
+            titles << title;
+            return titles.size() == 1 ? frmCustomizeSounds::NoChoice : QStringLiteral("/new/undo2.wav");
+        };
+        d.lstEvents->setCurrentRow(7);
+        d.cmdBrowse->click();
+        EXPECT_EQ(d.txtSound->text(), QStringLiteral("7.wav"));
+        emit d.lstEvents->itemDoubleClicked(d.lstEvents->item(7));
+        EXPECT_EQ(titles, (QStringList{"Select \"Undo\" sound", "Select \"Undo\" sound"}));
+        d.lstEvents->setCurrentRow(0);
+        EXPECT_EQ(d.txtSound->text(), QStringLiteral("0.wav"));
+        d.lstEvents->setCurrentRow(7);
+        EXPECT_EQ(d.txtSound->text(), QStringLiteral("undo2.wav"));
+        d.cmdTest->click();
+        d.close();
+    });
+    EXPECT_EQ(played, QStringList{"/new/undo2.wav"});
+    EXPECT_EQ(w.settings().UndoSound, "/mine/7.wav");
+    EXPECT_TRUE(Written().isEmpty());
+
+    // Backspace brings back the built-in files; Cancel forgets that too.
+    WithSounds(w, [&](frmCustomizeSounds& d) {
+        ModalAnswerer answers;
+        Release(d.lstEvents, Qt::Key_Backspace);
+        ASSERT_EQ(answers.seen().size(), 1);
+        EXPECT_EQ(answers.seen().first().text, QStringLiteral("Original Sounds Restored."));
+        EXPECT_EQ(d.txtSound->text(), QStringLiteral("bust.wav"));
+        d.cmdCancel->click();
+    });
+    EXPECT_EQ(w.settings().ZarvelSound, "/mine/0.wav");
+
+    // OK unchanged writes all eight keys, in the file's order.
+    WithSounds(w, [&](frmCustomizeSounds& d) { d.cmdOK->click(); });
+    EXPECT_EQ(Written(), (QStringList{"ZarvelSound", "OneDieSound", "MultiDieSound", "MoveDieSound", "Passem1Sound",
+                                      "Passem2Sound", "UndoSound", "GameOverSound"}));
+    EXPECT_EQ(SettingsFile(DefaultSettingsPath()).Read(QStringLiteral("UndoSound")), QStringLiteral("/mine/7.wav"));
+}
+
+TEST_F(Trays, EventSoundsFollowTheOptionAndAMissingFileIsSilent) {
+    Settings s;
+    s.SoundFXOFF = true;
+    frmMain& w = Build(s);
+    StartTwoPlayerGame(w);
+    QStringList played;
+    w.onPlaySound = [&](const QString& path) { played << path; };
+    w.pauseFor = [](int) {};
+    w.table().cmdRoll_Click();
+    EXPECT_TRUE(played.isEmpty());
+    w.settings().SoundFXOFF = false;
+    StartTwoPlayerGame(w);
+    w.table().cmdRoll_Click();
+    EXPECT_FALSE(played.isEmpty());
+
+    ModalAnswerer answers;
+    EXPECT_FALSE(w.sound().Play(tempDir + QStringLiteral("/deleted.wav")));
+    QFile(tempDir + QStringLiteral("/empty.wav")).open(QIODevice::WriteOnly);
+    EXPECT_FALSE(w.sound().Play(tempDir + QStringLiteral("/empty.wav")));
+    WaitFor([] { return false; }, 50);
+    EXPECT_TRUE(answers.seen().isEmpty());
+}
+
+}  // namespace
+}  // namespace zarvel::test
