@@ -63,6 +63,7 @@ OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<v
                          QWidget* parent)
     : QWidget(parent), settings_(settings), file_(file), play_(std::move(play)) {
     setObjectName(QStringLiteral("picOptionsTray"));
+    setAccessibleName(QStringLiteral("Options"));
     setFont(DialogFont());
 
     Label4 = Heading(this, QStringLiteral("Sound Effects"), 60);

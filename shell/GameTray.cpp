@@ -42,6 +42,7 @@ void Repaint(QWidget* w) {
 
 GameTray::GameTray(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("picGameTray"));
+    setAccessibleName(QStringLiteral("Game"));
     setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
     setAutoFillBackground(true);
 
@@ -49,7 +50,9 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
     Image1->setStretch(true);
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
     picTray1 = MakeBox(this, "picTray1", TwipRect(75, 195, 3645, 630));
+    picTray1->setAccessibleName(QStringLiteral("Rolled dice"));
     picTray2 = MakeBox(this, "picTray2", TwipRect(75, 840, 3645, 630));
+    picTray2->setAccessibleName(QStringLiteral("Dice set aside"));
     picSampleDice = MakeBox(this, "picSampleDice", TwipRect(75, 840, 3645, 630));
     picSampleDice->hide();
 

@@ -95,6 +95,7 @@ void frmMain::BuildControls() {
 }
 
 void frmMain::BuildMenus() {
+    menuBar()->setAccessibleName(QStringLiteral("Menu"));
     mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     // F2 is the window's key (handled on release), so it is only named here.
