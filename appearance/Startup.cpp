@@ -93,13 +93,29 @@ QString StartupBackground(SettingsFile& file, const QString& tempPath, QImage* p
     const QString path = file.Read(key);
 
     if (picture) *picture = QImage();
-    if (path.isEmpty() || !QFileInfo(path).isFile()) return {};
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QImage image = reader.read();
+    const QImage image = LoadPicture(path);
     if (image.isNull()) return {};
     if (picture) *picture = image;
     return path;
+}
+
+QImage LoadPicture(const QString& path, QString* why) {
+    // A picture to stretch over the game: anything larger is either a
+    // mistake or made to exhaust memory when decoded.
+    constexpr qint64 kMaxPixels = 40'000'000;
+    const auto fail = [why](const QString& reason) {
+        if (why) *why = reason;
+        return QImage();
+    };
+    if (path.isEmpty() || !QFileInfo(path).isFile()) return fail(QStringLiteral("the file is not there"));
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    const QSize size = reader.size();
+    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
+        return fail(QStringLiteral("the picture is too large (%1 x %2)").arg(size.width()).arg(size.height()));
+    const QImage image = reader.read();
+    if (image.isNull()) return fail(QStringLiteral("it is not a picture this game can read"));
+    return image;
 }
 
 }  // namespace zarvel

@@ -29,6 +29,11 @@ QString FileTitle(const QString& path);
 // Writes all 20 carried files into tempPath; returns how many failed.
 int ExtractAllResources(const QString& tempPath);
 
+// A picture file read by its content, not its name (a ".jpg" may hold GIF
+// data). A null image when it is missing, not a picture, or too large to
+// decode safely; then *why says which, in words for the player.
+QImage LoadPicture(const QString& path, QString* why = nullptr);
+
 // Reads Background, writes the first start's picture when it is empty, and
 // returns the picture path to show, or "" when it names no readable file
 // (the recovery path: no picture, labels in &H800000). The format is taken

@@ -54,6 +54,15 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
     picTray2 = MakeBox(this, "picTray2", TwipRect(75, 840, 3645, 630));
     picTray2->setAccessibleName(QStringLiteral("Dice set aside"));
     picSampleDice = MakeBox(this, "picSampleDice", TwipRect(75, 840, 3645, 630));
+    // Its caption is dark blue like every heading; a light patch behind it
+    // keeps it readable on the dark trays of some skins.
+    lblSampleDice = MakeLabel(picSampleDice, "lblSampleDice", QStringLiteral("(Sample Dice)"),
+                              QRect((picSampleDice->width() - 100) / 2, (picSampleDice->height() - 18) / 2, 100, 18),
+                              Qt::AlignCenter);
+    lblSampleDice->setAutoFillBackground(true);
+    QPalette patch = lblSampleDice->palette();
+    patch.setColor(QPalette::Window, QColor(0xF4, 0xF4, 0xF4));
+    lblSampleDice->setPalette(patch);
     picSampleDice->hide();
 
     // Six places a row, 600 twips apart; the divider and markers follow them.
@@ -192,6 +201,7 @@ void GameTray::PaintTrayColours(int skinCode) {
     const QColor back = FromColourNumber(SkinToDraw(skinCode).trayBack);
     picTray1->setBackColor(back);
     picTray2->setBackColor(back);
+    picSampleDice->setBackColor(back);
     for (PictureBox* box : dice_)
         if (box) box->setBackColor(back);
 }
@@ -201,6 +211,22 @@ void GameTray::RedrawDice(const GameState& g, int skinCode) {
         ShowDie(i, g.RolledDice[std::size_t(i)], skinCode);
         ShowDie(10 + i, g.TrayDice[std::size_t(i)], skinCode);
     }
+}
+
+void GameTray::PreviewSkin(int code) {
+    PaintTrayColours(code);
+    // The roll area shows the skin's six faces; the set-aside dice keep
+    // theirs until the choice is saved or cancelled.
+    for (int i = 0; i < kSlots; ++i) ShowDie(i, i + 1, code);
+}
+
+void GameTray::PreviewTextColour(unsigned colour) { ColourLabels(colour); }
+
+void GameTray::PreviewBackground(const QImage& picture) { SetBackgroundPicture(picture); }
+
+void GameTray::ShowSampleDice(bool shown) {
+    picSampleDice->setVisible(shown);
+    if (shown) picSampleDice->raise();
 }
 
 }  // namespace zarvel

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "GameState.h"
+#include "ThemeTray.h"
 
 class QLabel;
 
@@ -17,7 +18,7 @@ namespace zarvel {
 class ARButton;
 class PictureBox;
 
-class GameTray : public QWidget {
+class GameTray : public QWidget, public ThemePreview {
     Q_OBJECT
 public:
     static constexpr int kWidthTwips = 3855, kHeightTwips = 4725;
@@ -27,7 +28,8 @@ public:
     PictureBox* Image1 = nullptr;         // background, stretched, under everything
     PictureBox* picTray1 = nullptr;       // roll area
     PictureBox* picTray2 = nullptr;       // set-aside tray
-    PictureBox* picSampleDice = nullptr;  // hidden; the theme tray shows it
+    PictureBox* picSampleDice = nullptr;  // over the set-aside tray while the theme tray is open
+    QLabel* lblSampleDice = nullptr;
     PictureBox* pctDivider = nullptr;
     std::array<PictureBox*, kSlots> picMarker{};
     QLabel* lblStatus = nullptr;
@@ -76,6 +78,12 @@ public:
     void PaintTrayColours(int skinCode);
     // Every die box drawn again from the state in the skin with this code.
     void RedrawDice(const GameState& g, int skinCode);
+
+    // ---- the theme tray's preview ----
+    void PreviewSkin(int code) override;
+    void PreviewTextColour(unsigned colour) override;
+    void PreviewBackground(const QImage& picture) override;
+    void ShowSampleDice(bool shown);
 
 signals:
     // A die box was clicked: 0..5 roll area, 10..15 tray.

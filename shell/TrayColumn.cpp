@@ -1,11 +1,14 @@
 #include "TrayColumn.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QStandardPaths>
 #include <QLayout>
 
 #include "ARButton.h"
 #include "GameTray.h"
 #include "OptionsTray.h"
+#include "ThemeTray.h"
 #include "Twips.h"
 #include "frmMain.h"
 
@@ -31,6 +34,54 @@ OptionsTray* TrayColumn::optionsTray() {
         });
     }
     return options_;
+}
+
+ThemeTray* TrayColumn::themeTray() {
+    if (!theme_) {
+        // The player's own pictures: a folder beside the program, and the
+        // same folder name in the user's data folder.
+        const QStringList folders = {
+            QCoreApplication::applicationDirPath() + QStringLiteral("/Background"),
+            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Background")};
+        theme_ = new ThemeTray(window_.settings(), window_.settingsFile(), *window_.gameTray(), folders, column_);
+        theme_->setGeometry(column_->rect());
+        theme_->hide();
+        connect(theme_, &ThemeTray::saveClicked, this, [this] { CloseTheme(true); });
+        connect(theme_, &ThemeTray::cancelClicked, this, [this] { CloseTheme(false); });
+    }
+    return theme_;
+}
+
+void TrayColumn::OpenTheme() {
+    ThemeTray* theme = themeTray();
+    Open(theme);
+    GameTray* game = window_.gameTray();
+    for (int i = 0; i < kSlots; ++i) saved_.markers[std::size_t(i)] = game->MarkerVisible(i);
+    saved_.roll = game->RollEnabled();
+    saved_.pass = game->PassEnabled();
+    game->SetRollEnabled(false);
+    game->SetPassEnabled(false);
+    theme->Open();
+    // The roll area shows the sample faces now: its markers would mislead.
+    for (int i = 0; i < kSlots; ++i) game->ShowMarker(i, false);
+    game->ShowSampleDice(true);
+}
+
+void TrayColumn::CloseTheme(bool save) {
+    Close([this, save] {
+        GameTray* game = window_.gameTray();
+        for (int i = 0; i < kSlots; ++i) game->ShowMarker(i, saved_.markers[std::size_t(i)]);
+        if (save)
+            theme_->Save();
+        else
+            theme_->Cancel();
+        game->ShowSampleDice(false);
+        const int skin = window_.settings().DieColor;
+        game->PaintTrayColours(skin);
+        game->RedrawDice(window_.state(), skin);
+        game->SetRollEnabled(saved_.roll);
+        game->SetPassEnabled(saved_.pass);
+    });
 }
 
 void TrayColumn::OpenOptions() {

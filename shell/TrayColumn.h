@@ -5,12 +5,17 @@
 #pragma once
 
 #include <QObject>
+#include <array>
+#include <functional>
+
+#include "GameState.h"
 
 class QWidget;
 
 namespace zarvel {
 
 class OptionsTray;
+class ThemeTray;
 class frmMain;
 
 class TrayColumn : public QObject {
@@ -24,9 +29,11 @@ public:
 
     QWidget* column() const { return column_; }
     OptionsTray* optionsTray();
+    ThemeTray* themeTray();
 
-    // The Options button and menu entry.
+    // The Options and Theme buttons and menu entries.
     void OpenOptions();
+    void OpenTheme();
 
     // Opening steps for any tray: the flags, the wider window, the tray
     // shown, the game and the ways to open another tray disabled.
@@ -37,11 +44,20 @@ public:
 private:
     // The window's client area with or without the column, right edge fixed.
     void Fit(bool withColumn);
+    // Save or Cancel of the theme tray: the game pane as it was, the dice
+    // in the skin kept.
+    void CloseTheme(bool save);
 
     frmMain& window_;
     QWidget* client_;
     QWidget* column_;
     OptionsTray* options_ = nullptr;
+    ThemeTray* theme_ = nullptr;
+    // What the game pane showed when the theme tray opened.
+    struct {
+        std::array<bool, kSlots> markers{};
+        bool roll = false, pass = false;
+    } saved_;
 };
 
 }  // namespace zarvel

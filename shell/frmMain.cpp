@@ -168,8 +168,7 @@ void frmMain::ARCmdNewGame_Click() {
     ShowNewGameDialog();
 }
 
-// The theme tray opens here once it is part of the window.
-void frmMain::cmdSkins_Click() {}
+void frmMain::cmdSkins_Click() { trays_->OpenTheme(); }
 void frmMain::cmdOptions_Click() { trays_->OpenOptions(); }
 
 void frmMain::mnuGoHelp_Click() { ShowHelpTopic(1); }

@@ -98,14 +98,18 @@ protected:
         ASSERT_TRUE(root_.isValid());
         savedConfig_ = qgetenv("XDG_CONFIG_HOME");
         savedTmp_ = qgetenv("TMPDIR");
+        savedData_ = qgetenv("XDG_DATA_HOME");
         hadConfig_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
         hadTmp_ = qEnvironmentVariableIsSet("TMPDIR");
+        hadData_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
         configDir = root_.filePath(QStringLiteral("config"));
         tempDir = root_.filePath(QStringLiteral("tmp"));
         QDir().mkpath(configDir);
         QDir().mkpath(tempDir);
         qputenv("XDG_CONFIG_HOME", configDir.toUtf8());
         qputenv("TMPDIR", tempDir.toUtf8());
+        // The player's own pictures are looked for here, never in a real home.
+        qputenv("XDG_DATA_HOME", root_.filePath(QStringLiteral("data")).toUtf8());
     }
     void TearDown() override {
         // No game, so closing asks nothing.
@@ -115,6 +119,7 @@ protected:
         QApplication::processEvents();
         if (hadConfig_) qputenv("XDG_CONFIG_HOME", savedConfig_); else qunsetenv("XDG_CONFIG_HOME");
         if (hadTmp_) qputenv("TMPDIR", savedTmp_); else qunsetenv("TMPDIR");
+        if (hadData_) qputenv("XDG_DATA_HOME", savedData_); else qunsetenv("XDG_DATA_HOME");
     }
 
     // A window on default settings, shown, with the program's end replaced
@@ -179,8 +184,8 @@ protected:
 
 private:
     QTemporaryDir root_;
-    QByteArray savedConfig_, savedTmp_;
-    bool hadConfig_ = false, hadTmp_ = false;
+    QByteArray savedConfig_, savedTmp_, savedData_;
+    bool hadConfig_ = false, hadTmp_ = false, hadData_ = false;
 };
 
 }  // namespace zarvel::test

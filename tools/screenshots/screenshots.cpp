@@ -18,6 +18,7 @@
 #include "ARButton.h"
 #include "GameTray.h"
 #include "OptionsTray.h"
+#include "ThemeTray.h"
 #include "TrayColumn.h"
 #include "frmCustomizeSounds.h"
 #include "SettingKeys.h"
@@ -107,6 +108,28 @@ int main(int argc, char** argv) {
     for (int k = 0; k < 6 && g.RolledDice[0] == 0; ++k) w.table().cmdRoll_Click();
     ok &= Save(w, dir + QStringLiteral("/game-main.png"));
     ok &= Save(w.scorePad(), dir + QStringLiteral("/game-pad.png"));
+
+    // The theme tray during the game, with dice in both rows: a few skins,
+    // colours and backgrounds.
+    for (int i = 0; i < kSlots; ++i)
+        if (g.DieFree[std::size_t(i)] && g.DieCode[std::size_t(i)] != "0") {
+            w.table().Picture1_Click(i);
+            break;
+        }
+    ok &= Save(w, dir + QStringLiteral("/game-tray.png"));
+    w.cmdSkins_Click();
+    ThemeTray& theme = *w.trays()->themeTray();
+    ok &= Save(w, dir + QStringLiteral("/theme-open.png"));
+    const std::pair<const char*, const char*> looks[] = {{"Keys", "Old Glory"}, {"Billiards", "Baby Seal"},
+                                                         {"Patriot", "Jov Wumble"}, {"Digi-1", "Quacker"}};
+    for (auto [skin, picture] : looks) {
+        theme.cboDiceColor->setCurrentText(QLatin1String(skin));
+        theme.cboDiceColor_Click();
+        theme.lstSkin->setCurrentItem(theme.lstSkin->findItems(QLatin1String(picture), Qt::MatchExactly).value(0));
+        ok &= Save(w, dir + QStringLiteral("/theme-%1.png").arg(QLatin1String(skin)));
+    }
+    theme.ARCmdCancelTheme->click();
+    ok &= Save(w, dir + QStringLiteral("/theme-cancelled.png"));
 
     // The options tray open during the game, and the sound dialog from it.
     w.cmdOptions_Click();

@@ -1,0 +1,228 @@
+#include "ThemeTray.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "ARButton.h"
+#include "Colors.h"
+#include "Fonts.h"
+#include "SettingKeys.h"
+#include "SettingsFile.h"
+#include "Startup.h"
+#include "Twips.h"
+
+namespace zarvel {
+
+namespace {
+
+QLabel* Heading(QWidget* parent, const QString& caption, int top) {
+    auto* l = new QLabel(caption, parent);
+    QFont f = DialogFont();
+    f.setBold(true);
+    l->setFont(f);
+    l->setGeometry(TwipRect(90, top, 1470, 240));
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, FromColourNumber(kHeadingColour));
+    l->setPalette(p);
+    return l;
+}
+
+}  // namespace
+
+// ---- the colour squares ------------------------------------------------------
+
+ColourSquare::ColourSquare(const TextColour& colour, QWidget* parent)
+    : QAbstractButton(parent), colour_(FromColourNumber(colour.square)) {
+    setAccessibleName(QLatin1String(colour.name));
+    setToolTip(QLatin1String(colour.name));
+    setCheckable(false);
+    setFocusPolicy(Qt::TabFocus);
+}
+
+void ColourSquare::setChosen(bool chosen) {
+    chosen_ = chosen;
+    setAccessibleDescription(chosen ? QStringLiteral("chosen") : QString());
+    update();
+}
+
+void ColourSquare::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF r = QRectF(rect()).adjusted(1, 1, -1, -1);
+    p.setPen(QPen(QColor(64, 64, 64), 1));
+    p.setBrush(colour_);
+    p.drawRect(r);
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2, Qt::DotLine));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(r.adjusted(1, 1, -1, -1));
+    }
+    if (!chosen_) return;
+    // The check mark is dark blue like every heading, on a light patch so
+    // it shows on the dark squares too.
+    QPainterPath tick;
+    tick.moveTo(r.left() + r.width() * 0.22, r.top() + r.height() * 0.52);
+    tick.lineTo(r.left() + r.width() * 0.42, r.top() + r.height() * 0.74);
+    tick.lineTo(r.left() + r.width() * 0.80, r.top() + r.height() * 0.28);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(255, 255, 255, 220), r.width() * 0.26, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+    p.setPen(QPen(FromColourNumber(kHeadingColour), r.width() * 0.13, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(tick);
+}
+
+// ---- the tray ----------------------------------------------------------------------
+
+ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& preview, QStringList backgroundFolders,
+                     QWidget* parent)
+    : QWidget(parent), settings_(settings), file_(file), preview_(preview), folders_(std::move(backgroundFolders)) {
+    setObjectName(QStringLiteral("picThemeTray"));
+    setAccessibleName(QStringLiteral("Theme"));
+    setFont(DialogFont());
+
+    lblDice = Heading(this, QStringLiteral("Dice"), 60);
+    cboDiceColor = new QComboBox(this);
+    cboDiceColor->setGeometry(TwipRect(60, 300, 1530, 330));
+    cboDiceColor->setAccessibleName(QStringLiteral("Dice"));
+    for (const Skin& skin : kSkins) cboDiceColor->addItem(QLatin1String(skin.entry), skin.code);
+
+    lblTextColor = Heading(this, QStringLiteral("Text Color"), 780);
+    for (int k = 0; k < int(kTextColours.size()); ++k) {
+        auto* square = new ColourSquare(kTextColours[std::size_t(k)], this);
+        square->setGeometry(TwipRect(105 + 375 * (k % 4), 1020 + 375 * (k / 4), 330, 330));
+        connect(square, &QAbstractButton::clicked, this, [this, k] { lblColor_Click(k); });
+        lblColor[std::size_t(k)] = square;
+    }
+
+    lblBackground = Heading(this, QStringLiteral("Background"), 1830);
+    lstSkin = new QListWidget(this);
+    lstSkin->setGeometry(TwipRect(60, 2070, 1530, 2190));
+    lstSkin->setAccessibleName(QStringLiteral("Background"));
+
+    ARCmdSaveTheme = MakeButton(this, "ARCmdSaveTheme", QStringLiteral("Save"), TwipRect(60, 4350, 735, 330));
+    ARCmdCancelTheme = MakeButton(this, "ARCmdCancelTheme", QStringLiteral("Cancel"), TwipRect(855, 4350, 735, 330));
+
+    connect(cboDiceColor, &QComboBox::activated, this, [this] { cboDiceColor_Click(); });
+    connect(lstSkin, &QListWidget::currentRowChanged, this, [this] { lstSkin_Click(); });
+    connect(ARCmdSaveTheme, &ARButton::clicked, this, &ThemeTray::saveClicked);
+    connect(ARCmdCancelTheme, &ARButton::clicked, this, &ThemeTray::cancelClicked);
+}
+
+QString ThemeTray::BackgroundPath(int index) const {
+    if (index <= 0) return {};
+    if (index < int(kBackgrounds.size()))
+        return QString::fromStdString(settings_.TempPath) + QLatin1String(kBackgrounds[std::size_t(index)].picture.name);
+    // The player's entry: the first file listed whose name is the entry's
+    // text, or that text and an extension (so "My" finds My.Cat.jpg).
+    const QString text = lstSkin->item(index) ? lstSkin->item(index)->text() : QString();
+    for (const QString& path : customFiles_) {
+        const QString name = FileTitle(path);
+        if (name == text || name.startsWith(text + u'.')) return path;
+    }
+    return {};
+}
+
+void ThemeTray::FillThemeLists() {
+    filling_ = true;
+    lstSkin->clear();
+    for (const Background& b : kBackgrounds) lstSkin->addItem(QLatin1String(b.entry));
+    customFiles_.clear();
+    for (const QString& folder : folders_) {
+        const QDir dir(folder);
+        for (const QString& name : dir.entryList(QDir::Files, QDir::Unsorted)) {
+            customFiles_ << dir.filePath(name);
+            lstSkin->addItem(BaseName(name));
+        }
+    }
+
+    // The stored background, by the base name of its file.
+    const QString stored = BaseName(file_.Read(KeyName(Key::Background)));
+    int selected = 0;
+    for (int i = 1; i < lstSkin->count() && selected == 0; ++i) {
+        const bool builtIn = i < int(kBackgrounds.size());
+        const QString name = builtIn ? BaseName(QLatin1String(kBackgrounds[std::size_t(i)].picture.name))
+                                     : lstSkin->item(i)->text();
+        if (name == stored) selected = i;
+    }
+    lstSkin->setCurrentRow(selected);
+    savedBackground_ = selected;
+
+    savedDieColor_ = settings_.DieColor;
+    const int shown = cboDiceColor->findData(settings_.DieColor);
+    if (shown >= 0) cboDiceColor->setCurrentIndex(shown);
+    filling_ = false;
+}
+
+void ThemeTray::Open() {
+    FillThemeLists();
+    pendingTextColor_ = QString::fromStdString(settings_.TextColor);
+    // Only a colour stored in one of the squares' own texts marks a square.
+    for (int k = 0; k < int(kTextColours.size()); ++k)
+        lblColor[std::size_t(k)]->setChosen(pendingTextColor_ == QLatin1String(kTextColours[std::size_t(k)].text));
+    for (int k = 0; k < int(kTextColours.size()); ++k)
+        if (lblColor[std::size_t(k)]->chosen()) lblColor_Click(k);
+    cboDiceColor_Click();
+}
+
+void ThemeTray::cboDiceColor_Click() {
+    if (filling_ || cboDiceColor->currentIndex() < 0) return;
+    settings_.DieColor = cboDiceColor->currentData().toInt();
+    preview_.PreviewSkin(settings_.DieColor);
+}
+
+void ThemeTray::lblColor_Click(int index) {
+    if (index < 0 || index >= int(kTextColours.size())) return;
+    for (int k = 0; k < int(kTextColours.size()); ++k) lblColor[std::size_t(k)]->setChosen(k == index);
+    pendingTextColor_ = QLatin1String(kTextColours[std::size_t(index)].text);
+    preview_.PreviewTextColour(ColourNumberFromText(pendingTextColor_));
+}
+
+void ThemeTray::ShowBackground(int index, bool tell) {
+    if (index <= 0) {
+        preview_.PreviewBackground(QImage());
+        return;
+    }
+    const QString path = BackgroundPath(index);
+    QString why;
+    const QImage picture = LoadPicture(path, &why);
+    preview_.PreviewBackground(picture);
+    if (tell && picture.isNull() && index >= int(kBackgrounds.size())) {
+        const QString shown = path.isEmpty() ? lstSkin->item(index)->text() : QDir::toNativeSeparators(path);
+        QMessageBox box(QMessageBox::Warning, QLatin1String(kTitle),
+                        QStringLiteral("The picture %1 cannot be shown: %2.").arg(shown, why), QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+void ThemeTray::lstSkin_Click() {
+    const int index = lstSkin->currentRow();
+    if (filling_ || index < 0) return;
+    ShowBackground(index, true);
+    if (index < int(kBackgrounds.size())) lblColor_Click(kBackgrounds[std::size_t(index)].textColour);
+}
+
+void ThemeTray::Save() {
+    const int index = std::max(0, lstSkin->currentRow());
+    ShowBackground(index, false);  // a picture that cannot be read was named at its choice
+    file_.Write(KeyName(Key::Background), index == 0 ? QLatin1String(kBackgrounds[0].entry) : BackgroundPath(index));
+    settings_.TextColor = pendingTextColor_.toStdString();
+    preview_.PreviewTextColour(ColourNumberFromText(pendingTextColor_));
+    WriteSetting(file_, settings_, Key::TextColor);
+    if (cboDiceColor->currentIndex() >= 0) {
+        settings_.DieColor = cboDiceColor->currentData().toInt();
+        WriteSetting(file_, settings_, Key::DieColor);
+    }
+}
+
+void ThemeTray::Cancel() {
+    ShowBackground(savedBackground_, false);
+    preview_.PreviewTextColour(ColourNumberFromText(QString::fromStdString(settings_.TextColor)));
+    settings_.DieColor = savedDieColor_;
+}
+
+}  // namespace zarvel

@@ -1,0 +1,210 @@
+// The theme tray through its widgets: skins, text colours and backgrounds
+// shown at once on the game, kept by Save, put back by Cancel.
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QStandardPaths>
+
+#include "ARButton.h"
+#include "DiceScript.h"
+#include "GuiTest.h"
+#include "PictureBox.h"
+#include "Program.h"
+#include "Startup.h"
+#include "ThemeTray.h"
+#include "TrayColumn.h"
+
+namespace zarvel::test {
+namespace {
+
+QColor TextColourOf(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
+
+class Theme : public GuiTest {
+protected:
+    // The game as start-up leaves it: carried files written, Satin shown.
+    frmMain& Started() {
+        const QString temp = GetTempDir();
+        ExtractAllResources(temp);
+        SettingsFile file(DefaultSettingsPath());
+        Settings s;
+        ReadSettings(file, s, temp);
+        QImage picture;
+        StartupBackground(file, temp, &picture);
+        frmMain& w = Build(s);
+        w.gameTray()->SetBackgroundPicture(picture);
+        w.gameTray()->ColourLabels(kDefaultTextColour);
+        return w;
+    }
+    // A game with a die set aside and a roll showing.
+    void MidTurn(frmMain& w) {
+        StartTwoPlayerGame(w);
+        w.pauseFor = [](int) {};
+        ScriptRoll(*dice, {1, 3, 3, 4, 6, 6});
+        w.table().cmdRoll_Click();
+        w.table().Picture1_Click(0);
+        ScriptRoll(*dice, {5, 2, 2, 3, 4});
+        w.table().cmdRoll_Click();
+    }
+    ThemeTray& Open(frmMain& w) {
+        w.cmdSkins_Click();
+        return *w.trays()->themeTray();
+    }
+    static void Choose(ThemeTray& t, const char* skin) {
+        t.cboDiceColor->setCurrentText(QLatin1String(skin));
+        t.cboDiceColor_Click();
+    }
+    static void ChooseBackground(ThemeTray& t, const QString& entry, int nth = 0) {
+        t.lstSkin->setCurrentItem(t.lstSkin->findItems(entry, Qt::MatchExactly).value(nth));
+    }
+    QString Stored(const char* key) const { return SettingsFile(DefaultSettingsPath()).Read(QLatin1String(key)); }
+    QString BackgroundFolder() const {
+        return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Background");
+    }
+
+    // What a player sees of the game pane.
+    struct Look {
+        std::vector<int> bitmaps;
+        std::vector<bool> markers;
+        QColor tray, labels;
+        bool roll, pass;
+        QImage picture;
+        bool operator==(const Look&) const = default;
+    };
+    static Look LookOf(frmMain& w) {
+        Look l;
+        for (int i : {0, 1, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15}) l.bitmaps.push_back(w.gameTray()->Picture1(i)->bitmapId());
+        for (int i = 0; i < kSlots; ++i) l.markers.push_back(w.MarkerVisible(i));
+        l.tray = w.gameTray()->picTray2->backColor();
+        l.labels = TextColourOf(w.gameTray()->Label1);
+        l.roll = w.RollEnabled();
+        l.pass = w.PassEnabled();
+        l.picture = w.gameTray()->Image1->picture().toImage();
+        return l;
+    }
+};
+
+TEST_F(Theme, OpeningAndCancellingChangesNothingAndWritesNothing) {
+    frmMain& w = Started();
+    MidTurn(w);
+    const Look before = LookOf(w);
+    ThemeTray& t = Open(w);
+    EXPECT_TRUE(w.gameTray()->picSampleDice->isVisible());
+    EXPECT_FALSE(w.MarkerVisible(0));
+    Choose(t, "Keys");
+    t.lblColor_Click(1);
+    ChooseBackground(t, QStringLiteral("Old Glory"));
+    EXPECT_EQ(TextColourOf(w.gameTray()->lblStatus), QColor(255, 0, 0));
+    EXPECT_EQ(TextColourOf(t.lblDice), QColor(0, 0, 0x80));  // headings stay dark blue
+    t.ARCmdCancelTheme->click();
+    EXPECT_TRUE(LookOf(w) == before);
+    EXPECT_FALSE(w.gameTray()->picSampleDice->isVisible());
+    EXPECT_EQ(w.settings().DieColor, 100);
+    EXPECT_EQ(Stored("TextColor"), QString());
+    EXPECT_EQ(Stored("DieColor"), QString());
+}
+
+TEST_F(Theme, SaveUntouchedStoresTheThreeKeysAsTheyAre) {
+    frmMain& w = Started();
+    Open(w).ARCmdSaveTheme->click();
+    EXPECT_EQ(Stored("Background"), GetTempDir() + QStringLiteral("2xuvsk9.jpg"));
+    EXPECT_EQ(Stored("TextColor"), QStringLiteral("16777088"));  // the start-up default, now stored
+    EXPECT_EQ(Stored("DieColor"), QStringLiteral("100"));
+    EXPECT_FALSE(w.state().TrayOpen);
+}
+
+TEST_F(Theme, ASkinIsPreviewedOnSampleDiceAndSaveRedrawsTheBoard) {
+    frmMain& w = Started();
+    MidTurn(w);
+    ThemeTray& t = Open(w);
+    Choose(t, "Keys");
+    for (int i = 0; i < kSlots; ++i) {
+        EXPECT_EQ(w.gameTray()->Picture1(i)->bitmapId(), 160 + i + 1);
+        EXPECT_EQ(w.gameTray()->Picture1(i)->picture().size(), QSize(32, 32));
+    }
+    // The set-aside die keeps its face until Save; only its back colour follows.
+    EXPECT_EQ(w.gameTray()->Picture1(10)->bitmapId(), 101);
+    EXPECT_EQ(w.gameTray()->Picture1(10)->backColor(), QColor(0, 0, 255));
+    t.ARCmdSaveTheme->click();
+    EXPECT_EQ(w.gameTray()->Picture1(10)->bitmapId(), 161);
+    EXPECT_EQ(w.gameTray()->Picture1(0)->bitmapId(), 165);  // the roll's 5 again
+    EXPECT_EQ(w.gameTray()->Picture1(5)->bitmapId(), 0);    // five dice rolled
+    EXPECT_EQ(Stored("DieColor"), QStringLiteral("160"));
+    EXPECT_TRUE(w.MarkerVisible(0));
+}
+
+TEST_F(Theme, NoneThenSaveLeavesTheNextStartWithoutAPicture) {
+    frmMain& w = Started();
+    ThemeTray& t = Open(w);
+    ChooseBackground(t, QStringLiteral("(None)"));
+    EXPECT_TRUE(w.gameTray()->Image1->picture().isNull());
+    EXPECT_EQ(TextColourOf(w.gameTray()->Label1), QColor(0x40, 0x40, 0x40));
+    t.ARCmdSaveTheme->click();
+    EXPECT_EQ(Stored("Background"), QStringLiteral("(None)"));
+    w.state().CurrentPlayer = kNone;
+    window.reset();
+    window = Main();  // the next start: no picture, every label dark blue
+    ASSERT_TRUE(window);
+    Hook(*window);
+    EXPECT_TRUE(window->gameTray()->Image1->picture().isNull());
+    EXPECT_EQ(TextColourOf(window->gameTray()->Label1), QColor(0, 0, 0x80));
+}
+
+TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {
+    QDir().mkpath(BackgroundFolder());
+    QImage red(40, 30, QImage::Format_RGB32), blue = red;
+    red.fill(Qt::red);
+    blue.fill(Qt::blue);
+    ASSERT_TRUE(red.save(BackgroundFolder() + QStringLiteral("/Beach.jpg"), "JPEG"));
+    ASSERT_TRUE(blue.save(BackgroundFolder() + QStringLiteral("/Beach.gif"), "PNG"));  // a PNG under a .gif name
+    QFile notes(BackgroundFolder() + QStringLiteral("/Notes.txt"));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("not a picture");
+    notes.close();
+
+    frmMain& w = Started();
+    ThemeTray& t = Open(w);
+    QStringList custom;
+    for (int i = 12; i < t.lstSkin->count(); ++i) custom << t.lstSkin->item(i)->text();
+    custom.sort();
+    EXPECT_EQ(custom, (QStringList{"Beach", "Beach", "Notes"}));
+    // Both Beach entries show the file listed first, which is the one stored.
+    ChooseBackground(t, QStringLiteral("Beach"), 1);
+    const QString shown = t.BackgroundPath(t.lstSkin->currentRow());
+    EXPECT_TRUE(shown.endsWith(QStringLiteral("/Beach.jpg")) || shown.endsWith(QStringLiteral("/Beach.gif")));
+    EXPECT_FALSE(w.gameTray()->Image1->picture().isNull());
+    const QColor labels = TextColourOf(w.gameTray()->Label1);  // a player's picture keeps the colour
+    t.ARCmdSaveTheme->click();
+    EXPECT_EQ(Stored("Background"), shown);
+    EXPECT_EQ(TextColourOf(w.gameTray()->Label1), labels);
+
+    // Opened again, the stored picture is selected; renamed, "(None)" is.
+    Open(w);
+    EXPECT_EQ(t.lstSkin->currentItem()->text(), QStringLiteral("Beach"));
+    t.ARCmdCancelTheme->click();
+    ASSERT_TRUE(QFile::rename(shown, BackgroundFolder() + QStringLiteral("/Sunset.jpg")));
+    for (const char* other : {"/Beach.jpg", "/Beach.gif"}) QFile::remove(BackgroundFolder() + QLatin1String(other));
+    Open(w);
+    EXPECT_EQ(t.lstSkin->currentRow(), 0);
+    t.ARCmdCancelTheme->click();
+}
+
+TEST_F(Theme, APictureThatCannotBeReadIsNamedAndNothingIsWritten) {
+    QDir().mkpath(BackgroundFolder());
+    QFile bad(BackgroundFolder() + QStringLiteral("/Broken.jpg"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("\xff\xd8 not really a picture");
+    bad.close();
+    frmMain& w = Started();
+    ThemeTray& t = Open(w);
+    ModalAnswerer answers;
+    ChooseBackground(t, QStringLiteral("Broken"));
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_TRUE(answers.seen().first().text.contains(QStringLiteral("Broken.jpg")));
+    EXPECT_TRUE(w.gameTray()->Image1->picture().isNull());
+    EXPECT_EQ(Stored("Background"), GetTempDir() + QStringLiteral("2xuvsk9.jpg"));
+    t.ARCmdCancelTheme->click();
+    EXPECT_FALSE(w.gameTray()->Image1->picture().isNull());  // Satin again
+}
+
+}  // namespace
+}  // namespace zarvel::test
