@@ -9,8 +9,9 @@ jobs=$(nproc)
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_COMPILE_WARNING_AS_ERROR=ON
 cmake --build build -j "$jobs"
-# The sound tests start a private sound server and must run here, not skip.
-QT_QPA_PLATFORM=offscreen ZARVEL_REQUIRE_SOUND=1 ctest --test-dir build --output-on-failure -j "$jobs"
+# The desktop and sound tests start a private X server, window manager,
+# accessibility bus and sound server, and must run here, not skip.
+QT_QPA_PLATFORM=offscreen ZARVEL_REQUIRE_DESKTOP=1 ctest --test-dir build --output-on-failure -j "$jobs"
 
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZARVEL_WITH_QT=OFF -DCMAKE_COMPILE_WARNING_AS_ERROR=ON \
       -DZARVEL_SANITIZE=ON -DZARVEL_BENCHMARKS=OFF

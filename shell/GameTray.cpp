@@ -1,5 +1,6 @@
 #include "GameTray.h"
 
+#include <QAccessibleWidget>
 #include <QLabel>
 
 #include "ARButton.h"
@@ -13,6 +14,30 @@
 namespace zarvel {
 
 namespace {
+
+// A die box as a screen reader sees it: a button named for what it shows,
+// which the reader can press like a click.
+class DieBoxAccessible : public QAccessibleWidget {
+public:
+    explicit DieBoxAccessible(QWidget* w) : QAccessibleWidget(w, QAccessible::Button) {}
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && widget()->isEnabled()) static_cast<PictureBox*>(widget())->click();
+    }
+};
+
+QAccessibleInterface* DieBoxFactory(const QString& key, QObject* object) {
+    if (key == QLatin1String("zarvel::PictureBox") && object->property("dieBox").toBool())
+        return new DieBoxAccessible(static_cast<QWidget*>(object));
+    return nullptr;
+}
+
+QString DieName(int index, int face) {
+    static const char* const kWords[7] = {"empty", "one", "two", "three", "four", "five", "six"};
+    const QString word = QLatin1String(kWords[face >= 1 && face <= 6 ? face : 0]);
+    return index < 10 ? QStringLiteral("Die %1: %2").arg(index + 1).arg(word)
+                      : QStringLiteral("Set aside %1: %2").arg(index - 9).arg(word);
+}
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect where,
                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
@@ -41,6 +66,11 @@ void Repaint(QWidget* w) {
 }  // namespace
 
 GameTray::GameTray(QWidget* parent) : QWidget(parent) {
+    static const bool factory = [] {
+        QAccessible::installFactory(DieBoxFactory);
+        return true;
+    }();
+    Q_UNUSED(factory);
     setObjectName(QStringLiteral("picGameTray"));
     setAccessibleName(QStringLiteral("Game"));
     setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
@@ -71,6 +101,8 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
             const int index = row * 10 + i;
             PictureBox* box = MakeBox(row == 0 ? picTray1 : picTray2, "", TwipRect(60 + 600 * i, 45, 495, 615));
             box->setObjectName(QStringLiteral("Picture1_%1").arg(index));
+            box->setProperty("dieBox", true);
+            box->setAccessibleName(DieName(index, 0));
             connect(box, &PictureBox::clicked, this, [this, index] { emit dieClicked(index); });
             dice_[index] = box;
         }
@@ -124,7 +156,13 @@ void GameTray::ShowDie(int index, int face, int skinCode) {
     PictureBox* box = Picture1(index);
     if (!box) return;
     box->setBitmap(face >= 1 && face <= 6 ? SkinToDraw(skinCode).code + face : 0);
+    box->setAccessibleName(DieName(index, face));
     Repaint(box);
+}
+
+void GameTray::DescribeScoring(const std::array<bool, kSlots>& scores) {
+    for (int i = 0; i < kSlots; ++i)
+        dice_[std::size_t(i)]->setAccessibleDescription(scores[std::size_t(i)] ? QStringLiteral("scores") : QString());
 }
 
 void GameTray::ShowMarker(int slot, bool visible) {

@@ -51,6 +51,8 @@ public:
     // ---- what the board draws ----
     // Face 1..6 of the skin with this code, or an empty box for face 0.
     void ShowDie(int index, int face, int skinCode);
+    // Which dice of the roll area score, for screen readers.
+    void DescribeScoring(const std::array<bool, kSlots>& scores);
     void ShowMarker(int slot, bool visible);
     bool MarkerVisible(int slot) const;
     void ShowDividerAt(int leftTwips);

@@ -21,6 +21,7 @@
 #include "GameTray.h"
 #include "Keys.h"
 #include "PictureBox.h"
+#include "Scoring.h"
 #include "SettingsFile.h"
 #include "SetupWindows.h"
 #include "SoundPlayer.h"
@@ -282,7 +283,14 @@ void frmMain::ShowMarker(int slot, bool visible) { tray_->ShowMarker(slot, visib
 bool frmMain::MarkerVisible(int slot) const { return tray_->MarkerVisible(slot); }
 void frmMain::ShowDividerAt(int leftTwips) { tray_->ShowDividerAt(leftTwips); }
 void frmMain::HideDivider() { tray_->HideDivider(); }
-void frmMain::SetStatusText(const std::string& text) { tray_->SetStatusText(QString::fromStdString(text)); }
+void frmMain::SetStatusText(const std::string& text) {
+    tray_->SetStatusText(QString::fromStdString(text));
+    // Every roll, selection and undo ends in a status: the dice's
+    // descriptions follow it.
+    std::array<bool, kSlots> scores{};
+    for (int i = 0; i < kSlots; ++i) scores[std::size_t(i)] = state_.DieFree[i] && IsScoringCode(state_.DieCode[i]);
+    tray_->DescribeScoring(scores);
+}
 void frmMain::SetStatusTop(int twips) { tray_->SetStatusTop(twips); }
 void frmMain::ShowLastRoll(bool visible) { tray_->ShowLastRoll(visible); }
 void frmMain::SetTurnScoreText(const std::string& text) { tray_->SetTurnScoreText(QString::fromStdString(text)); }

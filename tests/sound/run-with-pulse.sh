@@ -2,14 +2,14 @@
 # Runs a test program against a private PulseAudio server whose one output
 # is a null sink, so the program's sounds can be recorded from its monitor.
 # Exits 77 (skipped) when PulseAudio is not installed, unless
-# ZARVEL_REQUIRE_SOUND=1 asks for the sound tests to run (the test command
+# ZARVEL_REQUIRE_DESKTOP=1 asks for the sound tests to run (the test command
 # does).
 # Usage: run-with-pulse.sh PROGRAM [ARGS...]
 set -u
 missing=""
 for tool in pulseaudio pactl parec; do command -v "$tool" >/dev/null || missing="$missing $tool"; done
 if [[ -n $missing ]]; then
-  if [[ ${ZARVEL_REQUIRE_SOUND:-0} == 1 ]]; then echo "the sound tests need:$missing (apt-get install pulseaudio pulseaudio-utils)"; exit 1; fi
+  if [[ ${ZARVEL_REQUIRE_DESKTOP:-0} == 1 ]]; then echo "the sound tests need:$missing (apt-get install pulseaudio pulseaudio-utils)"; exit 1; fi
   echo "skipped: no$missing, so no sound server to record from"
   exit 77
 fi
