@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPalette>
@@ -66,6 +67,15 @@ void ARButton::leaveEvent(QEvent* e) {
     QAbstractButton::leaveEvent(e);
 }
 
+void ARButton::keyPressEvent(QKeyEvent* e) {
+    // Return and Enter press a focused button, as Space does.
+    if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !e->isAutoRepeat()) {
+        animateClick();
+        return;
+    }
+    QAbstractButton::keyPressEvent(e);
+}
+
 void ARButton::changeEvent(QEvent* e) {
     // A button hidden or disabled under the pointer must not stay red.
     if (e->type() == QEvent::EnabledChange && !isEnabled()) hovered_ = false;
@@ -99,6 +109,12 @@ void ARButton::paintEvent(QPaintEvent*) {
 
     QRectF inner = QRectF(r).adjusted(3, 3, -3, -3);
     if (sunken) inner.translate(1, 1);
+    if (hasFocus()) {  // where the keyboard is: a dotted ring inside the bevel
+        p.save();
+        p.setPen(QPen(caption, 1, Qt::DotLine));
+        p.drawRect(r.adjusted(3, 3, -4, -4));
+        p.restore();
+    }
 
     if (picture_) {
         p.save();

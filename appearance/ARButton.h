@@ -1,7 +1,8 @@
 // The push button of the game's windows: a caption or a picture, one pair
 // of caption and back colours, and a second pair shown while the mouse is
-// over it. It never takes the keyboard focus, so the game's keys always
-// reach the window.
+// over it. On the game tray it never takes the keyboard focus, so the game's
+// keys always reach the window; in the trays it does (setFocusPolicy), with
+// a visible focus ring.
 #pragma once
 
 #include <QAbstractButton>
@@ -33,6 +34,7 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void enterEvent(QEnterEvent* e) override;
     void leaveEvent(QEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
     void changeEvent(QEvent* e) override;
 
 private:

@@ -97,6 +97,10 @@ OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<v
     ARCmdSaveOptions = MakeButton(this, "ARCmdSaveOptions", QStringLiteral("Save"), TwipRect(60, 4350, 735, 330));
     ARCmdCancelOptions = MakeButton(this, "ARCmdCancelOptions", QStringLiteral("Cancel"), TwipRect(855, 4350, 735, 330));
 
+    // Reached from the keyboard too: the tray's buttons take the focus,
+    // and the tray hands its own to its first control.
+    for (ARButton* b : findChildren<ARButton*>()) b->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(optSound[1]);
     connect(cmdCustomizeSounds, &ARButton::clicked, this, &OptionsTray::cmdCustomizeSounds_Click);
     connect(ARCmdRestoreDefaults, &ARButton::clicked, this, &OptionsTray::ARCmdRestoreDefaults_Click);
     connect(ARCmdSaveOptions, &ARButton::clicked, this, &OptionsTray::saveClicked);

@@ -95,7 +95,11 @@ ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& previ
     for (int k = 0; k < int(kTextColours.size()); ++k) {
         auto* square = new ColourSquare(kTextColours[std::size_t(k)], this);
         square->setGeometry(TwipRect(105 + 375 * (k % 4), 1020 + 375 * (k / 4), 330, 330));
-        connect(square, &QAbstractButton::clicked, this, [this, k] { lblColor_Click(k); });
+        // Reached from the keyboard too: the tray's buttons take the focus,
+    // and the tray hands its own to its first control.
+    for (ARButton* b : findChildren<ARButton*>()) b->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(cboDiceColor);
+    connect(square, &QAbstractButton::clicked, this, [this, k] { lblColor_Click(k); });
         lblColor[std::size_t(k)] = square;
     }
 

@@ -117,6 +117,7 @@ void TrayColumn::Open(QWidget* tray) {
                        static_cast<QWidget*>(game->ARCmdNewGame)})
         w->setEnabled(false);
     for (QAction* a : {window_.mnuNewGame, window_.mnuThemes, window_.mnuOptions}) a->setEnabled(false);
+    tray->setFocus(Qt::TabFocusReason);
 }
 
 void TrayColumn::Close(const std::function<void()>& save) {
@@ -132,6 +133,7 @@ void TrayColumn::Close(const std::function<void()>& save) {
     g.TrayMoving = false;
     if (save) save();
     g.TrayOpen = false;
+    window_.TakeFocusBack();
 }
 
 }  // namespace zarvel

@@ -120,6 +120,17 @@ TEST_F(Trays, TheWindowGrowsLeftWithItsRightEdgeFixedAndTheGameWaits) {
     EXPECT_FALSE(w.trays()->column()->isVisible());
 }
 
+TEST_F(Trays, ATrayIsUsedFromTheKeyboardAndHandsTheKeysBackWhenItCloses) {
+    frmMain& w = Build();
+    OptionsTray& tray = Open(w);
+    EXPECT_EQ(w.focusWidget(), tray.optSound[1]);  // the tray took the focus to its first control
+    EXPECT_NE(tray.ARCmdSaveOptions->focusPolicy() & Qt::TabFocus, 0);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(tray.ARCmdSaveOptions, &enter);
+    EXPECT_TRUE(WaitFor([&] { return !w.state().TrayOpen; }));
+    EXPECT_EQ(w.focusWidget(), &w);
+}
+
 double CpuSeconds() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
