@@ -99,6 +99,13 @@ QString StartupBackground(SettingsFile& file, const QString& tempPath, QImage* p
     return path;
 }
 
+QString BackgroundVariants(const QString& path, const QString& tempPath) {
+    for (const Background& b : kBackgrounds)
+        if (b.picture.id != 0 && path == tempPath + QLatin1String(b.picture.name))
+            return QStringLiteral(":/hires/%1@%2x.jpg").arg(b.picture.id).arg(QStringLiteral("%1"));
+    return {};
+}
+
 QImage LoadPicture(const QString& path, QString* why) {
     // A picture to stretch over the game: anything larger is either a
     // mistake or made to exhaust memory when decoded.

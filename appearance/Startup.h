@@ -34,6 +34,10 @@ int ExtractAllResources(const QString& tempPath);
 // decode safely; then *why says which, in words for the player.
 QImage LoadPicture(const QString& path, QString* why = nullptr);
 
+// The sharper variants' pattern (":/hires/<id>@%1x.jpg") of a built-in
+// background picture written into tempPath; "" for any other picture.
+QString BackgroundVariants(const QString& path, const QString& tempPath);
+
 // Reads Background, writes the first start's picture when it is empty, and
 // returns the picture path to show, or "" when it names no readable file
 // (the recovery path: no picture, labels in &H800000). The format is taken

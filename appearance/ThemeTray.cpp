@@ -188,13 +188,13 @@ void ThemeTray::lblColor_Click(int index) {
 
 void ThemeTray::ShowBackground(int index, bool tell) {
     if (index <= 0) {
-        preview_.PreviewBackground(QImage());
+        preview_.PreviewBackground(QImage(), {});
         return;
     }
     const QString path = BackgroundPath(index);
     QString why;
     const QImage picture = LoadPicture(path, &why);
-    preview_.PreviewBackground(picture);
+    preview_.PreviewBackground(picture, BackgroundVariants(path, QString::fromStdString(settings_.TempPath)));
     if (tell && picture.isNull() && index >= int(kBackgrounds.size())) {
         const QString shown = path.isEmpty() ? lstSkin->item(index)->text() : QDir::toNativeSeparators(path);
         QMessageBox box(QMessageBox::Warning, QLatin1String(kTitle),

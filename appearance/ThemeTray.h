@@ -29,8 +29,9 @@ public:
     virtual void PreviewSkin(int code) = 0;
     // Every label in this colour (&H00BBGGRR), headings in dark blue.
     virtual void PreviewTextColour(unsigned colour) = 0;
-    // The background picture; a null image shows none.
-    virtual void PreviewBackground(const QImage& picture) = 0;
+    // The background picture; a null image shows none. variants: the
+    // pattern of its sharper variants, if it has any.
+    virtual void PreviewBackground(const QImage& picture, const QString& variants) = 0;
 };
 
 // One of the eight colour squares: shows its colour, and a check mark while

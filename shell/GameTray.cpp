@@ -222,8 +222,8 @@ void GameTray::ShowGameButtons(bool gameRunning) {
     cmdPassDice->setVisible(gameRunning);
 }
 
-void GameTray::SetBackgroundPicture(const QImage& picture) {
-    Image1->setPicture(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture));
+void GameTray::SetBackgroundPicture(const QImage& picture, const QString& variants) {
+    Image1->setPicture(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture), variants);
 }
 
 void GameTray::ColourLabels(unsigned textColour) {
@@ -260,7 +260,9 @@ void GameTray::PreviewSkin(int code) {
 
 void GameTray::PreviewTextColour(unsigned colour) { ColourLabels(colour); }
 
-void GameTray::PreviewBackground(const QImage& picture) { SetBackgroundPicture(picture); }
+void GameTray::PreviewBackground(const QImage& picture, const QString& variants) {
+    SetBackgroundPicture(picture, variants);
+}
 
 void GameTray::ShowSampleDice(bool shown) {
     picSampleDice->setVisible(shown);

@@ -71,8 +71,9 @@ public:
     void ShowGameButtons(bool gameRunning);
 
     // ---- appearance ----
-    // The background picture, stretched over the tray; a null image clears it.
-    void SetBackgroundPicture(const QImage& picture);
+    // The background picture, stretched over the tray; a null image clears
+    // it. variants: the pattern of its sharper variants, if it has any.
+    void SetBackgroundPicture(const QImage& picture, const QString& variants = {});
     // Every label: heading captions in dark blue, the others in textColour
     // (&H00BBGGRR).
     void ColourLabels(unsigned textColour);
@@ -84,7 +85,7 @@ public:
     // ---- the theme tray's preview ----
     void PreviewSkin(int code) override;
     void PreviewTextColour(unsigned colour) override;
-    void PreviewBackground(const QImage& picture) override;
+    void PreviewBackground(const QImage& picture, const QString& variants) override;
     void ShowSampleDice(bool shown);
 
 signals:

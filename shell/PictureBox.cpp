@@ -1,5 +1,7 @@
 #include "PictureBox.h"
 
+#include <cmath>
+
 #include <QHash>
 #include <QImageReader>
 #include <QMouseEvent>
@@ -19,6 +21,29 @@ QPixmap LoadBitmap(int id) {
     return pixmap;
 }
 
+int VariantScale(qreal devicePixelRatio) {
+    if (devicePixelRatio <= 1.0) return 1;
+    return devicePixelRatio <= 2.0 ? 2 : 3;
+}
+
+QPixmap PictureVariant(const QPixmap& onex, const QString& pattern, qreal devicePixelRatio) {
+    const int scale = VariantScale(devicePixelRatio);
+    if (pattern.isEmpty() || scale == 1) return onex;
+    static QHash<QString, QPixmap> cache;
+    // The wanted variant, else the largest smaller one there is.
+    for (int s = scale; s > 1; --s) {
+        const QString path = pattern.arg(s);
+        auto it = cache.constFind(path);
+        if (it == cache.constEnd()) {
+            QPixmap variant(path);
+            variant.setDevicePixelRatio(s);
+            it = cache.insert(path, variant);
+        }
+        if (!it->isNull()) return *it;
+    }
+    return onex;
+}
+
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -32,19 +57,20 @@ void PictureBox::setBackColor(const QColor& c) {
 
 void PictureBox::clearBackColor() { setBackColor(QColor()); }
 
-void PictureBox::setPicture(const QPixmap& p) {
+void PictureBox::setPicture(const QPixmap& p, const QString& variants) {
     picture_ = p;
+    variants_ = p.isNull() ? QString() : variants;
     scaled_ = QPixmap();
     bitmapId_ = 0;
     update();
 }
 
 void PictureBox::setBitmap(int id) {
-    picture_ = id > 0 ? LoadBitmap(id) : QPixmap();
-    scaled_ = QPixmap();
+    setPicture(id > 0 ? LoadBitmap(id) : QPixmap(), QStringLiteral(":/bitmap/%1@%2x.png").arg(id));
     bitmapId_ = id > 0 ? id : 0;
-    update();
 }
+
+QPixmap PictureBox::shownPicture() const { return PictureVariant(picture_, variants_, devicePixelRatioF()); }
 
 void PictureBox::clearPicture() { setBitmap(0); }
 
@@ -57,19 +83,27 @@ void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (back_.isValid()) p.fillRect(rect(), back_);
     if (picture_.isNull()) return;
+    const qreal dpr = devicePixelRatioF();
+    const QPixmap shown = shownPicture();
     if (stretch_) {
-        const qreal dpr = devicePixelRatioF();
+        // Made once per size and screen, from the sharpest source there is.
         const QSize want = (QSizeF(size()) * dpr).toSize();
-        if (scaled_.size() != want) {
-            scaled_ = picture_.scaled(want, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        if (scaled_.size() != want || scaled_.devicePixelRatio() != dpr) {
+            scaled_ = shown.scaled(want, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             scaled_.setDevicePixelRatio(dpr);
         }
         p.drawPixmap(0, 0, scaled_);
         return;
     }
-    const QSizeF size = picture_.deviceIndependentSize();
-    const QPointF at((width() - size.width()) / 2.0, (height() - size.height()) / 2.0);
-    p.drawPixmap(at.toPoint(), picture_);
+    // A variant made for a larger ratio is drawn smaller, smoothly.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, shown.devicePixelRatio() != dpr);
+    // Centred on whole device pixels, so a variant drawn at its own size
+    // stays sharp.
+    const QSizeF size = shown.deviceIndependentSize();
+    const auto snap = [dpr](qreal v) { return std::round(v * dpr) / dpr; };
+    const QRectF at(snap((width() - size.width()) / 2.0), snap((height() - size.height()) / 2.0), size.width(),
+                    size.height());
+    p.drawPixmap(at, shown, QRectF(shown.rect()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {

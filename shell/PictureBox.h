@@ -1,5 +1,7 @@
 // A picture box: a back colour and an optional picture, centred or
-// stretched over the box, and a click.
+// stretched over the box, and a click. A picture can come with sharper
+// variants for screens with more pixels than the carried bitmaps have: the
+// box draws the one that fits the screen it is on, whenever it paints.
 #pragma once
 
 #include <QColor>
@@ -11,6 +13,15 @@ namespace zarvel {
 // Bitmap resource ":/bitmap/<id>.bmp", read by content; null when missing.
 QPixmap LoadBitmap(int id);
 
+// The variant drawn for a device pixel ratio: 1, 2 or 3. A ratio between
+// takes the next larger variant, drawn smaller and smoothly.
+int VariantScale(qreal devicePixelRatio);
+
+// The variant for a ratio, `pattern` with its scale for "%1" (e.g.
+// ":/bitmap/101@%1x.png"), cached; `onex` when there is none or the ratio
+// needs none.
+QPixmap PictureVariant(const QPixmap& onex, const QString& pattern, qreal devicePixelRatio);
+
 class PictureBox : public QWidget {
     Q_OBJECT
 public:
@@ -21,10 +32,14 @@ public:
     // An invalid colour paints no back at all (the parent shows through).
     void clearBackColor();
 
-    void setPicture(const QPixmap& p);
-    void setBitmap(int id);  // 0 clears
+    // variants: the pattern of the sharper variants' resource paths, "%1"
+    // for the scale; empty for a picture that has none (a player's own).
+    void setPicture(const QPixmap& p, const QString& variants = {});
+    void setBitmap(int id);  // 0 clears; the variants are ":/bitmap/<id>@2x.png" and @3x
     void clearPicture();
     QPixmap picture() const { return picture_; }
+    // What the box draws at its screen's ratio now.
+    QPixmap shownPicture() const;
     // The bitmap resource last shown, 0 for none or a picture not from a bitmap.
     int bitmapId() const { return bitmapId_; }
 
@@ -45,6 +60,7 @@ protected:
 private:
     QColor back_;
     QPixmap picture_;
+    QString variants_;
     QPixmap scaled_;  // the stretched picture at the box's size, made once
     int bitmapId_ = 0;
     bool stretch_ = false;

@@ -54,7 +54,7 @@ std::unique_ptr<frmMain> RunStartup() {
     g.TestGamesPlayed = 0;
 
     if (!picture.isEmpty()) {
-        window->gameTray()->SetBackgroundPicture(background);
+        window->gameTray()->SetBackgroundPicture(background, BackgroundVariants(picture, tempPath));
         window->gameTray()->ColourLabels(ColourNumberFromText(QString::fromStdString(settings.TextColor)));
     } else {
         // No picture to show: plain labels, and the carried files written
