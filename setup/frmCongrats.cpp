@@ -1,6 +1,7 @@
 #include "frmCongrats.h"
 
 #include <QEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -24,8 +25,7 @@ frmCongrats::frmCongrats(GameHost& host, QWidget* parent) : QDialog(parent), hos
     picture = new QLabel(this);
     picture->setGeometry(0, 0, width(), Px(4500));
     picture->setAlignment(Qt::AlignCenter);
-    const QPixmap art(QStringLiteral(":/picture/congrats.png"));
-    if (!art.isNull()) picture->setPixmap(art.scaled(picture->size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    ShowPicture();
 
     Label1 = new QLabel(QStringLiteral("Zarvel Champion"), this);
     Label1->setFont(CasualFont(22, true));
@@ -52,6 +52,14 @@ frmCongrats::frmCongrats(GameHost& host, QWidget* parent) : QDialog(parent), hos
 void frmCongrats::paintEvent(QPaintEvent* e) {
     QPainter(this).fillRect(rect(), QColor(0xFF, 0xF8, 0xE1));
     QDialog::paintEvent(e);
+}
+
+// The picture as sharp as the screen allows: the carried one has sharper
+// variants beside it (@2x, @3x), which an icon picks by the pixel ratio.
+void frmCongrats::ShowPicture() {
+    const QIcon art(QStringLiteral(":/picture/congrats.png"));
+    const QSize size = art.actualSize(picture->size());
+    picture->setPixmap(art.pixmap(size.scaled(picture->size(), Qt::KeepAspectRatio), devicePixelRatioF()));
 }
 
 QString frmCongrats::WinnerText(const QString& name) { return QStringLiteral("* ") + name + QStringLiteral(" *"); }
@@ -87,6 +95,7 @@ void frmCongrats::reject() { cmdOK_Click(); }
 
 void frmCongrats::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
+    ShowPicture();  // on the screen it is shown on
     cmdOK->setFocus();
     // Once the window is on screen, so it is seen during the pause.
     QTimer::singleShot(0, this, &frmCongrats::Form_Activate);

@@ -35,6 +35,8 @@ protected:
     void reject() override;
 
 private:
+    void ShowPicture();
+
     GameHost& host_;
     bool activating_ = false;
     bool left_ = false;  // deactivated since the last activation
