@@ -104,7 +104,8 @@ frmAbout::frmAbout(frmMain& main, QWidget* parent) : QDialog(parent), main_(main
     // Modal to the game only: the licence opens in the help window, which
     // must take the mouse and keys while this box is still open.
     setWindowModality(Qt::WindowModal);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A caption and a close box: the window has one size and is never put away.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
     openLink = &frmMain::OpenLink;
 

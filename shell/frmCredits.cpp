@@ -111,7 +111,8 @@ frmCredits::frmCredits(frmMain& main, QWidget* parent) : QDialog(parent), main_(
     setWindowTitle(u' ' + QLatin1String(kTitle) + QStringLiteral(" Credits"));
     setAccessibleName(windowTitle().trimmed());
     setWindowModality(Qt::WindowModal);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // A caption and a close box: the window has one size and is never put away.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
 
     Label1 = new QLabel(this);

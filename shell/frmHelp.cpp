@@ -41,6 +41,11 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     browser_ = new HelpBrowser(this);
     browser_->setAccessibleName(windowTitle());
     browser_->setOpenExternalLinks(true);
+    // The caption names the page shown: the help or the licence.
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = browser_->documentTitle();
+        if (!title.isEmpty()) setWindowTitle(title);
+    });
     layout->addWidget(browser_);
     resize(620, 600);
 }
