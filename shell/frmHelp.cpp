@@ -1,25 +1,57 @@
 #include "frmHelp.h"
 
 #include <QIcon>
-#include <QTextBrowser>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "Catalogue.h"
+#include "frmAbout.h"
+
 namespace zarvel {
 
+namespace {
+// How to play, with its own contents; the licence on a page of its own, so
+// that it opens at its top.
+const QString kHelpFile = QStringLiteral("qrc:/help/zarvel-help.html");
+const QString kLicenceFile = QStringLiteral("qrc:/help/zarvel-licence.html");
+}
+
+QString HelpBrowser::Fill(QString html) {
+    return html.replace(QLatin1String("$TITLE$"), QLatin1String(kTitle))
+        .replace(QLatin1String("$PRODUCT$"), QLatin1String(kProduct))
+        .replace(QLatin1String("$MAKER$"), QLatin1String(kMakerName))
+        .replace(QLatin1String("$WEB$"), QLatin1String(kMakerWeb))
+        .replace(QLatin1String("$MAIL$"), QLatin1String(kMakerMail));
+}
+
+QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
+    QVariant data = QTextBrowser::loadResource(type, name);
+    if (type != QTextDocument::HtmlResource) return data;
+    const QString html = data.userType() == QMetaType::QByteArray ? QString::fromUtf8(data.toByteArray()) : data.toString();
+    return Fill(html);
+}
+
 frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
-    setWindowTitle(QStringLiteral("Quarnaby Zarvel Help"));
+    setObjectName(QStringLiteral("frmHelp"));
+    setWindowTitle(QLatin1String(kProduct) + QStringLiteral(" Help"));
     setWindowIcon(QIcon(QStringLiteral(":/icon/zarvel.png")));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    browser_ = new QTextBrowser(this);
+    browser_ = new HelpBrowser(this);
+    browser_->setAccessibleName(windowTitle());
     browser_->setOpenExternalLinks(true);
+    // The caption names the page shown: the help or the licence.
+    connect(browser_, &QTextBrowser::sourceChanged, this, [this] {
+        const QString title = browser_->documentTitle();
+        if (!title.isEmpty()) setWindowTitle(title);
+    });
     layout->addWidget(browser_);
-    resize(560, 520);
+    resize(620, 600);
 }
 
 void frmHelp::ShowTopic(int context) {
-    QUrl url(QStringLiteral("qrc:/help/zarvel-help.html"));
+    QUrl url(context == 7 ? kLicenceFile : kHelpFile);
     if (context == 1 || context == 7) url.setFragment(QStringLiteral("topic%1").arg(context));
     browser_->setSource(url);
     // setSource does not scroll again when only the fragment changes.

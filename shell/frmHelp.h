@@ -1,11 +1,20 @@
 // The help window: the program's help file, opened at a topic.
 #pragma once
 
+#include <QTextBrowser>
 #include <QWidget>
 
-class QTextBrowser;
-
 namespace zarvel {
+
+// Shows the help file with the program's title, version and maker put in
+// where the file names them ($TITLE$, $PRODUCT$, $MAKER$, $WEB$, $MAIL$),
+// so the file never goes out of date.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+    QVariant loadResource(int type, const QUrl& name) override;
+    static QString Fill(QString html);
+};
 
 class frmHelp : public QWidget {
     Q_OBJECT

@@ -28,6 +28,7 @@
 #include "TestMode.h"
 #include "TrayColumn.h"
 #include "Twips.h"
+#include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmScorePad.h"
 
@@ -185,14 +186,7 @@ void frmMain::ShowHelpTopic(int context) {
     help_->activateWindow();
 }
 
-void frmMain::mnuAbout_Click() {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("About %1").arg(QLatin1String(kProduct)),
-                    QStringLiteral("<b>%1</b><br><br>A dice game for one to eight players,"
-                                   " any of them played by the computer.").arg(QLatin1String(kTitle)),
-                    QMessageBox::Ok, this);
-    box.setIconPixmap(QIcon(QStringLiteral(":/icon/zarvel.png")).pixmap(48, 48));
-    box.exec();
-}
+void frmMain::mnuAbout_Click() { frmAbout(*this, this).exec(); }
 
 // ---- window events ----------------------------------------------------------
 

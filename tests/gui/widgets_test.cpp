@@ -1,12 +1,9 @@
 #include <QKeyEvent>
-#include <QTextBrowser>
-#include <QTextDocument>
 
 #include "ARButton.h"
 #include "Colors.h"
 #include "GuiTest.h"
 #include "Keys.h"
-#include "frmHelp.h"
 
 namespace zarvel::test {
 namespace {
@@ -104,19 +101,6 @@ TEST(PictureButtons, CaptionTurnsToTheHoverColourOnlyWhileEnabled) {
     b.setEnabled(false);
     EXPECT_EQ(redPixels(), 0);
     EXPECT_EQ(b.focusPolicy(), Qt::NoFocus);
-}
-
-TEST(Help, OpensAtTheRulesAndAtTheLicence) {
-    frmHelp help;
-    help.ShowTopic(1);
-    EXPECT_EQ(help.browser()->source().fragment(), QStringLiteral("topic1"));
-    const QString text = help.browser()->document()->toPlainText();
-    EXPECT_TRUE(text.contains(QStringLiteral("Breaking in")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Three pairs")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Backspace")));
-    help.ShowTopic(7);
-    EXPECT_EQ(help.browser()->source().fragment(), QStringLiteral("topic7"));
-    EXPECT_TRUE(help.browser()->document()->toPlainText().contains(QStringLiteral("Licence")));
 }
 
 }  // namespace

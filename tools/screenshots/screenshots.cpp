@@ -24,7 +24,10 @@
 #include "SettingKeys.h"
 #include "SettingsFile.h"
 #include "Startup.h"
+#include "frmAbout.h"
 #include "frmCongrats.h"
+#include "frmCredits.h"
+#include "frmHelp.h"
 #include "frmMain.h"
 #include "frmNewGame.h"
 #include "frmScorePad.h"
@@ -151,5 +154,30 @@ int main(int argc, char** argv) {
         });
     });
     g.CurrentPlayer = kNone;
+
+    // The about box, and the credits part of the way up.
+    WithModal<frmAbout>([&] { w.mnuAbout->trigger(); }, [&](frmAbout& a) {
+        ok &= Save(a, dir + QStringLiteral("/about.png"));
+        WithModal<frmCredits>([&] { a.cmdCredits->click(); }, [&](frmCredits& c) {
+            while (c.textHeight() == 0) QApplication::processEvents();
+            for (int k = 0; k < 260; ++k) c.Step();
+            ok &= Save(c, dir + QStringLiteral("/credits.png"));
+            c.ARButton1->click();
+        });
+        a.cmdOK->click();
+    });
+
+    // Both help topics, as the menu and the about box open them.
+    w.ShowHelpTopic(1);
+    frmHelp* help = nullptr;
+    for (QWidget* t : QApplication::topLevelWidgets())
+        if (auto* h = qobject_cast<frmHelp*>(t)) help = h;
+    if (help) {
+        ok &= Save(*help, dir + QStringLiteral("/help-topic1.png"));
+        w.ShowHelpTopic(7);
+        ok &= Save(*help, dir + QStringLiteral("/help-topic7.png"));
+    } else {
+        ok = false;
+    }
     return ok ? 0 : 1;
 }

@@ -1,0 +1,296 @@
+#include "frmAbout.h"
+
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPushButton>
+#include <QStyleOptionFocusRect>
+
+#include "Catalogue.h"
+#include "Colors.h"
+#include "Fonts.h"
+#include "Twips.h"
+#include "frmCredits.h"
+#include "frmMain.h"
+
+namespace zarvel {
+
+namespace {
+
+constexpr int kWidthTwips = 7200, kHeightTwips = 4260;
+// The links and the notice stand left of the column of buttons.
+constexpr int kLeftWidthTwips = 4560;
+
+// Told when F12 is held while the rattling dice are clicked.
+const char* const kJoke[5] = {
+    "Knock knock.",
+    "Who's there?",
+    "Zarvel.",
+    "Zarvel who?",
+    "Zarvel! Not one die scored. Pass the dice, please.",
+};
+
+QLabel* FixedText(QWidget* parent, const QString& text, const QRect& where, int pixelSize, bool bold = false) {
+    auto* l = new QLabel(text, parent);
+    l->setFont(CasualFont(pixelSize, bold));
+    l->setGeometry(where);
+    l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
+    l->setAccessibleName(text);
+    return l;
+}
+
+}  // namespace
+
+// ---- ClickLabel ---------------------------------------------------------------
+
+ClickLabel::ClickLabel(QWidget* parent) : QLabel(parent) {
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ClickLabel::mousePressEvent(QMouseEvent* e) { e->accept(); }
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* e) {
+    e->accept();
+    if (e->button() == Qt::LeftButton && rect().contains(e->position().toPoint()) && onClick) onClick();
+}
+
+// Taken here, so the frame around the label does not see the move too.
+void ClickLabel::mouseMoveEvent(QMouseEvent* e) {
+    e->accept();
+    if (onMouseMove) onMouseMove();
+}
+
+void ClickLabel::leaveEvent(QEvent* e) {
+    QLabel::leaveEvent(e);
+    if (onLeave) onLeave();
+}
+
+void ClickLabel::keyPressEvent(QKeyEvent* e) {
+    const int k = e->key();
+    if ((k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter) && onClick) {
+        e->accept();
+        onClick();
+        return;
+    }
+    QLabel::keyPressEvent(e);
+}
+
+// A label shows no focus by itself; the keyboard user needs to see it.
+void ClickLabel::paintEvent(QPaintEvent* e) {
+    QLabel::paintEvent(e);
+    if (!hasFocus()) return;
+    QPainter p(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(1, 1, -1, -1);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &p, this);
+}
+
+// ---- frmAbout -------------------------------------------------------------------
+
+QColor frmAbout::LinkHotColour() { return FromColourNumber(0xFF); }
+QColor frmAbout::LinkColour() { return FromColourNumber(0x800000); }
+
+frmAbout::frmAbout(frmMain& main, QWidget* parent) : QDialog(parent), main_(main) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setWindowTitle(QStringLiteral(" About ") + QLatin1String(kTitle));
+    setAccessibleName(windowTitle().trimmed());
+    // Modal to the game only: the licence opens in the help window, which
+    // must take the mouse and keys while this box is still open.
+    setWindowModality(Qt::WindowModal);
+    // A caption and a close box: the window has one size and is never put away.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
+    openLink = &frmMain::OpenLink;
+
+    const QColor navy = LinkColour();
+    Picture1 = new ClickLabel(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setPixmap(QPixmap(QStringLiteral(":/picture/about-die1.png")));
+    Picture1->setGeometry(TwipRect(300, 240, 720, 720));
+    Picture1->setAlignment(Qt::AlignCenter);
+    Picture1->setAccessibleName(QStringLiteral("Roll several dice"));
+    Picture1->setToolTip(Picture1->accessibleName());
+    Picture1->onClick = [this] { Picture1_Click(); };
+
+    Picture2 = new ClickLabel(this);
+    Picture2->setObjectName(QStringLiteral("Picture2"));
+    Picture2->setPixmap(QPixmap(QStringLiteral(":/picture/about-die2.png")));
+    Picture2->setGeometry(TwipRect(kWidthTwips - 300 - 720, 240, 720, 720));
+    Picture2->setAlignment(Qt::AlignCenter);
+    Picture2->setAccessibleName(QStringLiteral("Roll one die"));
+    Picture2->setToolTip(Picture2->accessibleName());
+    Picture2->onClick = [this] { Picture2_Click(); };
+
+    Label2 = FixedText(this, QLatin1String(kTitle), TwipRect(1140, 150, 4920, 540), 26, true);
+    Label2->setStyleSheet(QStringLiteral("color: %1").arg(navy.name()));
+    Label3 = FixedText(this, QStringLiteral("by ") + QLatin1String(kMakerName), TwipRect(1140, 690, 4920, 330), 15);
+    Label1 = FixedText(this, QStringLiteral("A dice game for one to eight players."),
+                       TwipRect(300, 1080, 6600, 300), 13);
+    Label4 = FixedText(this, QStringLiteral("Freeware: pass it on to your friends, whole and unchanged."),
+                       TwipRect(300, 1380, 6600, 300), 13);
+
+    // The links sit in two captioned frames inside a third, plain one: the
+    // mouse reaches a link only across a frame, which puts the link back.
+    Frame99 = new QGroupBox(this);
+    Frame99->setObjectName(QStringLiteral("Frame99"));
+    Frame99->setAccessibleName(QStringLiteral("Links"));
+    Frame99->setGeometry(TwipRect(240, 1800, kLeftWidthTwips, 1560));
+    Frame1 = new QGroupBox(QStringLiteral("www"), Frame99);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(TwipRect(120, 60, kLeftWidthTwips - 240, 690));
+    Frame2 = new QGroupBox(QStringLiteral("e-mail"), Frame99);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(TwipRect(120, 810, kLeftWidthTwips - 240, 690));
+    for (QGroupBox* f : {Frame99, Frame1, Frame2}) {
+        f->setFont(DialogFont());
+        f->setMouseTracking(true);
+        f->installEventFilter(this);
+    }
+    Frame1->setAccessibleName(QStringLiteral("Web site"));
+    Frame2->setAccessibleName(QStringLiteral("E-mail"));
+
+    auto link = [&](QGroupBox* frame, const char* name, const QString& text, const QString& what) {
+        auto* l = new ClickLabel(frame);
+        l->setObjectName(QLatin1String(name));
+        l->setText(text);
+        QFont f = CasualFont(14);
+        f.setUnderline(true);
+        l->setFont(f);
+        l->setAlignment(Qt::AlignCenter);
+        l->setCursor(Qt::PointingHandCursor);
+        l->setAccessibleName(what + QStringLiteral(" ") + text);
+        l->setToolTip(l->accessibleName());
+        SetLinkColour(l, navy);
+        // The label's own size, centred in the frame: the frame around it
+        // is where the mouse turns it back.
+        const QSize size = l->sizeHint();
+        const QPoint centre = frame->contentsRect().center();
+        l->setGeometry(QRect(centre - QPoint(size.width() / 2, size.height() / 2), size));
+        l->onLeave = [this] { BothLinksNavy(); };
+        return l;
+    };
+    lblURL = link(Frame1, "lblURL", QLatin1String(kMakerWeb), QStringLiteral("Web site"));
+    lblURL->onClick = [this] { lblURL_Click(); };
+    lblURL->onMouseMove = [this] { lblURL_MouseMove(); };
+    lblMail = link(Frame2, "lblMail", QLatin1String(kMakerMail), QStringLiteral("Write to"));
+    lblMail->onClick = [this] { lblMail_Click(); };
+    lblMail->onMouseMove = [this] { lblMail_MouseMove(); };
+
+    lblDisclaimer = FixedText(this,
+                              QStringLiteral("This game comes as it is, without warranty. "
+                                             "Please read the License Agreement before you share it."),
+                              TwipRect(240, 3420, kLeftWidthTwips, 660), 12);
+    lblDisclaimer->setStyleSheet(QStringLiteral("color: #505050"));
+
+    auto button = [&](const char* name, const QString& caption, void (frmAbout::*handler)()) {
+        auto* b = new QPushButton(caption, this);
+        b->setObjectName(QLatin1String(name));
+        b->setFont(DialogFont());
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, handler);
+        return b;
+    };
+    cmdOK = button("cmdOK", QStringLiteral("&OK"), &frmAbout::cmdOK_Click);
+    cmdSysInfo = button("cmdSysInfo", QStringLiteral("&System Info"), &frmAbout::cmdSysInfo_Click);
+    cmdEULA = button("cmdEULA", QStringLiteral("License Agreement"), &frmAbout::cmdEULA_Click);
+    cmdCredits = button("cmdCredits", QStringLiteral("Credits"), &frmAbout::cmdCredits_Click);
+    // A column at the right, wide enough for the longest caption in the
+    // platform's font.
+    const QList<QPushButton*> column{cmdOK, cmdSysInfo, cmdEULA, cmdCredits};
+    int width = Px(2040);
+    for (QPushButton* b : column) width = qMax(width, b->sizeHint().width());
+    int top = Px(1860);
+    for (QPushButton* b : column) {
+        b->setGeometry(this->width() - Px(240) - width, top, width, Px(390));
+        top += Px(390 + 120);
+    }
+    cmdOK->setDefault(true);
+    cmdOK->setAccessibleName(QStringLiteral("OK"));
+    cmdSysInfo->setAccessibleName(QStringLiteral("System Info"));
+    cmdEULA->setAccessibleName(cmdEULA->text());
+    cmdCredits->setAccessibleName(cmdCredits->text());
+    cmdOK->setFocus();
+}
+
+// ---- links ------------------------------------------------------------------------
+
+void frmAbout::SetLinkColour(QLabel* link, const QColor& colour) {
+    QPalette p = link->palette();
+    if (p.color(QPalette::WindowText) == colour) return;
+    p.setColor(QPalette::WindowText, colour);
+    link->setPalette(p);
+}
+
+void frmAbout::BothLinksNavy() {
+    SetLinkColour(lblURL, LinkColour());
+    SetLinkColour(lblMail, LinkColour());
+}
+
+void frmAbout::lblURL_MouseMove() { SetLinkColour(lblURL, LinkHotColour()); }
+void frmAbout::lblMail_MouseMove() { SetLinkColour(lblMail, LinkHotColour()); }
+void frmAbout::Frame1_MouseMove() { BothLinksNavy(); }
+void frmAbout::Frame2_MouseMove() { BothLinksNavy(); }
+void frmAbout::Frame99_MouseMove() { BothLinksNavy(); }
+
+void frmAbout::lblURL_Click() {
+    if (openLink) openLink(QStringLiteral("http://") + QLatin1String(kMakerWeb));
+}
+
+void frmAbout::lblMail_Click() {
+    if (openLink) openLink(QStringLiteral("mailto:") + QLatin1String(kMakerMail));
+}
+
+bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        if (watched == Frame1) Frame1_MouseMove();
+        else if (watched == Frame2) Frame2_MouseMove();
+        else if (watched == Frame99) Frame99_MouseMove();
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// ---- die pictures -------------------------------------------------------------------
+
+// These two rattle whatever the sound option says: they are there to be heard.
+void frmAbout::Picture1_Click() {
+    main_.PlaySoundFile(QString::fromStdString(main_.settings().MultiDieSound));
+    if (!main_.IsKeyHeld()) return;
+    for (const char* part : kJoke) {
+        QMessageBox box(QMessageBox::NoIcon, main_.AppTitle(), QString::fromUtf8(part), QMessageBox::Ok, this);
+        box.exec();
+    }
+}
+
+void frmAbout::Picture2_Click() {
+    main_.PlaySoundFile(QString::fromStdString(main_.settings().OneDieSound));
+}
+
+// ---- buttons ---------------------------------------------------------------------------
+
+void frmAbout::cmdOK_Click() { accept(); }
+
+void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
+
+void frmAbout::StartSysInfo() {
+    const QString path = sysInfo.Find();
+    if (!path.isEmpty() && sysInfo.start && sysInfo.start(path)) return;
+    QMessageBox box(QMessageBox::NoIcon, main_.AppTitle(), QStringLiteral("System Information Is Unavailable At This Time"),
+                    QMessageBox::Ok, this);
+    box.exec();
+}
+
+void frmAbout::cmdEULA_Click() { main_.ShowHelpTopic(7); }
+
+void frmAbout::cmdCredits_Click() {
+    auto* credits = new frmCredits(main_, this);  // deletes itself once closed
+    credits->exec();
+}
+
+}  // namespace zarvel

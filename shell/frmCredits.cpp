@@ -1,0 +1,253 @@
+#include "frmCredits.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QTimer>
+#include <functional>
+
+#include "ARButton.h"
+#include "Catalogue.h"
+#include "Colors.h"
+#include "Fonts.h"
+#include "Twips.h"
+#include "frmAbout.h"
+#include "frmMain.h"
+
+namespace zarvel {
+
+namespace {
+
+constexpr int kWidthTwips = 4800, kHeightTwips = 5400;
+
+// The pair of players the alternate text is for.
+const char* const kPair[2] = {"Marisol", "Tobin"};
+
+QString CreditText() {
+    return QLatin1String(kTitle) + QStringLiteral(
+        "\n"
+        "a %1 game\n"
+        "\n"
+        "\n"
+        "Game Design\n"
+        "Ferdinand Quarnaby\n"
+        "\n"
+        "Programming\n"
+        "Ilse Marchetti\n"
+        "Ferdinand Quarnaby\n"
+        "\n"
+        "Dice and Pictures\n"
+        "Ruth Abendroth\n"
+        "\n"
+        "Sounds\n"
+        "Recorded on the kitchen table\n"
+        "by Ilse Marchetti\n"
+        "\n"
+        "Computer Players\n"
+        "Normal, Cautious, Fearless,\n"
+        "Simple, Random, Genius\n"
+        "and Moron, who tries his best\n"
+        "\n"
+        "Play Testing\n"
+        "The Tuesday Night Dice Club\n"
+        "\n"
+        "Special Thanks\n"
+        "to everyone who ever lost\n"
+        "a good turn to a Zarvel\n"
+        "\n"
+        "\n"
+        "Thanks for playing!").arg(QLatin1String(kMakerName));
+}
+
+QString AlternateText() {
+    return QStringLiteral(
+        "You two again!\n"
+        "\n"
+        "%1 and %2,\n"
+        "this game was tried out\n"
+        "at your kitchen table\n"
+        "over many long evenings.\n"
+        "\n"
+        "Every Zarvel you rolled\n"
+        "made it a better game.\n"
+        "\n"
+        "Thank you, and may your\n"
+        "dice always come up fives.").arg(QLatin1String(kPair[0]), QLatin1String(kPair[1]));
+}
+
+// The scrolling picture; its owner draws the text.
+class ScrollPicture : public QWidget {
+public:
+    ScrollPicture(QWidget* parent, std::function<void(QPainter&)> paint) : QWidget(parent), paint_(std::move(paint)) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::black);
+        paint_(p);
+    }
+
+private:
+    std::function<void(QPainter&)> paint_;
+};
+
+}  // namespace
+
+bool frmCredits::IsThePair(const QString& first, const QString& second) {
+    auto is = [](const QString& name, const char* wanted) {
+        return name.compare(QLatin1String(wanted), Qt::CaseInsensitive) == 0;
+    };
+    return (is(first, kPair[0]) && is(second, kPair[1])) || (is(first, kPair[1]) && is(second, kPair[0]));
+}
+
+frmCredits::frmCredits(frmMain& main, QWidget* parent) : QDialog(parent), main_(main) {
+    setObjectName(QStringLiteral("frmCredits"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(u' ' + QLatin1String(kTitle) + QStringLiteral(" Credits"));
+    setAccessibleName(windowTitle().trimmed());
+    setWindowModality(Qt::WindowModal);
+    // A caption and a close box: the window has one size and is never put away.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(TwipRect(120, 150, kWidthTwips - 240, 510));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setStyleSheet(QStringLiteral("color: %1").arg(FromColourNumber(0xFFFF).name()));
+
+    picScroll = new ScrollPicture(this, [this](QPainter& p) { PaintText(p); });
+    picScroll->setObjectName(QStringLiteral("picScroll"));
+    picScroll->setGeometry(TwipRect(240, 720, kWidthTwips - 480, 3960));
+
+    ARButton1 = MakeButton(this, "ARButton1", QStringLiteral("OK"), TwipRect((kWidthTwips - 1200) / 2, 4800, 1200, 390));
+    ARButton1->setColours(FromColourNumber(0xFFFF), QColor(0x30, 0x30, 0x30));
+    ARButton1->setHoverColours(FromColourNumber(0xFF), FromColourNumber(0x800000));
+    ARButton1->setAccessibleName(QStringLiteral("OK"));
+    connect(ARButton1, &ARButton::clicked, this, &frmCredits::ARButton1_Click);
+
+    // One step at a time, each armed after the last, so two steps are never
+    // closer than kStepMs however late a step ran.
+    timer_ = new QTimer(this);
+    timer_->setObjectName(QStringLiteral("Timer1"));
+    timer_->setTimerType(Qt::PreciseTimer);
+    timer_->setSingleShot(true);
+    connect(timer_, &QTimer::timeout, this, &frmCredits::Timer1_Timer);
+
+    Form_Load();
+}
+
+void frmCredits::Form_Load() {
+    setWindowIcon(main_.windowIcon());
+    const GameState& g = main_.state();
+    const bool pair =
+        IsThePair(QString::fromStdString(g.PlayerName[0]), QString::fromStdString(g.PlayerName[1]));
+    // The pair's own text is longer in its lines, so it is set smaller.
+    textFont_ = CasualFont(pair ? 13 : 16);
+    text_ = pair ? AlternateText() : CreditText();
+    Label1->setText(pair ? QStringLiteral("Just for You Two") : QStringLiteral("Credits & Stuff"));
+    Label1->setFont(CasualFont(22, true));
+    Label1->setAccessibleName(Label1->text());
+    picScroll->setAccessibleName(QStringLiteral("Credits"));
+    picScroll->setAccessibleDescription(text_);
+}
+
+void frmCredits::paintEvent(QPaintEvent* e) {
+    QPainter(this).fillRect(rect(), Qt::black);
+    QDialog::paintEvent(e);
+}
+
+void frmCredits::showEvent(QShowEvent* e) {
+    QDialog::showEvent(e);
+    // Once the window is up, so that a message about the text has a window
+    // to stand over.
+    if (!started_) {
+        started_ = true;
+        QTimer::singleShot(0, this, &frmCredits::ScrollCredits);
+    }
+}
+
+void frmCredits::ScrollCredits() {
+    if (stop_) return;
+    update();
+    const QFontMetrics fm(textFont_, picScroll);
+    textHeight_ = text_.isEmpty() ? 0 : fm.boundingRect(QRect(), Qt::AlignHCenter, text_).height();
+    if (textHeight_ <= 0) {
+        QMessageBox box(QMessageBox::Warning, main_.AppTitle(), QStringLiteral("Error scrolling text"), QMessageBox::Ok,
+                        this);
+        box.exec();
+        Stop();
+        close();
+        return;
+    }
+
+    // Drawn once: a step then only moves the picture.
+    const qreal dpr = picScroll->devicePixelRatioF();
+    rendered_ = QPixmap(QSize(picScroll->width(), textHeight_) * dpr);
+    rendered_.setDevicePixelRatio(dpr);
+    rendered_.fill(Qt::transparent);
+    {
+        QPainter p(&rendered_);
+        p.setFont(textFont_);
+        p.setPen(FromColourNumber(0xFFFF));
+        p.drawText(QRect(0, 0, picScroll->width(), textHeight_), Qt::AlignHCenter | Qt::AlignTop, text_);
+    }
+
+    const int top = picScroll->height();
+    rect_ = QRect(QPoint(0, top), QSize(picScroll->width(), textHeight_));
+    picScroll->update();
+    lastStep_.start();
+    timer_->start(kStepMs);
+}
+
+void frmCredits::Timer1_Timer() {
+    if (stop_) return;
+    // A timer that came early waits out the rest.
+    const qint64 since = lastStep_.elapsed();
+    if (since < kStepMs) {
+        timer_->start(static_cast<int>(kStepMs - since));
+        return;
+    }
+    Step();
+    lastStep_.start();
+    timer_->start(kStepMs);
+}
+
+void frmCredits::Step() {
+    rect_.translate(0, -1);
+    if (rect_.top() < -textHeight_) rect_.moveTop(picScroll->height());
+    ++steps_;
+    picScroll->update();
+}
+
+void frmCredits::PaintText(QPainter& p) {
+    if (!rendered_.isNull()) p.drawPixmap(rect_.topLeft(), rendered_);
+}
+
+void frmCredits::Stop() {
+    stop_ = true;
+    timer_->stop();
+}
+
+void frmCredits::ARButton1_Click() {
+    QApplication::beep();
+    Stop();
+    accept();
+}
+
+void frmCredits::reject() {
+    Stop();
+    QDialog::reject();
+}
+
+void frmCredits::closeEvent(QCloseEvent* e) {
+    Stop();
+    QDialog::closeEvent(e);
+}
+
+}  // namespace zarvel
