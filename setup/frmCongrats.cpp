@@ -1,7 +1,6 @@
 #include "frmCongrats.h"
 
 #include <QEvent>
-#include <QIcon>
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
@@ -12,6 +11,7 @@
 #include "Fonts.h"
 #include "Table.h"
 #include "Twips.h"
+#include "Variants.h"
 #include "WindowPlace.h"
 
 namespace zarvel {
@@ -54,12 +54,14 @@ void frmCongrats::paintEvent(QPaintEvent* e) {
     QDialog::paintEvent(e);
 }
 
-// The picture as sharp as the screen allows: the carried one has sharper
-// variants beside it (@2x, @3x), which an icon picks by the pixel ratio.
+// The picture as sharp as the screen allows, from the variant that fits it.
 void frmCongrats::ShowPicture() {
-    const QIcon art(QStringLiteral(":/picture/congrats.png"));
-    const QSize size = art.actualSize(picture->size());
-    picture->setPixmap(art.pixmap(size.scaled(picture->size(), Qt::KeepAspectRatio), devicePixelRatioF()));
+    static const QPixmap onex(QStringLiteral(":/picture/congrats.png"));
+    const qreal dpr = devicePixelRatioF();
+    const QPixmap art = PictureVariant(onex, QStringLiteral(":/picture/congrats@%1x.png"), dpr);
+    QPixmap shown = art.scaled((QSizeF(picture->size()) * dpr).toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(dpr);
+    picture->setPixmap(shown);
 }
 
 QString frmCongrats::WinnerText(const QString& name) { return QStringLiteral("* ") + name + QStringLiteral(" *"); }

@@ -8,19 +8,12 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "Variants.h"
+
 namespace zarvel {
 
 // Bitmap resource ":/bitmap/<id>.bmp", read by content; null when missing.
 QPixmap LoadBitmap(int id);
-
-// The variant drawn for a device pixel ratio: 1, 2 or 3. A ratio between
-// takes the next larger variant, drawn smaller and smoothly.
-int VariantScale(qreal devicePixelRatio);
-
-// The variant for a ratio, `pattern` with its scale for "%1" (e.g.
-// ":/bitmap/101@%1x.png"), cached; `onex` when there is none or the ratio
-// needs none.
-QPixmap PictureVariant(const QPixmap& onex, const QString& pattern, qreal devicePixelRatio);
 
 class PictureBox : public QWidget {
     Q_OBJECT
