@@ -2,16 +2,21 @@
 // size the windows expect, and the sounds are the sounds of their events.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QBuffer>
-#include <QCoreApplication>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
 #include <QSet>
 #include <QtEndian>
 
 #include "Catalogue.h"
+#include "GameTray.h"
+#include "PictureBox.h"
+#include "Table.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -171,11 +176,66 @@ TEST(Pictures, WinnerAboutAndIcon) {
     EXPECT_TRUE(icon.hasAlphaChannel());
 }
 
+// WCAG relative luminance of an sRGB colour.
+double Luminance(QRgb c) {
+    const auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(qRed(c)) + 0.7152 * linear(qGreen(c)) + 0.0722 * linear(qBlue(c));
+}
+
+double Contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05); }
+
+// Every built-in picture leaves the labels of the game tray on ground that
+// contrasts at least 3:1 with the text colour chosen with it. "Under a
+// label" is every pixel of the label's whole box (not just where today's
+// caption happens to fall), on the picture as carried; 98% of them must
+// reach 3:1. That allows for a few pixels of JPEG ringing, a speck or a thin
+// line crossing the box, not for an edge or a stripe along it (a one-pixel
+// line along a 17-pixel row is 6% of the box).
+TEST(Pictures, LabelsReadOnEveryBackgroundInItsTextColour) {
+    zarvel::GameTray tray;
+    std::vector<std::pair<QString, QRect>> boxes;
+    for (const QLabel* l : {tray.lblStatus, tray.lblLastRoll, tray.Label1, tray.lblPlayer, tray.lblTurnScoreLabel,
+                            tray.lblTurnScore})
+        boxes.emplace_back(l->objectName(), l->geometry());
+    tray.SetStatusTop(zarvel::kStatusTopLastRound);
+    boxes.emplace_back(QStringLiteral("lblStatus in the last round"), tray.lblStatus->geometry());
+    const QRect image = tray.Image1->geometry();
+    for (const zarvel::Background& b : zarvel::kBackgrounds) {
+        if (b.picture.id == 0) continue;
+        SCOPED_TRACE(b.entry);
+        const QImage picture = QImage::fromData(Resource(QStringLiteral(":/custom/%1").arg(b.picture.id)));
+        ASSERT_EQ(picture.size(), image.size()) << "the picture no longer maps 1:1 onto the tray";
+        const QString colour = QString::fromLatin1(zarvel::kTextColours[std::size_t(b.textColour)].text);  // &HBBGGRR
+        const quint32 bgr = colour.mid(2).toUInt(nullptr, 16);
+        const double text = Luminance(qRgb(int(bgr & 0xFF), int(bgr >> 8 & 0xFF), int(bgr >> 16 & 0xFF)));
+        double worstLow = 1e9, worst = 1e9;
+        for (const auto& [name, box] : boxes) {
+            std::vector<double> ratios;
+            const QRect r = box.translated(-image.topLeft()).intersected(picture.rect());
+            for (int y = r.top(); y <= r.bottom(); ++y)
+                for (int x = r.left(); x <= r.right(); ++x) ratios.push_back(Contrast(text, Luminance(picture.pixel(x, y))));
+            ASSERT_FALSE(ratios.empty()) << name.toStdString() << " lies outside the picture";
+            std::sort(ratios.begin(), ratios.end());
+            const double low = ratios[ratios.size() / 50];  // 98% of the box reach this
+            EXPECT_GE(low, 3.0) << "under " << name.toStdString() << " " << r.x() << "," << r.y() << " " << r.width()
+                                << "x" << r.height() << " (worst pixel " << ratios.front() << ")";
+            worstLow = std::min(worstLow, low);
+            worst = std::min(worst, ratios.front());
+        }
+        ::testing::Test::RecordProperty(b.entry, QStringLiteral("%1 (worst pixel %2)").arg(worstLow, 0, 'f', 2)
+                                                     .arg(worst, 0, 'f', 2).toStdString());
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Image format plugins are found through the application.
-    QCoreApplication app(argc, argv);
+    // Image format plugins are found through the application; the game
+    // tray needs widgets.
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

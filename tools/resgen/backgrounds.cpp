@@ -59,6 +59,31 @@ QPainterPath leafPath(bool maple) {
     return p;
 }
 
+// The game tray's status line and its two label rows lie over rows 170 to
+// 257 of every picture, nearly edge to edge. The pictures keep that stretch
+// calm and in contrast with the text colour chosen with them, with a few
+// rows to spare so that JPEG blocks along an edge stay outside it.
+constexpr double kLabelsTop = 164, kLabelsBottom = 264;
+
+// Whether something reaching from top to bottom keeps clear of the labels.
+bool clearOfLabels(double top, double bottom) { return bottom < kLabelsTop || top > kLabelsBottom; }
+
+void leaf(QPainter& p, QPointF at, double size, double turn, QColor c, bool maple) {
+    p.save();
+    p.translate(at);
+    p.rotate(turn);
+    p.scale(size, size);
+    QRadialGradient g(QPointF(-0.3, -0.3), 1.3);
+    g.setColorAt(0, c.lighter(125));
+    g.setColorAt(1, c.darker(135));
+    p.setPen(QPen(c.darker(170), 0.05));
+    p.setBrush(g);
+    p.drawPath(leafPath(maple));
+    p.setPen(QPen(c.darker(160), 0.06));
+    p.drawLine(QPointF(0, 1.45), QPointF(0, -0.8));
+    p.restore();
+}
+
 QImage autumn() {
     QImage img = blank();
     QPainter p(&img);
@@ -66,25 +91,65 @@ QImage autumn() {
     verticalGradient(p, QRectF(0, 0, W, H), QColor(86, 40, 18), QColor(48, 22, 10));
     Rng rng(201);
     const QColor colours[] = {{196, 58, 24}, {222, 118, 28}, {232, 170, 44}, {150, 42, 20}, {168, 96, 36}, {120, 70, 24}};
-    for (int i = 0; i < 70; ++i) {
+    // A carpet of fallen leaves on both banks of a slow brook.
+    for (int i = 0; i < 110; ++i) {
         const bool maple = rng.uniform() < 0.6;
         const QPointF at(rng.range(-10, W + 10), rng.range(-10, H + 10));
         const double size = rng.range(9, 22), turn = rng.range(0, 360);
         QColor c = colours[rng.next() % 6];
-        c = mix(c, QColor(60, 30, 12), 0.35 * (1 - i / 70.0));  // leaves underneath are in shade
-        p.save();
-        p.translate(at);
-        p.rotate(turn);
-        p.scale(size, size);
-        QRadialGradient g(QPointF(-0.3, -0.3), 1.3);
-        g.setColorAt(0, c.lighter(125));
-        g.setColorAt(1, c.darker(135));
-        p.setPen(QPen(c.darker(170), 0.05));
-        p.setBrush(g);
-        p.drawPath(leafPath(maple));
-        p.setPen(QPen(c.darker(160), 0.06));
-        p.drawLine(QPointF(0, 1.45), QPointF(0, -0.8));
-        p.restore();
+        c = mix(c, QColor(60, 30, 12), 0.35 * (1 - i / 110.0));  // leaves underneath are in shade
+        if (!clearOfLabels(at.y() - 1.5 * size, at.y() + 1.5 * size)) continue;
+        leaf(p, at, size, turn, c, maple);
+    }
+    // The brook: still brown water between the banks, mirroring the canopy
+    // in soft horizontal streaks, in shade under the near bank.
+    const auto bank = [](double x, double middle, double phase) {
+        return middle + 4 * std::sin(x * 0.031 + phase) + 2.5 * std::sin(x * 0.093 + 2 * phase);
+    };
+    p.end();
+    const QColor shade(30, 22, 14), water(58, 44, 30), sky(104, 94, 80), amber(150, 84, 32);
+    for (int y = 0; y < H; ++y)
+        for (int x = 0; x < W; ++x) {
+            const double top = bank(x, 155, 1.0), bottom = bank(x, 273, 2.3);
+            // How far inside the water this pixel lies; the banks blend over a pixel.
+            const double inside = std::min(y + 0.5 - top, bottom - (y + 0.5));
+            if (inside <= -0.5) continue;
+            const double streak = fractalNoise(x / 70.0, y / 5.0, 2011, 3);
+            const double glow = fractalNoise(x / 30.0 + 9, y / 3.0, 2012, 2);
+            QColor c = mix(water, sky, std::clamp((streak - 0.45) * 2.2, 0.0, 1.0));
+            c = mix(c, amber, std::clamp((glow - 0.62) * 3.0, 0.0, 0.6));
+            // Shade under the bank, fading into the open water.
+            c = mix(c, shade, std::clamp(1.0 - (y - top) / 16.0, 0.0, 0.85));
+            c = mix(c, shade, std::clamp(1.0 - (bottom - y) / 6.0, 0.0, 0.6));
+            img.setPixel(x, y, mix(QColor(img.pixel(x, y)), c, std::clamp(inside + 0.5, 0.0, 1.0)).rgb());
+        }
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath brook;
+    brook.moveTo(-2, bank(-2, 155, 1.0));
+    for (double x = 0; x <= W + 2; x += 2) brook.lineTo(x, bank(x, 155, 1.0));
+    for (double x = W + 2; x >= -2; x -= 2) brook.lineTo(x, bank(x, 273, 2.3));
+    brook.closeSubpath();
+    p.save();
+    p.setClipPath(brook);
+    // A few leaves afloat, in the gaps between the lines of text, darkened
+    // by the water.
+    const QPointF afloat[] = {{40, 212}, {118, 208}, {206, 214}, {230, 250}, {190, 160}, {70, 267}};
+    for (const QPointF& at : afloat) {
+        const QColor c = mix(colours[rng.next() % 2 == 0 ? 0 : 3], QColor(30, 22, 16), 0.35);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(QColor(150, 120, 90, 50), 0.8));
+        p.drawEllipse(at, 12, 3.5);
+        leaf(p, at, rng.range(6, 8), rng.range(0, 360), c, rng.uniform() < 0.6);
+    }
+    p.restore();
+    // Leaves lying over the banks' edges.
+    for (int i = 0; i < 16; ++i) {
+        const double x = rng.range(-5, W + 5);
+        const bool upper = i % 2 == 0;
+        const double size = rng.range(8, 14);
+        const double y = upper ? bank(x, 155, 1.0) - size * 1.2 : bank(x, 273, 2.3) + size * 1.2;
+        leaf(p, QPointF(x, y), size, rng.range(0, 360), colours[rng.next() % 6], rng.uniform() < 0.6);
     }
     vignette(p, 0.45);
     return img;
@@ -177,14 +242,15 @@ QImage blondeChick() {
 }
 
 QImage blueprints() {
-    QImage img = blank(QColor(116, 164, 222));
+    QImage img = blank(QColor(126, 176, 232));
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    // Paper texture, then fine and coarse grid lines.
+    // Paper texture, then fine and coarse grid lines. A pale print, so that
+    // the blue text chosen with it reads on the open paper.
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
             const double n = fractalNoise(x / 20.0, y / 20.0, 203, 3) - 0.5;
-            img.setPixel(x, y, mix(QColor(116, 164, 222), QColor(92, 140, 206), 0.5 + n).rgb());
+            img.setPixel(x, y, mix(QColor(138, 186, 238), QColor(118, 168, 228), 0.5 + n).rgb());
         }
     for (int x = 0; x <= W; x += 8) {
         p.setPen(QPen(QColor(255, 255, 255, x % 40 == 0 ? 90 : 40), x % 40 == 0 ? 1.0 : 0.6));
@@ -197,12 +263,13 @@ QImage blueprints() {
     const QPen line(QColor(255, 255, 255, 230), 1.4);
     const QPen thin(QColor(255, 255, 255, 170), 0.8);
     const QPen dashed(QColor(255, 255, 255, 160), 0.8, Qt::DashLine);
-    // A die in plan and in isometric view, with centre lines and dimensions.
+    // A die in plan and in isometric view, with centre lines and dimensions,
+    // above the labels; a gear and the title block below them.
     p.setBrush(Qt::NoBrush);
     p.setPen(line);
-    const QRectF plan(30, 40, 90, 90);
+    const QRectF plan(26, 22, 82, 82);
     p.drawRoundedRect(plan, 10, 10);
-    for (const QPointF& pt : pipLayout(5)) p.drawEllipse(QPointF(plan.left() + 22 + 46 * pt.x(), plan.top() + 22 + 46 * pt.y()), 7, 7);
+    for (const QPointF& pt : pipLayout(5)) p.drawEllipse(QPointF(plan.left() + 20 + 42 * pt.x(), plan.top() + 20 + 42 * pt.y()), 6.5, 6.5);
     p.setPen(dashed);
     p.drawLine(QPointF(plan.center().x(), plan.top() - 12), QPointF(plan.center().x(), plan.bottom() + 12));
     p.drawLine(QPointF(plan.left() - 12, plan.center().y()), QPointF(plan.right() + 12, plan.center().y()));
@@ -225,8 +292,8 @@ QImage blueprints() {
     dimension(plan.bottomLeft(), plan.bottomRight(), QPointF(0, 16));
     dimension(plan.topRight(), plan.bottomRight(), QPointF(16, 0));
     // Isometric cube.
-    const QPointF top(178, 150);
-    const double e = 56, cx = e * std::cos(qDegreesToRadians(30.0)), cy = e / 2;
+    const QPointF top(188, 24);
+    const double e = 50, cx = e * std::cos(qDegreesToRadians(30.0)), cy = e / 2;
     const QPointF l(top.x() - cx, top.y() + cy), r(top.x() + cx, top.y() + cy), c(top.x(), top.y() + 2 * cy);
     p.setPen(line);
     p.drawPolygon(QPolygonF({top, r, c, l}));
@@ -240,71 +307,93 @@ QImage blueprints() {
     p.drawLine(r + QPointF(0, e), top + QPointF(0, e));
     p.drawLine(top, top + QPointF(0, e));
     // A gear with its pitch circle.
-    const QPointF g(78, 240);
+    const QPointF g(54, 292);
     QPainterPath gear;
     for (int i = 0; i <= 48; ++i) {
         const double a = 2 * M_PI * i / 48;
-        const double rr = (i / 2) % 2 == 0 ? 44 : 36;
+        const double rr = (i / 2) % 2 == 0 ? 23 : 18.5;
         const QPointF pt(g.x() + rr * std::cos(a), g.y() + rr * std::sin(a));
         i == 0 ? gear.moveTo(pt) : gear.lineTo(pt);
     }
     p.setPen(line);
     p.drawPath(gear);
-    p.drawEllipse(g, 12, 12);
+    p.drawEllipse(g, 7, 7);
     p.setPen(dashed);
-    p.drawEllipse(g, 40, 40);
-    p.drawLine(g + QPointF(-54, 0), g + QPointF(54, 0));
-    p.drawLine(g + QPointF(0, -54), g + QPointF(0, 54));
+    p.drawEllipse(g, 21, 21);
+    p.drawLine(g + QPointF(-32, 0), g + QPointF(32, 0));
+    p.drawLine(g + QPointF(0, -27), g + QPointF(0, 27));
     // Title block in the corner.
     p.setPen(line);
-    const QRectF block(150, 262, 96, 48);
+    const QRectF block(150, 270, 96, 44);
     p.drawRect(block);
     p.setPen(thin);
     p.drawLine(QPointF(block.left(), block.top() + 16), QPointF(block.right(), block.top() + 16));
     p.drawLine(QPointF(block.left() + 40, block.top() + 16), QPointF(block.left() + 40, block.bottom()));
-    for (int k = 0; k < 3; ++k) p.drawLine(QPointF(block.left() + 46, block.top() + 24 + 8 * k), QPointF(block.right() - 8 - 10 * k, block.top() + 24 + 8 * k));
+    for (int k = 0; k < 3; ++k) p.drawLine(QPointF(block.left() + 46, block.top() + 23 + 7 * k), QPointF(block.right() - 8 - 10 * k, block.top() + 23 + 7 * k));
     p.setPen(QPen(QColor(255, 255, 255, 200), 1.4));
     p.drawRect(QRectF(4.5, 4.5, W - 9, H - 9));
     return img;
+}
+
+// A floe seen from the side: a flat top and a shaded face down to the
+// waterline, with a dim reflection under it.
+void iceFloe(QPainter& p, const QRectF& top, double thickness) {
+    QPainterPath face;
+    face.addRoundedRect(QRectF(top.left(), top.center().y(), top.width(), top.height() / 2 + thickness), 4, 4);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(40, 70, 110, 120));
+    p.drawEllipse(QRectF(top.left() + 4, top.bottom() + thickness - 2, top.width() - 8, 5));
+    QLinearGradient side(0, top.center().y(), 0, top.bottom() + thickness);
+    side.setColorAt(0, QColor(150, 188, 222));
+    side.setColorAt(1, QColor(86, 128, 176));
+    p.setBrush(side);
+    p.drawPath(face);
+    QLinearGradient snow(0, top.top(), 0, top.bottom());
+    snow.setColorAt(0, QColor(246, 250, 255));
+    snow.setColorAt(1, QColor(200, 222, 244));
+    p.setBrush(snow);
+    p.drawEllipse(top);
 }
 
 QImage babySeal() {
     QImage img = blank();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    // Polar twilight above, dark sea, ice floes below.
-    verticalGradient(p, QRectF(0, 0, W, H * 0.55), QColor(14, 30, 70), QColor(60, 96, 150));
-    verticalGradient(p, QRectF(0, H * 0.55, W, H * 0.45), QColor(18, 44, 80), QColor(8, 24, 48));
+    // Polar twilight above; below the horizon the open sea, dark and still
+    // where the game writes over it.
+    const double horizon = 100;
+    verticalGradient(p, QRectF(0, 0, W, horizon), QColor(12, 24, 62), QColor(58, 92, 146));
+    verticalGradient(p, QRectF(0, horizon, W, H - horizon), QColor(30, 58, 96), QColor(8, 22, 46));
     Rng rng(204);
     for (int i = 0; i < 40; ++i) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, int(rng.range(80, 220))));
-        p.drawEllipse(QPointF(rng.range(0, W), rng.range(0, H * 0.4)), 0.9, 0.9);
+        p.drawEllipse(QPointF(rng.range(0, W), rng.range(0, horizon * 0.75)), 0.9, 0.9);
     }
-    // Distant icebergs.
+    // Distant icebergs on the horizon.
     p.setBrush(QColor(170, 200, 228));
-    p.drawPolygon(QPolygonF({QPointF(-10, H * 0.56), QPointF(30, H * 0.44), QPointF(60, H * 0.47), QPointF(96, H * 0.56)}));
+    p.drawPolygon(QPolygonF({QPointF(-10, horizon), QPointF(24, horizon - 20), QPointF(50, horizon - 15), QPointF(84, horizon)}));
     p.setBrush(QColor(150, 182, 216));
-    p.drawPolygon(QPolygonF({QPointF(170, H * 0.56), QPointF(205, H * 0.46), QPointF(226, H * 0.5), QPointF(270, H * 0.56)}));
-    // The floe the seal lies on.
-    QPainterPath floe;
-    floe.moveTo(-10, H * 0.70);
-    floe.cubicTo(60, H * 0.64, 190, H * 0.66, W + 10, H * 0.71);
-    floe.lineTo(W + 10, H + 10);
-    floe.lineTo(-10, H + 10);
-    floe.closeSubpath();
-    QLinearGradient ice(0, H * 0.64, 0, H);
-    ice.setColorAt(0, QColor(236, 246, 255));
-    ice.setColorAt(1, QColor(168, 204, 234));
-    p.setBrush(ice);
-    p.drawPath(floe);
-    p.setPen(QPen(QColor(130, 170, 210), 1.2));
-    for (int i = 0; i < 8; ++i) {
-        const double y = rng.range(H * 0.76, H - 8), x = rng.range(0, W - 40);
-        p.drawLine(QPointF(x, y), QPointF(x + rng.range(20, 60), y + rng.range(-4, 4)));
+    p.drawPolygon(QPolygonF({QPointF(120, horizon), QPointF(150, horizon - 12), QPointF(170, horizon - 9), QPointF(196, horizon)}));
+    // Long low swells, fainter toward the viewer.
+    for (int i = 0; i < 36; ++i) {
+        const double y = horizon + 3 + i * i * 0.17 + rng.range(0, 3);
+        const double x = rng.range(-30, W), w = rng.range(30, 90);
+        p.setBrush(QColor(110, 150, 200, int(std::max(10.0, 70 - i * 1.8))));
+        p.drawRoundedRect(QRectF(x, y, w, 1.1 + i * 0.03), 1, 1);
     }
+    // A small floe to the left, the seal's floe to the right, and broken
+    // ice drifting in front.
+    iceFloe(p, QRectF(-20, 128, 92, 16), 7);
+    iceFloe(p, QRectF(92, 118, 190, 34), 9);
+    iceFloe(p, QRectF(-30, 286, 120, 22), 8);
+    iceFloe(p, QRectF(150, 292, 130, 26), 8);
+    iceFloe(p, QRectF(100, 276, 36, 7), 4);
     // The pup: a plump white body with soft grey shading, dark eyes and nose.
-    const QPointF c(W * 0.5, H * 0.73);
+    p.save();
+    p.translate(178, 132);
+    p.scale(0.6, 0.6);
+    const QPointF c(0, 0);
     QPainterPath seal;
     seal.moveTo(c + QPointF(-92, 20));
     seal.cubicTo(c + QPointF(-96, -10), c + QPointF(-40, -32), c + QPointF(10, -30));
@@ -314,16 +403,17 @@ QImage babySeal() {
     seal.cubicTo(c + QPointF(-86, 40), c + QPointF(-112, 34), c + QPointF(-110, 24));
     seal.cubicTo(c + QPointF(-104, 18), c + QPointF(-96, 22), c + QPointF(-92, 20));
     seal.closeSubpath();
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(80, 110, 150, 90));
+    p.drawEllipse(c + QPointF(-6, 29), 86, 6);  // shadow on the ice
     QRadialGradient fur(c + QPointF(20, -30), 120);
     fur.setColorAt(0, QColor(255, 255, 255));
     fur.setColorAt(0.6, QColor(240, 244, 250));
     fur.setColorAt(1, QColor(196, 208, 224));
-    p.setPen(QPen(QColor(170, 184, 204), 1.2));
+    p.setPen(QPen(QColor(150, 166, 190), 1.6));
     p.setBrush(fur);
     p.drawPath(seal);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(80, 100, 130, 60));
-    p.drawEllipse(c + QPointF(0, 30), 80, 5);  // shadow on the ice
     p.setBrush(QColor(214, 222, 236));
     QPainterPath flipper;
     flipper.moveTo(c + QPointF(6, 10));
@@ -331,18 +421,19 @@ QImage babySeal() {
     flipper.closeSubpath();
     p.drawPath(flipper);
     p.setBrush(QColor(20, 20, 28));
-    p.drawEllipse(c + QPointF(48, -26), 6.5, 7.5);
-    p.drawEllipse(c + QPointF(74, -24), 6.0, 7.0);
+    p.drawEllipse(c + QPointF(48, -26), 7, 8);
+    p.drawEllipse(c + QPointF(74, -24), 6.5, 7.5);
     p.setBrush(Qt::white);
-    p.drawEllipse(c + QPointF(50, -29), 2, 2);
-    p.drawEllipse(c + QPointF(76, -27), 1.8, 1.8);
+    p.drawEllipse(c + QPointF(50, -29), 2.4, 2.4);
+    p.drawEllipse(c + QPointF(76, -27), 2.2, 2.2);
     p.setBrush(QColor(40, 30, 34));
-    p.drawEllipse(c + QPointF(66, -10), 5, 3.5);
-    p.setPen(QPen(QColor(120, 120, 130), 0.7));
+    p.drawEllipse(c + QPointF(66, -10), 6, 4);
+    p.setPen(QPen(QColor(120, 120, 130), 1.0));
     for (int k = -1; k <= 1; ++k) {
         p.drawLine(c + QPointF(58, -7 + k * 2.5), c + QPointF(40, -5 + k * 5));
         p.drawLine(c + QPointF(74, -7 + k * 2.5), c + QPointF(92, -5 + k * 5));
     }
+    p.restore();
     return img;
 }
 
@@ -394,45 +485,51 @@ QImage nautical() {
     QImage img = blank();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    verticalGradient(p, QRectF(0, 0, W, H * 0.5), QColor(12, 24, 64), QColor(40, 70, 120));
-    verticalGradient(p, QRectF(0, H * 0.5, W, H * 0.5), QColor(14, 50, 96), QColor(4, 18, 44));
+    // Night sea: the moon and a sailboat on the horizon, then open water
+    // that lies calm where the game writes over it and breaks into crests
+    // toward the bottom.
+    const double horizon = 150;
+    verticalGradient(p, QRectF(0, 0, W, horizon), QColor(12, 24, 64), QColor(44, 76, 126));
+    verticalGradient(p, QRectF(0, horizon, W, H - horizon), QColor(18, 54, 100), QColor(4, 18, 44));
     p.setPen(Qt::NoPen);
-    QRadialGradient moon(QPointF(56, 60), 30);
+    QRadialGradient moon(QPointF(56, 52), 30);
     moon.setColorAt(0, QColor(250, 246, 220));
     moon.setColorAt(0.5, QColor(240, 232, 190));
     moon.setColorAt(0.55, QColor(240, 232, 190, 60));
     moon.setColorAt(1, QColor(240, 232, 190, 0));
     p.setBrush(moon);
-    p.drawEllipse(QPointF(56, 60), 30, 30);
-    // Moonlight on the water.
+    p.drawEllipse(QPointF(56, 52), 30, 30);
+    // Moonlight on the water: bright glints by the horizon, only faint ones
+    // under the labels, a little stronger again in front.
     Rng rng(206);
-    for (int i = 0; i < 30; ++i) {
-        const double y = H * 0.5 + 4 + i * 5.5;
-        const double w = rng.range(6, 20) * (1 + i * 0.05);
-        p.setBrush(QColor(240, 232, 190, int(110 - i * 3)));
+    for (int i = 0; i < 44; ++i) {
+        const double y = horizon + 2 + i * 3.9;
+        const double w = rng.range(6, 18) * (1 + i * 0.04);
+        const int alpha = clearOfLabels(y - 2, y + 4) ? std::max(150 - i * 11, 70) : 44;
+        p.setBrush(QColor(240, 232, 190, alpha));
         p.drawRoundedRect(QRectF(56 - w / 2 + rng.range(-8, 8), y, w, 1.6), 1, 1);
     }
     // The sailboat.
-    const QPointF hull(170, H * 0.53);
+    const QPointF hull(172, horizon - 4);
     QPainterPath boat;
-    boat.moveTo(hull + QPointF(-42, -8));
-    boat.lineTo(hull + QPointF(44, -8));
-    boat.lineTo(hull + QPointF(30, 8));
-    boat.lineTo(hull + QPointF(-30, 8));
+    boat.moveTo(hull + QPointF(-40, -8));
+    boat.lineTo(hull + QPointF(42, -8));
+    boat.lineTo(hull + QPointF(29, 7));
+    boat.lineTo(hull + QPointF(-29, 7));
     boat.closeSubpath();
     p.setBrush(QColor(120, 34, 30));
     p.drawPath(boat);
     p.setPen(QPen(QColor(60, 40, 30), 2));
-    p.drawLine(hull + QPointF(0, -8), hull + QPointF(0, -110));
+    p.drawLine(hull + QPointF(0, -8), hull + QPointF(0, -106));
     p.setPen(Qt::NoPen);
     QPainterPath main;
-    main.moveTo(hull + QPointF(3, -106));
-    main.quadTo(hull + QPointF(36, -60), hull + QPointF(38, -14));
+    main.moveTo(hull + QPointF(3, -102));
+    main.quadTo(hull + QPointF(35, -58), hull + QPointF(37, -14));
     main.lineTo(hull + QPointF(3, -14));
     main.closeSubpath();
     QPainterPath jib;
-    jib.moveTo(hull + QPointF(-3, -100));
-    jib.quadTo(hull + QPointF(-22, -50), hull + QPointF(-38, -14));
+    jib.moveTo(hull + QPointF(-3, -96));
+    jib.quadTo(hull + QPointF(-21, -48), hull + QPointF(-36, -14));
     jib.lineTo(hull + QPointF(-3, -14));
     jib.closeSubpath();
     QLinearGradient sail(hull + QPointF(0, -100), hull + QPointF(30, -14));
@@ -441,19 +538,24 @@ QImage nautical() {
     p.setBrush(sail);
     p.drawPath(main);
     p.drawPath(jib);
-    // Waves: rows of crests.
-    for (int row = 0; row < 9; ++row) {
-        const double y = H * 0.56 + row * 17, amp = 2 + row * 0.8, len = 20 + row * 4;
+    // Its dark reflection.
+    p.setBrush(QColor(10, 30, 60, 140));
+    p.drawRect(QRectF(hull.x() - 28, hull.y() + 7, 56, 5));
+    // Waves: rows of crests, low swells under the labels.
+    for (int row = 0; row < 11; ++row) {
+        const double y = horizon + 6 + row * 15, amp = 1.5 + row * 0.6, len = 18 + row * 4;
+        const bool calm = !clearOfLabels(y - amp - 2, y + amp + 2);
         QPainterPath wave;
         wave.moveTo(-10, y);
         for (double x = -10; x < W + 20; x += len / 2) wave.quadTo(x + len / 4, y - amp * ((int(x / len * 2) % 2) ? -1 : 1), x + len / 2, y);
         p.setBrush(Qt::NoBrush);
-        p.setPen(QPen(QColor(160, 200, 236, 70 + row * 12), 1.0 + row * 0.15));
+        p.setPen(calm ? QPen(QColor(60, 100, 150, 70), 1.0) : QPen(QColor(160, 200, 236, 70 + row * 12), 1.0 + row * 0.15));
         p.drawPath(wave);
     }
     // An anchor in the lower corner.
     p.save();
-    p.translate(210, H - 56);
+    p.translate(222, H - 30);
+    p.scale(0.62, 0.62);
     p.setPen(QPen(QColor(200, 180, 110), 4, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(0, -30), 6, 6);
@@ -470,34 +572,91 @@ QImage nautical() {
 
 QImage oldGlory() {
     QImage img = blank();
-    // A waving flag in soft colours (the game's text on it is red).
-    const QColor red(232, 164, 164), white(250, 248, 244), blue(96, 116, 184);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            const double wave = std::sin(x * 0.035 + y * 0.012) * 10 + std::sin(x * 0.09) * 2;
-            const double fy = y + wave;
-            const double shade = 0.88 + 0.12 * std::cos(x * 0.035 + y * 0.012);
-            QColor c;
-            const int stripe = int(std::floor(fy / (H / 13.0)));
-            const bool canton = x < W * 0.5 && fy < H * 7 / 13.0;
-            if (canton)
-                c = blue;
-            else
-                c = ((stripe % 2) + 2) % 2 == 0 ? red : white;
-            c = QColor(std::clamp(int(c.red() * shade), 0, 255), std::clamp(int(c.green() * shade), 0, 255),
-                       std::clamp(int(c.blue() * shade), 0, 255));
-            img.setPixel(x, y, c.rgb());
-        }
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
+    // The flag flies high from a pole at the left edge, against a sky that
+    // pales into haze toward the horizon; the game's red text lies on the
+    // haze, well away from the red stripes.
+    QLinearGradient sky(0, 0, 0, H);
+    sky.setColorAt(0, QColor(104, 156, 220));
+    sky.setColorAt(0.42, QColor(200, 222, 246));
+    sky.setColorAt(0.52, QColor(232, 240, 250));
+    sky.setColorAt(0.86, QColor(242, 245, 250));
+    p.fillRect(QRect(0, 0, W, H), sky);
+    Rng rng(207);
+    // Fair-weather clouds, pure white so the haze never darkens.
+    for (int i = 0; i < 9; ++i) {
+        const QPointF c(rng.range(0, W), i < 4 ? rng.range(20, 150) : rng.range(170, 260));
+        const double size = rng.range(12, 22);
+        for (int puff = 0; puff < 5; ++puff) {
+            const QPointF at = c + QPointF((puff - 2) * size * 0.7, -std::sin(puff * 0.8) * size * 0.3);
+            QRadialGradient g(at, size);
+            g.setColorAt(0, QColor(255, 255, 255, 200));
+            g.setColorAt(1, QColor(255, 255, 255, 0));
+            p.setPen(Qt::NoPen);
+            p.setBrush(g);
+            p.drawEllipse(at, size, size * 0.55);
+        }
+    }
+    // Low green hills far below.
+    QPainterPath hills;
+    hills.moveTo(0, H);
+    for (double x = 0; x <= W; x += 4) hills.lineTo(x, 290 - 8 * std::sin(x * 0.02 + 0.6) - 4 * std::sin(x * 0.07));
+    hills.lineTo(W, H);
+    hills.closeSubpath();
+    QLinearGradient green(0, 276, 0, H);
+    green.setColorAt(0, QColor(110, 150, 110));
+    green.setColorAt(1, QColor(50, 96, 56));
+    p.setBrush(green);
+    p.drawPath(hills);
+    // The pole with its gilt ball.
+    QLinearGradient metal(1, 0, 6, 0);
+    metal.setColorAt(0, QColor(120, 120, 126));
+    metal.setColorAt(0.4, QColor(236, 236, 240));
+    metal.setColorAt(1, QColor(110, 110, 118));
+    p.setBrush(metal);
+    p.drawRect(QRectF(1.5, 8, 4, H));
+    QRadialGradient gilt(QPointF(2.6, 4.6), 4);
+    gilt.setColorAt(0, QColor(255, 240, 160));
+    gilt.setColorAt(1, QColor(176, 128, 30));
+    p.setBrush(gilt);
+    p.drawEllipse(QPointF(3.5, 5.5), 3.5, 3.5);
+    p.end();
+
+    // The flag, drawn pixel by pixel (4 samples each) on a waving sheet:
+    // 13 stripes, the blue union over the top seven.
+    const double left = 6, top = 10, fw = 248, fh = 130;
+    const auto wave = [&](double u) { return u * (7 * std::sin(u * 8.2 - 0.6) + 2 * std::sin(u * 21)); };
+    const auto fold = [&](double u) { return 0.88 + 0.12 * std::cos(u * 8.2 - 0.6) + 0.04 * std::cos(u * 21); };
+    const QColor red(178, 34, 52), white(246, 244, 240), blue(50, 54, 110);
+    for (int y = 0; y < int(top + fh + 12); ++y)
+        for (int x = int(left); x < W; ++x) {
+            double r = 0, g = 0, b = 0, cover = 0;
+            for (int s = 0; s < 4; ++s) {
+                const double px = x + 0.25 + 0.5 * (s % 2), py = y + 0.25 + 0.5 * (s / 2);
+                const double u = (px - left) / fw;
+                const double v = (py - top - wave(u)) / fh;
+                if (u < 0 || u > 1 || v < 0 || v > 1) continue;
+                QColor c = (u < 0.4 && v < 7 / 13.0) ? blue : (int(v * 13) % 2 == 0 ? red : white);
+                const double shade = fold(u);
+                r += c.red() * shade, g += c.green() * shade, b += c.blue() * shade;
+                cover += 1;
+            }
+            if (cover == 0) continue;
+            const QColor under(img.pixel(x, y));
+            const double k = cover / 4;
+            img.setPixel(x, y, qRgb(std::clamp(int(under.red() * (1 - k) + r / 4), 0, 255),
+                                    std::clamp(int(under.green() * (1 - k) + g / 4), 0, 255),
+                                    std::clamp(int(under.blue() * (1 - k) + b / 4), 0, 255)));
+        }
+    p.begin(&img);
+    p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 235));
+    p.setBrush(QColor(255, 255, 255, 240));
     for (int row = 0; row < 9; ++row)
         for (int col = 0; col < (row % 2 ? 5 : 6); ++col) {
-            const double x = 10 + col * 21 + (row % 2 ? 10.5 : 0), y = 10 + row * 17.5;
-            const double wave = std::sin(x * 0.035 + y * 0.012) * 10 + std::sin(x * 0.09) * 2;
-            if (y - wave > H * 7 / 13.0 - 8) continue;
-            p.drawPath(starPath(QPointF(x, y - wave), 6, 2.4));
+            const double u = (col * 2 + (row % 2 ? 2 : 1)) / 12.0 * 0.4, v = (row + 1) / 10.0 * 7 / 13.0;
+            p.drawPath(starPath(QPointF(left + u * fw, top + v * fh + wave(u)), 3.6, 1.45));
         }
     return img;
 }
@@ -506,34 +665,54 @@ QImage quacker() {
     QImage img = blank();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    verticalGradient(p, QRectF(0, 0, W, H * 0.38), QColor(40, 30, 70), QColor(100, 70, 110));
-    verticalGradient(p, QRectF(0, H * 0.38, W, H * 0.62), QColor(24, 70, 86), QColor(8, 34, 46));
+    // A pond at dusk: reeds on the far bank, the duck swimming near it, and
+    // open water, dark and still, across the middle of the picture.
+    const double bankY = 86;
+    verticalGradient(p, QRectF(0, 0, W, bankY), QColor(40, 30, 70), QColor(118, 78, 112));
+    verticalGradient(p, QRectF(0, bankY, W, H - bankY), QColor(40, 84, 100), QColor(8, 34, 46));
     Rng rng(208);
+    // The evening sky mirrored in long faint streaks.
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 34; ++i) {
+        const double y = bankY + 4 + i * i * 0.2 + rng.range(0, 2);
+        const double x = rng.range(-30, W), w = rng.range(30, 100);
+        p.setBrush(QColor(150, 110, 150, int(std::max(10.0, 60 - i * 1.6))));
+        p.drawRoundedRect(QRectF(x, y, w, 1.2), 1, 1);
+    }
     // Reeds on the far bank.
     for (int i = 0; i < 60; ++i) {
-        const double x = rng.range(0, W), h = rng.range(20, 60);
+        const double x = rng.range(0, W), h = rng.range(18, 52);
         p.setPen(QPen(QColor(30, int(rng.range(56, 80)), 36), rng.range(1.2, 2.4)));
-        p.drawLine(QPointF(x, H * 0.4), QPointF(x + rng.range(-5, 5), H * 0.4 - h));
+        p.drawLine(QPointF(x, bankY + 2), QPointF(x + rng.range(-5, 5), bankY + 2 - h));
         if (rng.uniform() < 0.2) {
             p.setPen(Qt::NoPen);
             p.setBrush(QColor(90, 56, 30));
-            p.drawRoundedRect(QRectF(x - 2, H * 0.4 - h - 4, 4, 12), 2, 2);
+            p.drawRoundedRect(QRectF(x - 2, bankY + 2 - h - 4, 4, 12), 2, 2);
         }
     }
-    // Lily pads.
-    for (int i = 0; i < 7; ++i) {
-        const QPointF c(rng.range(0, W), rng.range(H * 0.5, H - 10));
-        const double r = rng.range(9, 16);
+    // Lily pads by the far bank and in front.
+    const auto lilyPad = [&](QPointF c, double r) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(40, 110, 50));
         p.drawPie(QRectF(c.x() - r, c.y() - r * 0.45, 2 * r, r * 0.9), 20 * 16, 320 * 16);
+    };
+    for (int i = 0; i < 3; ++i) lilyPad(QPointF(rng.range(10, 110), rng.range(100, 140)), rng.range(8, 12));
+    for (int i = 0; i < 5; ++i) lilyPad(QPointF(rng.range(0, W), rng.range(280, H - 6)), rng.range(10, 16));
+    // Foreground reeds at the lower left.
+    for (int i = 0; i < 14; ++i) {
+        const double x = rng.range(-4, 40);
+        p.setPen(QPen(QColor(24, int(rng.range(60, 86)), 30), rng.range(1.6, 2.8)));
+        p.drawLine(QPointF(x, H), QPointF(x + rng.range(-6, 8), rng.range(272, 292)));
     }
-    const QPointF duck(W * 0.48, H * 0.64);
-    // Ripples around the duck.
+    p.save();
+    p.translate(188, 136);
+    p.scale(0.8, 0.8);
+    const QPointF duck(0, 0);
+    // Ripples around the duck, flattened by the distance.
     p.setBrush(Qt::NoBrush);
     for (int k = 1; k <= 4; ++k) {
         p.setPen(QPen(QColor(150, 200, 210, 140 - k * 25), 1.2));
-        p.drawEllipse(duck + QPointF(0, 24), 54 + k * 16, 8 + k * 4);
+        p.drawEllipse(duck + QPointF(0, 22), 50 + k * 14, 3 + k * 1.6);
     }
     // Body.
     QPainterPath body;
@@ -559,6 +738,12 @@ QImage quacker() {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(60, 90, 200));
     p.drawRoundedRect(QRectF(duck.x() - 6, duck.y() - 14, 26, 6), 3, 3);
+    // The water closes over the lower body.
+    p.save();
+    p.setClipPath(body);
+    p.setBrush(QColor(26, 70, 86, 170));
+    p.drawRect(QRectF(duck.x() - 90, duck.y() + 14, 180, 30));
+    p.restore();
     // Chest, neck ring, green head, beak, eye.
     p.setBrush(QColor(120, 62, 40));
     p.drawEllipse(duck + QPointF(40, -14), 18, 16);
@@ -585,6 +770,7 @@ QImage quacker() {
     // Tail feathers.
     p.setBrush(QColor(40, 40, 44));
     p.drawPolygon(QPolygonF({duck + QPointF(-72, -14), duck + QPointF(-86, -28), duck + QPointF(-78, -8)}));
+    p.restore();
     return img;
 }
 
@@ -594,6 +780,13 @@ QImage satin() {
     // from the slope gives the sheen; the base stays dark so that light
     // cyan text reads everywhere.
     const QColor deep(26, 8, 52), mid(74, 34, 128), lit(150, 110, 214), sheen(226, 214, 255), blueTint(40, 60, 150);
+    // Across the labels the cloth is drawn smooth, in soft folds with
+    // little sheen: 1 there, easing to 0 above and below.
+    auto calm = [](double y) {
+        const double d = std::max(kLabelsTop - 4 - y, y - kLabelsBottom - 4);
+        const double t = std::clamp(1 - d / 50.0, 0.0, 1.0);
+        return t * t * (3 - 2 * t);
+    };
     auto height = [](double x, double y) {
         const double bend = 26 * fractalNoise(x / 90.0, y / 90.0, 209, 3);
         const double u = x * 0.70 + y * 0.72 + bend * 3;
@@ -602,8 +795,9 @@ QImage satin() {
     };
     for (int y = 0; y < H; ++y)
         for (int x = 0; x < W; ++x) {
-            const double hx = height(x + 1, y) - height(x - 1, y);
-            const double hy = height(x, y + 1) - height(x, y - 1);
+            const double still = calm(y), flatten = 1 - 0.6 * still;
+            const double hx = (height(x + 1, y) - height(x - 1, y)) * flatten;
+            const double hy = (height(x, y + 1) - height(x, y - 1)) * flatten;
             // Normal from the gradient; light from the upper left.
             const double nx = -hx * 12, ny = -hy * 12, nz = 1.0;
             const double len = std::sqrt(nx * nx + ny * ny + nz * nz);
@@ -614,9 +808,9 @@ QImage satin() {
             const double hl = std::sqrt(hxv * hxv + hyv * hyv + hzv * hzv);
             const double shine = std::pow(std::max(0.0, (nx * hxv + ny * hyv + nz * hzv) / (len * hl)), 40);
             QColor c = mix(deep, mid, diffuse * 1.1);
-            c = mix(c, lit, std::pow(diffuse, 4) * 0.8);
+            c = mix(c, lit, std::pow(diffuse, 4) * 0.8 * (1 - 0.6 * still));
             c = mix(c, blueTint, 0.25 * (1 - double(y) / H) * (1 - diffuse));
-            c = mix(c, sheen, shine * 0.55);
+            c = mix(c, sheen, shine * 0.55 * (1 - 0.85 * still));
             img.setPixel(x, y, c.rgb());
         }
     return img;
@@ -671,7 +865,7 @@ QImage strawberries() {
     verticalGradient(p, QRectF(0, 0, W, H), QColor(22, 56, 24), QColor(12, 36, 16));
     Rng rng(210);
     // Leaves behind the berries.
-    for (int i = 0; i < 26; ++i) {
+    for (int i = 0; i < 34; ++i) {
         p.save();
         p.translate(rng.range(0, W), rng.range(0, H));
         p.rotate(rng.range(0, 360));
@@ -682,8 +876,14 @@ QImage strawberries() {
         p.drawPath(leafPath(false));
         p.restore();
     }
-    for (int i = 0; i < 22; ++i)
-        strawberry(p, QPointF(rng.range(5, W - 5), rng.range(5, H - 5)), rng.range(13, 22), rng.range(-40, 40), rng);
+    // The berries hang above and below the labels, which lie on leaves.
+    for (int placed = 0; placed < 20;) {
+        const QPointF at(rng.range(5, W - 5), rng.range(5, H - 5));
+        const double size = rng.range(13, 22), turn = rng.range(-40, 40);
+        if (!clearOfLabels(at.y() - 1.2 * size, at.y() + 1.2 * size)) continue;
+        strawberry(p, at, size, turn, rng);
+        ++placed;
+    }
     vignette(p, 0.4);
     return img;
 }
@@ -694,9 +894,11 @@ QImage jovWumble() {
     p.setRenderHint(QPainter::Antialiasing);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(40, 14, 60), QColor(16, 8, 36));
     Rng rng(211);
-    // Swirls and dots.
-    for (int i = 0; i < 14; ++i) {
+    // Swirls and dots, above and below the labels.
+    for (int placed = 0; placed < 12;) {
         const QPointF c(rng.range(0, W), rng.range(0, H));
+        if (!clearOfLabels(c.y() - 23, c.y() + 23)) continue;
+        ++placed;
         QPainterPath spiral;
         for (int k = 0; k < 60; ++k) {
             const double a = k * 0.25, r = 1.5 + k * 0.35;
@@ -711,9 +913,18 @@ QImage jovWumble() {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor::fromHsv(int(rng.range(0, 360)), 140, 200, 110));
         const double r = rng.range(1.5, 4);
-        p.drawEllipse(QPointF(rng.range(0, W), rng.range(0, H)), r, r);
+        const QPointF at(rng.range(0, W), rng.range(0, H));
+        if (clearOfLabels(at.y() - r, at.y() + r)) p.drawEllipse(at, r, r);
     }
-    const QPointF c(W * 0.5, H * 0.6);
+    // Faint specks all over, so the open stretch is part of the same sky.
+    for (int i = 0; i < 40; ++i) {
+        p.setBrush(QColor(200, 180, 255, int(rng.range(40, 80))));
+        p.drawEllipse(QPointF(rng.range(0, W), rng.range(0, H)), 0.8, 0.8);
+    }
+    // The monster bounces above the labels.
+    p.translate(W * 0.5, 111);
+    p.scale(0.62, 0.62);
+    const QPointF c(0, 0);
     // Feet.
     p.setBrush(QColor(230, 120, 40));
     p.drawEllipse(c + QPointF(-34, 70), 20, 9);

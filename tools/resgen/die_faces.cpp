@@ -88,10 +88,10 @@ PlainColours plainColoursOf(const QString& name) {
 
 // Seven-segment faces, segments filled without antialiasing.
 struct SegmentColours {
-    QColor bezel, bezelLight, panel, ghost, lit, litEdge;
+    QColor bezel, bezelLight, panel, ghost, lit;
 };
 
-QImage segmentFace(const SkinSpec& s, int value, const SegmentColours& c, const QRectF& digitBox, double thickness) {
+QImage segmentFace(const SkinSpec& s, int value, const SegmentColours& c, const QRect& digitBox, int thickness) {
     QImage img(s.width, s.height, QImage::Format_RGB32);
     img.fill(fromBgr(s.trayBack));
     const PlainColours frame{c.bezel.darker(160), c.bezel.darker(125), c.bezel, c.bezelLight, {}, {}};
@@ -104,28 +104,32 @@ QImage segmentFace(const SkinSpec& s, int value, const SegmentColours& c, const 
         p.drawRect(QRect(3, 3, s.width - 6, s.height - 6));
         p.setBrush(c.panel);
         p.drawRect(QRect(4, 4, s.width - 8, s.height - 8));
-        const int mask = sevenSegmentMask(value);
-        for (int seg = 0; seg < 7; ++seg) {
-            const bool on = mask & (1 << seg);
-            p.setBrush(on ? c.lit : c.ghost);
-            p.setPen(on ? QPen(c.litEdge, 0) : Qt::NoPen);
-            p.drawPolygon(sevenSegmentPolygon(seg, digitBox, thickness));
-        }
     }
+    // Pixel by pixel: at this size a smoothed outline turns bars into blobs.
+    const int mask = sevenSegmentMask(value);
+    for (int y = digitBox.top(); y <= digitBox.bottom(); ++y)
+        for (int x = digitBox.left(); x <= digitBox.right(); ++x)
+            for (int seg = 0; seg < 7; ++seg)
+                if (inSevenSegment(seg, x, y, digitBox, thickness)) {
+                    img.setPixel(x, y, ((mask & (1 << seg)) ? c.lit : c.ghost).rgb());
+                    if (mask & (1 << seg)) break;
+                }
     return img;
 }
 
+// The unlit segments are only a shade off the panel, so that they hint at
+// the display without competing with the digit.
 const SegmentColours digi1Colours{QColor(70, 74, 78), QColor(140, 146, 150), QColor(156, 174, 122),
-                                  QColor(138, 156, 106), QColor(24, 34, 22), QColor(24, 34, 22)};
+                                  QColor(146, 164, 112), QColor(24, 34, 22)};
 const SegmentColours digi2Colours{QColor(44, 44, 48), QColor(104, 104, 112), QColor(255, 186, 58),
-                                  QColor(234, 164, 44), QColor(60, 24, 6), QColor(60, 24, 6)};
+                                  QColor(244, 172, 50), QColor(60, 24, 6)};
 
-QImage digi1Face(const SkinSpec& s, int v) { return segmentFace(s, v, digi1Colours, QRectF(8, 6, 13, 19), 3.0); }
-QImage digi2Face(const SkinSpec& s, int v) { return segmentFace(s, v, digi2Colours, QRectF(7, 5, 11, 15), 2.6); }
+QImage digi1Face(const SkinSpec& s, int v) { return segmentFace(s, v, digi1Colours, QRect(8, 6, 13, 19), 3); }
+QImage digi2Face(const SkinSpec& s, int v) { return segmentFace(s, v, digi2Colours, QRect(7, 5, 11, 14), 2); }
 
 QList<QColor> segmentPalette(const SkinSpec& s, const SegmentColours& c) {
     return {fromBgr(s.trayBack), c.bezel.darker(160), c.bezel.darker(125), c.bezel, c.bezelLight,
-            c.panel.darker(130), c.panel, c.ghost, c.lit, c.litEdge};
+            c.panel.darker(130), c.panel, c.ghost, c.lit};
 }
 
 // ---- 24-bit skins: antialiased painting ----------------------------------
@@ -201,17 +205,23 @@ QImage cloudsFace(const SkinSpec& s, int value) {
 QImage marblesFace(const SkinSpec& s, int value) {
     QImage img = canvas(s);
     const QPainterPath body = roundedBody(QRectF(0.5, 0.5, s.width - 1, s.height - 1), 4.5);
+    // Polished stone: a pale ground with a few thin, smooth veins. At 29
+    // pixels fine turbulence only reads as grime, so the veins are slow
+    // curves and stay light beside the pips.
     QImage texture(s.width, s.height, QImage::Format_RGB32);
     const std::uint32_t seed = 500u + std::uint32_t(value) * 31u;
-    const QColor cream(240, 234, 222), vein(52, 84, 170), blush(196, 110, 150);
+    const QColor light(248, 245, 238), shade(226, 220, 210), vein(146, 158, 190), warm(200, 160, 168);
     for (int y = 0; y < s.height; ++y)
         for (int x = 0; x < s.width; ++x) {
-            const double turbulence = fractalNoise(x / 7.0, y / 7.0, seed, 4);
-            const double swirl = std::sin(x * 0.30 + y * 0.18 + 9.0 * turbulence);
-            const double band = std::pow(1.0 - std::abs(swirl), 3.0);
-            const double second = std::pow(1.0 - std::abs(std::sin(x * 0.12 - y * 0.27 + 7.0 * turbulence)), 5.0);
-            QColor c = mix(cream, vein, band * 0.85);
-            c = mix(c, blush, second * 0.6);
+            const double bend = fractalNoise(x / 14.0, y / 14.0, seed, 2);
+            const double cloud = fractalNoise(x / 8.0, y / 8.0, seed + 7, 2);
+            const double along = 1.0 - std::abs(std::sin(x * 0.16 + y * 0.09 + 5.0 * bend));
+            const double across = 1.0 - std::abs(std::sin(x * 0.07 - y * 0.19 + 4.0 * bend + value));
+            QColor c = mix(light, shade, (x + y) / double(s.width + s.height));
+            c = mix(c, QColor(212, 214, 226), std::clamp((cloud - 0.4) * 0.8, 0.0, 0.3));
+            // Each vein: a soft halo round a sharper core.
+            c = mix(c, vein, std::pow(along, 4.0) * 0.25 + std::pow(along, 16.0) * 0.55);
+            c = mix(c, warm, std::pow(across, 5.0) * 0.15 + std::pow(across, 18.0) * 0.35);
             texture.setPixel(x, y, c.rgb());
         }
     QPainter p(&img);
@@ -220,16 +230,16 @@ QImage marblesFace(const SkinSpec& s, int value) {
     p.setBrush(texture);
     p.drawPath(body);
     QLinearGradient sheen(0, 0, s.width, s.height);
-    sheen.setColorAt(0, QColor(255, 255, 255, 90));
-    sheen.setColorAt(0.5, QColor(255, 255, 255, 0));
-    sheen.setColorAt(1, QColor(0, 0, 40, 70));
+    sheen.setColorAt(0, QColor(255, 255, 255, 110));
+    sheen.setColorAt(0.45, QColor(255, 255, 255, 0));
+    sheen.setColorAt(1, QColor(60, 50, 80, 40));
     p.setBrush(sheen);
     p.drawPath(body);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(60, 60, 90), 1.0));
+    p.setPen(QPen(QColor(112, 108, 126), 1.0));
     p.drawPath(body);
     pipsAt(s, value, 7.0, [&](QPointF c) {
-        glossyPip(p, c, 2.9, QColor(22, 20, 34), QColor(255, 255, 255, 200), 0.8);
+        glossyPip(p, c, 3.1, QColor(28, 26, 40), QColor(255, 255, 255, 160), 0.6);
     });
     return img;
 }
@@ -306,8 +316,11 @@ QImage patriotFace(const SkinSpec& s, int value) {
     p.setRenderHint(QPainter::Antialiasing);
     const QPainterPath body = roundedBody(QRectF(0.5, 0.5, s.width - 1, s.height - 1), 4.5);
     p.setClipPath(body);
-    for (int stripe = 0; stripe * 3 < s.height; ++stripe) {
-        p.fillRect(QRect(0, stripe * 3, s.width, 3), stripe % 2 ? QColor(250, 248, 244) : QColor(200, 26, 40));
+    // Seven broad stripes, red at top and bottom: narrow ones fight with
+    // the pips for the eye.
+    for (int stripe = 0; stripe < 7; ++stripe) {
+        const int top = stripe * s.height / 7, bottom = (stripe + 1) * s.height / 7;
+        p.fillRect(QRect(0, top, s.width, bottom - top), stripe % 2 ? QColor(250, 248, 244) : QColor(200, 26, 40));
     }
     p.setClipping(false);
     p.setPen(QPen(QColor(16, 28, 96), 1.0));
@@ -324,13 +337,15 @@ QImage patriotFace(const SkinSpec& s, int value) {
         p.drawPath(starPath(c + QPointF(0, 0.6), 6.2, 2.5));
         return img;
     }
-    pipsAt(s, value, 7.0, [&](QPointF c) {
-        p.setPen(QPen(Qt::white, 0.9));
+    // Big navy pips ringed in white, so they stand out on red and on white,
+    // spread wider than other skins' to leave room between them.
+    pipsAt(s, value, 8.0, [&](QPointF c) {
+        p.setPen(QPen(Qt::white, 1.0));
         p.setBrush(navy);
-        p.drawEllipse(c, 3.1, 3.1);
+        p.drawEllipse(c, 3.4, 3.4);
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(255, 255, 255, 235));
-        p.drawPath(starPath(c + QPointF(0, 0.25), 2.3, 0.95));
+        p.drawPath(starPath(c + QPointF(0, 0.3), 2.2, 0.9));
     });
     return img;
 }

@@ -124,12 +124,24 @@ bool writeBackgroundSheet(const QString& path) {
         p.drawImage(x, y + label, QImage::fromData(backgroundBytes(n)));
         p.setPen(Qt::white);
         p.drawText(QRect(x, y, w, label), Qt::AlignCenter, QString("%1  %2").arg(b.picture.id).arg(b.entry));
-        // A sample of the game's text in the colour that goes with this picture.
+        // The game's labels where the game tray puts them (designed in
+        // twips, 15 to the pixel), in the colour chosen with this picture.
         const QString colour = zarvel::kTextColours[std::size_t(b.textColour)].text;  // "&HBBGGRR"
         p.setPen(resgen::fromBgr(colour.mid(2).toUInt(nullptr, 16)));
-        p.setFont(QFont("Sans Serif", 9, QFont::Bold));
-        p.drawText(QPoint(x + 12, y + label + 150), "Score this Turn: 350");
-        p.drawText(QPoint(x + 12, y + label + 290), "Select dice or roll again.");
+        QFont font("MS Sans Serif");
+        font.setStyleHint(QFont::SansSerif);
+        font.setPixelSize(11);
+        p.setFont(font);
+        const auto place = [&](int left, int top, int width, const QString& text, Qt::Alignment align) {
+            p.drawText(QRect(x + left / 15, y + label + top / 15, width / 15, 17), align | Qt::AlignVCenter, text);
+        };
+        place(240, 3360, 1455, "Current Player:", Qt::AlignLeft);
+        place(1920, 3360, 1695, "Player 2", Qt::AlignLeft);
+        place(240, 3600, 1575, "Score this Turn:", Qt::AlignLeft);
+        place(1920, 3600, 615, "350", Qt::AlignLeft);
+        font.setBold(true);
+        p.setFont(font);
+        place(120, 2700, 3615, "Select dice or roll again.", Qt::AlignHCenter);
         p.setFont(QFont("Sans Serif", 10));
     }
     p.end();

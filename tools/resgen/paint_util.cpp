@@ -111,25 +111,26 @@ int sevenSegmentMask(int digit) {
     return masks[std::clamp(digit, 0, 9)];
 }
 
-QPolygonF sevenSegmentPolygon(int segment, const QRectF& box, double t) {
-    const double l = box.left(), r = box.right(), top = box.top(), bottom = box.bottom();
-    const double mid = (top + bottom) / 2, h = t / 2, gap = 0.35;
-    auto horizontal = [&](double y) {
-        return QPolygonF({QPointF(l + h + gap, y), QPointF(l + t + gap, y - h), QPointF(r - t - gap, y - h),
-                          QPointF(r - h - gap, y), QPointF(r - t - gap, y + h), QPointF(l + t + gap, y + h)});
-    };
-    auto vertical = [&](double x, double y0, double y1) {
-        return QPolygonF({QPointF(x, y0 + h + gap), QPointF(x + h, y0 + t + gap), QPointF(x + h, y1 - t - gap),
-                          QPointF(x, y1 - h - gap), QPointF(x - h, y1 - t - gap), QPointF(x - h, y0 + t + gap)});
+bool inSevenSegment(int segment, int px, int py, const QRect& box, int t) {
+    // Bar centre lines, measured at pixel centres.
+    const double x = px + 0.5, y = py + 0.5, half = t / 2.0;
+    const double left = box.left() + half, right = box.left() + box.width() - half;
+    const double top = box.top() + half, bottom = box.top() + box.height() - half, mid = (top + bottom) / 2;
+    // A bar along [from, to] whose ends are cut at 45 degrees, set back by
+    // `gapFrom` and `gapTo` from the corner points.
+    const auto bar = [&](double across, double along, double from, double to, double gapFrom, double gapTo) {
+        const double d = std::abs(across);
+        return d < half && along - from >= d + gapFrom && to - along >= d + gapTo;
     };
     switch (segment) {
-    case 0: return horizontal(top + h);
-    case 1: return vertical(r - h, top, mid);
-    case 2: return vertical(r - h, mid, bottom);
-    case 3: return horizontal(bottom - h);
-    case 4: return vertical(l + h, mid, bottom);
-    case 5: return vertical(l + h, top, mid);
-    default: return horizontal(mid);
+    case 0: return bar(y - top, x, left, right, 0.5, 0.5);
+    case 1: return bar(x - right, y, top, mid, 0.5, 0);
+    case 2: return bar(x - right, y, mid, bottom, 0, 0.5);
+    case 3: return bar(y - bottom, x, left, right, 0.5, 0.5);
+    case 4: return bar(x - left, y, mid, bottom, 0, 0.5);
+    case 5: return bar(x - left, y, top, mid, 0.5, 0);
+    case 6: return bar(y - mid, x, left, right, 0.5, 0.5);
+    default: return false;
     }
 }
 

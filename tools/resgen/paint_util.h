@@ -48,8 +48,11 @@ const std::uint8_t* pixelDigit(int digit);
 
 // Seven-segment lit mask for digit 0..9, bit 0 = a (top) ... bit 6 = g (middle).
 int sevenSegmentMask(int digit);
-// Polygon of one segment (0..6) in a box of the given size.
-QPolygonF sevenSegmentPolygon(int segment, const QRectF& box, double thickness);
+// Whether pixel (px, py) lies in segment 0..6 of a digit filling the box:
+// bars `thickness` pixels thick with bevelled ends, a pixel's notch where
+// two bars meet at a corner but none where the two upright bars of a side
+// meet, so that a 1 is one stroke and not two dots.
+bool inSevenSegment(int segment, int px, int py, const QRect& box, int thickness);
 
 // Pip centres for face 1..6 in the unit square (0.5, 0.5 the centre).
 QList<QPointF> pipLayout(int value);
