@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
+
+#include "Variants.h"
 #include <QPushButton>
 #include <QStyleOptionFocusRect>
 
@@ -20,6 +22,12 @@
 namespace zarvel {
 
 namespace {
+
+// One of the two die pictures, from the variant that fits the screen.
+QPixmap AboutPicture(int which, qreal dpr) {
+    const QString name = QStringLiteral(":/picture/about-die%1").arg(which);
+    return PictureVariant(QPixmap(name + QStringLiteral(".png")), name + QStringLiteral("@%1x.png"), dpr);
+}
 
 constexpr int kWidthTwips = 7200, kHeightTwips = 4260;
 // The links and the notice stand left of the column of buttons.
@@ -112,7 +120,7 @@ frmAbout::frmAbout(frmMain& main, QWidget* parent) : QDialog(parent), main_(main
     const QColor navy = LinkColour();
     Picture1 = new ClickLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setPixmap(QPixmap(QStringLiteral(":/picture/about-die1.png")));
+    Picture1->setPixmap(AboutPicture(1, devicePixelRatioF()));
     Picture1->setGeometry(TwipRect(300, 240, 720, 720));
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setAccessibleName(QStringLiteral("Roll several dice"));
@@ -121,7 +129,7 @@ frmAbout::frmAbout(frmMain& main, QWidget* parent) : QDialog(parent), main_(main
 
     Picture2 = new ClickLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
-    Picture2->setPixmap(QPixmap(QStringLiteral(":/picture/about-die2.png")));
+    Picture2->setPixmap(AboutPicture(2, devicePixelRatioF()));
     Picture2->setGeometry(TwipRect(kWidthTwips - 300 - 720, 240, 720, 720));
     Picture2->setAlignment(Qt::AlignCenter);
     Picture2->setAccessibleName(QStringLiteral("Roll one die"));
