@@ -7,7 +7,11 @@
 #include <QPainterPath>
 #include <QPalette>
 
+#include "Colors.h"
 #include "Fonts.h"
+#include "Twips.h"
+
+#include <QLabel>
 
 namespace zarvel {
 
@@ -31,6 +35,18 @@ ARButton* MakeButton(QWidget* parent, const char* name, const QString& caption, 
     b->setColours(pal.color(QPalette::ButtonText), pal.color(QPalette::Button));
     b->setHoverColours(QColor(Qt::red), pal.color(QPalette::Button));
     return b;
+}
+
+QLabel* MakeHeading(QWidget* parent, const QString& caption, int top) {
+    auto* l = new QLabel(caption, parent);
+    QFont f = DialogFont();
+    f.setBold(true);
+    l->setFont(f);
+    l->setGeometry(TwipRect(90, top, 1470, 240));
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, FromColourNumber(kHeadingColour));
+    l->setPalette(p);
+    return l;
 }
 
 void ARButton::setColours(const QColor& caption, const QColor& back) {

@@ -9,6 +9,8 @@
 #include <QColor>
 #include <functional>
 
+class QLabel;
+
 namespace zarvel {
 
 class ARButton : public QAbstractButton {
@@ -46,6 +48,10 @@ private:
 // A button of the game's windows as they all look: the window font, the
 // platform's button colours, the caption red under the mouse.
 ARButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& where);
+
+// A tray's heading: bold, and dark blue whatever the text colour; `top` in
+// twips, the tray's width.
+QLabel* MakeHeading(QWidget* parent, const QString& caption, int top);
 
 // The main window's pictures: a die with "Roll", and dice with an arrow
 // and "Pass Dice".

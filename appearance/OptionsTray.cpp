@@ -19,18 +19,6 @@ namespace zarvel {
 
 namespace {
 
-QLabel* Heading(QWidget* parent, const QString& caption, int top) {
-    auto* l = new QLabel(caption, parent);
-    QFont f = DialogFont();
-    f.setBold(true);
-    l->setFont(f);
-    l->setGeometry(TwipRect(90, top, 1470, 240));
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, FromColourNumber(kHeadingColour));
-    l->setPalette(p);
-    return l;
-}
-
 QGroupBox* Frame(QWidget* parent, const QString& caption, int top, int height) {
     auto* f = new QGroupBox(caption, parent);
     f->setGeometry(TwipRect(60, top, 1530, height));
@@ -66,7 +54,7 @@ OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<v
     setAccessibleName(QStringLiteral("Options"));
     setFont(DialogFont());
 
-    Label4 = Heading(this, QStringLiteral("Sound Effects"), 60);
+    Label4 = MakeHeading(this, QStringLiteral("Sound Effects"), 60);
     Frame3 = Frame(this, QStringLiteral("Sound FX:"), 300, 1080);
     optSound[1] = new QRadioButton(QStringLiteral("On"), Frame3);
     optSound[1]->setGeometry(TwipRect(90, 270, 780, 285));
@@ -77,7 +65,7 @@ OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<v
     cmdCustomizeSounds->setAccessibleName(QStringLiteral("Customize Sounds"));
     cmdCustomizeSounds->setToolTip(QStringLiteral("Customize Sounds"));
 
-    Label2 = Heading(this, QStringLiteral("Speed"), 1440);
+    Label2 = MakeHeading(this, QStringLiteral("Speed"), 1440);
     Frame1 = Frame(this, QStringLiteral("Speed:"), 1680, 1170);
     const char* const speeds[3] = {"Normal", "Fast", "Ridiculous"};
     for (int k = 0; k < 3; ++k) {
@@ -85,7 +73,7 @@ OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<v
         optComputerSpeed[std::size_t(k)]->setGeometry(TwipRect(90, 270 + 285 * k, 1380, 285));
     }
 
-    Label3 = Heading(this, QStringLiteral("Misc."), 2910);
+    Label3 = MakeHeading(this, QStringLiteral("Misc."), 2910);
     Frame4 = Frame(this, QStringLiteral("Misc:"), 3150, 780);
     chkSortDice = new QCheckBox(QStringLiteral("Sort Dice"), Frame4);
     chkSortDice->setGeometry(TwipRect(90, 270, 1380, 240));

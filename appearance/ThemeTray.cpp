@@ -18,22 +18,6 @@
 
 namespace zarvel {
 
-namespace {
-
-QLabel* Heading(QWidget* parent, const QString& caption, int top) {
-    auto* l = new QLabel(caption, parent);
-    QFont f = DialogFont();
-    f.setBold(true);
-    l->setFont(f);
-    l->setGeometry(TwipRect(90, top, 1470, 240));
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, FromColourNumber(kHeadingColour));
-    l->setPalette(p);
-    return l;
-}
-
-}  // namespace
-
 // ---- the colour squares ------------------------------------------------------
 
 ColourSquare::ColourSquare(const TextColour& colour, QWidget* parent)
@@ -85,13 +69,13 @@ ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& previ
     setAccessibleName(QStringLiteral("Theme"));
     setFont(DialogFont());
 
-    lblDice = Heading(this, QStringLiteral("Dice"), 60);
+    lblDice = MakeHeading(this, QStringLiteral("Dice"), 60);
     cboDiceColor = new QComboBox(this);
     cboDiceColor->setGeometry(TwipRect(60, 300, 1530, 330));
     cboDiceColor->setAccessibleName(QStringLiteral("Dice"));
     for (const Skin& skin : kSkins) cboDiceColor->addItem(QLatin1String(skin.entry), skin.code);
 
-    lblTextColor = Heading(this, QStringLiteral("Text Color"), 780);
+    lblTextColor = MakeHeading(this, QStringLiteral("Text Color"), 780);
     for (int k = 0; k < int(kTextColours.size()); ++k) {
         auto* square = new ColourSquare(kTextColours[std::size_t(k)], this);
         square->setGeometry(TwipRect(105 + 375 * (k % 4), 1020 + 375 * (k / 4), 330, 330));
@@ -103,7 +87,7 @@ ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& previ
         lblColor[std::size_t(k)] = square;
     }
 
-    lblBackground = Heading(this, QStringLiteral("Background"), 1830);
+    lblBackground = MakeHeading(this, QStringLiteral("Background"), 1830);
     lstSkin = new QListWidget(this);
     lstSkin->setGeometry(TwipRect(60, 2070, 1530, 2190));
     lstSkin->setAccessibleName(QStringLiteral("Background"));
