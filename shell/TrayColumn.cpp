@@ -59,6 +59,8 @@ void TrayColumn::OpenTheme() {
     for (int i = 0; i < kSlots; ++i) saved_.markers[std::size_t(i)] = game->MarkerVisible(i);
     saved_.roll = game->RollEnabled();
     saved_.pass = game->PassEnabled();
+    saved_.passCount = window_.state().PassCount;
+    saved_.actions = window_.state().AllowedActions;
     game->SetRollEnabled(false);
     game->SetPassEnabled(false);
     theme->Open();
@@ -70,7 +72,14 @@ void TrayColumn::OpenTheme() {
 void TrayColumn::CloseTheme(bool save) {
     Close([this, save] {
         GameTray* game = window_.gameTray();
-        for (int i = 0; i < kSlots; ++i) game->ShowMarker(i, saved_.markers[std::size_t(i)]);
+        // A computer that plays on while the tray is open (Cautious) may
+        // have moved the game on: then the buttons and markers are the
+        // game's of now, not those of the opening, or the next human could
+        // not roll.
+        const GameState& g = window_.state();
+        const bool movedOn = g.PassCount != saved_.passCount || g.AllowedActions != saved_.actions;
+        if (!movedOn)
+            for (int i = 0; i < kSlots; ++i) game->ShowMarker(i, saved_.markers[std::size_t(i)]);
         if (save)
             theme_->Save();
         else
@@ -78,9 +87,15 @@ void TrayColumn::CloseTheme(bool save) {
         game->ShowSampleDice(false);
         const int skin = window_.settings().DieColor;
         game->PaintTrayColours(skin);
-        game->RedrawDice(window_.state(), skin);
-        game->SetRollEnabled(saved_.roll);
-        game->SetPassEnabled(saved_.pass);
+        game->RedrawDice(g, skin);
+        if (movedOn) {
+            const bool human = g.GameRunning() && !g.IsComputerTurn();
+            game->SetRollEnabled(human && g.AllowedActions.find('r') != std::string::npos);
+            game->SetPassEnabled(human && g.AllowedActions.find('p') != std::string::npos);
+        } else {
+            game->SetRollEnabled(saved_.roll);
+            game->SetPassEnabled(saved_.pass);
+        }
     });
 }
 

@@ -6,6 +6,8 @@
 
 #include <QObject>
 #include <array>
+#include <cstdint>
+#include <string>
 #include <functional>
 
 #include "GameState.h"
@@ -57,6 +59,8 @@ private:
     struct {
         std::array<bool, kSlots> markers{};
         bool roll = false, pass = false;
+        std::uint64_t passCount = 0;
+        std::string actions;
     } saved_;
 };
 
