@@ -50,7 +50,17 @@ TEST(Tournament, SameSeedSameResultWhateverTheThreads) {
             EXPECT_EQ(TotalWins(one), one.gamesPlayed);
         }
         for (int jobs : {2, 7}) {
-            const auto many = RunTournament(Games(30, cap, jobs));
+            // Progress reports, however often, change nothing and only count up.
+            TournamentHooks hooks;
+            int last = 0;
+            bool counting = true;
+            hooks.progress = [&](int done) {
+                counting = counting && done >= last && done <= 30;
+                last = done;
+            };
+            hooks.progressInterval = std::chrono::milliseconds(1);
+            const auto many = RunTournament(Games(30, cap, jobs), hooks);
+            EXPECT_TRUE(counting);
             EXPECT_EQ(many.wins, one.wins) << jobs << " threads, limit " << cap;
             EXPECT_EQ(many.gamesPlayed, one.gamesPlayed) << jobs;
             EXPECT_EQ(many.steps, one.steps) << jobs;
