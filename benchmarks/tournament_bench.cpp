@@ -1,20 +1,73 @@
-// Games per second of the seven-style tournament, beside the cost of the
-// uniform draws alone that its dice need: the floor no engine can beat
-// with this generator and these dice routines.
+// The tournament's speed and what bounds it. Nearly all of a game's time goes
+// into the uniform draws of the two face routines (300 and 750 draws per
+// face), so this sets side by side, in one run:
+//   Draw/...        one draw turned into a face, per generator, called on the
+//                   concrete class (inlined) and through the RandomSource
+//                   interface as the table calls it: the difference is the
+//                   virtual call;
+//   Floor/...       a game's worth of draws made by the table's own face
+//                   routines and nothing else: the games/s no tournament on
+//                   that generator can beat;
+//   Tournament/...  the seven styles at 5000/500 and 10000/1000, per
+//                   generator, on one thread and on every usable core;
+//   Linear/...      1,000 to 100,000 games on every core: the time per game
+//                   must not grow with the run.
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <utility>
 
 #include "Random.h"
+#include "Table.h"
 #include "Tournament.h"
 
 namespace {
 
-constexpr int kGamesPerRun = 14;
 constexpr std::uint64_t kSeed = 20240601;
 
-class CountingRandom : public zarvel::RandomSource {
+// PCG64 (XSL RR 128/64), the other well-studied 64-bit candidate: a 128-bit
+// LCG whose high and low halves are folded and rotated by its top bits.
+class Pcg64 {
+public:
+    explicit Pcg64(std::uint64_t seed) {
+        std::uint64_t s = seed;
+        const std::uint64_t incHi = zarvel::SplitMix64(s), incLo = zarvel::SplitMix64(s);
+        inc_ = ((static_cast<U128>(incHi) << 64 | incLo) << 1) | 1;
+        state_ = 0;
+        (*this)();
+        const std::uint64_t hi = zarvel::SplitMix64(s), lo = zarvel::SplitMix64(s);
+        state_ += static_cast<U128>(hi) << 64 | lo;
+        (*this)();
+    }
+    std::uint64_t operator()() {
+        state_ = state_ * kMultiplier + inc_;
+        const auto folded = static_cast<std::uint64_t>(state_ >> 64) ^ static_cast<std::uint64_t>(state_);
+        const auto rot = static_cast<unsigned>(state_ >> 122);
+        return (folded >> rot) | (folded << ((64 - rot) & 63));
+    }
+
+private:
+    __extension__ typedef unsigned __int128 U128;
+    static constexpr U128 kMultiplier = static_cast<U128>(0x2360ED051FC65DA4ull) << 64 | 0x4385DF649FCCF645ull;
+    U128 state_, inc_;
+};
+
+class Pcg64Random final : public zarvel::RandomSource {
+public:
+    explicit Pcg64Random(std::uint64_t seed = 0) : engine_(seed) {}
+    double Next() override { return zarvel::FractionFromBits(engine_()); }
+
+private:
+    Pcg64 engine_;
+};
+
+// Counts the draws of the generator it wraps.
+class CountingRandom final : public zarvel::RandomSource {
 public:
     explicit CountingRandom(std::uint64_t seed) : inner_(seed) {}
     double Next() override {
@@ -27,58 +80,206 @@ private:
     zarvel::UniformRandom inner_;
 };
 
-zarvel::TournamentOptions Options(std::uint64_t seed) {
+zarvel::TournamentOptions Options(int target) {
     zarvel::TournamentOptions o;
-    o.games = kGamesPerRun;
-    o.seed = seed;
+    o.seed = kSeed;
+    o.playTo = target;
+    o.breakIn = target / 10;
     return o;
 }
 
-// Draws the tournament makes per game, counted over the benchmark's seeds;
-// all but one per "Random" turn are the dice's.
-double DrawsPerGame() {
-    static const double perGame = [] {
+// The draws of one game at this target, averaged over 60 games.
+double DrawsPerGame(int target) {
+    static std::map<int, double> perGame;
+    auto& d = perGame[target];
+    if (d == 0) {
+        constexpr int kGames = 60;
         std::uint64_t draws = 0;
-        for (std::uint64_t run = 0; run < 20; ++run) {
-            CountingRandom rng(kSeed + run);
-            zarvel::NullBoard board;
-            zarvel::RunTournament(Options(kSeed + run), rng, board);
+        for (int k = 0; k < kGames; ++k) {
+            CountingRandom rng(zarvel::GameSeed(kSeed, k));
+            zarvel::PlayTournamentGame(Options(target), rng);
             draws += rng.draws;
         }
-        return static_cast<double>(draws) / (20.0 * kGamesPerRun);
-    }();
-    return perGame;
-}
-
-void BM_Tournament(benchmark::State& state) {
-    std::uint64_t run = 0;
-    for (auto _ : state) {
-        auto result = zarvel::RunTournament(Options(kSeed + run++ % 20));
-        benchmark::DoNotOptimize(result.wins.data());
+        d = static_cast<double>(draws) / kGames;
     }
-    state.SetItemsProcessed(state.iterations() * kGamesPerRun);
-    state.counters["games/s"] = benchmark::Counter(static_cast<double>(state.iterations() * kGamesPerRun),
-                                                   benchmark::Counter::kIsRate);
+    return d;
 }
-BENCHMARK(BM_Tournament)->Unit(benchmark::kMillisecond);
 
-// The same number of draws per game, each turned into a face the way the
-// dice routines do, through the same interface, and nothing else.
-void BM_DrawsOnly(benchmark::State& state) {
-    const auto perRun = static_cast<std::uint64_t>(DrawsPerGame() * kGamesPerRun);
-    zarvel::UniformRandom uniform(kSeed);
-    zarvel::RandomSource& rng = uniform;
+void GamesPerSecond(benchmark::State& state, std::int64_t games) {
+    state.SetItemsProcessed(games);
+    state.counters["games/s"] = benchmark::Counter(static_cast<double>(games), benchmark::Counter::kIsRate);
+}
+
+// ---- one draw ---------------------------------------------------------------
+
+constexpr int kDrawsPerIteration = 1 << 16;
+
+template <class Random>
+void BM_DrawDirect(benchmark::State& state) {
+    Random rng(kSeed);
     int sink = 0;
     for (auto _ : state) {
-        for (std::uint64_t d = 0; d < perRun; ++d) sink += static_cast<int>(std::floor(rng.Next() * 6)) + 1;
+        for (int d = 0; d < kDrawsPerIteration; ++d) sink += static_cast<int>(std::floor(rng.Next() * 6)) + 1;
         benchmark::DoNotOptimize(sink);
     }
-    state.SetItemsProcessed(state.iterations() * kGamesPerRun);
-    state.counters["games/s"] = benchmark::Counter(static_cast<double>(state.iterations() * kGamesPerRun),
-                                                   benchmark::Counter::kIsRate);
-    state.counters["draws/game"] = DrawsPerGame();
+    state.SetItemsProcessed(state.iterations() * kDrawsPerIteration);
 }
-BENCHMARK(BM_DrawsOnly)->Unit(benchmark::kMillisecond);
+
+template <class Random>
+void BM_DrawInterface(benchmark::State& state) {
+    Random concrete(kSeed);
+    zarvel::RandomSource* rng = &concrete;
+    benchmark::DoNotOptimize(rng);  // the compiler may no longer see the class
+    int sink = 0;
+    for (auto _ : state) {
+        for (int d = 0; d < kDrawsPerIteration; ++d) sink += static_cast<int>(std::floor(rng->Next() * 6)) + 1;
+        benchmark::DoNotOptimize(sink);
+    }
+    state.SetItemsProcessed(state.iterations() * kDrawsPerIteration);
+}
+
+BENCHMARK(BM_DrawDirect<zarvel::MersenneRandom>)->Name("Draw/mt19937_64/direct");
+BENCHMARK(BM_DrawInterface<zarvel::MersenneRandom>)->Name("Draw/mt19937_64/interface");
+BENCHMARK(BM_DrawDirect<Pcg64Random>)->Name("Draw/pcg64/direct");
+BENCHMARK(BM_DrawInterface<Pcg64Random>)->Name("Draw/pcg64/interface");
+BENCHMARK(BM_DrawDirect<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/direct");
+BENCHMARK(BM_DrawInterface<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/interface");
+
+// ---- the floor, and the tournament beside it ---------------------------------
+
+// Games per second measured so far, by benchmark name, for the ratios.
+std::map<std::string, double>& Measured() {
+    static std::map<std::string, double> measured;
+    return measured;
+}
+
+// Reports games/s, and keeps it for the benchmarks registered after this one.
+void Report(benchmark::State& state, const std::string& key, std::int64_t games, double seconds) {
+    GamesPerSecond(state, games);
+    if (seconds > 0) Measured()[key] = static_cast<double>(games) / seconds;
+}
+
+double Elapsed(std::chrono::steady_clock::time_point since) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+}
+
+std::string Key(const char* kind, const char* generator, int target, const char* threads = "") {
+    return std::string(kind) + "/" + generator + "/" + std::to_string(target) + threads;
+}
+
+// A game's worth of draws made by the table's face routines and nothing
+// else, slot by slot as a roll takes its final faces: even slots the
+// 750-draw routine, odd slots the 300-draw shuffle.
+template <class Random>
+void BM_Floor(benchmark::State& state, const char* generator, int target) {
+    const auto perGame = static_cast<std::int64_t>(DrawsPerGame(target));
+    zarvel::GameState g;
+    zarvel::Settings s;
+    zarvel::NullBoard board;
+    Random rng(kSeed);
+    zarvel::Table table(g, s, board, rng);
+    constexpr int kGames = 4;
+    int sink = 0;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        for (int game = 0; game < kGames; ++game) {
+            for (std::int64_t drawn = 0; drawn < perGame; drawn += 1050) {
+                sink += table.RandomNumber(6);
+                sink += table.GetDie2();
+            }
+        }
+        benchmark::DoNotOptimize(sink);
+    }
+    Report(state, Key("Floor", generator, target), state.iterations() * kGames, Elapsed(start));
+    state.counters["draws/game"] = static_cast<double>(perGame);
+}
+
+template <class Random>
+std::unique_ptr<zarvel::RandomSource> Make(std::uint64_t seed) {
+    return std::make_unique<Random>(seed);
+}
+
+// The seven styles; jobs 0 means every usable core. Besides games/s it shows
+// the share of its generator's floor reached per thread ("of_floor") and the
+// speed against the twister on one thread, as the tool ran before ("x_mt1").
+template <class Random>
+void BM_Tournament(benchmark::State& state, const char* generator, int target, int jobs) {
+    auto options = Options(target);
+    options.jobs = jobs == 0 ? zarvel::UsableCores() : jobs;
+    // Enough games per thread that the last game of a batch, which leaves
+    // the other threads idle, weighs little.
+    options.games = 24 * options.jobs;
+    zarvel::TournamentHooks hooks;
+    hooks.makeRandom = Make<Random>;
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        auto result = zarvel::RunTournament(options, hooks);
+        if (!result.completed) state.SkipWithError(result.error.c_str());
+        benchmark::DoNotOptimize(result.wins.data());
+        ++options.seed;  // other games each time round
+    }
+    const std::string key = Key("Tournament", generator, target, jobs == 1 ? "/1" : "/all");
+    Report(state, key, state.iterations() * options.games, Elapsed(start));
+    state.counters["threads"] = options.jobs;
+    const double rate = Measured()[key];
+    if (const double floor = Measured()[Key("Floor", generator, target)]; floor > 0)
+        state.counters["of_floor"] = rate / options.jobs / floor;
+    if (const double before = Measured()[Key("Tournament", "mt19937_64", target, "/1")]; before > 0)
+        state.counters["x_mt1"] = rate / before;
+}
+
+// Per target, side by side: the floors, then one thread, then every core.
+const int kRegistered = [] {
+    for (int target : {5000, 10000}) {
+        const std::string t = std::to_string(target);
+        benchmark::RegisterBenchmark(("Floor/mt19937_64/" + t).c_str(), BM_Floor<zarvel::MersenneRandom>,
+                                     "mt19937_64", target)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Floor/pcg64/" + t).c_str(), BM_Floor<Pcg64Random>, "pcg64", target)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Floor/xoshiro256++/" + t).c_str(), BM_Floor<zarvel::UniformRandom>,
+                                     "xoshiro256++", target)
+            ->Unit(benchmark::kMillisecond);
+        for (int jobs : {1, 0}) {
+            const std::string threads = jobs == 1 ? "/1-thread" : "/all-cores";
+            benchmark::RegisterBenchmark(("Tournament/mt19937_64/" + t + threads).c_str(),
+                                         BM_Tournament<zarvel::MersenneRandom>, "mt19937_64", target, jobs)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->MinTime(2.0);
+            benchmark::RegisterBenchmark(("Tournament/xoshiro256++/" + t + threads).c_str(),
+                                         BM_Tournament<zarvel::UniformRandom>, "xoshiro256++", target, jobs)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->MinTime(2.0);
+        }
+    }
+    return 0;
+}();
+
+// ---- linear in the games --------------------------------------------------------
+
+void BM_Linear(benchmark::State& state) {
+    auto options = Options(5000);
+    options.games = static_cast<int>(state.range(0));
+    options.jobs = zarvel::UsableCores();
+    for (auto _ : state) {
+        auto result = zarvel::RunTournament(options);
+        if (!result.completed) state.SkipWithError(result.error.c_str());
+        benchmark::DoNotOptimize(result.wins.data());
+    }
+    GamesPerSecond(state, state.iterations() * options.games);
+    state.SetComplexityN(options.games);
+}
+BENCHMARK(BM_Linear)
+    ->Name("Linear/xoshiro256++/5000/all-cores")
+    ->Arg(1'000)
+    ->Arg(10'000)
+    ->Arg(100'000)
+    ->Iterations(1)
+    ->Unit(benchmark::kSecond)
+    ->UseRealTime()
+    ->Complexity(benchmark::oN);
 
 }  // namespace
 
