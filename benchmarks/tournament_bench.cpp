@@ -1,13 +1,15 @@
 // The tournament's speed and what bounds it. Nearly all of a game's time goes
 // into the uniform draws of the two face routines (300 and 750 draws per
 // face), so this sets side by side, in one run:
-//   Draw/...        one draw turned into a face, per generator, called on the
-//                   concrete class (inlined) and through the RandomSource
-//                   interface as the table calls it: the difference is the
-//                   virtual call;
+//   Draw/...        draws per second of each generator: each turned into a
+//                   face, called on the concrete class (inlined) and through
+//                   the RandomSource interface (the difference is the virtual
+//                   call); and 750 in a row of which only the last is used,
+//                   as the 750-draw routine makes them;
 //   Floor/...       a game's worth of draws made by the table's own face
 //                   routines and nothing else: the games/s no tournament on
-//                   that generator can beat;
+//                   that generator can beat (the twister and PCG64 go
+//                   through the interface, the program's generator inlines);
 //   Tournament/...  the seven styles at 5000/500 and 10000/1000, per
 //                   generator, on one thread and on every usable core;
 //   Linear/...      1,000 to 100,000 games on every core: the time per game
@@ -22,8 +24,11 @@
 #include <string>
 #include <utility>
 
+#include "ComputerDriver.h"
 #include "Random.h"
+#include "Scheduler.h"
 #include "Table.h"
+#include "TestMode.h"
 #include "Tournament.h"
 
 namespace {
@@ -88,21 +93,47 @@ zarvel::TournamentOptions Options(int target) {
     return o;
 }
 
-// The draws of one game at this target, averaged over 60 games.
-double DrawsPerGame(int target) {
-    static std::map<int, double> perGame;
-    auto& d = perGame[target];
-    if (d == 0) {
-        constexpr int kGames = 60;
-        std::uint64_t draws = 0;
-        for (int k = 0; k < kGames; ++k) {
-            CountingRandom rng(zarvel::GameSeed(kSeed, k));
-            zarvel::PlayTournamentGame(Options(target), rng);
-            draws += rng.draws;
-        }
-        d = static_cast<double>(draws) / kGames;
+// Counts the final faces a game's rolls take by slot: every final face is
+// shown twice on its roll slot (when drawn and when the roll is complete).
+class FaceCountingBoard final : public zarvel::NullBoard {
+public:
+    void ShowDie(int index, int face) override {
+        if (index >= 0 && index < zarvel::kSlots && face > 0) ++shown[index % 2];
     }
-    return d;
+    std::uint64_t shown[2] = {0, 0};  // even slots (750 draws), odd slots (300)
+};
+
+// What one game at this target asks of the face routines, over 60 games.
+struct FaceCalls {
+    double draws = 0;      // all of a game's draws
+    double lastOf750 = 0;  // calls of the 750-draw routine
+    double shuffles = 0;   // calls of the 300-draw shuffle
+};
+
+const FaceCalls& PerGame(int target) {
+    static std::map<int, FaceCalls> perGame;
+    auto& calls = perGame[target];
+    if (calls.draws == 0) {
+        constexpr int kGames = 60;
+        for (int k = 0; k < kGames; ++k) {
+            zarvel::GameState g;
+            zarvel::Settings s;
+            FaceCountingBoard board;
+            CountingRandom rng(zarvel::GameSeed(kSeed, k));
+            zarvel::Table table(g, s, board, rng);
+            zarvel::VirtualScheduler scheduler;
+            zarvel::ComputerDriver driver(table, scheduler);
+            zarvel::TestRun run(table, driver, scheduler);
+            run.showReport = [](const std::string&) {};
+            run.endProgram = [] {};
+            run.Start({1, 0, target, target / 10});
+            scheduler.RunUntilIdle(zarvel::kMaxStepsPerGame);
+            calls.draws += static_cast<double>(rng.draws) / kGames;
+            calls.lastOf750 += static_cast<double>(board.shown[0]) / 2 / kGames;
+            calls.shuffles += static_cast<double>(board.shown[1]) / 2 / kGames;
+        }
+    }
+    return calls;
 }
 
 void GamesPerSecond(benchmark::State& state, std::int64_t games) {
@@ -138,12 +169,33 @@ void BM_DrawInterface(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * kDrawsPerIteration);
 }
 
-BENCHMARK(BM_DrawDirect<zarvel::MersenneRandom>)->Name("Draw/mt19937_64/direct");
-BENCHMARK(BM_DrawInterface<zarvel::MersenneRandom>)->Name("Draw/mt19937_64/interface");
-BENCHMARK(BM_DrawDirect<Pcg64Random>)->Name("Draw/pcg64/direct");
-BENCHMARK(BM_DrawInterface<Pcg64Random>)->Name("Draw/pcg64/interface");
-BENCHMARK(BM_DrawDirect<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/direct");
-BENCHMARK(BM_DrawInterface<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/interface");
+// 750 draws of which only the last becomes a face, inlined: most of a
+// game's draws are of this kind, and here only the generator's own step
+// counts, not the conversion.
+template <class Random>
+void BM_DrawLastOf750(benchmark::State& state) {
+    Random rng(kSeed);
+    int sink = 0;
+    for (auto _ : state) {
+        for (int face = 0; face < kDrawsPerIteration / 750; ++face) {
+            int value = 0;
+            for (int d = 0; d < 750; ++d) value = static_cast<int>(std::floor(rng.Next() * 6)) + 1;
+            sink += value;
+        }
+        benchmark::DoNotOptimize(sink);
+    }
+    state.SetItemsProcessed(state.iterations() * (kDrawsPerIteration / 750) * 750);
+}
+
+BENCHMARK(BM_DrawDirect<zarvel::MersenneRandom>)->Name("Draw/mt19937_64/face/direct");
+BENCHMARK(BM_DrawInterface<zarvel::MersenneRandom>)->Name("Draw/mt19937_64/face/interface");
+BENCHMARK(BM_DrawLastOf750<zarvel::MersenneRandom>)->Name("Draw/mt19937_64/last-of-750/direct");
+BENCHMARK(BM_DrawDirect<Pcg64Random>)->Name("Draw/pcg64/face/direct");
+BENCHMARK(BM_DrawInterface<Pcg64Random>)->Name("Draw/pcg64/face/interface");
+BENCHMARK(BM_DrawLastOf750<Pcg64Random>)->Name("Draw/pcg64/last-of-750/direct");
+BENCHMARK(BM_DrawDirect<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/face/direct");
+BENCHMARK(BM_DrawInterface<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/face/interface");
+BENCHMARK(BM_DrawLastOf750<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/last-of-750/direct");
 
 // ---- the floor, and the tournament beside it ---------------------------------
 
@@ -168,11 +220,19 @@ std::string Key(const char* kind, const char* generator, int target, const char*
 }
 
 // A game's worth of draws made by the table's face routines and nothing
-// else, slot by slot as a roll takes its final faces: even slots the
-// 750-draw routine, odd slots the 300-draw shuffle.
+// else, as many calls of each as a game makes.
 template <class Random>
 void BM_Floor(benchmark::State& state, const char* generator, int target) {
-    const auto perGame = static_cast<std::int64_t>(DrawsPerGame(target));
+    const FaceCalls& calls = PerGame(target);
+    // The face routines' draws must be nearly all of a game's, or the
+    // count of faces above has lost track of how a roll shows them.
+    const double faceDraws = 750 * calls.lastOf750 + 300 * calls.shuffles;
+    if (faceDraws < 0.99 * calls.draws || faceDraws > calls.draws) {
+        state.SkipWithError("the counted faces do not account for the draws");
+        return;
+    }
+    const auto shuffles = static_cast<int>(std::lround(calls.shuffles));
+    const auto extra = static_cast<int>(std::lround(calls.lastOf750)) - shuffles;
     zarvel::GameState g;
     zarvel::Settings s;
     zarvel::NullBoard board;
@@ -183,15 +243,18 @@ void BM_Floor(benchmark::State& state, const char* generator, int target) {
     const auto start = std::chrono::steady_clock::now();
     for (auto _ : state) {
         for (int game = 0; game < kGames; ++game) {
-            for (std::int64_t drawn = 0; drawn < perGame; drawn += 1050) {
+            // As the slots of a roll take their final faces: even slots the
+            // 750-draw routine, odd slots the shuffle.
+            for (int i = 0; i < shuffles; ++i) {
                 sink += table.RandomNumber(6);
                 sink += table.GetDie2();
             }
+            for (int i = 0; i < extra; ++i) sink += table.RandomNumber(6);
         }
         benchmark::DoNotOptimize(sink);
     }
     Report(state, Key("Floor", generator, target), state.iterations() * kGames, Elapsed(start));
-    state.counters["draws/game"] = static_cast<double>(perGame);
+    state.counters["draws/game"] = calls.draws;
 }
 
 template <class Random>
