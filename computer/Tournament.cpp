@@ -34,7 +34,8 @@ std::vector<int> SeatStyles(const TournamentOptions& options) {
 }  // namespace
 
 std::uint64_t GameSeed(std::uint64_t runSeed, int game) {
-    // Two rounds of mixing: runs whose seeds differ by one share no games.
+    // Mixed twice, so that neighbouring seeds and neighbouring games start
+    // unrelated streams.
     std::uint64_t s = runSeed;
     std::uint64_t t = SplitMix64(s) ^ static_cast<std::uint64_t>(static_cast<std::uint32_t>(game));
     return SplitMix64(t);
@@ -99,12 +100,19 @@ TournamentResult RunTournament(const TournamentOptions& options, const Tournamen
             if (k >= games || k > stopAfter.load()) break;
             GameOutcome outcome;
             try {
-                auto rng = hooks.makeRandom ? hooks.makeRandom(GameSeed(options.seed, k))
-                                            : std::make_unique<UniformRandom>(GameSeed(options.seed, k));
-                outcome = PlayTournamentGame(options, *rng);
+                std::unique_ptr<RandomSource> rng = hooks.makeRandom
+                                                        ? hooks.makeRandom(GameSeed(options.seed, k))
+                                                        : std::make_unique<UniformRandom>(GameSeed(options.seed, k));
+                if (rng)
+                    outcome = PlayTournamentGame(options, *rng);
+                else
+                    outcome.error = "no generator for the game";
             } catch (const std::exception& e) {
-                outcome.winner = -1;
+                outcome = {};
                 outcome.error = std::string("the game failed: ") + e.what();
+            } catch (...) {
+                outcome = {};
+                outcome.error = "the game failed";
             }
             steps[static_cast<std::size_t>(k)] = outcome.steps;
             if (outcome.winner >= 0 && static_cast<std::size_t>(outcome.winner) < result.wins.size()) {
@@ -113,7 +121,7 @@ TournamentResult RunTournament(const TournamentOptions& options, const Tournamen
                 const std::lock_guard lock(mutex);
                 if (k < firstFailed) {
                     firstFailed = k;
-                    firstError = outcome.error.empty() ? "the game had no winner of these seats" : outcome.error;
+                    firstError = outcome.error.empty() ? "its winner sat outside the run's seats" : outcome.error;
                     stopAfter.store(k);
                 }
             }
@@ -184,7 +192,7 @@ std::string ProgressLine(int done, int total, double seconds) {
         const long s = std::lround(left);
         std::snprintf(buf, sizeof buf, ", %.0f games/s, %ld:%02ld left", rate, s / 60, s % 60);
     } else {
-        const long m = std::min(std::lround(left / 60), 99'999L * 60);
+        const long m = std::lround(std::min(left / 60, 99'999.0 * 60));
         std::snprintf(buf, sizeof buf, ", %.0f games/s, %ld h %02ld min left", rate, m / 60, m % 60);
     }
     return line + buf;
