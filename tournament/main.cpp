@@ -116,10 +116,10 @@ Options Parse(int argc, char** argv) {
         } else if (arg == "--csv") {
             flag();
             o.csv = true;
-        } else if (arg == "--quiet" || arg == "-q") {
+        } else if (arg == "--quiet") {
             flag();
             o.quiet = true;
-        } else if (arg == "--jobs" || arg == "-j") {
+        } else if (arg == "--jobs") {
             o.run.jobs = static_cast<int>(ParseUnsigned(arg, next(), 1, 1024));
         } else if (arg == "--games") {
             o.run.games = static_cast<int>(ParseUnsigned(arg, next(), 1, 1'000'000));
