@@ -18,6 +18,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <ctime>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -136,11 +137,6 @@ const FaceCalls& PerGame(int target) {
     return calls;
 }
 
-void GamesPerSecond(benchmark::State& state, std::int64_t games) {
-    state.SetItemsProcessed(games);
-    state.counters["games/s"] = benchmark::Counter(static_cast<double>(games), benchmark::Counter::kIsRate);
-}
-
 // ---- one draw ---------------------------------------------------------------
 
 constexpr int kDrawsPerIteration = 1 << 16;
@@ -199,20 +195,35 @@ BENCHMARK(BM_DrawLastOf750<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/last
 
 // ---- the floor, and the tournament beside it ---------------------------------
 
-// Games per second measured so far, by benchmark name, for the ratios.
-std::map<std::string, double>& Measured() {
-    static std::map<std::string, double> measured;
+// Wall and processor time from a start. On a machine shared with other
+// work the wall clock stretches while the processor time of this process
+// does not: games per processor-second is the steadier measure of the work
+// a game takes, games per wall-second what the cores deliver.
+struct Since {
+    std::chrono::steady_clock::time_point wall = std::chrono::steady_clock::now();
+    std::clock_t cpu = std::clock();
+};
+
+struct Rates {
+    double wall = 0;  // games per second
+    double cpu = 0;   // games per processor-second, all threads together
+};
+
+// Rates measured so far, by benchmark, for the ratios of those after them.
+std::map<std::string, Rates>& Measured() {
+    static std::map<std::string, Rates> measured;
     return measured;
 }
 
-// Reports games/s, and keeps it for the benchmarks registered after this one.
-void Report(benchmark::State& state, const std::string& key, std::int64_t games, double seconds) {
-    GamesPerSecond(state, games);
-    if (seconds > 0) Measured()[key] = static_cast<double>(games) / seconds;
-}
-
-double Elapsed(std::chrono::steady_clock::time_point since) {
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - since).count();
+void Report(benchmark::State& state, const std::string& key, std::int64_t games, const Since& since) {
+    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - since.wall).count();
+    const double cpu = static_cast<double>(std::clock() - since.cpu) / CLOCKS_PER_SEC;
+    state.SetItemsProcessed(games);
+    if (wall <= 0 || cpu <= 0) return;
+    const Rates rates{static_cast<double>(games) / wall, static_cast<double>(games) / cpu};
+    state.counters["games/s"] = rates.wall;
+    state.counters["games/cpu_s"] = rates.cpu;
+    Measured()[key] = rates;
 }
 
 std::string Key(const char* kind, const char* generator, int target, const char* threads = "") {
@@ -240,7 +251,7 @@ void BM_Floor(benchmark::State& state, const char* generator, int target) {
     zarvel::Table table(g, s, board, rng);
     constexpr int kGames = 4;
     int sink = 0;
-    const auto start = std::chrono::steady_clock::now();
+    const Since start;
     for (auto _ : state) {
         for (int game = 0; game < kGames; ++game) {
             // As the slots of a roll take their final faces: even slots the
@@ -253,7 +264,7 @@ void BM_Floor(benchmark::State& state, const char* generator, int target) {
         }
         benchmark::DoNotOptimize(sink);
     }
-    Report(state, Key("Floor", generator, target), state.iterations() * kGames, Elapsed(start));
+    Report(state, Key("Floor", generator, target), state.iterations() * kGames, start);
     state.counters["draws/game"] = calls.draws;
 }
 
@@ -262,9 +273,10 @@ std::unique_ptr<zarvel::RandomSource> Make(std::uint64_t seed) {
     return std::make_unique<Random>(seed);
 }
 
-// The seven styles; jobs 0 means every usable core. Besides games/s it shows
-// the share of its generator's floor reached per thread ("of_floor") and the
-// speed against the twister on one thread, as the tool ran before ("x_mt1").
+// The seven styles; jobs 0 means every usable core. Besides the rates it
+// shows the share of its generator's floor reached per processor-second
+// ("of_floor") and the games per second against the twister on one thread,
+// as the tool ran before ("x_mt1").
 template <class Random>
 void BM_Tournament(benchmark::State& state, const char* generator, int target, int jobs) {
     auto options = Options(target);
@@ -274,7 +286,7 @@ void BM_Tournament(benchmark::State& state, const char* generator, int target, i
     options.games = 24 * options.jobs;
     zarvel::TournamentHooks hooks;
     hooks.makeRandom = Make<Random>;
-    const auto start = std::chrono::steady_clock::now();
+    const Since start;
     for (auto _ : state) {
         auto result = zarvel::RunTournament(options, hooks);
         if (!result.completed) state.SkipWithError(result.error.c_str());
@@ -282,13 +294,13 @@ void BM_Tournament(benchmark::State& state, const char* generator, int target, i
         ++options.seed;  // other games each time round
     }
     const std::string key = Key("Tournament", generator, target, jobs == 1 ? "/1" : "/all");
-    Report(state, key, state.iterations() * options.games, Elapsed(start));
+    Report(state, key, state.iterations() * options.games, start);
     state.counters["threads"] = options.jobs;
-    const double rate = Measured()[key];
-    if (const double floor = Measured()[Key("Floor", generator, target)]; floor > 0)
-        state.counters["of_floor"] = rate / options.jobs / floor;
-    if (const double before = Measured()[Key("Tournament", "mt19937_64", target, "/1")]; before > 0)
-        state.counters["x_mt1"] = rate / before;
+    const Rates rate = Measured()[key];
+    if (const Rates floor = Measured()[Key("Floor", generator, target)]; floor.cpu > 0)
+        state.counters["of_floor"] = rate.cpu / floor.cpu;
+    if (const Rates before = Measured()[Key("Tournament", "mt19937_64", target, "/1")]; before.wall > 0)
+        state.counters["x_mt1"] = rate.wall / before.wall;
 }
 
 // Per target, side by side: the floors, then one thread, then every core.
@@ -326,12 +338,13 @@ void BM_Linear(benchmark::State& state) {
     auto options = Options(5000);
     options.games = static_cast<int>(state.range(0));
     options.jobs = zarvel::UsableCores();
+    const Since start;
     for (auto _ : state) {
         auto result = zarvel::RunTournament(options);
         if (!result.completed) state.SkipWithError(result.error.c_str());
         benchmark::DoNotOptimize(result.wins.data());
     }
-    GamesPerSecond(state, state.iterations() * options.games);
+    Report(state, "Linear/" + std::to_string(options.games), state.iterations() * options.games, start);
     state.SetComplexityN(options.games);
 }
 BENCHMARK(BM_Linear)
