@@ -1,47 +1,201 @@
 #include "Tournament.h"
 
+#include <algorithm>
+#include <atomic>
+#include <cmath>
+#include <condition_variable>
+#include <cstdio>
+#include <exception>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#if defined(__linux__)
+#include <sched.h>
+#endif
+
 #include "ComputerDriver.h"
 #include "Scheduler.h"
 #include "TestMode.h"
 
 namespace zarvel {
 
-TournamentResult RunTournament(const TournamentOptions& options) {
-    UniformRandom rng(options.seed);
-    NullBoard board;
-    return RunTournament(options, rng, board);
+namespace {
+
+std::vector<int> SeatStyles(const TournamentOptions& options) {
+    if (!options.seats.empty()) {
+        const auto n = std::min<std::size_t>(options.seats.size(), kSeats);
+        return {options.seats.begin(), options.seats.begin() + static_cast<std::ptrdiff_t>(n)};
+    }
+    const auto seating = TestSeating(options.normalPosition);
+    return {seating.begin(), seating.end()};
 }
 
-TournamentResult RunTournament(const TournamentOptions& options, RandomSource& rng, Board& board) {
+}  // namespace
+
+std::uint64_t GameSeed(std::uint64_t runSeed, int game) {
+    // Mixed twice, so that neighbouring seeds and neighbouring games start
+    // unrelated streams.
+    std::uint64_t s = runSeed;
+    std::uint64_t t = SplitMix64(s) ^ static_cast<std::uint64_t>(static_cast<std::uint32_t>(game));
+    return SplitMix64(t);
+}
+
+GameOutcome PlayTournamentGame(const TournamentOptions& options, RandomSource& rng) {
     GameState g;
     Settings s;
     s.SoundFXOFF = true;
+    NullBoard board;
     Table table(g, s, board, rng);
     VirtualScheduler scheduler;
     ComputerDriver driver(table, scheduler);
     TestRun run(table, driver, scheduler);
     run.seats = options.seats;
-
-    TournamentResult result;
-    std::string report;
-    run.showReport = [&](const std::string& text) { report = text; };
+    run.showReport = [](const std::string&) {};
     run.endProgram = [] {};
-    run.Start({options.games, options.normalPosition, options.playTo, options.breakIn});
-    scheduler.RunUntilIdle();
+    run.Start({1, options.normalPosition, options.playTo, options.breakIn});
+    const bool idle = scheduler.RunUntilIdle(options.maxStepsPerGame);
 
-    for (int p = 0; p < g.NumPlayers; ++p) {
-        result.styles.push_back(g.PlayerStyle[p]);
-        result.wins.push_back(g.TestWins[p]);
+    GameOutcome outcome;
+    outcome.steps = scheduler.StepsRun();
+    if (run.Reported()) {
+        for (int p = 0; p < g.NumPlayers && p < kSeats; ++p)
+            if (g.TestWins[p] > 0) outcome.winner = p;
+        if (outcome.winner < 0) outcome.error = "the game ended without a winner";
+    } else if (!idle) {
+        outcome.error = "the game did not end within " + std::to_string(options.maxStepsPerGame) +
+                        " scheduler steps (a computer turn kept going without finishing it)";
+    } else if (!board.messages.empty()) {
+        outcome.error = board.messages.back();
+    } else {
+        outcome.error = "the game stopped before its end";
     }
-    result.completed = run.Reported();
-    result.gamesPlayed = result.completed ? g.TestNumGames : g.TestGamesPlayed - 1;
-    if (!result.completed) {
-        if (auto* null = dynamic_cast<NullBoard*>(&board); null && !null->messages.empty())
-            result.error = null->messages.back();
-        else
-            result.error = "the run stopped before its last game";
+    return outcome;
+}
+
+TournamentResult RunTournament(const TournamentOptions& options, const TournamentHooks& hooks) {
+    TournamentResult result;
+    result.styles = SeatStyles(options);
+    result.wins.assign(result.styles.size(), 0);
+    const int games = std::max(options.games, 0);
+
+    // Each worker takes the next game number; a game's winner goes to its
+    // own slot, so nothing depends on which thread played which game.
+    std::vector<std::int8_t> winners(static_cast<std::size_t>(games), -1);
+    std::vector<std::uint64_t> steps(static_cast<std::size_t>(games), 0);
+    std::atomic<int> nextGame{0};
+    std::atomic<int> gamesDone{0};
+    std::mutex mutex;
+    std::condition_variable finished;
+    int firstFailed = games;  // guarded by mutex
+    std::atomic<int> stopAfter{games};
+    std::string firstError;
+    int workersDone = 0;
+
+    auto work = [&] {
+        for (;;) {
+            const int k = nextGame.fetch_add(1);
+            // Games are taken in order, so every game before a failed one
+            // has been taken and will finish: the count stays exact.
+            if (k >= games || k > stopAfter.load()) break;
+            GameOutcome outcome;
+            try {
+                std::unique_ptr<RandomSource> rng = hooks.makeRandom
+                                                        ? hooks.makeRandom(GameSeed(options.seed, k))
+                                                        : std::make_unique<UniformRandom>(GameSeed(options.seed, k));
+                if (rng)
+                    outcome = PlayTournamentGame(options, *rng);
+                else
+                    outcome.error = "no generator for the game";
+            } catch (const std::exception& e) {
+                outcome = {};
+                outcome.error = std::string("the game failed: ") + e.what();
+            } catch (...) {
+                outcome = {};
+                outcome.error = "the game failed";
+            }
+            steps[static_cast<std::size_t>(k)] = outcome.steps;
+            if (outcome.winner >= 0 && static_cast<std::size_t>(outcome.winner) < result.wins.size()) {
+                winners[static_cast<std::size_t>(k)] = static_cast<std::int8_t>(outcome.winner);
+            } else {
+                const std::lock_guard lock(mutex);
+                if (k < firstFailed) {
+                    firstFailed = k;
+                    firstError = outcome.error.empty() ? "its winner sat outside the run's seats" : outcome.error;
+                    stopAfter.store(k);
+                }
+            }
+            gamesDone.fetch_add(1);
+        }
+        const std::lock_guard lock(mutex);
+        ++workersDone;
+        finished.notify_all();
+    };
+
+    const int wanted = std::clamp(options.jobs, 1, std::max(games, 1));
+    std::vector<std::thread> threads;
+    threads.reserve(static_cast<std::size_t>(wanted));
+    for (int t = 0; t < wanted; ++t) {
+        try {
+            threads.emplace_back(work);
+        } catch (const std::system_error&) {
+            break;  // the system gives no more threads: play on those we have
+        }
     }
+    const int workers = threads.empty() ? 1 : static_cast<int>(threads.size());
+    if (threads.empty()) work();
+    {
+        std::unique_lock lock(mutex);
+        auto allDone = [&] { return workersDone == workers; };
+        if (hooks.progress) {
+            while (!finished.wait_for(lock, hooks.progressInterval, allDone)) {
+                lock.unlock();
+                hooks.progress(gamesDone.load());
+                lock.lock();
+            }
+        } else {
+            finished.wait(lock, allDone);
+        }
+    }
+    for (auto& t : threads) t.join();
+
+    // Tallies in game order, over the games before the first that failed.
+    for (int k = 0; k < firstFailed; ++k) {
+        const int seat = winners[static_cast<std::size_t>(k)];
+        if (seat >= 0) ++result.wins[static_cast<std::size_t>(seat)];
+        result.steps += steps[static_cast<std::size_t>(k)];
+    }
+    result.gamesPlayed = firstFailed;
+    result.completed = firstFailed == games;
+    result.error = firstError;
     return result;
+}
+
+int UsableCores() {
+#if defined(__linux__)
+    cpu_set_t set;
+    CPU_ZERO(&set);
+    if (sched_getaffinity(0, sizeof set, &set) == 0) return std::max(1, CPU_COUNT(&set));
+#endif
+    return std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+}
+
+std::string ProgressLine(int done, int total, double seconds) {
+    total = std::max(total, 0);
+    done = std::clamp(done, 0, total);
+    std::string line = std::to_string(done) + " of " + std::to_string(total) + " games";
+    if (!(seconds > 0) || done == 0) return line;  // no rate yet (or a clock gone wrong)
+    const double rate = done / seconds;
+    const double left = (total - done) / rate;
+    char buf[96];
+    if (left < 3600) {
+        const long s = std::lround(left);
+        std::snprintf(buf, sizeof buf, ", %.0f games/s, %ld:%02ld left", rate, s / 60, s % 60);
+    } else {
+        const long m = std::lround(std::min(left / 60, 99'999.0 * 60));
+        std::snprintf(buf, sizeof buf, ", %.0f games/s, %ld h %02ld min left", rate, m / 60, m % 60);
+    }
+    return line + buf;
 }
 
 }  // namespace zarvel

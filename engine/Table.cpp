@@ -42,10 +42,33 @@ int TrayCount(const GameState& g) {
     return k;
 }
 
+// The two face routines over any generator. On the program's own generator,
+// a final class, the draws inline: they are nearly all of a computer game's
+// time. Any other source (a test's script) is called draw by draw.
+template <class Random>
+int ShuffledFace(Random& rng) {
+    int pos[7] = {0, 1, 2, 3, 4, 5, 6};
+    for (int round = 0; round < 60; ++round) {
+        for (int k = 1; k <= 5; ++k) {
+            const int r = static_cast<int>(std::floor(rng.Next() * 6)) + 1;
+            std::swap(pos[k], pos[r]);
+        }
+    }
+    return pos[1];
+}
+
+template <class Random>
+int LastOf750(Random& rng, int n) {
+    int value = 1;
+    for (int pass = 0; pass < 75; ++pass)
+        for (int d = 0; d < 10; ++d) value = static_cast<int>(std::floor(rng.Next() * n)) + 1;
+    return value;
+}
+
 }  // namespace
 
 Table::Table(GameState& state, Settings& settings, Board& board, RandomSource& random)
-    : g_(state), s_(settings), b_(board), rng_(random) {}
+    : g_(state), s_(settings), b_(board), rng_(random), uniform_(dynamic_cast<UniformRandom*>(&random)) {}
 
 bool Table::FastComputer() const { return g_.IsComputerTurn() && s_.ComputerFast == 2; }
 bool Table::QuickComputer() const { return g_.IsComputerTurn() && s_.ComputerFast >= 1; }
@@ -58,23 +81,9 @@ void Table::SetStatus(const std::string& text) { b_.SetStatusText(text); }
 
 // ---- dice -----------------------------------------------------------------
 
-int Table::GetDie2() {
-    int pos[7] = {0, 1, 2, 3, 4, 5, 6};
-    for (int round = 0; round < 60; ++round) {
-        for (int k = 1; k <= 5; ++k) {
-            const int r = static_cast<int>(std::floor(rng_.Next() * 6)) + 1;
-            std::swap(pos[k], pos[r]);
-        }
-    }
-    return pos[1];
-}
+int Table::GetDie2() { return uniform_ ? ShuffledFace(*uniform_) : ShuffledFace(rng_); }
 
-int Table::RandomNumber(int n) {
-    int value = 1;
-    for (int pass = 0; pass < 75; ++pass)
-        for (int d = 0; d < 10; ++d) value = static_cast<int>(std::floor(rng_.Next() * n)) + 1;
-    return value;
-}
+int Table::RandomNumber(int n) { return uniform_ ? LastOf750(*uniform_, n) : LastOf750(rng_, n); }
 
 void Table::Bubble(int sortHowMany) {
     for (int end = sortHowMany - 1; end > 0; --end) {

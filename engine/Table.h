@@ -77,6 +77,7 @@ private:
     Settings& s_;
     Board& b_;
     RandomSource& rng_;
+    UniformRandom* uniform_;  // rng_ when it is the program's generator: its draws inline
 };
 
 std::string StatusForUndo(const std::string& actions);

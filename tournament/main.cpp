@@ -1,4 +1,7 @@
 // zarvel-tournament: the computer styles against each other, headless.
+#include <unistd.h>
+
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -28,11 +31,18 @@ constexpr const char* kUsage =
     "                       2 to 8 names or codes separated by commas, from Normal(1),\n"
     "                       Cautious(2), Fearless(3), Simple(4), Random(5), Genius(6),\n"
     "                       Moron(7); e.g. --seats Normal,Genius,Genius\n"
+    "  --jobs N             threads to play the games on (1 to 1024; default: every\n"
+    "                       core this process may use); the result is the same\n"
+    "                       whatever N is\n"
+    "  --quiet              no progress line on standard error\n"
     "  --csv                print \"seat,style,wins\" and one row per seat\n"
     "  --help               show this text\n"
     "\n"
-    "The share of each seat comes with its 95 % Wilson score interval.\n"
-    "Exit status: 0 done, 1 a computer player stopped the run, 2 bad options.\n";
+    "The share of each seat comes with its 95 % Wilson score interval. On a\n"
+    "terminal, standard error shows the games played, games per second and the\n"
+    "time left while the run lasts.\n"
+    "Exit status: 0 done; 1 a game did not finish (a computer player stopped it,\n"
+    "or it never ended), and the wins count the games before it; 2 bad options.\n";
 
 struct UsageError {
     std::string message;
@@ -78,11 +88,13 @@ std::vector<int> ParseSeats(const std::string& text) {
 struct Options {
     zarvel::TournamentOptions run;
     bool csv = false;
+    bool quiet = false;
     bool help = false;
 };
 
 Options Parse(int argc, char** argv) {
     Options o;
+    o.run.jobs = zarvel::UsableCores();
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
         std::optional<std::string> value;
@@ -104,6 +116,11 @@ Options Parse(int argc, char** argv) {
         } else if (arg == "--csv") {
             flag();
             o.csv = true;
+        } else if (arg == "--quiet") {
+            flag();
+            o.quiet = true;
+        } else if (arg == "--jobs") {
+            o.run.jobs = static_cast<int>(ParseUnsigned(arg, next(), 1, 1024));
         } else if (arg == "--games") {
             o.run.games = static_cast<int>(ParseUnsigned(arg, next(), 1, 1'000'000));
         } else if (arg == "--seed") {
@@ -178,10 +195,22 @@ int main(int argc, char** argv) {
         std::cout << kUsage;
         return 0;
     }
-    const zarvel::TournamentResult r = zarvel::RunTournament(o.run);
+    zarvel::TournamentHooks hooks;
+    const bool showProgress = !o.quiet && isatty(STDERR_FILENO) == 1;
+    const auto start = std::chrono::steady_clock::now();
+    if (showProgress) {
+        hooks.progress = [&](int done) {
+            const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - start;
+            // Back to the line's start and clear what is left of the last one.
+            std::cerr << '\r' << zarvel::ProgressLine(done, o.run.games, elapsed.count()) << "\x1b[K" << std::flush;
+        };
+    }
+    const zarvel::TournamentResult r = zarvel::RunTournament(o.run, hooks);
+    if (showProgress) std::cerr << "\r\x1b[K" << std::flush;
     Print(o, r);
     if (!r.completed) {
-        std::cerr << "zarvel-tournament: stopped after " << r.gamesPlayed << " games: " << r.error << '\n';
+        std::cerr << "zarvel-tournament: stopped after " << r.gamesPlayed << " games: game " << r.gamesPlayed + 1
+                  << " did not finish: " << r.error << '\n';
         return 1;
     }
     return 0;

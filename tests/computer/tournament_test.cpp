@@ -1,0 +1,80 @@
+// The tournament run: a step limit per game, not per run; the same result
+// for a seed whatever the number of threads; the progress line.
+#include <gtest/gtest.h>
+
+#include <numeric>
+
+#include "Tournament.h"
+
+namespace zarvel::test {
+namespace {
+
+int TotalWins(const TournamentResult& r) { return std::accumulate(r.wins.begin(), r.wins.end(), 0); }
+
+TournamentOptions Games(int games, std::uint64_t cap, int jobs) {
+    TournamentOptions o;
+    o.games = games;
+    o.seed = 4242;
+    o.maxStepsPerGame = cap;
+    o.jobs = jobs;
+    return o;
+}
+
+TEST(Tournament, StepLimitIsPerGameSoLongRunsFinish) {
+    // Forty games take about 30,000 steps in all, ten times the limit.
+    const auto r = RunTournament(Games(40, 3'000, 2));
+    EXPECT_TRUE(r.completed) << r.error;
+    EXPECT_GT(r.steps, 10 * 3'000u);
+    EXPECT_EQ(r.gamesPlayed, 40);
+    EXPECT_EQ(TotalWins(r), 40);
+    EXPECT_EQ(r.wins.size(), 7u);
+
+    // A game that runs past its limit stops the run, and says so.
+    const auto capped = RunTournament(Games(40, 50, 2));
+    EXPECT_FALSE(capped.completed);
+    EXPECT_EQ(capped.gamesPlayed, 0);
+    EXPECT_EQ(TotalWins(capped), 0);
+    EXPECT_NE(capped.error.find("did not end within 50 scheduler steps"), std::string::npos) << capped.error;
+}
+
+TEST(Tournament, SameSeedSameResultWhateverTheThreads) {
+    // 1,000 steps stops a run partway: some games take longer. Which games
+    // count must not depend on which thread finished first.
+    for (std::uint64_t cap : {kMaxStepsPerGame, std::uint64_t{1'000}}) {
+        const auto one = RunTournament(Games(30, cap, 1));
+        if (cap == kMaxStepsPerGame) {
+            EXPECT_TRUE(one.completed);
+        } else {
+            ASSERT_FALSE(one.completed);
+            EXPECT_GT(one.gamesPlayed, 0);
+            EXPECT_EQ(TotalWins(one), one.gamesPlayed);
+        }
+        for (int jobs : {2, 7}) {
+            // Progress reports, however often, change nothing and only count up.
+            TournamentHooks hooks;
+            int last = 0;
+            bool counting = true;
+            hooks.progress = [&](int done) {
+                counting = counting && done >= last && done <= 30;
+                last = done;
+            };
+            hooks.progressInterval = std::chrono::milliseconds(1);
+            const auto many = RunTournament(Games(30, cap, jobs), hooks);
+            EXPECT_TRUE(counting);
+            EXPECT_EQ(many.wins, one.wins) << jobs << " threads, limit " << cap;
+            EXPECT_EQ(many.gamesPlayed, one.gamesPlayed) << jobs;
+            EXPECT_EQ(many.steps, one.steps) << jobs;
+            EXPECT_EQ(many.error, one.error) << jobs;
+        }
+    }
+}
+
+TEST(Tournament, ProgressLineCopesWithNoRateYet) {
+    EXPECT_EQ(ProgressLine(0, 1000, 0.0), "0 of 1000 games");
+    EXPECT_EQ(ProgressLine(10, 1000, -1.0), "10 of 1000 games");
+    EXPECT_EQ(ProgressLine(500, 1000, 2.0), "500 of 1000 games, 250 games/s, 0:02 left");
+    EXPECT_EQ(ProgressLine(100, 1'000'000, 1.0), "100 of 1000000 games, 100 games/s, 2 h 47 min left");
+}
+
+}  // namespace
+}  // namespace zarvel::test
