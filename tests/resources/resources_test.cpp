@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace {
@@ -55,6 +57,50 @@ TEST(Faces, EveryFaceOfEverySkinAtItsSizeAndDepth) {
     EXPECT_EQ(ones.size(), 16) << "two skins share a face";
     EXPECT_EQ(QImage::fromData(Resource(QStringLiteral(":/bitmap/%1.bmp").arg(zarvel::kMarkerBitmap))).size(), QSize(4, 4));
     EXPECT_EQ(QImage::fromData(Resource(QStringLiteral(":/bitmap/%1.bmp").arg(zarvel::kDividerBitmap))).size(), QSize(5, 42));
+}
+
+// The carried 1x files are what the windows and the files written at
+// start-up have always shown and played, so they change only on purpose.
+// Their record is carried-1x.sha256 beside this test, one SHA-256 a file in
+// id order as `sha256sum` writes it (so `sha256sum -c` checks a generated
+// folder against it too); the one digest below is the SHA-256 of that
+// record. The test rebuilds the record from the resources and compares the
+// digests, and opens the record only on a mismatch, to name the files that
+// differ. A deliberate change rewrites the record and this digest together.
+constexpr char kCarriedDigest[] = "0f2d02efd44a0bd97198a1bef7e8263d5cd0f985299fe2610aad28db5fb2a023";
+
+TEST(CarriedFiles, ByteForByteAsRecorded) {
+    std::vector<int> bitmaps{zarvel::kDividerBitmap, zarvel::kMarkerBitmap}, custom;
+    for (const zarvel::Skin& skin : zarvel::kSkins)
+        for (int v = 1; v <= 6; ++v) bitmaps.push_back(skin.code + v);
+    for (const zarvel::CarriedFile& f : zarvel::kCarriedFiles) custom.push_back(f.id);
+    std::sort(bitmaps.begin(), bitmaps.end());
+    std::sort(custom.begin(), custom.end());
+    std::vector<QString> names;
+    for (int id : bitmaps) names.push_back(QStringLiteral("bitmap/%1.bmp").arg(id));
+    for (int id : custom) names.push_back(QStringLiteral("custom/%1").arg(id));
+    ASSERT_EQ(names.size(), 118u);
+
+    QByteArray record;
+    std::map<QString, QByteArray> now;
+    for (const QString& name : names) {
+        const QByteArray bytes = Resource(":/" + name);
+        EXPECT_FALSE(bytes.isEmpty()) << name.toStdString() << " is missing";
+        now[name] = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+        record += now[name] + "  " + name.toLatin1() + "\n";
+    }
+    if (QCryptographicHash::hash(record, QCryptographicHash::Sha256).toHex() == kCarriedDigest) return;
+
+    QFile file(QStringLiteral(ZARVEL_CARRIED_RECORD));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << ZARVEL_CARRIED_RECORD;
+    const QByteArray recorded = file.readAll();
+    ASSERT_EQ(QCryptographicHash::hash(recorded, QCryptographicHash::Sha256).toHex(), kCarriedDigest)
+        << "the record was edited without its digest";
+    QStringList changed;
+    for (const QByteArray& line : recorded.split('\n'))
+        if (!line.isEmpty() && now[QString::fromLatin1(line.mid(66))] != line.left(64))
+            changed << QString::fromLatin1(line.mid(66));
+    ADD_FAILURE() << "carried files differ from the record: " << changed.join(", ").toStdString();
 }
 
 // --- Sounds ---------------------------------------------------------------
