@@ -1,6 +1,8 @@
 // zarvel-resgen: writes every file the game carries into one folder.
 //
-//   zarvel-resgen OUTDIR            bitmap/<id>.bmp, custom/<id>, picture/*.png, icon/zarvel.png
+//   zarvel-resgen OUTDIR            bitmap/<id>.bmp, custom/<id>, picture/*.png, icon/zarvel.png,
+//                                   and the sharper variants: bitmap/<id>@2x.png and @3x.png,
+//                                   hires/<background id>@2x.jpg and @3x.jpg, picture/<name>@2x.png and @3x.png
 //   zarvel-resgen --sheet FILE      all 96 die faces, three times their size, one skin a row
 //   zarvel-resgen --backgrounds FILE  the eleven backgrounds side by side
 //
@@ -46,14 +48,24 @@ QByteArray encoded(const QImage& image, const char* format, int quality = -1) {
 // Background n as carried: JPEG, but for the one carried as GIF data under
 // its ".jpg" name, which the loaders must recognise by the content.
 QByteArray backgroundBytes(int n) {
-    const QImage picture = resgen::background(n);
+    const QImage picture = resgen::background(n, 1);
     return zarvel::kBackgrounds[std::size_t(n)].picture.id == zarvel::kGifBackground ? resgen::writeGif(picture)
                                                                                       : encoded(picture, "JPEG", 85);
 }
 
+// The larger backgrounds are all JPEG, a little finer than the carried ones
+// since they are looked at pixel for pixel.
+QByteArray hiresBackgroundBytes(int n, int scale) { return encoded(resgen::background(n, scale), "JPEG", 90); }
+
+// The sharper variants of the bitmaps and pictures: full-colour PNG, 8 bits
+// a channel with alpha.
+QByteArray variantPng(const QImage& image) { return encoded(image.convertToFormat(QImage::Format_ARGB32), "PNG"); }
+
+constexpr int kVariantScales[] = {2, 3};
+
 bool writeAll(const QString& outDir) {
     QDir root(outDir);
-    for (const char* sub : {"bitmap", "custom", "picture", "icon"}) {
+    for (const char* sub : {"bitmap", "custom", "picture", "icon", "hires"}) {
         if (!root.mkpath(sub)) {
             std::fprintf(stderr, "zarvel-resgen: cannot create %s/%s\n", qPrintable(outDir), sub);
             return false;
@@ -77,10 +89,26 @@ bool writeAll(const QString& outDir) {
         }
         ok &= writeFile(custom(zarvel::kBackgrounds[std::size_t(n)].picture.id), bytes);
     }
-    ok &= writeFile(root.filePath("picture/congrats.png"), encoded(resgen::congratsPicture(), "PNG"));
-    ok &= writeFile(root.filePath("picture/about-die1.png"), encoded(resgen::aboutDiePicture(1), "PNG"));
-    ok &= writeFile(root.filePath("picture/about-die2.png"), encoded(resgen::aboutDiePicture(2), "PNG"));
+    ok &= writeFile(root.filePath("picture/congrats.png"), encoded(resgen::congratsPicture(1), "PNG"));
+    ok &= writeFile(root.filePath("picture/about-die1.png"), encoded(resgen::aboutDiePicture(1, 1), "PNG"));
+    ok &= writeFile(root.filePath("picture/about-die2.png"), encoded(resgen::aboutDiePicture(2, 1), "PNG"));
     ok &= writeFile(root.filePath("icon/zarvel.png"), encoded(resgen::applicationIcon(), "PNG"));
+
+    for (const int scale : kVariantScales) {
+        const auto variant = [&](const QString& name) { return root.filePath(QString("%1@%2x.png").arg(name).arg(scale)); };
+        for (const zarvel::Skin& skin : zarvel::kSkins)
+            for (int v = 1; v <= 6; ++v)
+                ok &= writeFile(variant(QString("bitmap/%1").arg(skin.code + v)), variantPng(resgen::faceImage(skin, v, scale)));
+        ok &= writeFile(variant(QString("bitmap/%1").arg(zarvel::kDividerBitmap)), variantPng(resgen::dividerImage(scale)));
+        ok &= writeFile(variant(QString("bitmap/%1").arg(zarvel::kMarkerBitmap)), variantPng(resgen::markerImage(scale)));
+        ok &= writeFile(variant("picture/congrats"), variantPng(resgen::congratsPicture(scale)));
+        ok &= writeFile(variant("picture/about-die1"), variantPng(resgen::aboutDiePicture(1, scale)));
+        ok &= writeFile(variant("picture/about-die2"), variantPng(resgen::aboutDiePicture(2, scale)));
+        for (int n = 1; n < int(zarvel::kBackgrounds.size()); ++n) {
+            const int id = zarvel::kBackgrounds[std::size_t(n)].picture.id;
+            ok &= writeFile(root.filePath(QString("hires/%1@%2x.jpg").arg(id).arg(scale)), hiresBackgroundBytes(n, scale));
+        }
+    }
     return ok;
 }
 
