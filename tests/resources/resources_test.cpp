@@ -222,6 +222,68 @@ TEST(Pictures, WinnerAboutAndIcon) {
     EXPECT_TRUE(icon.hasAlphaChannel());
 }
 
+// The share of the picture's scale x scale blocks that are one colour all
+// through: 1 for a smaller picture with its pixels repeated.
+double RepeatedBlocks(const QImage& image, int scale) {
+    int blocks = 0, repeated = 0;
+    for (int by = 0; by + scale <= image.height(); by += scale)
+        for (int bx = 0; bx + scale <= image.width(); bx += scale) {
+            bool same = true;
+            for (int y = by; y < by + scale && same; ++y)
+                for (int x = bx; x < bx + scale && same; ++x) same = image.pixel(x, y) == image.pixel(bx, by);
+            ++blocks;
+            repeated += same;
+        }
+    return blocks ? double(repeated) / blocks : 1;
+}
+
+// For screens at a scale of 2 or 3 every bitmap and picture has a variant
+// of exactly that many times its size, drawn at that size: its pixels are
+// not the small picture's pixels repeated, which is what looks blocky.
+TEST(Pictures, EveryBitmapAndPictureAtTwoAndThreeTimesItsSize) {
+    struct Carried {
+        QString onex, variants;  // variants: "%1" for the scale
+        QSize size;              // of the 1x picture
+    };
+    std::vector<Carried> all;
+    for (const zarvel::Skin& skin : zarvel::kSkins)
+        for (int v = 1; v <= 6; ++v)
+            all.push_back({QStringLiteral(":/bitmap/%1.bmp").arg(skin.code + v),
+                           QStringLiteral(":/bitmap/%1@%2x.png").arg(skin.code + v).arg("%1"), {skin.width, skin.height}});
+    all.push_back({QStringLiteral(":/bitmap/%1.bmp").arg(zarvel::kMarkerBitmap),
+                   QStringLiteral(":/bitmap/%1@%2x.png").arg(zarvel::kMarkerBitmap).arg("%1"), {4, 4}});
+    all.push_back({QStringLiteral(":/bitmap/%1.bmp").arg(zarvel::kDividerBitmap),
+                   QStringLiteral(":/bitmap/%1@%2x.png").arg(zarvel::kDividerBitmap).arg("%1"), {5, 42}});
+    for (const char* name : {"congrats", "about-die1", "about-die2"})
+        all.push_back({QStringLiteral(":/picture/%1.png").arg(name), QStringLiteral(":/picture/%1@%2x.png").arg(name).arg("%1"),
+                       QImage::fromData(Resource(QStringLiteral(":/picture/%1.png").arg(name))).size()});
+    for (const zarvel::Background& b : zarvel::kBackgrounds)
+        if (b.picture.id != 0)
+            all.push_back({QStringLiteral(":/custom/%1").arg(b.picture.id),
+                           QStringLiteral(":/hires/%1@%2x.jpg").arg(b.picture.id).arg("%1"), {257, 321}});
+    ASSERT_EQ(all.size(), 96u + 2 + 3 + 11);
+    for (const Carried& c : all) {
+        ASSERT_EQ(QImage::fromData(Resource(c.onex)).size(), c.size) << c.onex.toStdString();
+        for (int scale : {2, 3}) {
+            const QString path = c.variants.arg(scale);
+            SCOPED_TRACE(path.toStdString());
+            const QByteArray bytes = Resource(path);
+            const bool background = path.startsWith(":/hires/");
+            EXPECT_EQ(Format(bytes), background ? "jpeg" : "png");
+            const QImage variant = QImage::fromData(bytes);
+            ASSERT_FALSE(variant.isNull());
+            EXPECT_EQ(variant.size(), c.size * scale);
+            EXPECT_EQ(variant.depth(), 32);
+            // Flat colour and straight edges repeat pixels in any drawing
+            // (the plain faces about 89% of their blocks); a small picture
+            // enlarged repeats them all. JPEG's own noise would hide it.
+            if (!background) {
+                EXPECT_LT(RepeatedBlocks(variant, scale), 0.97);
+            }
+        }
+    }
+}
+
 // WCAG relative luminance of an sRGB colour.
 double Luminance(QRgb c) {
     const auto linear = [](int v) {
