@@ -20,14 +20,6 @@ QImage blank(int scale, const QColor& c = Qt::black) {
     return img;
 }
 
-// Starts painting in the 1x picture's coordinates on a picture `scale` times
-// its size.
-void start(QPainter& p, QImage& img, int scale) {
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (scale > 1) p.scale(scale, scale);
-}
-
 // Where the picture's pixel `i` is sampled, in 1x pixels: pixel i of the 1x
 // picture is sampled at i, so a larger one samples its pixels' centres on
 // the same grid.
@@ -100,7 +92,7 @@ void leaf(QPainter& p, QPointF at, double size, double turn, QColor c, bool mapl
 QImage autumn(int scale) {
     QImage img = blank(scale);
     QPainter p;
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(86, 40, 18), QColor(48, 22, 10));
     Rng rng(201);
     const QColor colours[] = {{196, 58, 24}, {222, 118, 28}, {232, 170, 44}, {150, 42, 20}, {168, 96, 36}, {120, 70, 24}};
@@ -138,7 +130,7 @@ QImage autumn(int scale) {
             c = mix(c, shade, std::clamp(1.0 - (bottom - y) / 6.0, 0.0, 0.6));
             img.setPixel(column, row, mix(QColor(img.pixel(column, row)), c, std::clamp(inside + 0.5, 0.0, 1.0)).rgb());
         }
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     QPainterPath brook;
     brook.moveTo(-2, bank(-2, 155, 1.0));
     for (double x = 0; x <= W + 2; x += 2) brook.lineTo(x, bank(x, 155, 1.0));
@@ -172,7 +164,7 @@ QImage autumn(int scale) {
 QImage blondeChick(int scale) {
     QImage img = blank(scale);
     QPainter p;
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(206, 232, 250), QColor(236, 246, 226));
     // Grass at the bottom.
     Rng rng(202);
@@ -258,7 +250,7 @@ QImage blondeChick(int scale) {
 QImage blueprints(int scale) {
     QImage img = blank(scale, QColor(126, 176, 232));
     QPainter p;
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     // Paper texture, then fine and coarse grid lines. A pale print, so that
     // the blue text chosen with it reads on the open paper.
     for (int row = 0; row < img.height(); ++row)
@@ -372,7 +364,7 @@ void iceFloe(QPainter& p, const QRectF& top, double thickness) {
 QImage babySeal(int scale) {
     QImage img = blank(scale);
     QPainter p;
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     // Polar twilight above; below the horizon the open sea, dark and still
     // where the game writes over it.
     const double horizon = 100;
@@ -476,7 +468,7 @@ void firTree(QPainter& p, QPointF base, double height, const QColor& c) {
 QImage evergreen(int scale) {
     QImage img = blank(scale);
     QPainter p;
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(20, 34, 44), QColor(46, 66, 60));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(230, 236, 210, 200));
@@ -498,7 +490,7 @@ QImage evergreen(int scale) {
 QImage nautical(int scale) {
     QImage img = blank(scale);
     QPainter p;
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     // Night sea: the moon and a sailboat on the horizon, then open water
     // that lies calm where the game writes over it and breaks into crests
     // toward the bottom.
@@ -587,7 +579,7 @@ QImage nautical(int scale) {
 QImage oldGlory(int scale) {
     QImage img = blank(scale);
     QPainter p;
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     // The flag flies high from a pole at the left edge, against a sky that
     // pales into haze toward the horizon; the game's red text lies on the
     // haze, well away from the red stripes.
@@ -663,7 +655,7 @@ QImage oldGlory(int scale) {
                                     std::clamp(int(under.green() * (1 - flag) + g / 4), 0, 255),
                                     std::clamp(int(under.blue() * (1 - flag) + b / 4), 0, 255)));
         }
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 240));
     for (int row = 0; row < 9; ++row)
@@ -677,7 +669,7 @@ QImage oldGlory(int scale) {
 QImage quacker(int scale) {
     QImage img = blank(scale);
     QPainter p;
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     // A pond at dusk: reeds on the far bank, the duck swimming near it, and
     // open water, dark and still, across the middle of the picture.
     const double bankY = 86;
@@ -875,7 +867,7 @@ void strawberry(QPainter& p, QPointF c, double size, double turn, Rng& rng) {
 QImage strawberries(int scale) {
     QImage img = blank(scale);
     QPainter p;
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(22, 56, 24), QColor(12, 36, 16));
     Rng rng(210);
     // Leaves behind the berries.
@@ -905,7 +897,7 @@ QImage strawberries(int scale) {
 QImage jovWumble(int scale) {
     QImage img = blank(scale);
     QPainter p;
-    start(p, img, scale);
+    beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(40, 14, 60), QColor(16, 8, 36));
     Rng rng(211);
     // Swirls and dots, above and below the labels.

@@ -67,20 +67,13 @@ QImage canvas(const SkinSpec& s, int scale) {
     return img;
 }
 
-// A painter that draws in the 1x face's coordinates on a larger canvas.
-void begin(QPainter& p, QImage& img, int scale) {
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (scale > 1) p.scale(scale, scale);
-}
-
 QImage plainFace(const SkinSpec& s, int value, const PlainColours& c, int scale) {
     QImage img = canvas(s, scale);
     QPainter p;
     if (scale == 1)
         paintBevelBody(img, img.rect(), 5.0, c);
     else {
-        begin(p, img, scale);
+        beginAtScale(p, img, scale);
         paintBevelShapes(p, QRectF(0, 0, s.width, s.height), 5.0, c);
     }
     // Pip grid: the unit square's corners at 7 pixels from the centre.
@@ -142,7 +135,7 @@ QImage segmentFace(const SkinSpec& s, int value, const SegmentColours& c, const 
         p.begin(&img);
         p.setRenderHint(QPainter::Antialiasing, false);
     } else {
-        begin(p, img, scale);
+        beginAtScale(p, img, scale);
         paintBevelShapes(p, QRectF(0, 0, s.width, s.height), 4.0, frame);
     }
     p.setPen(Qt::NoPen);
@@ -231,7 +224,7 @@ QPainterPath fillBody(QPainter& p, const SkinSpec& s, double radius, const QColo
 QImage cloudsFace(const SkinSpec& s, int value, int scale) {
     QImage img = canvas(s, scale);
     QPainter p;
-    begin(p, img, scale);
+    beginAtScale(p, img, scale);
     const QPainterPath body = fillBody(p, s, 4.5, QColor(40, 110, 215), QColor(150, 200, 250));
     Rng rng(1000u + std::uint32_t(value) * 7919u);
     for (int cloud = 0; cloud < 3; ++cloud) {
@@ -280,7 +273,7 @@ QImage marblesFace(const SkinSpec& s, int value, int scale) {
             texture.setPixel(column, row, c.rgb());
         }
     QPainter p;
-    begin(p, img, scale);
+    beginAtScale(p, img, scale);
     p.setPen(Qt::NoPen);
     QBrush stone(texture);
     if (scale > 1) stone.setTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale));
@@ -304,7 +297,7 @@ QImage marblesFace(const SkinSpec& s, int value, int scale) {
 QImage keysFace(const SkinSpec& s, int value, int scale) {
     QImage img = canvas(s, scale);
     QPainter p;
-    begin(p, img, scale);
+    beginAtScale(p, img, scale);
     // The keycap's skirt, then its slightly dished top face.
     QLinearGradient skirt(0, 0, 0, s.height);
     skirt.setColorAt(0, QColor(196, 190, 172));
@@ -335,7 +328,7 @@ QImage billiardsFace(const SkinSpec& s, int value, int scale) {
     const int left = s.width / 2 - 2, topRow = s.height / 2 - 3;
     {
         QPainter p;
-        begin(p, img, scale);
+        beginAtScale(p, img, scale);
         const QPointF centre(s.width / 2.0, s.height / 2.0);
         const double radius = s.width / 2.0 - 0.4;
         // A soft shadow on the felt.
@@ -379,7 +372,7 @@ QImage billiardsFace(const SkinSpec& s, int value, int scale) {
 QImage patriotFace(const SkinSpec& s, int value, int scale) {
     QImage img = canvas(s, scale);
     QPainter p;
-    begin(p, img, scale);
+    beginAtScale(p, img, scale);
     const QPainterPath body = roundedBody(QRectF(0.5, 0.5, s.width - 1, s.height - 1), 4.5);
     p.setClipPath(body);
     // Seven broad stripes, red at top and bottom: narrow ones fight with
@@ -419,7 +412,7 @@ QImage patriotFace(const SkinSpec& s, int value, int scale) {
 QImage bubblesFace(const SkinSpec& s, int value, int scale) {
     QImage img = canvas(s, scale);
     QPainter p;
-    begin(p, img, scale);
+    beginAtScale(p, img, scale);
     const QPainterPath body = fillBody(p, s, 5, QColor(110, 214, 240), QColor(24, 120, 196));
     Rng rng(77u + std::uint32_t(value) * 13u);
     for (int i = 0; i < 9; ++i) {
@@ -452,7 +445,7 @@ QImage computerFace(const SkinSpec& s, int value, int scale) {
     QImage img = canvas(s, scale);
     {
         QPainter p;
-        begin(p, img, scale);
+        beginAtScale(p, img, scale);
         QLinearGradient casing(0, 0, 0, s.height);
         casing.setColorAt(0, QColor(206, 202, 186));
         casing.setColorAt(1, QColor(146, 142, 126));
@@ -536,7 +529,7 @@ void drawRomanV(QPainter& p, double x, double top, double h) {
 QImage romanFace(const SkinSpec& s, int value, int scale) {
     QImage img = canvas(s, scale);
     QPainter p;
-    begin(p, img, scale);
+    beginAtScale(p, img, scale);
     QLinearGradient ivory(0, 0, s.width, s.height);
     ivory.setColorAt(0, QColor(252, 244, 222));
     ivory.setColorAt(1, QColor(214, 196, 158));

@@ -187,6 +187,12 @@ void fillDiscAliased(QImage& image, double cx, double cy, double radius, QColor 
     }
 }
 
+void beginAtScale(QPainter& p, QImage& image, int scale) {
+    p.begin(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (scale > 1) p.scale(scale, scale);
+}
+
 QPainterPath starPath(QPointF c, double outer, double inner, double rotationDegrees) {
     QPainterPath p;
     for (int i = 0; i < 10; ++i) {

@@ -65,6 +65,10 @@ QList<QPointF> pipLayout(int value);
 // symmetric: every pixel whose centre lies within radius of (cx, cy).
 void fillDiscAliased(QImage& image, double cx, double cy, double radius, QColor colour);
 
+// Begins painting on `image`, antialiased, in the coordinates of the same
+// picture at 1x: `image` is `scale` times its size.
+void beginAtScale(QPainter& p, QImage& image, int scale);
+
 // Five-pointed star path centred at c.
 QPainterPath starPath(QPointF c, double outer, double inner, double rotationDegrees = -90);
 

@@ -13,9 +13,8 @@ namespace resgen {
 QImage congratsPicture(int scale) {
     const int w = 283, h = 300;
     QImage img(w * scale, h * scale, QImage::Format_RGB32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (scale > 1) p.scale(scale, scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     // A deep blue stage with golden rays behind the cup.
     QRadialGradient stage(QPointF(w / 2.0, h * 0.42), h * 0.8);
     stage.setColorAt(0, QColor(70, 60, 150));
@@ -128,9 +127,8 @@ QImage congratsPicture(int scale) {
 QImage aboutDiePicture(int which, int scale) {
     QImage img(48 * scale, 48 * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
-    if (scale > 1) p.scale(scale, scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     if (which == 1) {
         drawIsoDie(p, QPointF(17, 5), 15, QColor(210, 30, 36), Qt::white, 3, 5, 6);
         drawIsoDie(p, QPointF(31, 17), 15, QColor(40, 80, 210), Qt::white, 4, 2, 1);
