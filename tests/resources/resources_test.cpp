@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QCryptographicHash>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -18,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <vector>
 
 namespace {
@@ -55,6 +57,50 @@ TEST(Faces, EveryFaceOfEverySkinAtItsSizeAndDepth) {
     EXPECT_EQ(ones.size(), 16) << "two skins share a face";
     EXPECT_EQ(QImage::fromData(Resource(QStringLiteral(":/bitmap/%1.bmp").arg(zarvel::kMarkerBitmap))).size(), QSize(4, 4));
     EXPECT_EQ(QImage::fromData(Resource(QStringLiteral(":/bitmap/%1.bmp").arg(zarvel::kDividerBitmap))).size(), QSize(5, 42));
+}
+
+// The carried 1x files are what the windows and the files written at
+// start-up have always shown and played, so they change only on purpose.
+// Their record is carried-1x.sha256 beside this test, one SHA-256 a file in
+// id order as `sha256sum` writes it (so `sha256sum -c` checks a generated
+// folder against it too); the one digest below is the SHA-256 of that
+// record. The test rebuilds the record from the resources and compares the
+// digests, and opens the record only on a mismatch, to name the files that
+// differ. A deliberate change rewrites the record and this digest together.
+constexpr char kCarriedDigest[] = "0f2d02efd44a0bd97198a1bef7e8263d5cd0f985299fe2610aad28db5fb2a023";
+
+TEST(CarriedFiles, ByteForByteAsRecorded) {
+    std::vector<int> bitmaps{zarvel::kDividerBitmap, zarvel::kMarkerBitmap}, custom;
+    for (const zarvel::Skin& skin : zarvel::kSkins)
+        for (int v = 1; v <= 6; ++v) bitmaps.push_back(skin.code + v);
+    for (const zarvel::CarriedFile& f : zarvel::kCarriedFiles) custom.push_back(f.id);
+    std::sort(bitmaps.begin(), bitmaps.end());
+    std::sort(custom.begin(), custom.end());
+    std::vector<QString> names;
+    for (int id : bitmaps) names.push_back(QStringLiteral("bitmap/%1.bmp").arg(id));
+    for (int id : custom) names.push_back(QStringLiteral("custom/%1").arg(id));
+    ASSERT_EQ(names.size(), 118u);
+
+    QByteArray record;
+    std::map<QString, QByteArray> now;
+    for (const QString& name : names) {
+        const QByteArray bytes = Resource(":/" + name);
+        EXPECT_FALSE(bytes.isEmpty()) << name.toStdString() << " is missing";
+        now[name] = QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+        record += now[name] + "  " + name.toLatin1() + "\n";
+    }
+    if (QCryptographicHash::hash(record, QCryptographicHash::Sha256).toHex() == kCarriedDigest) return;
+
+    QFile file(QStringLiteral(ZARVEL_CARRIED_RECORD));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << ZARVEL_CARRIED_RECORD;
+    const QByteArray recorded = file.readAll();
+    ASSERT_EQ(QCryptographicHash::hash(recorded, QCryptographicHash::Sha256).toHex(), kCarriedDigest)
+        << "the record was edited without its digest";
+    QStringList changed;
+    for (const QByteArray& line : recorded.split('\n'))
+        if (!line.isEmpty() && now[QString::fromLatin1(line.mid(66))] != line.left(64))
+            changed << QString::fromLatin1(line.mid(66));
+    ADD_FAILURE() << "carried files differ from the record: " << changed.join(", ").toStdString();
 }
 
 // --- Sounds ---------------------------------------------------------------
@@ -174,6 +220,68 @@ TEST(Pictures, WinnerAboutAndIcon) {
     const QImage icon = QImage::fromData(Resource(":/icon/zarvel.png"), "PNG");
     EXPECT_EQ(icon.width(), icon.height());
     EXPECT_TRUE(icon.hasAlphaChannel());
+}
+
+// The share of the picture's scale x scale blocks that are one colour all
+// through: 1 for a smaller picture with its pixels repeated.
+double RepeatedBlocks(const QImage& image, int scale) {
+    int blocks = 0, repeated = 0;
+    for (int by = 0; by + scale <= image.height(); by += scale)
+        for (int bx = 0; bx + scale <= image.width(); bx += scale) {
+            bool same = true;
+            for (int y = by; y < by + scale && same; ++y)
+                for (int x = bx; x < bx + scale && same; ++x) same = image.pixel(x, y) == image.pixel(bx, by);
+            ++blocks;
+            repeated += same;
+        }
+    return blocks ? double(repeated) / blocks : 1;
+}
+
+// For screens at a scale of 2 or 3 every bitmap and picture has a variant
+// of exactly that many times its size, drawn at that size: its pixels are
+// not the small picture's pixels repeated, which is what looks blocky.
+TEST(Pictures, EveryBitmapAndPictureAtTwoAndThreeTimesItsSize) {
+    struct Carried {
+        QString onex, variants;  // variants: "%1" for the scale
+        QSize size;              // of the 1x picture
+    };
+    std::vector<Carried> all;
+    for (const zarvel::Skin& skin : zarvel::kSkins)
+        for (int v = 1; v <= 6; ++v)
+            all.push_back({QStringLiteral(":/bitmap/%1.bmp").arg(skin.code + v),
+                           QStringLiteral(":/bitmap/%1@%2x.png").arg(skin.code + v).arg("%1"), {skin.width, skin.height}});
+    all.push_back({QStringLiteral(":/bitmap/%1.bmp").arg(zarvel::kMarkerBitmap),
+                   QStringLiteral(":/bitmap/%1@%2x.png").arg(zarvel::kMarkerBitmap).arg("%1"), {4, 4}});
+    all.push_back({QStringLiteral(":/bitmap/%1.bmp").arg(zarvel::kDividerBitmap),
+                   QStringLiteral(":/bitmap/%1@%2x.png").arg(zarvel::kDividerBitmap).arg("%1"), {5, 42}});
+    for (const char* name : {"congrats", "about-die1", "about-die2"})
+        all.push_back({QStringLiteral(":/picture/%1.png").arg(name), QStringLiteral(":/picture/%1@%2x.png").arg(name).arg("%1"),
+                       QImage::fromData(Resource(QStringLiteral(":/picture/%1.png").arg(name))).size()});
+    for (const zarvel::Background& b : zarvel::kBackgrounds)
+        if (b.picture.id != 0)
+            all.push_back({QStringLiteral(":/custom/%1").arg(b.picture.id),
+                           QStringLiteral(":/hires/%1@%2x.jpg").arg(b.picture.id).arg("%1"), {257, 321}});
+    ASSERT_EQ(all.size(), 96u + 2 + 3 + 11);
+    for (const Carried& c : all) {
+        ASSERT_EQ(QImage::fromData(Resource(c.onex)).size(), c.size) << c.onex.toStdString();
+        for (int scale : {2, 3}) {
+            const QString path = c.variants.arg(scale);
+            SCOPED_TRACE(path.toStdString());
+            const QByteArray bytes = Resource(path);
+            const bool background = path.startsWith(":/hires/");
+            EXPECT_EQ(Format(bytes), background ? "jpeg" : "png");
+            const QImage variant = QImage::fromData(bytes);
+            ASSERT_FALSE(variant.isNull());
+            EXPECT_EQ(variant.size(), c.size * scale);
+            EXPECT_EQ(variant.depth(), 32);
+            // Flat colour and straight edges repeat pixels in any drawing
+            // (the plain faces about 89% of their blocks); a small picture
+            // enlarged repeats them all. JPEG's own noise would hide it.
+            if (!background) {
+                EXPECT_LT(RepeatedBlocks(variant, scale), 0.97);
+            }
+        }
+    }
 }
 
 // WCAG relative luminance of an sRGB colour.

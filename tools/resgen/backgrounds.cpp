@@ -14,11 +14,16 @@ namespace {
 constexpr int W = kBackgroundWidth;
 constexpr int H = kBackgroundHeight;
 
-QImage blank(const QColor& c = Qt::black) {
-    QImage img(W, H, QImage::Format_RGB32);
+QImage blank(int scale, const QColor& c = Qt::black) {
+    QImage img(W * scale, H * scale, QImage::Format_RGB32);
     img.fill(c);
     return img;
 }
+
+// Where the picture's pixel `i` is sampled, in 1x pixels: pixel i of the 1x
+// picture is sampled at i, so a larger one samples its pixels' centres on
+// the same grid.
+double sampleAt(int i, int scale) { return (i + 0.5) / scale - 0.5; }
 
 void verticalGradient(QPainter& p, const QRectF& r, const QColor& top, const QColor& bottom) {
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -84,10 +89,10 @@ void leaf(QPainter& p, QPointF at, double size, double turn, QColor c, bool mapl
     p.restore();
 }
 
-QImage autumn() {
-    QImage img = blank();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage autumn(int scale) {
+    QImage img = blank(scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(86, 40, 18), QColor(48, 22, 10));
     Rng rng(201);
     const QColor colours[] = {{196, 58, 24}, {222, 118, 28}, {232, 170, 44}, {150, 42, 20}, {168, 96, 36}, {120, 70, 24}};
@@ -108,11 +113,13 @@ QImage autumn() {
     };
     p.end();
     const QColor shade(30, 22, 14), water(58, 44, 30), sky(104, 94, 80), amber(150, 84, 32);
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
+    for (int row = 0; row < img.height(); ++row)
+        for (int column = 0; column < img.width(); ++column) {
+            const double x = sampleAt(column, scale), y = sampleAt(row, scale);
             const double top = bank(x, 155, 1.0), bottom = bank(x, 273, 2.3);
-            // How far inside the water this pixel lies; the banks blend over a pixel.
-            const double inside = std::min(y + 0.5 - top, bottom - (y + 0.5));
+            // How far inside the water this pixel lies, in its own pixels;
+            // the banks blend over a pixel.
+            const double inside = std::min(y + 0.5 - top, bottom - (y + 0.5)) * scale;
             if (inside <= -0.5) continue;
             const double streak = fractalNoise(x / 70.0, y / 5.0, 2011, 3);
             const double glow = fractalNoise(x / 30.0 + 9, y / 3.0, 2012, 2);
@@ -121,10 +128,9 @@ QImage autumn() {
             // Shade under the bank, fading into the open water.
             c = mix(c, shade, std::clamp(1.0 - (y - top) / 16.0, 0.0, 0.85));
             c = mix(c, shade, std::clamp(1.0 - (bottom - y) / 6.0, 0.0, 0.6));
-            img.setPixel(x, y, mix(QColor(img.pixel(x, y)), c, std::clamp(inside + 0.5, 0.0, 1.0)).rgb());
+            img.setPixel(column, row, mix(QColor(img.pixel(column, row)), c, std::clamp(inside + 0.5, 0.0, 1.0)).rgb());
         }
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    beginAtScale(p, img, scale);
     QPainterPath brook;
     brook.moveTo(-2, bank(-2, 155, 1.0));
     for (double x = 0; x <= W + 2; x += 2) brook.lineTo(x, bank(x, 155, 1.0));
@@ -155,10 +161,10 @@ QImage autumn() {
     return img;
 }
 
-QImage blondeChick() {
-    QImage img = blank();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage blondeChick(int scale) {
+    QImage img = blank(scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(206, 232, 250), QColor(236, 246, 226));
     // Grass at the bottom.
     Rng rng(202);
@@ -241,16 +247,16 @@ QImage blondeChick() {
     return img;
 }
 
-QImage blueprints() {
-    QImage img = blank(QColor(126, 176, 232));
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage blueprints(int scale) {
+    QImage img = blank(scale, QColor(126, 176, 232));
+    QPainter p;
+    beginAtScale(p, img, scale);
     // Paper texture, then fine and coarse grid lines. A pale print, so that
     // the blue text chosen with it reads on the open paper.
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
-            const double n = fractalNoise(x / 20.0, y / 20.0, 203, 3) - 0.5;
-            img.setPixel(x, y, mix(QColor(138, 186, 238), QColor(118, 168, 228), 0.5 + n).rgb());
+    for (int row = 0; row < img.height(); ++row)
+        for (int column = 0; column < img.width(); ++column) {
+            const double n = fractalNoise(sampleAt(column, scale) / 20.0, sampleAt(row, scale) / 20.0, 203, 3) - 0.5;
+            img.setPixel(column, row, mix(QColor(138, 186, 238), QColor(118, 168, 228), 0.5 + n).rgb());
         }
     for (int x = 0; x <= W; x += 8) {
         p.setPen(QPen(QColor(255, 255, 255, x % 40 == 0 ? 90 : 40), x % 40 == 0 ? 1.0 : 0.6));
@@ -355,10 +361,10 @@ void iceFloe(QPainter& p, const QRectF& top, double thickness) {
     p.drawEllipse(top);
 }
 
-QImage babySeal() {
-    QImage img = blank();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage babySeal(int scale) {
+    QImage img = blank(scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     // Polar twilight above; below the horizon the open sea, dark and still
     // where the game writes over it.
     const double horizon = 100;
@@ -459,10 +465,10 @@ void firTree(QPainter& p, QPointF base, double height, const QColor& c) {
     }
 }
 
-QImage evergreen() {
-    QImage img = blank();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage evergreen(int scale) {
+    QImage img = blank(scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(20, 34, 44), QColor(46, 66, 60));
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(230, 236, 210, 200));
@@ -481,10 +487,10 @@ QImage evergreen() {
     return img;
 }
 
-QImage nautical() {
-    QImage img = blank();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage nautical(int scale) {
+    QImage img = blank(scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     // Night sea: the moon and a sailboat on the horizon, then open water
     // that lies calm where the game writes over it and breaks into crests
     // toward the bottom.
@@ -570,10 +576,10 @@ QImage nautical() {
     return img;
 }
 
-QImage oldGlory() {
-    QImage img = blank();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage oldGlory(int scale) {
+    QImage img = blank(scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     // The flag flies high from a pole at the left edge, against a sky that
     // pales into haze toward the horizon; the game's red text lies on the
     // haze, well away from the red stripes.
@@ -629,11 +635,11 @@ QImage oldGlory() {
     const auto wave = [&](double u) { return u * (7 * std::sin(u * 8.2 - 0.6) + 2 * std::sin(u * 21)); };
     const auto fold = [&](double u) { return 0.88 + 0.12 * std::cos(u * 8.2 - 0.6) + 0.04 * std::cos(u * 21); };
     const QColor red(178, 34, 52), white(246, 244, 240), blue(50, 54, 110);
-    for (int y = 0; y < int(top + fh + 12); ++y)
-        for (int x = int(left); x < W; ++x) {
+    for (int y = 0; y < int(top + fh + 12) * scale; ++y)
+        for (int x = int(left) * scale; x < W * scale; ++x) {
             double r = 0, g = 0, b = 0, cover = 0;
             for (int s = 0; s < 4; ++s) {
-                const double px = x + 0.25 + 0.5 * (s % 2), py = y + 0.25 + 0.5 * (s / 2);
+                const double px = (x + 0.25 + 0.5 * (s % 2)) / scale, py = (y + 0.25 + 0.5 * (s / 2)) / scale;
                 const double u = (px - left) / fw;
                 const double v = (py - top - wave(u)) / fh;
                 if (u < 0 || u > 1 || v < 0 || v > 1) continue;
@@ -644,13 +650,12 @@ QImage oldGlory() {
             }
             if (cover == 0) continue;
             const QColor under(img.pixel(x, y));
-            const double k = cover / 4;
-            img.setPixel(x, y, qRgb(std::clamp(int(under.red() * (1 - k) + r / 4), 0, 255),
-                                    std::clamp(int(under.green() * (1 - k) + g / 4), 0, 255),
-                                    std::clamp(int(under.blue() * (1 - k) + b / 4), 0, 255)));
+            const double flag = cover / 4;
+            img.setPixel(x, y, qRgb(std::clamp(int(under.red() * (1 - flag) + r / 4), 0, 255),
+                                    std::clamp(int(under.green() * (1 - flag) + g / 4), 0, 255),
+                                    std::clamp(int(under.blue() * (1 - flag) + b / 4), 0, 255)));
         }
-    p.begin(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    beginAtScale(p, img, scale);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 240));
     for (int row = 0; row < 9; ++row)
@@ -661,10 +666,10 @@ QImage oldGlory() {
     return img;
 }
 
-QImage quacker() {
-    QImage img = blank();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage quacker(int scale) {
+    QImage img = blank(scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     // A pond at dusk: reeds on the far bank, the duck swimming near it, and
     // open water, dark and still, across the middle of the picture.
     const double bankY = 86;
@@ -774,8 +779,8 @@ QImage quacker() {
     return img;
 }
 
-QImage satin() {
-    QImage img = blank();
+QImage satin(int scale) {
+    QImage img = blank(scale);
     // Cloth height field: broad diagonal folds bent by slow noise. Lighting
     // from the slope gives the sheen; the base stays dark so that light
     // cyan text reads everywhere.
@@ -793,8 +798,9 @@ QImage satin() {
         return 0.55 * std::sin(u * 0.050) + 0.30 * std::sin(u * 0.021 + 1.3 + bend * 0.05) +
                0.15 * std::sin((x * 0.9 - y * 0.4) * 0.04 + bend * 0.1);
     };
-    for (int y = 0; y < H; ++y)
-        for (int x = 0; x < W; ++x) {
+    for (int row = 0; row < img.height(); ++row)
+        for (int column = 0; column < img.width(); ++column) {
+            const double x = sampleAt(column, scale), y = sampleAt(row, scale);
             const double still = calm(y), flatten = 1 - 0.6 * still;
             const double hx = (height(x + 1, y) - height(x - 1, y)) * flatten;
             const double hy = (height(x, y + 1) - height(x, y - 1)) * flatten;
@@ -809,9 +815,9 @@ QImage satin() {
             const double shine = std::pow(std::max(0.0, (nx * hxv + ny * hyv + nz * hzv) / (len * hl)), 40);
             QColor c = mix(deep, mid, diffuse * 1.1);
             c = mix(c, lit, std::pow(diffuse, 4) * 0.8 * (1 - 0.6 * still));
-            c = mix(c, blueTint, 0.25 * (1 - double(y) / H) * (1 - diffuse));
+            c = mix(c, blueTint, 0.25 * (1 - y / H) * (1 - diffuse));
             c = mix(c, sheen, shine * 0.55 * (1 - 0.85 * still));
-            img.setPixel(x, y, c.rgb());
+            img.setPixel(column, row, c.rgb());
         }
     return img;
 }
@@ -858,10 +864,10 @@ void strawberry(QPainter& p, QPointF c, double size, double turn, Rng& rng) {
     p.restore();
 }
 
-QImage strawberries() {
-    QImage img = blank();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage strawberries(int scale) {
+    QImage img = blank(scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(22, 56, 24), QColor(12, 36, 16));
     Rng rng(210);
     // Leaves behind the berries.
@@ -888,10 +894,10 @@ QImage strawberries() {
     return img;
 }
 
-QImage jovWumble() {
-    QImage img = blank();
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage jovWumble(int scale) {
+    QImage img = blank(scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(40, 14, 60), QColor(16, 8, 36));
     Rng rng(211);
     // Swirls and dots, above and below the labels.
@@ -993,19 +999,19 @@ QImage jovWumble() {
 
 }  // namespace
 
-QImage background(int n) {
+QImage background(int n, int scale) {
     switch (n) {
-    case 1: return autumn();
-    case 2: return blondeChick();
-    case 3: return blueprints();
-    case 4: return babySeal();
-    case 5: return evergreen();
-    case 6: return nautical();
-    case 7: return oldGlory();
-    case 8: return quacker();
-    case 9: return satin();
-    case 10: return strawberries();
-    case 11: return jovWumble();
+    case 1: return autumn(scale);
+    case 2: return blondeChick(scale);
+    case 3: return blueprints(scale);
+    case 4: return babySeal(scale);
+    case 5: return evergreen(scale);
+    case 6: return nautical(scale);
+    case 7: return oldGlory(scale);
+    case 8: return quacker(scale);
+    case 9: return satin(scale);
+    case 10: return strawberries(scale);
+    case 11: return jovWumble(scale);
     default: return {};
     }
 }

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 
@@ -46,17 +47,50 @@ void paintBevelBody(QImage& img, const QRect& area, double radius, const PlainCo
         }
 }
 
-QImage plainFace(const SkinSpec& s, int value, const PlainColours& c) {
-    QImage img(s.width, s.height, QImage::Format_RGB32);
+// The same body as smooth shapes, for the larger variants: a pixel is rim
+// where the inner outline shifted a pixel down-right (shadow) or up-left
+// (highlight) leaves it, as the pixel version tells them apart.
+void paintBevelShapes(QPainter& p, const QRectF& area, double radius, const PlainColours& c) {
+    QPainterPath outer, inner;
+    outer.addRoundedRect(area, radius, radius);
+    inner.addRoundedRect(area.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
+    const QPainterPath lit = inner.intersected(inner.translated(-1, -1));
+    p.fillPath(outer, c.outline);
+    p.fillPath(inner, c.shadow);
+    p.fillPath(lit, c.highlight);
+    p.fillPath(lit.intersected(inner.translated(1, 1)), c.body);
+}
+
+QImage canvas(const SkinSpec& s, int scale) {
+    QImage img(s.width * scale, s.height * scale, QImage::Format_RGB32);
     img.fill(fromBgr(s.trayBack));
-    paintBevelBody(img, img.rect(), 5.0, c);
+    return img;
+}
+
+QImage plainFace(const SkinSpec& s, int value, const PlainColours& c, int scale) {
+    QImage img = canvas(s, scale);
+    QPainter p;
+    if (scale == 1)
+        paintBevelBody(img, img.rect(), 5.0, c);
+    else {
+        beginAtScale(p, img, scale);
+        paintBevelShapes(p, QRectF(0, 0, s.width, s.height), 5.0, c);
+    }
     // Pip grid: the unit square's corners at 7 pixels from the centre.
     const double cx = s.width / 2.0, cy = s.height / 2.0, step = 7.0;
-    for (const QPointF& p : pipLayout(value)) {
-        const double x = cx + (p.x() * 2 - 1) * step, y = cy + (p.y() * 2 - 1) * step;
+    for (const QPointF& pt : pipLayout(value)) {
+        const double x = cx + (pt.x() * 2 - 1) * step, y = cy + (pt.y() * 2 - 1) * step;
         // A sunken pip: its shade shows as a crescent at the upper left.
-        fillDiscAliased(img, x, y, 2.75, c.pipShade);
-        fillDiscAliased(img, x + 0.55, y + 0.55, 2.45, c.pip);
+        if (scale == 1) {
+            fillDiscAliased(img, x, y, 2.75, c.pipShade);
+            fillDiscAliased(img, x + 0.55, y + 0.55, 2.45, c.pip);
+        } else {
+            p.setPen(Qt::NoPen);
+            p.setBrush(c.pipShade);
+            p.drawEllipse(QPointF(x, y), 2.75, 2.75);
+            p.setBrush(c.pip);
+            p.drawEllipse(QPointF(x + 0.55, y + 0.55), 2.45, 2.45);
+        }
     }
     return img;
 }
@@ -91,22 +125,36 @@ struct SegmentColours {
     QColor bezel, bezelLight, panel, ghost, lit;
 };
 
-QImage segmentFace(const SkinSpec& s, int value, const SegmentColours& c, const QRect& digitBox, int thickness) {
-    QImage img(s.width, s.height, QImage::Format_RGB32);
-    img.fill(fromBgr(s.trayBack));
+QImage segmentFace(const SkinSpec& s, int value, const SegmentColours& c, const QRect& digitBox, int thickness,
+                   int scale) {
+    QImage img = canvas(s, scale);
     const PlainColours frame{c.bezel.darker(160), c.bezel.darker(125), c.bezel, c.bezelLight, {}, {}};
-    paintBevelBody(img, img.rect(), 4.0, frame);
-    {
-        QPainter p(&img);
+    QPainter p;
+    if (scale == 1) {
+        paintBevelBody(img, img.rect(), 4.0, frame);
+        p.begin(&img);
         p.setRenderHint(QPainter::Antialiasing, false);
-        p.setPen(Qt::NoPen);
-        p.setBrush(c.panel.darker(130));
-        p.drawRect(QRect(3, 3, s.width - 6, s.height - 6));
-        p.setBrush(c.panel);
-        p.drawRect(QRect(4, 4, s.width - 8, s.height - 8));
+    } else {
+        beginAtScale(p, img, scale);
+        paintBevelShapes(p, QRectF(0, 0, s.width, s.height), 4.0, frame);
     }
-    // Pixel by pixel: at this size a smoothed outline turns bars into blobs.
+    p.setPen(Qt::NoPen);
+    p.setBrush(c.panel.darker(130));
+    p.drawRect(QRect(3, 3, s.width - 6, s.height - 6));
+    p.setBrush(c.panel);
+    p.drawRect(QRect(4, 4, s.width - 8, s.height - 8));
     const int mask = sevenSegmentMask(value);
+    if (scale > 1) {
+        // Unlit segments first, so a lit one lies over any corner they share.
+        for (bool lit : {false, true}) {
+            p.setBrush(lit ? c.lit : c.ghost);
+            for (int seg = 0; seg < 7; ++seg)
+                if (bool(mask & (1 << seg)) == lit) p.drawPolygon(sevenSegmentShape(seg, digitBox, thickness));
+        }
+        return img;
+    }
+    p.end();
+    // Pixel by pixel: at this size a smoothed outline turns bars into blobs.
     for (int y = digitBox.top(); y <= digitBox.bottom(); ++y)
         for (int x = digitBox.left(); x <= digitBox.right(); ++x)
             for (int seg = 0; seg < 7; ++seg)
@@ -124,8 +172,12 @@ const SegmentColours digi1Colours{QColor(70, 74, 78), QColor(140, 146, 150), QCo
 const SegmentColours digi2Colours{QColor(44, 44, 48), QColor(104, 104, 112), QColor(255, 186, 58),
                                   QColor(244, 172, 50), QColor(60, 24, 6)};
 
-QImage digi1Face(const SkinSpec& s, int v) { return segmentFace(s, v, digi1Colours, QRect(8, 6, 13, 19), 3); }
-QImage digi2Face(const SkinSpec& s, int v) { return segmentFace(s, v, digi2Colours, QRect(7, 5, 11, 14), 2); }
+QImage digi1Face(const SkinSpec& s, int v, int scale) {
+    return segmentFace(s, v, digi1Colours, QRect(8, 6, 13, 19), 3, scale);
+}
+QImage digi2Face(const SkinSpec& s, int v, int scale) {
+    return segmentFace(s, v, digi2Colours, QRect(7, 5, 11, 14), 2, scale);
+}
 
 QList<QColor> segmentPalette(const SkinSpec& s, const SegmentColours& c) {
     return {fromBgr(s.trayBack), c.bezel.darker(160), c.bezel.darker(125), c.bezel, c.bezelLight,
@@ -155,12 +207,6 @@ void pipsAt(const SkinSpec& s, int value, double step, const std::function<void(
     for (const QPointF& pt : pipLayout(value)) draw(QPointF(cx + (pt.x() * 2 - 1) * step, cy + (pt.y() * 2 - 1) * step));
 }
 
-QImage canvas(const SkinSpec& s) {
-    QImage img(s.width, s.height, QImage::Format_RGB32);
-    img.fill(fromBgr(s.trayBack));
-    return img;
-}
-
 // Fills the rounded die body with a top-to-bottom gradient and clips the
 // painter to it, so the decoration after it stays inside the die.
 QPainterPath fillBody(QPainter& p, const SkinSpec& s, double radius, const QColor& top, const QColor& bottom) {
@@ -175,10 +221,10 @@ QPainterPath fillBody(QPainter& p, const SkinSpec& s, double radius, const QColo
     return body;
 }
 
-QImage cloudsFace(const SkinSpec& s, int value) {
-    QImage img = canvas(s);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage cloudsFace(const SkinSpec& s, int value, int scale) {
+    QImage img = canvas(s, scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     const QPainterPath body = fillBody(p, s, 4.5, QColor(40, 110, 215), QColor(150, 200, 250));
     Rng rng(1000u + std::uint32_t(value) * 7919u);
     for (int cloud = 0; cloud < 3; ++cloud) {
@@ -202,17 +248,19 @@ QImage cloudsFace(const SkinSpec& s, int value) {
     return img;
 }
 
-QImage marblesFace(const SkinSpec& s, int value) {
-    QImage img = canvas(s);
+QImage marblesFace(const SkinSpec& s, int value, int scale) {
+    QImage img = canvas(s, scale);
     const QPainterPath body = roundedBody(QRectF(0.5, 0.5, s.width - 1, s.height - 1), 4.5);
     // Polished stone: a pale ground with a few thin, smooth veins. At 29
     // pixels fine turbulence only reads as grime, so the veins are slow
     // curves and stay light beside the pips.
-    QImage texture(s.width, s.height, QImage::Format_RGB32);
+    QImage texture(s.width * scale, s.height * scale, QImage::Format_RGB32);
     const std::uint32_t seed = 500u + std::uint32_t(value) * 31u;
     const QColor light(248, 245, 238), shade(226, 220, 210), vein(146, 158, 190), warm(200, 160, 168);
-    for (int y = 0; y < s.height; ++y)
-        for (int x = 0; x < s.width; ++x) {
+    for (int row = 0; row < texture.height(); ++row)
+        for (int column = 0; column < texture.width(); ++column) {
+            // Sampled in face pixels, where 1x samples each pixel's corner.
+            const double x = (column + 0.5) / scale - 0.5, y = (row + 0.5) / scale - 0.5;
             const double bend = fractalNoise(x / 14.0, y / 14.0, seed, 2);
             const double cloud = fractalNoise(x / 8.0, y / 8.0, seed + 7, 2);
             const double along = 1.0 - std::abs(std::sin(x * 0.16 + y * 0.09 + 5.0 * bend));
@@ -222,12 +270,14 @@ QImage marblesFace(const SkinSpec& s, int value) {
             // Each vein: a soft halo round a sharper core.
             c = mix(c, vein, std::pow(along, 4.0) * 0.25 + std::pow(along, 16.0) * 0.55);
             c = mix(c, warm, std::pow(across, 5.0) * 0.15 + std::pow(across, 18.0) * 0.35);
-            texture.setPixel(x, y, c.rgb());
+            texture.setPixel(column, row, c.rgb());
         }
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    QPainter p;
+    beginAtScale(p, img, scale);
     p.setPen(Qt::NoPen);
-    p.setBrush(texture);
+    QBrush stone(texture);
+    if (scale > 1) stone.setTransform(QTransform::fromScale(1.0 / scale, 1.0 / scale));
+    p.setBrush(stone);
     p.drawPath(body);
     QLinearGradient sheen(0, 0, s.width, s.height);
     sheen.setColorAt(0, QColor(255, 255, 255, 110));
@@ -244,10 +294,10 @@ QImage marblesFace(const SkinSpec& s, int value) {
     return img;
 }
 
-QImage keysFace(const SkinSpec& s, int value) {
-    QImage img = canvas(s);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage keysFace(const SkinSpec& s, int value, int scale) {
+    QImage img = canvas(s, scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     // The keycap's skirt, then its slightly dished top face.
     QLinearGradient skirt(0, 0, 0, s.height);
     skirt.setColorAt(0, QColor(196, 190, 172));
@@ -271,13 +321,14 @@ QImage keysFace(const SkinSpec& s, int value) {
     return img;
 }
 
-QImage billiardsFace(const SkinSpec& s, int value) {
+QImage billiardsFace(const SkinSpec& s, int value, int scale) {
     static const QColor ballColours[7] = {{}, {250, 200, 20}, {24, 64, 196}, {214, 32, 30},
                                           {104, 34, 148}, {246, 122, 22}, {16, 124, 62}};
-    QImage img = canvas(s);
+    QImage img = canvas(s, scale);
+    const int left = s.width / 2 - 2, topRow = s.height / 2 - 3;
     {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
+        QPainter p;
+        beginAtScale(p, img, scale);
         const QPointF centre(s.width / 2.0, s.height / 2.0);
         const double radius = s.width / 2.0 - 0.4;
         // A soft shadow on the felt.
@@ -300,20 +351,28 @@ QImage billiardsFace(const SkinSpec& s, int value) {
         p.setPen(Qt::NoPen);
         p.setBrush(shine);
         p.drawEllipse(centre + QPointF(-6.5, -7.5), 3.5, 3.0);
+        if (scale > 1) {
+            // With pixels to spare the number is a stroked figure in the
+            // 5x7 box the 1x font fills.
+            const QRectF glyph(left + 0.6, topRow + 0.6, 3.8, 5.8);
+            p.setPen(QPen(QColor(12, 12, 12), 1.15, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+            p.setBrush(Qt::NoBrush);
+            p.drawPath(QTransform(glyph.width(), 0, 0, glyph.height(), glyph.left(), glyph.top()).map(digitStrokes(value)));
+            return img;
+        }
     }
     // The number in crisp pixels, centred in the white circle.
     const std::uint8_t* rows = pixelDigit(value);
-    const int left = s.width / 2 - 2, topRow = s.height / 2 - 3;
     for (int r = 0; r < 7; ++r)
         for (int c = 0; c < 5; ++c)
             if (rows[r] & (0x10 >> c)) img.setPixel(left + c, topRow + r, qRgb(12, 12, 12));
     return img;
 }
 
-QImage patriotFace(const SkinSpec& s, int value) {
-    QImage img = canvas(s);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage patriotFace(const SkinSpec& s, int value, int scale) {
+    QImage img = canvas(s, scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     const QPainterPath body = roundedBody(QRectF(0.5, 0.5, s.width - 1, s.height - 1), 4.5);
     p.setClipPath(body);
     // Seven broad stripes, red at top and bottom: narrow ones fight with
@@ -350,10 +409,10 @@ QImage patriotFace(const SkinSpec& s, int value) {
     return img;
 }
 
-QImage bubblesFace(const SkinSpec& s, int value) {
-    QImage img = canvas(s);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage bubblesFace(const SkinSpec& s, int value, int scale) {
+    QImage img = canvas(s, scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     const QPainterPath body = fillBody(p, s, 5, QColor(110, 214, 240), QColor(24, 120, 196));
     Rng rng(77u + std::uint32_t(value) * 13u);
     for (int i = 0; i < 9; ++i) {
@@ -382,11 +441,11 @@ QImage bubblesFace(const SkinSpec& s, int value) {
     return img;
 }
 
-QImage computerFace(const SkinSpec& s, int value) {
-    QImage img = canvas(s);
+QImage computerFace(const SkinSpec& s, int value, int scale) {
+    QImage img = canvas(s, scale);
     {
-        QPainter p(&img);
-        p.setRenderHint(QPainter::Antialiasing);
+        QPainter p;
+        beginAtScale(p, img, scale);
         QLinearGradient casing(0, 0, 0, s.height);
         casing.setColorAt(0, QColor(206, 202, 186));
         casing.setColorAt(1, QColor(146, 142, 126));
@@ -402,6 +461,35 @@ QImage computerFace(const SkinSpec& s, int value) {
     const std::uint8_t* rows = pixelDigit(value);
     const int left = (s.width - 15) / 2, top = (s.height - 21) / 2;
     auto lit = [&](int fx, int fy) { return fx >= 0 && fy >= 0 && fx < 5 && fy < 7 && (rows[fy] & (0x10 >> fx)); };
+    if (scale > 1) {
+        // The cells and scan lines are squares and bars, sharp at any scale;
+        // the glow fades with the distance from the nearest lit cell instead
+        // of filling whole cells round it.
+        for (int py = 3 * scale; py < (s.height - 3) * scale; ++py)
+            for (int px = 3 * scale; px < (s.width - 3) * scale; ++px) {
+                const double x = (px + 0.5) / scale, y = (py + 0.5) / scale;
+                const double cx = (x - left) / 3, cy = (y - top) / 3;
+                const int fx = int(std::floor(cx)), fy = int(std::floor(cy));
+                const bool scan = cy - fy >= 2.0 / 3;
+                QColor colour = (py / scale % 3 == 2) ? QColor(2, 8, 3) : QColor(4, 16, 6);
+                if (lit(fx, fy)) {
+                    colour = scan ? QColor(20, 120, 40) : QColor(90, 255, 120);
+                } else {
+                    double nearest = 9;
+                    for (int dy = -1; dy <= 1; ++dy)
+                        for (int dx = -1; dx <= 1; ++dx)
+                            if (lit(fx + dx, fy + dy)) {
+                                const double ox = std::max({0.0, fx + dx - cx, cx - (fx + dx + 1)});
+                                const double oy = std::max({0.0, fy + dy - cy, cy - (fy + dy + 1)});
+                                nearest = std::min(nearest, 3 * std::hypot(ox, oy));
+                            }
+                    if (nearest < 3)
+                        colour = mix(colour, scan ? QColor(8, 40, 14) : QColor(10, 52, 18), 1.2 - nearest / 2.5);
+                }
+                img.setPixel(px, py, colour.rgb());
+            }
+        return img;
+    }
     for (int y = 3; y < s.height - 3; ++y)
         for (int x = 3; x < s.width - 3; ++x) {
             const int fx = (x - left + 30) / 3 - 10, fy = (y - top + 30) / 3 - 10;
@@ -438,10 +526,10 @@ void drawRomanV(QPainter& p, double x, double top, double h) {
     p.drawRect(QRectF(x + 8.0, top, 4.4, 1.2));
 }
 
-QImage romanFace(const SkinSpec& s, int value) {
-    QImage img = canvas(s);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+QImage romanFace(const SkinSpec& s, int value, int scale) {
+    QImage img = canvas(s, scale);
+    QPainter p;
+    beginAtScale(p, img, scale);
     QLinearGradient ivory(0, 0, s.width, s.height);
     ivory.setColorAt(0, QColor(252, 244, 222));
     ivory.setColorAt(1, QColor(214, 196, 158));
@@ -472,21 +560,6 @@ QImage romanFace(const SkinSpec& s, int value) {
     return img;
 }
 
-QImage renderFace(const SkinSpec& s, int value) {
-    const QString name = s.entry;
-    if (name == "Clouds") return cloudsFace(s, value);
-    if (name == "Marbles") return marblesFace(s, value);
-    if (name == "Keys") return keysFace(s, value);
-    if (name == "Billiards") return billiardsFace(s, value);
-    if (name == "Patriot") return patriotFace(s, value);
-    if (name == "Bubbles") return bubblesFace(s, value);
-    if (name == "Computer") return computerFace(s, value);
-    if (name == "Roman") return romanFace(s, value);
-    if (name == "Digi-1") return digi1Face(s, value);
-    if (name == "Digi-2") return digi2Face(s, value);
-    return plainFace(s, value, plainColoursOf(name));
-}
-
 QList<QColor> paletteOf(const SkinSpec& s) {
     const QString name = s.entry;
     if (name == "Digi-1") return segmentPalette(s, digi1Colours);
@@ -496,37 +569,89 @@ QList<QColor> paletteOf(const SkinSpec& s) {
 
 }  // namespace
 
+QImage faceImage(const SkinSpec& s, int value, int scale) {
+    const QString name = s.entry;
+    if (name == "Clouds") return cloudsFace(s, value, scale);
+    if (name == "Marbles") return marblesFace(s, value, scale);
+    if (name == "Keys") return keysFace(s, value, scale);
+    if (name == "Billiards") return billiardsFace(s, value, scale);
+    if (name == "Patriot") return patriotFace(s, value, scale);
+    if (name == "Bubbles") return bubblesFace(s, value, scale);
+    if (name == "Computer") return computerFace(s, value, scale);
+    if (name == "Roman") return romanFace(s, value, scale);
+    if (name == "Digi-1") return digi1Face(s, value, scale);
+    if (name == "Digi-2") return digi2Face(s, value, scale);
+    return plainFace(s, value, plainColoursOf(name), scale);
+}
+
 QByteArray faceBitmap(const SkinSpec& skin, int value) {
-    const QImage face = renderFace(skin, value);
+    const QImage face = faceImage(skin, value, 1);
     return skin.sixteenColours ? writeBmp4(face, paletteOf(skin)) : writeBmp24(face);
 }
 
-QByteArray dividerBitmap() {
-    // A bevelled vertical bar between the dice of this roll and earlier ones.
-    static const QRgb columns[5] = {qRgb(40, 40, 70), qRgb(150, 150, 190), qRgb(245, 245, 255),
-                                    qRgb(120, 120, 160), qRgb(30, 30, 55)};
-    QImage img(5, 42, QImage::Format_RGB32);
-    for (int y = 0; y < 42; ++y)
-        for (int x = 0; x < 5; ++x) {
-            QColor c = QColor(columns[x]);
-            if (y == 0 || y == 41) c = c.darker(140);
+namespace {
+
+// The divider's columns, dark at the edges and bright in the middle, so it
+// reads as a rounded bar.
+constexpr QRgb kDividerColumns[5] = {qRgb(40, 40, 70), qRgb(150, 150, 190), qRgb(245, 245, 255),
+                                     qRgb(120, 120, 160), qRgb(30, 30, 55)};
+
+}  // namespace
+
+QImage dividerImage(int scale) {
+    // A bevelled vertical bar between the dice of this roll and earlier ones,
+    // its end rows darker.
+    QImage img(5 * scale, 42 * scale, QImage::Format_RGB32);
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x) {
+            QColor c(kDividerColumns[x / scale]);
+            if (scale > 1) {
+                // Shaded smoothly from one column's centre to the next.
+                const double at = std::clamp((x + 0.5) / scale - 0.5, 0.0, 4.0);
+                const int i = std::min(int(at), 3);
+                c = mix(QColor(kDividerColumns[i]), QColor(kDividerColumns[i + 1]), at - i);
+            }
+            if (y < scale || y >= 41 * scale) c = c.darker(140);
             img.setPixel(x, y, c.rgb());
         }
-    return writeBmp24(img);
+    return img;
 }
 
-QByteArray markerBitmap() {
-    // A small bright dot: yellow core, orange rim, darker corners.
-    static const QRgb rows[4][4] = {
-        {qRgb(150, 40, 0), qRgb(255, 120, 0), qRgb(255, 120, 0), qRgb(150, 40, 0)},
-        {qRgb(255, 120, 0), qRgb(255, 255, 140), qRgb(255, 230, 40), qRgb(255, 120, 0)},
-        {qRgb(255, 120, 0), qRgb(255, 230, 40), qRgb(255, 200, 0), qRgb(255, 120, 0)},
-        {qRgb(150, 40, 0), qRgb(255, 120, 0), qRgb(255, 120, 0), qRgb(150, 40, 0)},
-    };
-    QImage img(4, 4, QImage::Format_RGB32);
-    for (int y = 0; y < 4; ++y)
-        for (int x = 0; x < 4; ++x) img.setPixel(x, y, rows[y][x]);
-    return writeBmp24(img);
+QImage markerImage(int scale) {
+    if (scale == 1) {
+        // A small bright dot: yellow core, orange rim, darker corners.
+        static const QRgb rows[4][4] = {
+            {qRgb(150, 40, 0), qRgb(255, 120, 0), qRgb(255, 120, 0), qRgb(150, 40, 0)},
+            {qRgb(255, 120, 0), qRgb(255, 255, 140), qRgb(255, 230, 40), qRgb(255, 120, 0)},
+            {qRgb(255, 120, 0), qRgb(255, 230, 40), qRgb(255, 200, 0), qRgb(255, 120, 0)},
+            {qRgb(150, 40, 0), qRgb(255, 120, 0), qRgb(255, 120, 0), qRgb(150, 40, 0)},
+        };
+        QImage img(4, 4, QImage::Format_RGB32);
+        for (int y = 0; y < 4; ++y)
+            for (int x = 0; x < 4; ++x) img.setPixel(x, y, rows[y][x]);
+        return img;
+    }
+    // The same dot round: an orange disc on the dark corners' colour, its
+    // yellow core lit from the upper left.
+    QImage img(4 * scale, 4 * scale, QImage::Format_RGB32);
+    img.fill(QColor(150, 40, 0));
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.scale(scale, scale);
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 120, 0));
+    p.drawEllipse(QPointF(2, 2), 2.1, 2.1);
+    QRadialGradient core(QPointF(2, 2), 1.3, QPointF(1.5, 1.5));
+    core.setColorAt(0, QColor(255, 255, 140));
+    core.setColorAt(0.55, QColor(255, 230, 40));
+    core.setColorAt(1, QColor(255, 200, 0));
+    p.setBrush(core);
+    p.drawEllipse(QPointF(2, 2), 1.3, 1.3);
+    return img;
 }
+
+QByteArray dividerBitmap() { return writeBmp24(dividerImage(1)); }
+
+QByteArray markerBitmap() { return writeBmp24(markerImage(1)); }
 
 }  // namespace resgen

@@ -111,27 +111,56 @@ int sevenSegmentMask(int digit) {
     return masks[std::clamp(digit, 0, 9)];
 }
 
-bool inSevenSegment(int segment, int px, int py, const QRect& box, int t) {
-    // Bar centre lines, measured at pixel centres.
-    const double x = px + 0.5, y = py + 0.5, half = t / 2.0;
+namespace {
+
+// Segment 0..6 of a digit filling the box: a bar `thickness` thick on the
+// line `centre`, running along [from, to], its ends cut at 45 degrees and set
+// back by gapFrom and gapTo from the corner points.
+struct SegmentBar {
+    bool upright;
+    double centre, from, to, gapFrom, gapTo;
+};
+
+SegmentBar segmentBar(int segment, const QRect& box, int t) {
+    // Bar centre lines.
+    const double half = t / 2.0;
     const double left = box.left() + half, right = box.left() + box.width() - half;
     const double top = box.top() + half, bottom = box.top() + box.height() - half, mid = (top + bottom) / 2;
-    // A bar along [from, to] whose ends are cut at 45 degrees, set back by
-    // `gapFrom` and `gapTo` from the corner points.
-    const auto bar = [&](double across, double along, double from, double to, double gapFrom, double gapTo) {
-        const double d = std::abs(across);
-        return d < half && along - from >= d + gapFrom && to - along >= d + gapTo;
-    };
     switch (segment) {
-    case 0: return bar(y - top, x, left, right, 0.5, 0.5);
-    case 1: return bar(x - right, y, top, mid, 0.5, 0);
-    case 2: return bar(x - right, y, mid, bottom, 0, 0.5);
-    case 3: return bar(y - bottom, x, left, right, 0.5, 0.5);
-    case 4: return bar(x - left, y, mid, bottom, 0, 0.5);
-    case 5: return bar(x - left, y, top, mid, 0.5, 0);
-    case 6: return bar(y - mid, x, left, right, 0.5, 0.5);
-    default: return false;
+    case 0: return {false, top, left, right, 0.5, 0.5};
+    case 1: return {true, right, top, mid, 0.5, 0};
+    case 2: return {true, right, mid, bottom, 0, 0.5};
+    case 3: return {false, bottom, left, right, 0.5, 0.5};
+    case 4: return {true, left, mid, bottom, 0, 0.5};
+    case 5: return {true, left, top, mid, 0.5, 0};
+    default: return {false, mid, left, right, 0.5, 0.5};
     }
+}
+
+}  // namespace
+
+bool inSevenSegment(int segment, int px, int py, const QRect& box, int t) {
+    if (segment < 0 || segment > 6) return false;
+    const SegmentBar b = segmentBar(segment, box, t);
+    // Measured at the pixel's centre.
+    const double x = px + 0.5, y = py + 0.5, half = t / 2.0;
+    const double d = std::abs(b.upright ? x - b.centre : y - b.centre), along = b.upright ? y : x;
+    return d < half && along - b.from >= d + b.gapFrom && b.to - along >= d + b.gapTo;
+}
+
+QPolygonF sevenSegmentShape(int segment, const QRect& box, int t) {
+    const SegmentBar b = segmentBar(segment, box, t);
+    const double half = t / 2.0, start = b.from + b.gapFrom, end = b.to - b.gapTo;
+    // Where two upright bars meet without a gap their ends are square, so
+    // that drawn smooth a 1 is one stroke and not two pinched ones.
+    const double startCut = b.gapFrom > 0 ? half : 0, endCut = b.gapTo > 0 ? half : 0;
+    // (along, across) round the bar's outline.
+    const QPointF outline[6] = {{start, 0},         {start + startCut, -half}, {end - endCut, -half},
+                                {end, 0},           {end - endCut, half},      {start + startCut, half}};
+    QPolygonF shape;
+    for (const QPointF& o : outline)
+        shape << (b.upright ? QPointF(b.centre + o.y(), o.x()) : QPointF(o.x(), b.centre + o.y()));
+    return shape;
 }
 
 QList<QPointF> pipLayout(int value) {
@@ -156,6 +185,12 @@ void fillDiscAliased(QImage& image, double cx, double cy, double radius, QColor 
             if (dx * dx + dy * dy <= radius * radius) image.setPixel(x, y, rgb);
         }
     }
+}
+
+void beginAtScale(QPainter& p, QImage& image, int scale) {
+    p.begin(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    if (scale > 1) p.scale(scale, scale);
 }
 
 QPainterPath starPath(QPointF c, double outer, double inner, double rotationDegrees) {

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QPainterPath>
 #include <QPointF>
+#include <QPolygonF>
 #include <QRectF>
 #include <QTransform>
 
@@ -53,6 +54,9 @@ int sevenSegmentMask(int digit);
 // two bars meet at a corner but none where the two upright bars of a side
 // meet, so that a 1 is one stroke and not two dots.
 bool inSevenSegment(int segment, int px, int py, const QRect& box, int thickness);
+// The same segment as a shape in the same coordinates, for drawing smooth
+// at a larger scale.
+QPolygonF sevenSegmentShape(int segment, const QRect& box, int thickness);
 
 // Pip centres for face 1..6 in the unit square (0.5, 0.5 the centre).
 QList<QPointF> pipLayout(int value);
@@ -60,6 +64,10 @@ QList<QPointF> pipLayout(int value);
 // Fills a disc pixel by pixel, without antialiasing, so small pips come out
 // symmetric: every pixel whose centre lies within radius of (cx, cy).
 void fillDiscAliased(QImage& image, double cx, double cy, double radius, QColor colour);
+
+// Begins painting on `image`, antialiased, in the coordinates of the same
+// picture at 1x: `image` is `scale` times its size.
+void beginAtScale(QPainter& p, QImage& image, int scale);
 
 // Five-pointed star path centred at c.
 QPainterPath starPath(QPointF c, double outer, double inner, double rotationDegrees = -90);

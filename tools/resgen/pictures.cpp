@@ -10,16 +10,16 @@
 
 namespace resgen {
 
-QImage congratsPicture() {
+QImage congratsPicture(int scale) {
     const int w = 283, h = 300;
-    QImage img(w, h, QImage::Format_RGB32);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    QImage img(w * scale, h * scale, QImage::Format_RGB32);
+    QPainter p;
+    beginAtScale(p, img, scale);
     // A deep blue stage with golden rays behind the cup.
     QRadialGradient stage(QPointF(w / 2.0, h * 0.42), h * 0.8);
     stage.setColorAt(0, QColor(70, 60, 150));
     stage.setColorAt(1, QColor(14, 12, 50));
-    p.fillRect(img.rect(), stage);
+    p.fillRect(QRect(0, 0, w, h), stage);
     const QPointF centre(w / 2.0, h * 0.40);
     for (int i = 0; i < 24; ++i) {
         const double a0 = 2 * M_PI * i / 24, a1 = a0 + M_PI / 24;
@@ -124,11 +124,11 @@ QImage congratsPicture() {
     return img;
 }
 
-QImage aboutDiePicture(int which) {
-    QImage img(48, 48, QImage::Format_ARGB32_Premultiplied);
+QImage aboutDiePicture(int which, int scale) {
+    QImage img(48 * scale, 48 * scale, QImage::Format_ARGB32_Premultiplied);
     img.fill(Qt::transparent);
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing);
+    QPainter p;
+    beginAtScale(p, img, scale);
     if (which == 1) {
         drawIsoDie(p, QPointF(17, 5), 15, QColor(210, 30, 36), Qt::white, 3, 5, 6);
         drawIsoDie(p, QPointF(31, 17), 15, QColor(40, 80, 210), Qt::white, 4, 2, 1);

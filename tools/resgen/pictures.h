@@ -9,11 +9,14 @@ namespace resgen {
 constexpr int kBackgroundWidth = 257;   // 3855 twips
 constexpr int kBackgroundHeight = 321;  // 4815 twips
 
-// Background n = 1..11 in the order of the built-in list.
-QImage background(int n);
+// Each picture is drawn `scale` (1, 2 or 3) times its size, from the same
+// shapes in the same coordinates.
 
-QImage congratsPicture();      // 283 x 300
-QImage aboutDiePicture(int which);  // 1: a pair of dice, 2: one die; 48 x 48
+// Background n = 1..11 in the order of the built-in list.
+QImage background(int n, int scale);
+
+QImage congratsPicture(int scale);             // 283 x 300
+QImage aboutDiePicture(int which, int scale);  // 1: a pair of dice, 2: one die; 48 x 48
 QImage applicationIcon();      // 256 x 256
 
 }  // namespace resgen
