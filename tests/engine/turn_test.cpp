@@ -119,11 +119,8 @@ TEST_F(TurnTest, UndoBringsBackThisRollsDiceOnly) {
     table.Picture1_Click(12);           // any tray die of this roll
     EXPECT_EQ(g.TurnScore, atRoll);
     EXPECT_EQ(board.turnScore, "100");
-    EXPECT_TRUE(g.DieFree[0] && g.DieFree[2]);
-    EXPECT_EQ(board.pictures[0], 5);
-    EXPECT_EQ(board.pictures[2], 1);
-    EXPECT_EQ(g.RolledDice[0], 5);
-    EXPECT_TRUE(board.markers[0] && board.markers[2]);
+    EXPECT_TRUE(g.DieFree[0] && g.DieFree[2] && board.markers[0] && board.markers[2]);
+    EXPECT_TRUE(board.pictures[0] == 5 && board.pictures[2] == 1 && g.RolledDice[0] == 5);
     EXPECT_TRUE(g.TraySlotUsed[0]);     // the earlier roll's die stays
     EXPECT_FALSE(g.TraySlotUsed[1] || g.TraySlotUsed[2]);
     EXPECT_EQ(g.AllowedActions, "s");
@@ -190,16 +187,14 @@ TEST_F(TurnTest, BustDisplayAndWhoPasses) {
             EXPECT_EQ(g.AllowedActions, computer ? "p" : "r");
             EXPECT_EQ(g.SavedActions, computer ? "p" : "old");
             EXPECT_EQ(g.TurnScoreAtRoll, computer ? 0 : 77);
-            EXPECT_EQ(g.PlayerScore[0], 0);
-            EXPECT_EQ(board.turnScore, "0");
-            EXPECT_FALSE(board.busy);
+            EXPECT_TRUE(g.PlayerScore[0] == 0 && board.turnScore == "0" && !board.busy);
         }
     }
 }
 
 // ---- keyboard ----------------------------------------------------------------
 
-TEST_F(TurnTest, KeysActOnlyWhereAClickWould) {
+TEST_F(TurnTest, KeysActOnlyWhereAClickWouldAndNeverForAComputer) {
     g.PlayerScore[0] = 900;
     table.Form_KeyUp(vk::P);  // Pass disabled: nothing
     EXPECT_EQ(g.CurrentPlayer, 0);
@@ -230,9 +225,8 @@ TEST_F(TurnTest, KeysActOnlyWhereAClickWould) {
     table.Form_KeyUp(65);  // A does nothing
     EXPECT_EQ(board.newGameRequests, 1);
     EXPECT_EQ(board.endRequests, 1);
-}
 
-TEST_F(TurnTest, DiceKeysDoNotPlayForAComputer) {
+    // The dice keys do not play for a computer.
     Seat({"*Hal", "Ann"});
     s.ComputerFast = 2;
     Roll({1, 2, 3, 4, 6, 6});
