@@ -56,36 +56,6 @@ TEST_F(Computers, AModalWindowHoldsTheTurnUntilItCloses) {
     EXPECT_TRUE(WaitFor([&] { return Acted(w); }));
 }
 
-// Every style's waiting is the driver's (tested there over virtual time),
-// and a waiting style held by the real tray is in the trays' tests; here the
-// one style that does not wait, on the real timers.
-TEST_F(Computers, CautiousPlaysOnWhileATrayIsOpen) {
-    frmMain& w = Seat(style::Cautious, 0, 2);
-    w.state().TrayOpen = true;
-    w.StartComputerTurn();
-    EXPECT_TRUE(WaitFor([&] { return Acted(w); }));
-}
-
-TEST_F(Computers, ANewGameMidTurnIsNeverTouched) {
-    // Fast speed: real pauses between the steps, so the new game comes
-    // while the computer's turn is still going.
-    frmMain& w = Seat(style::Fearless, 0, 1);
-    w.StartComputerTurn();
-    ASSERT_TRUE(WaitFor([&] { return w.state().AllowedActions != "r"; }));
-    // Two humans now, as the new game dialog's OK would leave them.
-    GameState& g = w.state();
-    g.PlayerIsComputer[0] = false;
-    w.table().StartGame();
-    const auto passes = g.PassCount;
-    // The old turn ends at its next step, without acting.
-    ASSERT_TRUE(WaitFor([&] { return !w.driver().TurnRunning(); }));
-    EXPECT_EQ(g.AllowedActions, "r");
-    EXPECT_EQ(g.TurnScore, 0);
-    EXPECT_EQ(g.PassCount, passes);
-    EXPECT_EQ(g.RolledDice, (std::array<int, kSlots>{}));
-    EXPECT_TRUE(w.RollEnabled());
-}
-
 TEST_F(Computers, AnAllComputerGamePlaysToItsWinner) {
     frmMain& w = Seat(style::Normal, style::Genius, 2);
     ModalAnswerer answers;  // the going-out message and the winner window

@@ -52,7 +52,7 @@ protected:
     }
 };
 
-TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputer) {
+TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputerAndACountShowsItsRowsAndResetsThem) {
     frmMain& w = Build();
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"}));
@@ -64,17 +64,7 @@ TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputer) {
         // Typing replaces the first name at once; OK answers Return.
         EXPECT_EQ(d.focusWidget(), d.TxtPlayerName[0]);
         EXPECT_TRUE(d.cmdPlay->isDefault());
-        d.cmdPlay->click();
-    }));
-    // A lone player is joined by the computer seat.
-    EXPECT_EQ(w.state().NumPlayers, 2);
-    EXPECT_TRUE(w.state().PlayerIsComputer[1]);
-    EXPECT_EQ(w.state().PlayerName[1], "Computer");
-}
 
-TEST_F(Setup, ChoosingACountShowsItsRowsAndResetsThem) {
-    frmMain& w = Build();
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         for (int k = 0; k < 8; ++k) {
             d.optNumPlayers[k]->click();
             EXPECT_EQ(ShownNames(d).size(), std::max(2, k + 1));
@@ -93,7 +83,13 @@ TEST_F(Setup, ChoosingACountShowsItsRowsAndResetsThem) {
         d.optNumPlayers[2]->click();
         EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Player3"}));
         for (int i = 0; i < 3; ++i) EXPECT_FALSE(d.chkComputer[i]->isChecked() || d.cboStyle[i]->isVisibleTo(&d)) << i;
+        d.optNumPlayers[0]->click();
+        d.cmdPlay->click();
     }));
+    // A lone player is joined by the computer seat.
+    EXPECT_EQ(w.state().NumPlayers, 2);
+    EXPECT_TRUE(w.state().PlayerIsComputer[1]);
+    EXPECT_EQ(w.state().PlayerName[1], "Computer");
 }
 
 TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
@@ -261,17 +257,6 @@ TEST_F(Setup, EveryNewGameRebuildsThePad) {
     }
 }
 
-TEST_F(Setup, ThePadStaysForTheWholeGame) {
-    frmMain& w = Build();
-    StartTwoPlayerGame(w);
-    frmScorePad& pad = w.scorePad();
-    pad.showRebuilt();
-    EXPECT_FALSE(pad.close());  // its close box
-    EXPECT_TRUE(pad.isVisible());
-    w.state().Quitting = true;  // the program's end
-    EXPECT_TRUE(pad.close());
-}
-
 TEST_F(Setup, ThePadStandsBesideTheMainWindow) {
     frmMain& w = Build();
     frmScorePad& pad = w.scorePad();
@@ -317,11 +302,11 @@ TEST_F(Setup, TheGoalLineAlternatesUntilEveryoneHasBanked) {
     EXPECT_EQ(shown, (QStringList{goal, breakIn, goal, breakIn, goal, goal, goal}));
 }
 
-TEST_F(Setup, AClickOnThePadRedrawsItFromTheGame) {
+TEST_F(Setup, AClickOnThePadRedrawsItFromTheGameAndItStaysForTheWholeGame) {
     frmMain& w = Build();
     StartTwoPlayerGame(w);
     frmScorePad& pad = w.scorePad();
-    pad.show();
+    pad.showRebuilt();
     w.state().PlayerScore[1] = 750;
     w.state().CurrentPlayer = 1;
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
@@ -335,6 +320,11 @@ TEST_F(Setup, AClickOnThePadRedrawsItFromTheGame) {
     w.pauseFor = [&](int) { ++pauses; };
     Release(&pad, Qt::Key_R);
     EXPECT_GT(pauses, 0) << "no roll";
+
+    EXPECT_FALSE(pad.close());  // its close box
+    EXPECT_TRUE(pad.isVisible());
+    w.state().Quitting = true;  // the program's end
+    EXPECT_TRUE(pad.close());
 }
 
 // ---- winner window and a whole game ----------------------------------------

@@ -82,7 +82,7 @@ protected:
     }
 };
 
-TEST_F(Theme, OpeningAndCancellingChangesNothingAndWritesNothing) {
+TEST_F(Theme, ASkinIsPreviewedOnSampleDiceCancelChangesNothingAndSaveRedrawsTheBoard) {
     frmMain& w = Started();
     MidTurn(w);
     const Look before = LookOf(w);
@@ -90,6 +90,13 @@ TEST_F(Theme, OpeningAndCancellingChangesNothingAndWritesNothing) {
     EXPECT_TRUE(w.gameTray()->picSampleDice->isVisible());
     EXPECT_FALSE(w.MarkerVisible(0));
     Choose(t, "Keys");
+    for (int i = 0; i < kSlots; ++i) {
+        EXPECT_EQ(w.gameTray()->Picture1(i)->bitmapId(), 160 + i + 1);
+        EXPECT_EQ(w.gameTray()->Picture1(i)->picture().size(), QSize(32, 32));
+    }
+    // The set-aside die keeps its face until Save; only its back colour follows.
+    EXPECT_EQ(w.gameTray()->Picture1(10)->bitmapId(), 101);
+    EXPECT_EQ(w.gameTray()->Picture1(10)->backColor(), QColor(0, 0, 255));
     t.lblColor_Click(1);
     ChooseBackground(t, QStringLiteral("Old Glory"));
     EXPECT_EQ(TextColourOf(w.gameTray()->lblStatus), QColor(255, 0, 0));
@@ -100,6 +107,15 @@ TEST_F(Theme, OpeningAndCancellingChangesNothingAndWritesNothing) {
     EXPECT_EQ(w.settings().DieColor, 100);
     EXPECT_EQ(Stored("TextColor"), QString());
     EXPECT_EQ(Stored("DieColor"), QString());
+
+    Open(w);
+    Choose(t, "Keys");
+    t.ARCmdSaveTheme->click();
+    EXPECT_EQ(w.gameTray()->Picture1(10)->bitmapId(), 161);
+    EXPECT_EQ(w.gameTray()->Picture1(0)->bitmapId(), 165);  // the roll's 5 again
+    EXPECT_EQ(w.gameTray()->Picture1(5)->bitmapId(), 0);    // five dice rolled
+    EXPECT_EQ(Stored("DieColor"), QStringLiteral("160"));
+    EXPECT_TRUE(w.MarkerVisible(0));
 }
 
 TEST_F(Theme, SaveUntouchedStoresTheThreeKeysAsTheyAreAndNoneIsStoredAsSuch) {
@@ -118,26 +134,6 @@ TEST_F(Theme, SaveUntouchedStoresTheThreeKeysAsTheyAreAndNoneIsStoredAsSuch) {
     EXPECT_TRUE(w.gameTray()->Image1->picture().isNull());
     t.ARCmdSaveTheme->click();
     EXPECT_EQ(Stored("Background"), QStringLiteral("(None)"));
-}
-
-TEST_F(Theme, ASkinIsPreviewedOnSampleDiceAndSaveRedrawsTheBoard) {
-    frmMain& w = Started();
-    MidTurn(w);
-    ThemeTray& t = Open(w);
-    Choose(t, "Keys");
-    for (int i = 0; i < kSlots; ++i) {
-        EXPECT_EQ(w.gameTray()->Picture1(i)->bitmapId(), 160 + i + 1);
-        EXPECT_EQ(w.gameTray()->Picture1(i)->picture().size(), QSize(32, 32));
-    }
-    // The set-aside die keeps its face until Save; only its back colour follows.
-    EXPECT_EQ(w.gameTray()->Picture1(10)->bitmapId(), 101);
-    EXPECT_EQ(w.gameTray()->Picture1(10)->backColor(), QColor(0, 0, 255));
-    t.ARCmdSaveTheme->click();
-    EXPECT_EQ(w.gameTray()->Picture1(10)->bitmapId(), 161);
-    EXPECT_EQ(w.gameTray()->Picture1(0)->bitmapId(), 165);  // the roll's 5 again
-    EXPECT_EQ(w.gameTray()->Picture1(5)->bitmapId(), 0);    // five dice rolled
-    EXPECT_EQ(Stored("DieColor"), QStringLiteral("160"));
-    EXPECT_TRUE(w.MarkerVisible(0));
 }
 
 TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {

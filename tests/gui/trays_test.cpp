@@ -70,24 +70,19 @@ TEST_F(Trays, SaveStoresAllFourOptionsAndRestoreDefaultThenCancelChangesNothing)
     // Save unchanged writes the four keys all the same.
     tray.ARCmdSaveOptions->click();
     EXPECT_EQ(Written(), (QStringList{"SoundFXOFF", "ComputerFast", "SortDice", "MarkScorers"}));
+    // Marking switched off hides the markers at Save, not before.
+    w.ShowMarker(2, true);
     Open(w);
     tray.optSound[0]->click();
     tray.optComputerSpeed[1]->click();
-    tray.ARCmdSaveOptions->click();
-    Settings again;
-    ReadSettings(SettingsFile(DefaultSettingsPath()), again, GetTempDir());
-    EXPECT_TRUE(again.SoundFXOFF && again.ComputerFast == 1 && w.settings().SoundFXOFF);
-}
-
-TEST_F(Trays, MarkingSwitchedOffHidesTheMarkersAtSave) {
-    frmMain& w = Build();
-    w.ShowMarker(2, true);
-    OptionsTray& tray = Open(w);
     tray.chkMarkScorers->click();
-    EXPECT_TRUE(w.MarkerVisible(2));  // not before Save
+    EXPECT_TRUE(w.MarkerVisible(2));
     tray.ARCmdSaveOptions->click();
     EXPECT_FALSE(w.MarkerVisible(2));
-    EXPECT_FALSE(w.settings().MarkScorers);
+    Settings again;
+    ReadSettings(SettingsFile(DefaultSettingsPath()), again, GetTempDir());
+    EXPECT_TRUE(again.SoundFXOFF && again.ComputerFast == 1 && !again.MarkScorers);
+    EXPECT_TRUE(w.settings().SoundFXOFF && !w.settings().MarkScorers);
 }
 
 TEST_F(Trays, TheWindowGrowsLeftWithItsRightEdgeFixedAndTheGameWaits) {
