@@ -121,17 +121,24 @@ TEST_F(MainWindow, WithoutAGameNothingIsAskedAndTheNewGameButtonNeverAsks) {
     EXPECT_EQ(answers.seen().size(), 2);
 }
 
-TEST_F(MainWindow, TheRollKeyActsOnItsReleaseAndOnlyWhenRollIsEnabled) {
+// The game's keys act on their release, and only on a key pressed here: Esc
+// or Return that closed a menu or a message box is released over the main
+// window, and that release alone neither ends the program nor rolls.
+TEST_F(MainWindow, TheRollKeyActsOnItsReleaseOnlyWhenRollIsEnabledAndEscEndsAtOnce) {
     frmMain& w = Build();
     StartTwoPlayerGame(w);
+    ModalAnswerer answers(QMessageBox::No);
     w.SetRollEnabled(false);
     Release(&w, Qt::Key_R);
     EXPECT_EQ(w.state().Dice[0], kNone);
     w.SetRollEnabled(true);
     Release(&w, Qt::Key_R, /*pressedHere=*/true, /*autoRepeat=*/true);
+    Release(&w, Qt::Key_R, /*pressedHere=*/false);
+    Release(&w, Qt::Key_Escape, /*pressedHere=*/false);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier);
     QApplication::sendEvent(&w, &press);
     EXPECT_EQ(w.state().Dice[0], kNone);
+    EXPECT_EQ(programEndsNow, 0);
 
     ScriptRoll(*dice, {1, 5, 2, 3, 4, 4});
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_R, Qt::NoModifier);
@@ -141,18 +148,8 @@ TEST_F(MainWindow, TheRollKeyActsOnItsReleaseAndOnlyWhenRollIsEnabled) {
     for (int i = 0; i < kSlots; ++i) EXPECT_EQ(w.gameTray()->Picture1(i)->bitmapId(), 100 + shown[i]) << i;
     EXPECT_TRUE(w.MarkerVisible(0) && w.MarkerVisible(1) && !w.MarkerVisible(2));
     EXPECT_FALSE(w.RollEnabled());
-}
 
-// Esc or Return that closed a menu or a message box is released over the
-// main window; that release alone neither ends the program nor rolls.
-TEST_F(MainWindow, EscEndsAtOnceButOnlyWhenPressedHere) {
-    frmMain& w = Build();
-    StartTwoPlayerGame(w);
-    ModalAnswerer answers(QMessageBox::No);
-    Release(&w, Qt::Key_Escape, /*pressedHere=*/false);
-    Release(&w, Qt::Key_R, /*pressedHere=*/false);
-    EXPECT_EQ(programEndsNow, 0);
-    EXPECT_EQ(w.state().Dice[0], kNone);
+    // Esc pressed here ends the program at once, asking nothing.
     Release(&w, Qt::Key_Escape);
     EXPECT_TRUE(answers.seen().isEmpty());
     EXPECT_EQ(programEndsNow, 1);

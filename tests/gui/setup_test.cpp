@@ -52,7 +52,7 @@ protected:
     }
 };
 
-TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputerAndACountShowsItsRowsAndResetsThem) {
+TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputerAndEachCountItsRows) {
     frmMain& w = Build();
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"}));
@@ -139,7 +139,7 @@ TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
     EXPECT_FALSE(w.RollEnabled());
 }
 
-TEST_F(Setup, CancelForgetsTheEntriesAndOkKeepsThem) {
+TEST_F(Setup, CancelForgetsTheEntriesOkKeepsThemAndStoresTheScoreOptions) {
     frmMain& w = Build();
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         d.optNumPlayers[3]->click();
@@ -149,10 +149,15 @@ TEST_F(Setup, CancelForgetsTheEntriesAndOkKeepsThem) {
     EXPECT_FALSE(w.RollEnabled());
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"}));
+        EXPECT_TRUE(d.optPlayTo[0]->isChecked() && d.optBreakIn[0]->isChecked());
         d.optNumPlayers[3]->click();
         d.TxtPlayerName[2]->setText(QStringLiteral("Cy"));
+        d.optPlayTo[1]->click();
+        d.optBreakIn[1]->click();
         d.cmdPlay->click();
     }));
+    EXPECT_EQ(w.settings().PlayToScore, 10000);
+    EXPECT_EQ(w.settings().BreakInScore, 1000);
     w.state().CurrentPlayer = kNone;  // no game, so F2 asks nothing
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Cy", "Player4"}));
@@ -163,21 +168,9 @@ TEST_F(Setup, CancelForgetsTheEntriesAndOkKeepsThem) {
         EXPECT_FALSE(d.isVisible());
     }));
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) { EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"})); }));
-}
 
-TEST_F(Setup, ScoreOptionsAreStoredAndPreselectedAfterARestart) {
-    frmMain& w = Build();
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        EXPECT_TRUE(d.optPlayTo[0]->isChecked() && d.optBreakIn[0]->isChecked());
-        d.optPlayTo[1]->click();
-        d.optBreakIn[1]->click();
-        d.cmdPlay->click();
-    }));
-    EXPECT_EQ(w.settings().PlayToScore, 10000);
-    EXPECT_EQ(w.settings().BreakInScore, 1000);
-    w.state().CurrentPlayer = kNone;
+    // The next start preselects the stored score options.
     window.reset();
-
     Settings s;
     ReadSettings(SettingsFile(DefaultSettingsPath()), s, GetTempDir());
     ASSERT_TRUE(WithNewGame(Build(s), [&](frmNewGame& d) {
@@ -281,13 +274,14 @@ TEST_F(Setup, ThePadStandsBesideTheMainWindow) {
     EXPECT_TRUE(screen.contains(pad.frameGeometry().topLeft())) << pad.y();
 }
 
-TEST_F(Setup, TheGoalLineAlternatesUntilEveryoneHasBanked) {
+TEST_F(Setup, ThePadAlternatesItsGoalLineRedrawsOnAClickAndStaysForTheWholeGame) {
     Settings s;
     s.PlayToScore = 10000;
     s.BreakInScore = 1000;
     frmMain& w = Build(s);
     StartTwoPlayerGame(w);
     frmScorePad& pad = w.scorePad();
+    pad.showRebuilt();
     pad.Form_Activate();
     EXPECT_TRUE(pad.Timer1->isActive());
     EXPECT_EQ(pad.Timer1->interval(), 1800);
@@ -300,13 +294,7 @@ TEST_F(Setup, TheGoalLineAlternatesUntilEveryoneHasBanked) {
     }
     const QString goal = QStringLiteral("(Playing to 10000)"), breakIn = QStringLiteral("(1000 to break in)");
     EXPECT_EQ(shown, (QStringList{goal, breakIn, goal, breakIn, goal, goal, goal}));
-}
 
-TEST_F(Setup, AClickOnThePadRedrawsItFromTheGameAndItStaysForTheWholeGame) {
-    frmMain& w = Build();
-    StartTwoPlayerGame(w);
-    frmScorePad& pad = w.scorePad();
-    pad.showRebuilt();
     w.state().PlayerScore[1] = 750;
     w.state().CurrentPlayer = 1;
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
