@@ -8,7 +8,6 @@
 #include "ComputerDriver.h"
 #include "GuiTest.h"
 #include "TestMode.h"
-#include "frmCongrats.h"
 #include "frmScorePad.h"
 
 namespace zarvel::test {

@@ -45,13 +45,14 @@ protected:
     QStringList Written() const { return SettingsFile(DefaultSettingsPath()).Keys(); }
 };
 
-TEST_F(Trays, SaveStoresAllFourOptionsAndRestoreDefaultThenCancelChangesNothing) {
+TEST_F(Trays, SaveStoresAllFourOptionsRestoreDefaultThenCancelChangesNothingAndTheKeyboardWorks) {
     Settings s;
     s.ComputerFast = 2;
     s.SortDice = true;
     frmMain& w = Build(s);
     OptionsTray& tray = Open(w);
     EXPECT_TRUE(w.state().TrayOpen);
+    EXPECT_EQ(w.focusWidget(), tray.optSound[1]);  // the tray took the focus to its first control
     EXPECT_TRUE(tray.optComputerSpeed[2]->isChecked() && tray.optSound[1]->isChecked() &&
                 tray.chkSortDice->isChecked() && tray.chkMarkScorers->isChecked());
 
@@ -67,8 +68,13 @@ TEST_F(Trays, SaveStoresAllFourOptionsAndRestoreDefaultThenCancelChangesNothing)
     Open(w);  // shows the old values again
     EXPECT_TRUE(tray.optComputerSpeed[2]->isChecked() && tray.chkSortDice->isChecked());
 
-    // Save unchanged writes the four keys all the same.
-    tray.ARCmdSaveOptions->click();
+    // Save unchanged, here from the keyboard, writes the four keys all the
+    // same and hands the keys back to the game.
+    EXPECT_NE(tray.ARCmdSaveOptions->focusPolicy() & Qt::TabFocus, 0);
+    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+    QApplication::sendEvent(tray.ARCmdSaveOptions, &enter);
+    ASSERT_TRUE(WaitFor([&] { return !w.state().TrayOpen; }));
+    EXPECT_EQ(w.focusWidget(), &w);
     EXPECT_EQ(Written(), (QStringList{"SoundFXOFF", "ComputerFast", "SortDice", "MarkScorers"}));
     // Marking switched off hides the markers at Save, not before.
     w.ShowMarker(2, true);
@@ -105,17 +111,6 @@ TEST_F(Trays, TheWindowGrowsLeftWithItsRightEdgeFixedAndTheGameWaits) {
     EXPECT_EQ(w.gameTray()->x(), 0);
     EXPECT_TRUE(w.gameTray()->isEnabled() && w.mnuOptions->isEnabled() && w.gameTray()->cmdOptions->isEnabled());
     EXPECT_FALSE(w.trays()->column()->isVisible());
-}
-
-TEST_F(Trays, ATrayIsUsedFromTheKeyboardAndHandsTheKeysBackWhenItCloses) {
-    frmMain& w = Build();
-    OptionsTray& tray = Open(w);
-    EXPECT_EQ(w.focusWidget(), tray.optSound[1]);  // the tray took the focus to its first control
-    EXPECT_NE(tray.ARCmdSaveOptions->focusPolicy() & Qt::TabFocus, 0);
-    QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
-    QApplication::sendEvent(tray.ARCmdSaveOptions, &enter);
-    EXPECT_TRUE(WaitFor([&] { return !w.state().TrayOpen; }));
-    EXPECT_EQ(w.focusWidget(), &w);
 }
 
 TEST_F(Trays, AnOpenTrayHoldsAComputerTurnOnATimerAndSaveResumesIt) {
