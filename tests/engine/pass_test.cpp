@@ -138,20 +138,5 @@ TEST_F(Game, ScoresBeyondSixteenBitsAreHeldExactly) {
     EXPECT_EQ(board.padScore[0], "44000");
 }
 
-TEST_F(Game, TestRunCountsTheWinInsteadOfShowingIt) {
-    g.TestMode = true;
-    int over = 0;
-    table.onTestGameOver = [&] {
-        ++over;
-        EXPECT_EQ(g.CurrentPlayer, kNone);
-    };
-    g.PlayerScore[0] = 4500;
-    Turn({1, 1, 1, 2, 3, 4}, {0});
-    Bank(1000);
-    EXPECT_EQ(board.winnerShown, 0);
-    EXPECT_EQ(g.TestWins[0], 1);
-    EXPECT_EQ(over, 1);
-}
-
 }  // namespace
 }  // namespace zarvel::test

@@ -77,32 +77,28 @@ TEST_F(TurnTest, EverySelectionRow) {
     EXPECT_EQ(Now(), (View{"rp", "Roll or pass the dice.", true, true}));
 }
 
-TEST_F(TurnTest, AGroupMovesWithAPauseAfterEachDieASingleDieWithout) {
+// A group moves with a pause after each die, a single die without; a die
+// that scores nothing beeps, and one no longer free or no box is ignored.
+TEST_F(TurnTest, ClicksThatMoveDiceAndClicksThatAreRefusedOrIgnored) {
     Roll({1, 2, 1, 3, 1, 4});
+    table.Picture1_Click(1);  // free, scores nothing
+    EXPECT_EQ(board.beeps, 1);
+    EXPECT_EQ(g.TurnScore, 0);
     board.Clear();
     table.Picture1_Click(2);
     EXPECT_EQ(g.TurnScore, 1000);
     EXPECT_EQ(board.turnScore, "1000");
     EXPECT_EQ(board.sleeps, (std::vector<int>{50, 200, 50, 200, 50, 200}));
-    Roll({5, 2, 3});
-    board.Clear();
-    table.Picture1_Click(0);
-    EXPECT_EQ(board.sleeps, std::vector<int>{50});
-}
-
-TEST_F(TurnTest, ClicksThatAreRefusedOrIgnored) {
-    Roll({2, 1, 3, 4, 6, 6});
-    board.Clear();
-    table.Picture1_Click(0);  // free, scores nothing
-    EXPECT_EQ(board.beeps, 1);
-    EXPECT_EQ(g.TurnScore, 0);
-    table.Picture1_Click(1);
     const auto after = g;
-    table.Picture1_Click(1);  // no longer free
+    table.Picture1_Click(0);  // no longer free
     table.Picture1_Click(7);  // no such box
     EXPECT_EQ(board.beeps, 1);
     EXPECT_EQ(g.TurnScore, after.TurnScore);
     EXPECT_EQ(g.TraySlotUsed, after.TraySlotUsed);
+    Roll({5, 2, 3});
+    board.Clear();
+    table.Picture1_Click(0);
+    EXPECT_EQ(board.sleeps, std::vector<int>{50});
 }
 
 // ---- undo --------------------------------------------------------------------
