@@ -15,20 +15,17 @@ namespace {
 
 class Computers : public GuiTest {
 protected:
-    // Seats 0 and 1 with the given styles (0: human), at a speed.
-    frmMain& Seat(int first, int second, int speed) {
+    // Seat 0 a Normal computer, seat 1 a human (0) or a computer of that
+    // style, at Ridiculous speed.
+    frmMain& Seat(int second) {
         Settings s;
-        s.ComputerFast = speed;
+        s.ComputerFast = 2;
         frmMain& w = Build(s);
-        w.pauseFor = [this](int ms) { pauses.push_back(ms); };
+        w.pauseFor = [](int) {};
         GameState& g = w.state();
         g.NumPlayers = 2;
-        const int styles[2] = {first, second};
-        for (int seat = 0; seat < 2; ++seat) {
-            g.PlayerName[seat] = seat == 0 ? "Ann" : "Bob";
-            g.PlayerIsComputer[seat] = styles[seat] != 0;
-            g.PlayerStyle[seat] = styles[seat] != 0 ? styles[seat] : 1;
-        }
+        g.PlayerIsComputer = {true, second != 0};
+        g.PlayerStyle = {style::Normal, second != 0 ? second : 1};
         w.table().StartGame();
         w.ShowGameButtons(true);
         return w;
@@ -38,17 +35,16 @@ protected:
         const GameState& g = w.state();
         return g.AllowedActions != "r" || g.PassCount > 0 || g.GameOver;
     }
-    std::vector<int> pauses;
 };
 
 TEST_F(Computers, AModalWindowHoldsTheTurnUntilItCloses) {
-    frmMain& w = Seat(style::Normal, 0, 2);
+    frmMain& w = Seat(0);
     QDialog about(&w);
     about.setModal(true);
     about.show();
     ASSERT_EQ(QApplication::activeModalWidget(), &about);
     w.StartComputerTurn();
-    WaitFor([] { return false; }, 300);
+    Idle(300);
     EXPECT_FALSE(Acted(w));
     EXPECT_TRUE(w.driver().TurnRunning());
     about.close();
@@ -56,7 +52,7 @@ TEST_F(Computers, AModalWindowHoldsTheTurnUntilItCloses) {
 }
 
 TEST_F(Computers, AnAllComputerGamePlaysToItsWinner) {
-    frmMain& w = Seat(style::Normal, style::Genius, 2);
+    frmMain& w = Seat(style::Genius);
     ModalAnswerer answers;  // the going-out message and the winner window
     w.StartComputerTurn();
     ASSERT_TRUE(WaitFor([&] { return w.state().GameOver; }, 60000));

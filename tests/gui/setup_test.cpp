@@ -44,6 +44,15 @@ protected:
         return ran;
     }
 
+    // A game through the dialog: as many seats as names, all human.
+    bool Play(frmMain& w, const QStringList& names) {
+        return WithNewGame(w, [&](frmNewGame& d) {
+            d.optNumPlayers[names.size() - 1]->click();
+            for (int i = 0; i < names.size(); ++i) d.TxtPlayerName[i]->setText(names[i]);
+            d.cmdPlay->click();
+        });
+    }
+
     static QStringList ShownNames(const frmNewGame& d) {
         QStringList names;
         for (QLineEdit* box : d.TxtPlayerName)
@@ -226,21 +235,15 @@ TEST_F(Setup, TheTestModeQuestionNeedsF12Held) {
 
 TEST_F(Setup, EveryNewGameRebuildsThePad) {
     frmMain& w = Build();
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        d.optNumPlayers[2]->click();
-        d.TxtPlayerName[1]->setText(QStringLiteral("Bob"));
-        d.cmdPlay->click();
-    }));
+    ASSERT_TRUE(Play(w, {"Ann", "Bob", "Cy"}));
     frmScorePad& pad = w.scorePad();
     // Bob's turn when the game is given up.
     w.ScorePadHighlight(0, false);
     w.ScorePadHighlight(1, true);
     w.state().CurrentPlayer = kNone;
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        d.optNumPlayers[7]->click();
-        for (int i = 0; i < 8; ++i) d.TxtPlayerName[i]->setText(QStringLiteral("Seat %1").arg(i + 1));
-        d.cmdPlay->click();
-    }));
+    QStringList seats;
+    for (int i = 1; i <= 8; ++i) seats << QStringLiteral("Seat %1").arg(i);
+    ASSERT_TRUE(Play(w, seats));
     ASSERT_TRUE(pad.isVisible());
     EXPECT_EQ(pad.height(), Px(4635 - kCaptionTwips));
     for (int i = 0; i < 8; ++i) {
@@ -375,12 +378,7 @@ TEST_F(Setup, WinnerWindowsLeaveNoMemoryBehind) {
 TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
     frmMain& w = Build();
     w.pauseFor = [](int) {};
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        d.optNumPlayers[1]->click();
-        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
-        d.TxtPlayerName[1]->setText(QStringLiteral("Bob"));
-        d.cmdPlay->click();
-    }));
+    ASSERT_TRUE(Play(w, {"Ann", "Bob"}));
     GameState& g = w.state();
     ASSERT_EQ(g.NumPlayers, 2);
     QString winnerShown;

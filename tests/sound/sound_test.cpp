@@ -115,7 +115,7 @@ TEST_F(Sound, ARollIsHeardWithSoundOnAndNothingWithSoundOff) {
         const double start = rec->Seconds();
         w.table().cmdRoll_Click();
         if (off) {
-            WaitFor([] { return false; }, 1500);
+            Idle(1500);
             EXPECT_LT(rec->Peak(start), 0.01);
         } else {
             EXPECT_TRUE(WaitFor([&] { return rec->Peak(start) > 0.1; })) << rec->Peak(start);
@@ -153,7 +153,7 @@ TEST_F(Sound, ASoundStartedWhileAnotherPlaysIsDropped) {
     ASSERT_TRUE(w.sound().Play(shortTone));
     ASSERT_TRUE(WaitFor([&] { return w.sound().AnyPlaying(); }));
     EXPECT_FALSE(w.sound().Play(longTone));
-    WaitFor([] { return false; }, 2500);
+    Idle(2500);
     // Only the short tone was heard, not the long one after it.
     EXPECT_GT(rec->LoudSpan(), 0.3);
     EXPECT_LT(rec->LoudSpan(), 1.0);
