@@ -1,5 +1,5 @@
-// A private config and temporary folder for every test, and a way to make
-// writes fail even for root (a file size limit).
+// A private config, data and temporary folder for every test, and a way to
+// make writes fail even for root (a file size limit).
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,27 +14,25 @@
 
 namespace zarvel::test {
 
+// Sets an environment variable for its lifetime.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QString& value) : name_(name), had_(qEnvironmentVariableIsSet(name)), old_(qgetenv(name)) {
+        qputenv(name, value.toUtf8());
+    }
+    ~ScopedEnv() { had_ ? qputenv(name_, old_) : qunsetenv(name_); }
+
+private:
+    const char* name_;
+    bool had_;
+    QByteArray old_;
+};
+
 class TestEnv : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(root_.isValid());
-        hadConfig_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-        hadTmp_ = qEnvironmentVariableIsSet("TMPDIR");
-        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
-        savedTmp_ = qgetenv("TMPDIR");
-        configDir = root_.filePath("config");
-        tempDir = root_.filePath("tmp");
-        ASSERT_TRUE(QDir().mkpath(tempDir));
-        qputenv("XDG_CONFIG_HOME", configDir.toUtf8());
-        qputenv("TMPDIR", tempDir.toUtf8());
-    }
-    void TearDown() override {
-        if (hadConfig_) qputenv("XDG_CONFIG_HOME", savedConfig_); else qunsetenv("XDG_CONFIG_HOME");
-        if (hadTmp_) qputenv("TMPDIR", savedTmp_); else qunsetenv("TMPDIR");
-    }
+    void SetUp() override { ASSERT_TRUE(root_.isValid() && QDir().mkpath(configDir) && QDir().mkpath(tempDir)); }
 
     QString Path(const QString& name) const { return root_.filePath(name); }
-
     static QByteArray Contents(const QString& path) {
         QFile f(path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
@@ -45,20 +43,19 @@ protected:
         ASSERT_EQ(f.write(bytes), bytes.size());
     }
 
-    QString configDir;
-    QString tempDir;
-
 private:
     QTemporaryDir root_;
-    QByteArray savedConfig_, savedTmp_;
-    bool hadConfig_ = false, hadTmp_ = false;
+
+protected:
+    // The player's own pictures are looked for under the data folder, never in a real home.
+    const QString configDir = Path("config"), tempDir = Path("tmp");
+    ScopedEnv config_{"XDG_CONFIG_HOME", configDir}, tmp_{"TMPDIR", tempDir}, data_{"XDG_DATA_HOME", Path("data")};
 };
 
 // While alive, no file can grow beyond `bytes`: a full disk, also for root.
 class FileSizeLimit {
 public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
         getrlimit(RLIMIT_FSIZE, &saved_);
         rlimit limit = saved_;
         limit.rlim_cur = bytes;
@@ -66,14 +63,12 @@ public:
     }
     ~FileSizeLimit() {
         setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, previousHandler_);
+        std::signal(SIGXFSZ, handler_);
     }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
 
 private:
+    void (*handler_)(int);
     rlimit saved_{};
-    void (*previousHandler_)(int) = nullptr;
 };
 
 }  // namespace zarvel::test

@@ -10,13 +10,16 @@
 namespace zarvel {
 namespace {
 
-class SettingsFileTest : public test::TestEnv {};
+class SettingsFileTest : public test::TestEnv {
+protected:
+    const QString path = Path("OxlZarvel2.ini");
+};
 
 TEST_F(SettingsFileTest, EveryKindOfValueReadsBackInTheRunAndAfterReopening) {
-    const QString path = Path("nested/dir/OxlZarvel2.ini");  // folders made on the first write
+    const QString nested = Path("nested/dir/OxlZarvel2.ini");  // folders made on the first write
     const QString sound = QString::fromUtf8("/home/zoë/my sounds/a=b.wav");
     {
-        SettingsFile f(path);
+        SettingsFile f(nested);
         EXPECT_TRUE(f.loadError().isEmpty());
         EXPECT_EQ(f.Read("PlayToScore"), "");
         ASSERT_TRUE(f.Write("ZarvelSound", sound));
@@ -26,18 +29,17 @@ TEST_F(SettingsFileTest, EveryKindOfValueReadsBackInTheRunAndAfterReopening) {
         ASSERT_TRUE(f.WriteBool("SortDice", false));
         EXPECT_EQ(f.Read("soundfxoff"), "-1");
     }
-    SettingsFile f(path);
+    SettingsFile f(nested);
     EXPECT_EQ(f.Read("ZarvelSound"), sound);
     EXPECT_EQ(f.Read("TEXTCOLOR"), "  &HFFFF80 ");
     EXPECT_EQ(f.Read("DieColor"), "-32768");
     EXPECT_EQ(f.Read("SoundFXOFF"), "-1");
     EXPECT_EQ(f.Read("SortDice"), "0");
     EXPECT_EQ(f.Keys(), QStringList({"ZarvelSound", "TextColor", "DieColor", "SoundFXOFF", "SortDice"}));
-    EXPECT_EQ(Contents(path).left(7), "[Info]\n");
+    EXPECT_EQ(Contents(nested).left(7), "[Info]\n");
 }
 
 TEST_F(SettingsFileTest, OtherSectionsCommentsAndUnknownKeysSurviveARewrite) {
-    const QString path = Path("OxlZarvel2.ini");
     Put(path, "\xEF\xBB\xBF; by hand\r\n[Other]\r\nPlayToScore=1\r\n\r\n[info]\r\nUnknown = kept\r\n"
               "PlayToScore = 7000\r\nPlayToScore=9\r\n\r\n[Last]\r\nx=y\r\n");
     SettingsFile f(path);
@@ -55,7 +57,6 @@ TEST_F(SettingsFileTest, OtherSectionsCommentsAndUnknownKeysSurviveARewrite) {
 }
 
 TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
-    const QString path = Path("OxlZarvel2.ini");
     const QByteArray old = "[Info]\nA=1\n";
     Put(path, old);
     SettingsFile f(path);
@@ -76,7 +77,6 @@ TEST_F(SettingsFileTest, AFailedWriteLeavesTheOldFileAndSaysSo) {
 }
 
 TEST_F(SettingsFileTest, LinesThatWouldBreakTheFileAreRefused) {
-    const QString path = Path("OxlZarvel2.ini");
     SettingsFile f(path);
     ASSERT_TRUE(f.Write("A", "1"));
     const QByteArray before = Contents(path);
@@ -89,7 +89,6 @@ TEST_F(SettingsFileTest, LinesThatWouldBreakTheFileAreRefused) {
 }
 
 TEST_F(SettingsFileTest, AnUnreadableFileGivesDefaultsAMessageAndIsKeptAside) {
-    const QString path = Path("OxlZarvel2.ini");
     const QByteArray junks[] = {QByteArray("[Info]\nPlayToScore=10000\n\0\x01\xff", 28),
                                 QByteArray("[Info]\nTextColor=\xc3\x28\n")};  // invalid UTF-8
     for (const QByteArray& junk : junks) {
@@ -111,7 +110,6 @@ TEST_F(SettingsFileTest, AnUnreadableFileGivesDefaultsAMessageAndIsKeptAside) {
 }
 
 TEST_F(SettingsFileTest, AFolderInPlaceOfTheFileIsNeverTouchedAndToldOnce) {
-    const QString path = Path("OxlZarvel2.ini");
     ASSERT_TRUE(QDir().mkpath(path));
     Put(path + "/inside", "x");
     SettingsFile f(path);

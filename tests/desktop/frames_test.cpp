@@ -19,7 +19,7 @@ protected:
         return w->isVisible() && w->windowHandle() && !w->windowHandle()->frameMargins().isNull();
     }
     // The main window, framed, away from the screen's edges.
-    frmMain& Main() {
+    frmMain& FramedMain() {
         frmMain& w = Build();
         EXPECT_TRUE(WaitFor([&] { return Framed(&w); }, 15000));
         w.move(200, 200);
@@ -48,7 +48,7 @@ protected:
 };
 
 TEST_F(Frames, TheNewGameDialogStandsBelowTheMainWindowsTopEveryTimeItIsBuilt) {
-    frmMain& w = Main();
+    frmMain& w = FramedMain();
     const QPoint offset(Px(500), Px(350));
     for (int showing = 0; showing < 2; ++showing) {  // the second after Cancel
         const QPoint seen = ModalFrame<frmNewGame>(
@@ -60,7 +60,7 @@ TEST_F(Frames, TheNewGameDialogStandsBelowTheMainWindowsTopEveryTimeItIsBuilt) {
 }
 
 TEST_F(Frames, ThePadAndTheWinnerStandAboveTheMainWindowsTop) {
-    frmMain& w = Main();
+    frmMain& w = FramedMain();
     w.pauseFor = [](int) {};
     Poll play([] {
         if (auto* d = qobject_cast<frmNewGame*>(QApplication::activeModalWidget())) d->cmdPlay->click();

@@ -77,32 +77,28 @@ TEST_F(TurnTest, EverySelectionRow) {
     EXPECT_EQ(Now(), (View{"rp", "Roll or pass the dice.", true, true}));
 }
 
-TEST_F(TurnTest, AGroupMovesWithAPauseAfterEachDieASingleDieWithout) {
+// A group moves with a pause after each die, a single die without; a die
+// that scores nothing beeps, and one no longer free or no box is ignored.
+TEST_F(TurnTest, ClicksThatMoveDiceAndClicksThatAreRefusedOrIgnored) {
     Roll({1, 2, 1, 3, 1, 4});
+    table.Picture1_Click(1);  // free, scores nothing
+    EXPECT_EQ(board.beeps, 1);
+    EXPECT_EQ(g.TurnScore, 0);
     board.Clear();
     table.Picture1_Click(2);
     EXPECT_EQ(g.TurnScore, 1000);
     EXPECT_EQ(board.turnScore, "1000");
     EXPECT_EQ(board.sleeps, (std::vector<int>{50, 200, 50, 200, 50, 200}));
-    Roll({5, 2, 3});
-    board.Clear();
-    table.Picture1_Click(0);
-    EXPECT_EQ(board.sleeps, std::vector<int>{50});
-}
-
-TEST_F(TurnTest, ClicksThatAreRefusedOrIgnored) {
-    Roll({2, 1, 3, 4, 6, 6});
-    board.Clear();
-    table.Picture1_Click(0);  // free, scores nothing
-    EXPECT_EQ(board.beeps, 1);
-    EXPECT_EQ(g.TurnScore, 0);
-    table.Picture1_Click(1);
     const auto after = g;
-    table.Picture1_Click(1);  // no longer free
+    table.Picture1_Click(0);  // no longer free
     table.Picture1_Click(7);  // no such box
     EXPECT_EQ(board.beeps, 1);
     EXPECT_EQ(g.TurnScore, after.TurnScore);
     EXPECT_EQ(g.TraySlotUsed, after.TraySlotUsed);
+    Roll({5, 2, 3});
+    board.Clear();
+    table.Picture1_Click(0);
+    EXPECT_EQ(board.sleeps, std::vector<int>{50});
 }
 
 // ---- undo --------------------------------------------------------------------
@@ -119,11 +115,8 @@ TEST_F(TurnTest, UndoBringsBackThisRollsDiceOnly) {
     table.Picture1_Click(12);           // any tray die of this roll
     EXPECT_EQ(g.TurnScore, atRoll);
     EXPECT_EQ(board.turnScore, "100");
-    EXPECT_TRUE(g.DieFree[0] && g.DieFree[2]);
-    EXPECT_EQ(board.pictures[0], 5);
-    EXPECT_EQ(board.pictures[2], 1);
-    EXPECT_EQ(g.RolledDice[0], 5);
-    EXPECT_TRUE(board.markers[0] && board.markers[2]);
+    EXPECT_TRUE(g.DieFree[0] && g.DieFree[2] && board.markers[0] && board.markers[2]);
+    EXPECT_TRUE(board.pictures[0] == 5 && board.pictures[2] == 1 && g.RolledDice[0] == 5);
     EXPECT_TRUE(g.TraySlotUsed[0]);     // the earlier roll's die stays
     EXPECT_FALSE(g.TraySlotUsed[1] || g.TraySlotUsed[2]);
     EXPECT_EQ(g.AllowedActions, "s");
@@ -190,16 +183,14 @@ TEST_F(TurnTest, BustDisplayAndWhoPasses) {
             EXPECT_EQ(g.AllowedActions, computer ? "p" : "r");
             EXPECT_EQ(g.SavedActions, computer ? "p" : "old");
             EXPECT_EQ(g.TurnScoreAtRoll, computer ? 0 : 77);
-            EXPECT_EQ(g.PlayerScore[0], 0);
-            EXPECT_EQ(board.turnScore, "0");
-            EXPECT_FALSE(board.busy);
+            EXPECT_TRUE(g.PlayerScore[0] == 0 && board.turnScore == "0" && !board.busy);
         }
     }
 }
 
 // ---- keyboard ----------------------------------------------------------------
 
-TEST_F(TurnTest, KeysActOnlyWhereAClickWould) {
+TEST_F(TurnTest, KeysActOnlyWhereAClickWouldAndNeverForAComputer) {
     g.PlayerScore[0] = 900;
     table.Form_KeyUp(vk::P);  // Pass disabled: nothing
     EXPECT_EQ(g.CurrentPlayer, 0);
@@ -230,9 +221,8 @@ TEST_F(TurnTest, KeysActOnlyWhereAClickWould) {
     table.Form_KeyUp(65);  // A does nothing
     EXPECT_EQ(board.newGameRequests, 1);
     EXPECT_EQ(board.endRequests, 1);
-}
 
-TEST_F(TurnTest, DiceKeysDoNotPlayForAComputer) {
+    // The dice keys do not play for a computer.
     Seat({"*Hal", "Ann"});
     s.ComputerFast = 2;
     Roll({1, 2, 3, 4, 6, 6});

@@ -3,22 +3,19 @@
 // windows that the code under test opens.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDialog>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
-#include <QStringList>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 #include <memory>
 
+#include "../appearance/TestEnv.h"
 #include "GameTray.h"
+#include "Program.h"
 #include "SettingsFile.h"
 #include "frmMain.h"
 
@@ -32,9 +29,8 @@ namespace zarvel::test {
 class Poll {
 public:
     explicit Poll(std::function<void()> fn) {
-        timer_.setInterval(2);
         QObject::connect(&timer_, &QTimer::timeout, std::move(fn));
-        timer_.start();
+        timer_.start(2);
     }
 
 private:
@@ -42,87 +38,51 @@ private:
 };
 
 // Answers every modal window while alive: a message box gets `answer`
-// (or its only button), any other dialog is rejected. What it saw is kept.
+// (or its only button), any other dialog is rejected unless rejectDialogs
+// is false. What it saw is kept.
 class ModalAnswerer {
 public:
     struct Seen {
         QString title, text;
-        QMessageBox::Icon icon = QMessageBox::NoIcon;
         QMessageBox::StandardButtons buttons;
-        bool messageBox = false;
     };
-
-    // With rejectDialogs false, only message boxes are answered.
     explicit ModalAnswerer(QMessageBox::StandardButton answer = QMessageBox::Ok, bool rejectDialogs = true)
-        : answer_(answer), rejectDialogs_(rejectDialogs) {
-        timer_.setInterval(5);
-        QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
-        timer_.start();
-    }
+        : answer_(answer), rejectDialogs_(rejectDialogs) {}
     void SetAnswer(QMessageBox::StandardButton answer) { answer_ = answer; }
     const QList<Seen>& seen() const { return seen_; }
 
 private:
-    void Poll() {
+    void Answer() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || modal == last_) return;
-        if (!rejectDialogs_ && !qobject_cast<QMessageBox*>(modal)) return;
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        auto* dialog = qobject_cast<QDialog*>(modal);
+        if (!dialog || modal == last_ || (!box && !rejectDialogs_)) return;
         last_ = modal;
-        Seen s;
-        s.title = modal->windowTitle();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            s.messageBox = true;
-            s.text = box->text();
-            s.icon = box->icon();
-            s.buttons = box->standardButtons();
-            seen_.push_back(s);
-            QAbstractButton* b = box->button(answer_);
-            if (!b && !box->buttons().isEmpty()) b = box->buttons().first();
-            if (b) b->click();
-        } else if (auto* dialog = qobject_cast<QDialog*>(modal); dialog && rejectDialogs_) {
-            seen_.push_back(s);
-            dialog->reject();
-        }
+        seen_.push_back({modal->windowTitle(), box ? box->text() : QString(), box ? box->standardButtons() : QMessageBox::NoButton});
+        if (!box) return dialog->reject();
+        QAbstractButton* b = box->button(answer_);
+        if (!b && !box->buttons().isEmpty()) b = box->buttons().first();
+        if (b) b->click();
     }
 
     QMessageBox::StandardButton answer_;
     bool rejectDialogs_;
-    QTimer timer_;
     QPointer<QWidget> last_;
     QList<Seen> seen_;
+    Poll poll_{[this] { Answer(); }};
 };
 
-class GuiTest : public ::testing::Test {
+class GuiTest : public TestEnv {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(root_.isValid());
-        savedConfig_ = qgetenv("XDG_CONFIG_HOME");
-        savedTmp_ = qgetenv("TMPDIR");
-        savedData_ = qgetenv("XDG_DATA_HOME");
-        hadConfig_ = qEnvironmentVariableIsSet("XDG_CONFIG_HOME");
-        hadTmp_ = qEnvironmentVariableIsSet("TMPDIR");
-        hadData_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
-        configDir = root_.filePath(QStringLiteral("config"));
-        tempDir = root_.filePath(QStringLiteral("tmp"));
-        QDir().mkpath(configDir);
-        QDir().mkpath(tempDir);
-        qputenv("XDG_CONFIG_HOME", configDir.toUtf8());
-        qputenv("TMPDIR", tempDir.toUtf8());
-        // The player's own pictures are looked for here, never in a real home.
-        qputenv("XDG_DATA_HOME", root_.filePath(QStringLiteral("data")).toUtf8());
-    }
     void TearDown() override {
         // No game, so closing asks nothing.
         if (window) window->state().CurrentPlayer = kNone;
         for (QWidget* w : QApplication::topLevelWidgets()) w->close();
         window.reset();
         QApplication::processEvents();
-        if (hadConfig_) qputenv("XDG_CONFIG_HOME", savedConfig_); else qunsetenv("XDG_CONFIG_HOME");
-        if (hadTmp_) qputenv("TMPDIR", savedTmp_); else qunsetenv("TMPDIR");
-        if (hadData_) qputenv("XDG_DATA_HOME", savedData_); else qunsetenv("XDG_DATA_HOME");
     }
 
-    // A window on default settings, shown, with the program's end replaced
+    // A window on these settings, shown, with the program's end replaced
     // by a count.
     frmMain& Build(const Settings& settings = Settings()) {
         auto random = std::make_unique<ScriptedRandom>(1);
@@ -133,6 +93,12 @@ protected:
         window->ResetDice();
         window->show();
         return *window;
+    }
+    // The window as the program's start makes it; null if it made none.
+    frmMain* StartProgram() {
+        window = Main();
+        if (window) Hook(*window);
+        return window.get();
     }
     void Hook(frmMain& w) {
         w.endProgram = [this] { ++programEnds; };
@@ -149,16 +115,12 @@ protected:
         w.ShowGameButtons(true);
     }
 
-    // A key stroke: pressed and released on the widget.
-    static void Release(QWidget* w, int key, Qt::KeyboardModifiers mods = Qt::NoModifier, bool autoRepeat = false) {
-        QKeyEvent down(QEvent::KeyPress, key, mods, QString(), autoRepeat);
-        QApplication::sendEvent(w, &down);
-        QKeyEvent up(QEvent::KeyRelease, key, mods, QString(), autoRepeat);
-        QApplication::sendEvent(w, &up);
-    }
-    // Only the release, as when the key went down in another window.
-    static void ReleaseOnly(QWidget* w, int key) {
-        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, QString());
+    // A key stroke: pressed and released on the widget, or only released,
+    // as when the key went down in another window.
+    static void Release(QWidget* w, int key, bool pressedHere = true, bool autoRepeat = false) {
+        QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier, QString(), autoRepeat);
+        if (pressedHere) QApplication::sendEvent(w, &down);
+        QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier, QString(), autoRepeat);
         QApplication::sendEvent(w, &up);
     }
 
@@ -169,23 +131,16 @@ protected:
     static bool WaitFor(Cond cond, int ms = 15000) {
         QElapsedTimer t;
         t.start();
-        // Sleeps between events rather than spinning: a tick wakes the loop
-        // to look at the condition again.
-        QTimer tick;
+        QTimer tick;  // wakes the loop to look at the condition again
         tick.start(5);
         while (!cond() && t.elapsed() < ms) QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         return cond();
     }
+    static void Idle(int ms) { WaitFor([] { return false; }, ms); }
 
     std::unique_ptr<frmMain> window;
     ScriptedRandom* dice = nullptr;  // the window's dice: queue draws to choose them
-    QString configDir, tempDir;
     int programEnds = 0, programEndsNow = 0;
-
-private:
-    QTemporaryDir root_;
-    QByteArray savedConfig_, savedTmp_, savedData_;
-    bool hadConfig_ = false, hadTmp_ = false, hadData_ = false;
 };
 
 }  // namespace zarvel::test

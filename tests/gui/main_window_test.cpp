@@ -1,11 +1,16 @@
-// The main window as a shell: how it opens, the quit rule, the keys, and the
-// board's drawing in the game tray.
+// The main window as a shell: how the program opens it, the quit rule, the
+// keys, the board's drawing in the game tray and the die boxes as a screen
+// reader meets them; and the picture buttons it is made of.
+#include <QAccessible>
 #include <QAction>
+#include <QImageReader>
 #include <QLabel>
 
 #include "ARButton.h"
+#include "Colors.h"
 #include "DiceScript.h"
 #include "GuiTest.h"
+#include "Keys.h"
 #include "PictureBox.h"
 #include "TrayColumn.h"
 #include "frmScorePad.h"
@@ -13,19 +18,62 @@
 namespace zarvel::test {
 namespace {
 
-using MainWindow = GuiTest;
+QColor TextColourOf(const QLabel* l) { return l->palette().color(QPalette::WindowText); }
 
-TEST_F(MainWindow, OpensNarrowedToTheGameTrayWaitingForANewGame) {
-    frmMain& w = Build();
-    EXPECT_EQ(w.centralWidget()->size(), w.gameTray()->size());
-    EXPECT_EQ(w.gameTray()->pos(), QPoint(0, 0));
+// ---- start-up -----------------------------------------------------------------
+
+using StartUp = GuiTest;
+
+TEST_F(StartUp, FirstStartShowsTheSatinBackgroundAndWaitsForANewGame) {
+    ASSERT_TRUE(StartProgram());
+    frmMain& w = *window;
+    EXPECT_TRUE(w.isVisible());
+    EXPECT_EQ(w.settingsFile().Keys(), QStringList{QStringLiteral("Background")});
+    QImageReader satin(QStringLiteral(":/custom/209"));
+    satin.setDecideFormatFromContent(true);
+    EXPECT_EQ(w.gameTray()->Image1->picture().toImage().convertToFormat(QImage::Format_RGB32),
+              satin.read().convertToFormat(QImage::Format_RGB32));
+    EXPECT_TRUE(QFile::exists(tempDir + QStringLiteral("/bust.wav")));
+    // Labels in the start-up text colour (light cyan).
+    for (QLabel* l : {w.gameTray()->Label1, w.gameTray()->lblPlayer}) EXPECT_EQ(TextColourOf(l), QColor(0x80, 0xFF, 0xFF));
+
+    // Narrowed to the game tray, waiting for F2.
+    EXPECT_EQ(w.gameTray()->geometry(), w.centralWidget()->rect());
     EXPECT_TRUE(w.trays()->column()->isHidden());
     EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
     EXPECT_TRUE(w.gameTray()->ARCmdNewGame->isVisible());
-    EXPECT_FALSE(w.gameTray()->cmdRoll->isVisible());
-    EXPECT_FALSE(w.RollEnabled());
-    EXPECT_FALSE(w.PassEnabled());
+    EXPECT_FALSE(w.gameTray()->cmdRoll->isVisible() || w.RollEnabled() || w.PassEnabled());
 }
+
+TEST_F(StartUp, StoredTextColourAndSkinAreApplied) {
+    Put(DefaultSettingsPath(), "[Info]\nTextColor=&HFF\nDieColor=160\n");
+    ASSERT_TRUE(StartProgram());
+    EXPECT_EQ(TextColourOf(window->gameTray()->lblStatus), QColor(255, 0, 0));
+    EXPECT_EQ(window->gameTray()->picTray1->backColor(), QColor(0, 0, 255));
+}
+
+TEST_F(StartUp, MissingBackgroundTakesTheRecoveryPath) {
+    Put(DefaultSettingsPath(), "[Info]\nBackground=(None)\nTextColor=&HFF\n");
+    ASSERT_TRUE(StartProgram());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(window->gameTray()->Image1->picture().isNull());
+    for (QLabel* l : window->findChildren<QLabel*>()) EXPECT_EQ(TextColourOf(l), QColor(0, 0, 0x80));
+    EXPECT_EQ(window->settingsFile().Read(QStringLiteral("Background")), QStringLiteral("(None)"));
+}
+
+TEST_F(StartUp, AnUnreadableSettingsFileIsReportedAndDefaultsAreUsed) {
+    Put(DefaultSettingsPath(), QByteArray("\xff\xfe\x00\x01PlayToScore=10000", 21));
+    ModalAnswerer answers;
+    ASSERT_TRUE(StartProgram());
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_EQ(window->settings().PlayToScore, 5000);
+    ASSERT_TRUE(WaitFor([&] { return !answers.seen().isEmpty(); }));
+    EXPECT_TRUE(answers.seen().first().text.contains(QStringLiteral("could not be read")));
+}
+
+// ---- the quit rule and the keys -------------------------------------------------
+
+using MainWindow = GuiTest;
 
 TEST_F(MainWindow, ClosingAsksOnlyDuringAGameAndNoKeepsEverything) {
     frmMain& w = Build();
@@ -34,10 +82,8 @@ TEST_F(MainWindow, ClosingAsksOnlyDuringAGameAndNoKeepsEverything) {
     w.state().PlayerScore[1] = 750;
     w.close();
     ASSERT_EQ(answers.seen().size(), 1);
-    const auto& q = answers.seen().first();
-    EXPECT_EQ(q.title, QStringLiteral("Quit?"));
-    EXPECT_EQ(q.text, QStringLiteral("Are you sure you want to quit the current game?"));
-    EXPECT_EQ(q.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(answers.seen().first().text, QStringLiteral("Are you sure you want to quit the current game?"));
+    EXPECT_EQ(answers.seen().first().buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(w.isVisible());
     EXPECT_FALSE(w.state().Quitting);
     EXPECT_EQ(w.state().PlayerScore[1], 750);
@@ -54,8 +100,7 @@ TEST_F(MainWindow, ClosingAsksOnlyDuringAGameAndNoKeepsEverything) {
     answers.SetAnswer(QMessageBox::Yes);
     w.mnuExit->trigger();
     EXPECT_TRUE(w.state().Quitting);
-    EXPECT_FALSE(w.isVisible());
-    EXPECT_FALSE(other.isVisible());
+    EXPECT_FALSE(w.isVisible() || other.isVisible());
     EXPECT_EQ(programEnds, 1);
 }
 
@@ -73,17 +118,24 @@ TEST_F(MainWindow, WithoutAGameNothingIsAskedAndTheNewGameButtonNeverAsks) {
     EXPECT_EQ(answers.seen().size(), 2);
 }
 
-TEST_F(MainWindow, TheRollKeyActsOnItsReleaseAndOnlyWhenRollIsEnabled) {
+// The game's keys act on their release, and only on a key pressed here: Esc
+// or Return that closed a menu or a message box is released over the main
+// window, and that release alone neither ends the program nor rolls.
+TEST_F(MainWindow, TheRollKeyActsOnItsReleaseOnlyWhenRollIsEnabledAndEscEndsAtOnce) {
     frmMain& w = Build();
     StartTwoPlayerGame(w);
+    ModalAnswerer answers(QMessageBox::No);
     w.SetRollEnabled(false);
     Release(&w, Qt::Key_R);
     EXPECT_EQ(w.state().Dice[0], kNone);
     w.SetRollEnabled(true);
-    Release(&w, Qt::Key_R, Qt::NoModifier, /*autoRepeat=*/true);
+    Release(&w, Qt::Key_R, /*pressedHere=*/true, /*autoRepeat=*/true);
+    Release(&w, Qt::Key_R, /*pressedHere=*/false);
+    Release(&w, Qt::Key_Escape, /*pressedHere=*/false);
     QKeyEvent press(QEvent::KeyPress, Qt::Key_R, Qt::NoModifier);
     QApplication::sendEvent(&w, &press);
     EXPECT_EQ(w.state().Dice[0], kNone);
+    EXPECT_EQ(programEndsNow, 0);
 
     ScriptRoll(*dice, {1, 5, 2, 3, 4, 4});
     QKeyEvent release(QEvent::KeyRelease, Qt::Key_R, Qt::NoModifier);
@@ -93,18 +145,8 @@ TEST_F(MainWindow, TheRollKeyActsOnItsReleaseAndOnlyWhenRollIsEnabled) {
     for (int i = 0; i < kSlots; ++i) EXPECT_EQ(w.gameTray()->Picture1(i)->bitmapId(), 100 + shown[i]) << i;
     EXPECT_TRUE(w.MarkerVisible(0) && w.MarkerVisible(1) && !w.MarkerVisible(2));
     EXPECT_FALSE(w.RollEnabled());
-}
 
-// Esc or Return that closed a menu or a message box is released over the
-// main window; that release alone neither ends the program nor rolls.
-TEST_F(MainWindow, EscEndsAtOnceButOnlyWhenPressedHere) {
-    frmMain& w = Build();
-    StartTwoPlayerGame(w);
-    ModalAnswerer answers(QMessageBox::No);
-    ReleaseOnly(&w, Qt::Key_Escape);
-    ReleaseOnly(&w, Qt::Key_R);
-    EXPECT_EQ(programEndsNow, 0);
-    EXPECT_EQ(w.state().Dice[0], kNone);
+    // Esc pressed here ends the program at once, asking nothing.
     Release(&w, Qt::Key_Escape);
     EXPECT_TRUE(answers.seen().isEmpty());
     EXPECT_EQ(programEndsNow, 1);
@@ -112,27 +154,35 @@ TEST_F(MainWindow, EscEndsAtOnceButOnlyWhenPressedHere) {
     EXPECT_TRUE(w.state().Quitting);
 }
 
-TEST_F(MainWindow, DieBoxesShowTheSkinsBitmaps) {
-    Settings s;
-    s.DieColor = 148;
-    frmMain& w = Build(s);
-    w.ShowDie(14, 6);
-    EXPECT_EQ(w.gameTray()->Picture1(14)->bitmapId(), 154);
-    EXPECT_FALSE(w.gameTray()->Picture1(14)->picture().isNull());
-    w.ShowDie(14, 0);
-    EXPECT_TRUE(w.gameTray()->Picture1(14)->picture().isNull());
-    EXPECT_EQ(w.gameTray()->picTray1->backColor(), QColor(0, 0, 255));  // Clouds trays are blue
-    window.reset();
+TEST(KeyMapping, QtKeysBecomeVirtualKeyCodes) {
+    const auto vk = [](int key, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        return VirtualKeyOf(QKeyEvent(QEvent::KeyRelease, key, mods));
+    };
+    // R, P, F2 and Esc are pressed on the window in the tests above.
+    EXPECT_EQ(vk(Qt::Key_Backspace), 8);
+    EXPECT_EQ(vk(Qt::Key_1), 49);
+    EXPECT_EQ(vk(Qt::Key_6), 54);
+    EXPECT_EQ(vk(Qt::Key_0, Qt::KeypadModifier), 96);
+    EXPECT_EQ(vk(Qt::Key_4, Qt::KeypadModifier), 100);
+    EXPECT_EQ(vk(Qt::Key_Period, Qt::KeypadModifier), 110);
+    EXPECT_EQ(vk(Qt::Key_Comma, Qt::KeypadModifier), 110);
+    // Shift does not change the key, and other keys mean nothing.
+    EXPECT_EQ(vk(Qt::Key_R, Qt::ShiftModifier), 82);
+    EXPECT_EQ(vk(Qt::Key_Period), 0);
+    EXPECT_EQ(vk(Qt::Key_Space), 0);
+}
 
-    // A stored code that is no skin draws the Blue dice on green trays
-    // (not invisible dice on black) and stays stored as it was.
-    s.DieColor = 7;
-    frmMain& odd = Build(s);
-    odd.ShowDie(3, 5);
-    EXPECT_EQ(odd.gameTray()->Picture1(3)->bitmapId(), 105);
-    EXPECT_FALSE(odd.gameTray()->Picture1(3)->picture().isNull());
-    EXPECT_EQ(odd.gameTray()->picTray1->backColor(), QColor(0, 0x80, 0));
-    EXPECT_EQ(odd.settings().DieColor, 7);
+TEST(KeyMapping, F12IsHeldFromPressToRelease) {
+    KeyHeldFilter filter;
+    QObject target;
+    std::vector<bool> held{filter.F12Held()};
+    // An auto-repeated release leaves it down.
+    for (auto [type, autoRepeat] : {std::pair{QEvent::KeyPress, false}, {QEvent::KeyRelease, true}, {QEvent::KeyRelease, false}}) {
+        QKeyEvent e(type, Qt::Key_F12, Qt::NoModifier, QString(), autoRepeat);
+        filter.eventFilter(&target, &e);
+        held.push_back(filter.F12Held());
+    }
+    EXPECT_EQ(held, (std::vector<bool>{false, true, true, false}));
 }
 
 TEST_F(MainWindow, APauseHandlesNoInputButKeepsTheButtonsReadable) {
@@ -178,6 +228,121 @@ TEST_F(MainWindow, MinimisingHidesTheScorePadAndRestoringPutsItBack) {
     w.setWindowState(Qt::WindowMinimized);
     EXPECT_TRUE(pad.isVisible());
     w.state().TrayMoving = false;
+}
+
+// ---- the board ------------------------------------------------------------------
+
+TEST_F(MainWindow, DieBoxesShowTheSkinsBitmaps) {
+    Settings s;
+    s.DieColor = 148;
+    frmMain& w = Build(s);
+    w.ShowDie(14, 6);
+    EXPECT_EQ(w.gameTray()->Picture1(14)->bitmapId(), 154);
+    EXPECT_FALSE(w.gameTray()->Picture1(14)->picture().isNull());
+    w.ShowDie(14, 0);
+    EXPECT_TRUE(w.gameTray()->Picture1(14)->picture().isNull());
+    window.reset();
+
+    // A stored code that is no skin draws the Blue dice on green trays
+    // (not invisible dice on black) and stays stored as it was.
+    s.DieColor = 7;
+    frmMain& odd = Build(s);
+    odd.ShowDie(3, 5);
+    EXPECT_EQ(odd.gameTray()->Picture1(3)->bitmapId(), 105);
+    EXPECT_FALSE(odd.gameTray()->Picture1(3)->picture().isNull());
+    EXPECT_EQ(odd.gameTray()->picTray1->backColor(), QColor(0, 0x80, 0));
+    EXPECT_EQ(odd.settings().DieColor, 7);
+}
+
+TEST(Colours, TextColoursFromTheirStoredText) {
+    EXPECT_EQ(ColourNumberFromText(QStringLiteral("16777088")), 0xFFFF80u);
+    EXPECT_EQ(ColourNumberFromText(QStringLiteral("&HFFFF")), 0xFFFFu);
+    // Numbers that are no 24-bit colour take the default text colour.
+    for (const char* text : {"-5", "&H1000000", "1e300"}) EXPECT_EQ(ColourNumberFromText(QLatin1String(text)), kDefaultTextColour) << text;
+}
+
+// The die boxes as a screen reader meets them: named for what they show,
+// saying which dice score, pressed like a click. (That the status line tells
+// its changes is checked through the real accessibility bus, in the desktop
+// tests.)
+TEST_F(MainWindow, DiceAreNamedDescribedAndPressedThroughTheScreenReader) {
+    const auto name = [](QWidget* w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name); };
+    const auto description = [](QWidget* w) {
+        return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description);
+    };
+    const auto press = [](QWidget* w) {
+        QAccessibleInterface* die = QAccessible::queryAccessibleInterface(w);
+        ASSERT_TRUE(die->actionInterface());
+        EXPECT_EQ(die->role(), QAccessible::Button);
+        die->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    };
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    w.pauseFor = [](int) {};
+    GameTray& tray = *w.gameTray();
+    EXPECT_EQ(name(tray.Picture1(3)), QStringLiteral("Die 4: empty"));
+
+    ScriptRoll(*dice, {5, 3, 1, 3, 4, 6});
+    w.table().cmdRoll_Click();
+    EXPECT_EQ(tray.lblStatus->text(), QStringLiteral("Select Dice."));
+    EXPECT_EQ(name(tray.Picture1(0)), QStringLiteral("Die 1: five"));
+    EXPECT_EQ(name(tray.Picture1(2)), QStringLiteral("Die 3: one"));
+    EXPECT_EQ(description(tray.Picture1(0)), QStringLiteral("scores"));
+    EXPECT_EQ(description(tray.Picture1(1)), QString());
+
+    // Pressed through the reader, the 1 goes to the tray.
+    press(tray.Picture1(2));
+    EXPECT_EQ(w.state().TurnScore, 100);
+    EXPECT_EQ(name(tray.Picture1(10)), QStringLiteral("Set aside 1: one"));
+    EXPECT_EQ(name(tray.Picture1(2)), QStringLiteral("Die 3: empty"));
+    EXPECT_EQ(description(tray.Picture1(2)), QString());
+
+    // Undo, pressed on the set-aside die, brings it back with its description.
+    press(tray.Picture1(10));
+    EXPECT_EQ(name(tray.Picture1(2)), QStringLiteral("Die 3: one"));
+    EXPECT_EQ(description(tray.Picture1(2)), QStringLiteral("scores"));
+    EXPECT_EQ(name(tray.Picture1(10)), QStringLiteral("Set aside 1: empty"));
+}
+
+// ---- picture buttons ------------------------------------------------------------
+
+// Share of pixels for which `pick` holds.
+template <typename Pick>
+double Share(const QImage& image, Pick pick) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) n += pick(QColor(image.pixel(x, y)));
+    return double(n) / (image.width() * image.height());
+}
+
+TEST(PictureButtons, DisabledPicturesAreGreyed) {
+    // A live picture has its red pips and green arrow; a disabled one is grey.
+    const auto coloured = [](const QColor& c) { return c.hsvSaturation() > 120; };
+    for (auto paint : {PaintRollPicture, PaintPassDicePicture}) {
+        ARButton b;
+        b.setPicturePainter(paint);
+        b.resize(105, 47);
+        EXPECT_GT(Share(b.grab().toImage(), coloured), 0.01);
+        b.setEnabled(false);
+        EXPECT_LT(Share(b.grab().toImage(), coloured), 0.001);
+    }
+}
+
+TEST(PictureButtons, CaptionTurnsToTheHoverColourOnlyWhileEnabled) {
+    ARButton b(QStringLiteral("Exit"));
+    b.setColours(Qt::black, QColor(0xF0, 0xF0, 0xF0));
+    b.setHoverColours(Qt::red, QColor(0xF0, 0xF0, 0xF0));
+    b.resize(69, 25);
+    const auto red = [&] {
+        return Share(b.grab().toImage(), [](const QColor& c) { return c.red() > 150 && c.green() < 90 && c.blue() < 90; });
+    };
+    EXPECT_EQ(red(), 0);
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&b, &enter);
+    EXPECT_GT(red(), 0);
+    b.setEnabled(false);
+    EXPECT_EQ(red(), 0);
+    EXPECT_EQ(b.focusPolicy(), Qt::NoFocus);
 }
 
 }  // namespace

@@ -10,12 +10,12 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QTimer>
 
 #include "ARButton.h"
 #include "GuiTest.h"
 #include "PictureBox.h"
 #include "Scoring.h"
+#include "SettingKeys.h"
 #include "SoundPlayer.h"
 #include "Startup.h"
 #include "Twips.h"
@@ -44,6 +44,15 @@ protected:
         return ran;
     }
 
+    // A game through the dialog: as many seats as names, all human.
+    bool Play(frmMain& w, const QStringList& names) {
+        return WithNewGame(w, [&](frmNewGame& d) {
+            d.optNumPlayers[names.size() - 1]->click();
+            for (int i = 0; i < names.size(); ++i) d.TxtPlayerName[i]->setText(names[i]);
+            d.cmdPlay->click();
+        });
+    }
+
     static QStringList ShownNames(const frmNewGame& d) {
         QStringList names;
         for (QLineEdit* box : d.TxtPlayerName)
@@ -52,36 +61,19 @@ protected:
     }
 };
 
-TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputer) {
+TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputerAndEachCountItsRows) {
     frmMain& w = Build();
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral(" Start New Game"));
         EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"}));
-        EXPECT_TRUE(d.TxtPlayerName[0]->isEnabled());
-        EXPECT_FALSE(d.chkComputer[0]->isChecked());
         EXPECT_FALSE(d.cboStyle[0]->isVisibleTo(&d));
-        EXPECT_FALSE(d.TxtPlayerName[1]->isEnabled());
-        EXPECT_TRUE(d.chkComputer[1]->isChecked());
-        EXPECT_FALSE(d.chkComputer[1]->isEnabled());
-        EXPECT_TRUE(d.cboStyle[1]->isVisibleTo(&d));
-        EXPECT_TRUE(d.cboStyle[1]->isEnabled());
+        // The second seat is the computer's, fixed, with its style to choose.
+        EXPECT_FALSE(d.TxtPlayerName[1]->isEnabled() || d.chkComputer[1]->isEnabled());
+        EXPECT_TRUE(d.chkComputer[1]->isChecked() && d.cboStyle[1]->isVisibleTo(&d) && d.cboStyle[1]->isEnabled());
         EXPECT_EQ(d.cboStyle[1]->currentText(), QStringLiteral("Normal"));
-        EXPECT_EQ(d.HeightTwips(), 3435);
-        EXPECT_EQ(w.state().NumPlayers, 1);
         // Typing replaces the first name at once; OK answers Return.
         EXPECT_EQ(d.focusWidget(), d.TxtPlayerName[0]);
         EXPECT_TRUE(d.cmdPlay->isDefault());
-        d.cmdPlay->click();
-    }));
-    // A lone player is joined by the computer seat.
-    EXPECT_EQ(w.state().NumPlayers, 2);
-    EXPECT_TRUE(w.state().PlayerIsComputer[1]);
-    EXPECT_EQ(w.state().PlayerName[1], "Computer");
-}
 
-TEST_F(Setup, ChoosingACountShowsItsRowsAndResetsThem) {
-    frmMain& w = Build();
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         for (int k = 0; k < 8; ++k) {
             d.optNumPlayers[k]->click();
             EXPECT_EQ(ShownNames(d).size(), std::max(2, k + 1));
@@ -99,11 +91,14 @@ TEST_F(Setup, ChoosingACountShowsItsRowsAndResetsThem) {
         EXPECT_TRUE(d.cboStyle[2]->isVisibleTo(&d));
         d.optNumPlayers[2]->click();
         EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Player3"}));
-        for (int i = 0; i < 3; ++i) {
-            EXPECT_FALSE(d.chkComputer[i]->isChecked());
-            EXPECT_FALSE(d.cboStyle[i]->isVisibleTo(&d));
-        }
+        for (int i = 0; i < 3; ++i) EXPECT_FALSE(d.chkComputer[i]->isChecked() || d.cboStyle[i]->isVisibleTo(&d)) << i;
+        d.optNumPlayers[0]->click();
+        d.cmdPlay->click();
     }));
+    // A lone player is joined by the computer seat.
+    EXPECT_EQ(w.state().NumPlayers, 2);
+    EXPECT_TRUE(w.state().PlayerIsComputer[1]);
+    EXPECT_EQ(w.state().PlayerName[1], "Computer");
 }
 
 TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
@@ -125,34 +120,25 @@ TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
     EXPECT_EQ(g.NumPlayers, 3);
     EXPECT_EQ(g.PlayerName[0], "Ann");
     EXPECT_EQ(g.PlayerName[1], "");
-    EXPECT_FALSE(g.PlayerIsComputer[1]);
-    EXPECT_EQ(g.PlayerStyle[1], 6);
-    EXPECT_TRUE(g.PlayerIsComputer[2]);
-    EXPECT_EQ(g.PlayerStyle[2], 7);
-    EXPECT_EQ(g.PlayerStyle[0], 1);
+    EXPECT_TRUE(!g.PlayerIsComputer[1] && g.PlayerIsComputer[2]);
+    EXPECT_EQ((std::array<int, 3>{g.PlayerStyle[0], g.PlayerStyle[1], g.PlayerStyle[2]}), (std::array<int, 3>{1, 6, 7}));
     EXPECT_EQ(g.CurrentPlayer, 0);
-    EXPECT_TRUE(g.ScorePadShown);
-    EXPECT_TRUE(w.gameTray()->cmdRoll->isVisible());
-    EXPECT_TRUE(w.RollEnabled());
+    EXPECT_TRUE(w.gameTray()->cmdRoll->isVisible() && w.RollEnabled());
     EXPECT_FALSE(w.gameTray()->ARCmdNewGame->isVisible());
     EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Roll the dice."));
 
     frmScorePad& pad = w.scorePad();
-    EXPECT_TRUE(pad.isVisible());
-    EXPECT_EQ(pad.lblPlayer[0]->text(), QStringLiteral("Ann"));
-    EXPECT_TRUE(pad.lblPlayer[0]->font().bold());
-    EXPECT_FALSE(pad.lblPlayer[1]->font().bold());
-    EXPECT_TRUE(pad.lblPlayer[2]->font().italic());
-    EXPECT_FALSE(pad.lblPlayer[0]->font().italic());
+    EXPECT_TRUE(g.ScorePadShown && pad.isVisible());
+    // The current player bold, computers in italics.
+    EXPECT_TRUE(pad.lblPlayer[0]->font().bold() && !pad.lblPlayer[1]->font().bold());
+    EXPECT_TRUE(pad.lblPlayer[2]->font().italic() && !pad.lblPlayer[0]->font().italic());
     // The keys work without a click on the window first: the window asked
     // for the focus itself.
     EXPECT_EQ(w.focusWidget(), &w);
-}
 
-TEST_F(Setup, AComputerFirstSeatLeavesRollDisabled) {
-    frmMain& w = Build();
+    // With a computer in the first seat, Roll is shown but not for the player.
+    w.state().CurrentPlayer = kNone;
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        d.optNumPlayers[1]->click();
         d.chkComputer[0]->setChecked(true);
         d.cmdPlay->click();
     }));
@@ -160,7 +146,7 @@ TEST_F(Setup, AComputerFirstSeatLeavesRollDisabled) {
     EXPECT_FALSE(w.RollEnabled());
 }
 
-TEST_F(Setup, CancelForgetsTheEntriesAndOkKeepsThem) {
+TEST_F(Setup, CancelForgetsTheEntriesOkKeepsThemAndStoresTheScoreOptions) {
     frmMain& w = Build();
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         d.optNumPlayers[3]->click();
@@ -170,10 +156,15 @@ TEST_F(Setup, CancelForgetsTheEntriesAndOkKeepsThem) {
     EXPECT_FALSE(w.RollEnabled());
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"}));
+        EXPECT_TRUE(d.optPlayTo[0]->isChecked() && d.optBreakIn[0]->isChecked());
         d.optNumPlayers[3]->click();
         d.TxtPlayerName[2]->setText(QStringLiteral("Cy"));
+        d.optPlayTo[1]->click();
+        d.optBreakIn[1]->click();
         d.cmdPlay->click();
     }));
+    EXPECT_EQ(w.settings().PlayToScore, 10000);
+    EXPECT_EQ(w.settings().BreakInScore, 1000);
     w.state().CurrentPlayer = kNone;  // no game, so F2 asks nothing
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Cy", "Player4"}));
@@ -184,40 +175,20 @@ TEST_F(Setup, CancelForgetsTheEntriesAndOkKeepsThem) {
         EXPECT_FALSE(d.isVisible());
     }));
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) { EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"})); }));
-}
 
-TEST_F(Setup, ScoreOptionsAreStoredAndPreselectedAfterARestart) {
-    frmMain& w = Build();
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        EXPECT_TRUE(d.optPlayTo[0]->isChecked());
-        EXPECT_TRUE(d.optBreakIn[0]->isChecked());
-        d.optPlayTo[1]->click();
-        d.optBreakIn[1]->click();
-        d.cmdPlay->click();
-    }));
-    EXPECT_EQ(w.settings().PlayToScore, 10000);
-    EXPECT_EQ(w.settings().BreakInScore, 1000);
-    w.state().CurrentPlayer = kNone;
+    // The next start preselects the stored score options.
     window.reset();
-
-    SettingsFile file(DefaultSettingsPath());
-    EXPECT_EQ(file.Read(QStringLiteral("PlayToScore")), QStringLiteral("10000"));
-    EXPECT_EQ(file.Read(QStringLiteral("BreakInScore")), QStringLiteral("1000"));
     Settings s;
-    ReadSettings(file, s, tempDir + QLatin1Char('/'));
-    frmMain& again = Build(s);
-    ASSERT_TRUE(WithNewGame(again, [&](frmNewGame& d) {
-        EXPECT_TRUE(d.optPlayTo[1]->isChecked());
-        EXPECT_TRUE(d.optBreakIn[1]->isChecked());
+    ReadSettings(SettingsFile(DefaultSettingsPath()), s, GetTempDir());
+    ASSERT_TRUE(WithNewGame(Build(s), [&](frmNewGame& d) {
+        EXPECT_TRUE(d.optPlayTo[1]->isChecked() && d.optBreakIn[1]->isChecked());
     }));
 }
 
 TEST_F(Setup, ASettingThatCannotBeSavedIsToldOnceAndTheGameGoesOn) {
     // A file stands where the settings folder would have to be made.
-    QFile blocker(configDir + QStringLiteral("/blocker"));
-    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
-    blocker.close();
-    qputenv("XDG_CONFIG_HOME", (blocker.fileName() + QStringLiteral("/config")).toUtf8());
+    Put(configDir + QStringLiteral("/blocker"), "");
+    qputenv("XDG_CONFIG_HOME", (configDir + QStringLiteral("/blocker/config")).toUtf8());
     frmMain& w = Build();
     ModalAnswerer answers(QMessageBox::Ok, false);
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
@@ -226,7 +197,7 @@ TEST_F(Setup, ASettingThatCannotBeSavedIsToldOnceAndTheGameGoesOn) {
         d.cmdPlay->click();
     }));
     ASSERT_TRUE(WaitFor([&] { return !answers.seen().isEmpty(); }));
-    WaitFor([] { return false; }, 100);  // no second message follows
+    Idle(100);  // no second message follows
     ASSERT_EQ(answers.seen().size(), 1);
     EXPECT_TRUE(answers.seen().first().text.contains(DefaultSettingsPath())) << answers.seen().first().text.toStdString();
     EXPECT_EQ(w.settings().PlayToScore, 10000);
@@ -237,12 +208,9 @@ TEST_F(Setup, ASettingThatCannotBeSavedIsToldOnceAndTheGameGoesOn) {
 
 TEST_F(Setup, TheTestModeQuestionNeedsF12Held) {
     frmMain& w = Build();
-    std::unique_ptr<ModalAnswerer> answerer;
     QList<ModalAnswerer::Seen> seen;
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        // Answers only what opens over the dialog.
-        answerer = std::make_unique<ModalAnswerer>(QMessageBox::No);
-        ModalAnswerer& answers = *answerer;
+        ModalAnswerer answers(QMessageBox::No);  // answers only what opens over the dialog
         d.lblComputer_DblClick();
         EXPECT_TRUE(answers.seen().isEmpty());
         QKeyEvent f12(QEvent::KeyPress, Qt::Key_F12, Qt::NoModifier);
@@ -255,35 +223,25 @@ TEST_F(Setup, TheTestModeQuestionNeedsF12Held) {
         // No leaves the dialog as it was.
         EXPECT_TRUE(d.isVisible());
         seen = answers.seen();
-        answerer.reset();
     }));
     ASSERT_EQ(seen.size(), 1);
-    const auto& q = seen.first();
-    EXPECT_EQ(q.title, QStringLiteral("Test Mode"));
-    EXPECT_EQ(q.text, QStringLiteral("Enter Test Mode ?"));
-    EXPECT_EQ(q.icon, QMessageBox::Question);
-    EXPECT_EQ(q.buttons, QMessageBox::Yes | QMessageBox::No);
+    EXPECT_EQ(seen.first().text, QStringLiteral("Enter Test Mode ?"));
+    EXPECT_EQ(seen.first().buttons, QMessageBox::Yes | QMessageBox::No);
 }
 
 // ---- score pad ------------------------------------------------------------
 
 TEST_F(Setup, EveryNewGameRebuildsThePad) {
     frmMain& w = Build();
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        d.optNumPlayers[2]->click();
-        d.TxtPlayerName[1]->setText(QStringLiteral("Bob"));
-        d.cmdPlay->click();
-    }));
+    ASSERT_TRUE(Play(w, {"Ann", "Bob", "Cy"}));
     frmScorePad& pad = w.scorePad();
     // Bob's turn when the game is given up.
     w.ScorePadHighlight(0, false);
     w.ScorePadHighlight(1, true);
     w.state().CurrentPlayer = kNone;
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        d.optNumPlayers[7]->click();
-        for (int i = 0; i < 8; ++i) d.TxtPlayerName[i]->setText(QStringLiteral("Seat %1").arg(i + 1));
-        d.cmdPlay->click();
-    }));
+    QStringList seats;
+    for (int i = 1; i <= 8; ++i) seats << QStringLiteral("Seat %1").arg(i);
+    ASSERT_TRUE(Play(w, seats));
     ASSERT_TRUE(pad.isVisible());
     EXPECT_EQ(pad.height(), Px(4635 - kCaptionTwips));
     for (int i = 0; i < 8; ++i) {
@@ -293,85 +251,69 @@ TEST_F(Setup, EveryNewGameRebuildsThePad) {
     }
 }
 
-TEST_F(Setup, ThePadStaysForTheWholeGame) {
-    frmMain& w = Build();
-    StartTwoPlayerGame(w);
-    frmScorePad& pad = w.scorePad();
-    pad.showRebuilt();
-    EXPECT_FALSE(pad.close());  // its close box
-    EXPECT_TRUE(pad.isVisible());
-    w.state().Quitting = true;  // the program's end
-    EXPECT_TRUE(pad.close());
-}
-
 TEST_F(Setup, ThePadStandsBesideTheMainWindow) {
     frmMain& w = Build();
     frmScorePad& pad = w.scorePad();
     pad.show();
     const QRect screen = w.screen()->availableGeometry();
+    const auto placeWith = [&](int x, int y) {
+        w.move(x, y);
+        pad.placeBeside(&w);
+    };
     // Room on the right.
-    w.move(screen.left() + 100, screen.top() + 100);
-    pad.placeBeside(&w);
+    placeWith(screen.left() + 100, screen.top() + 100);
     EXPECT_EQ(pad.x(), w.frameGeometry().right() + 1 + Px(175));
     EXPECT_EQ(pad.y(), w.frameGeometry().top() - Px(350));
     // Partly past the right edge: still on the right.
-    w.move(screen.right() - w.frameGeometry().width() - Px(175) - 20, screen.top() + 100);
-    pad.placeBeside(&w);
+    placeWith(screen.right() - w.frameGeometry().width() - Px(175) - 20, screen.top() + 100);
     EXPECT_GT(pad.x(), w.x());
     // Starting at the edge: on the left.
-    w.move(screen.right() + 1 - w.frameGeometry().width() - Px(175), screen.top() + 100);
-    pad.placeBeside(&w);
+    placeWith(screen.right() + 1 - w.frameGeometry().width() - Px(175), screen.top() + 100);
     EXPECT_EQ(pad.frameGeometry().right() + 1, w.frameGeometry().left() - Px(175));
     // A computed top below the screen is moved back into sight.
-    w.move(screen.left() + 100, screen.bottom() + 400);
-    pad.placeBeside(&w);
+    placeWith(screen.left() + 100, screen.bottom() + 400);
     EXPECT_TRUE(screen.contains(pad.frameGeometry().topLeft())) << pad.y();
 }
 
-TEST_F(Setup, TheGoalLineAlternatesUntilEveryoneHasBanked) {
+TEST_F(Setup, ThePadAlternatesItsGoalLineRedrawsOnAClickAndStaysForTheWholeGame) {
     Settings s;
     s.PlayToScore = 10000;
     s.BreakInScore = 1000;
     frmMain& w = Build(s);
     StartTwoPlayerGame(w);
     frmScorePad& pad = w.scorePad();
+    pad.showRebuilt();
     pad.Form_Activate();
-    EXPECT_EQ(pad.Timer1->interval(), 1800);
     EXPECT_TRUE(pad.Timer1->isActive());
-    EXPECT_EQ(pad.lblGoal->text(), QStringLiteral("(Playing to 10000)"));
-    pad.Timer1_Timer();
-    EXPECT_EQ(pad.lblGoal->text(), QStringLiteral("(1000 to break in)"));
-    w.state().PlayerScore[0] = 1000;
-    pad.Timer1_Timer();
-    EXPECT_EQ(pad.lblGoal->text(), QStringLiteral("(Playing to 10000)"));
-    pad.Timer1_Timer();
-    EXPECT_EQ(pad.lblGoal->text(), QStringLiteral("(1000 to break in)"));
-    w.state().PlayerScore[1] = 1200;
-    for (int k = 0; k < 3; ++k) {
+    EXPECT_EQ(pad.Timer1->interval(), 1800);
+    QStringList shown{pad.lblGoal->text()};
+    for (int tick = 0; tick < 6; ++tick) {
+        if (tick == 1) w.state().PlayerScore[0] = 1000;
+        if (tick == 3) w.state().PlayerScore[1] = 1200;
         pad.Timer1_Timer();
-        EXPECT_EQ(pad.lblGoal->text(), QStringLiteral("(Playing to 10000)"));
+        shown << pad.lblGoal->text();
     }
-}
+    const QString goal = QStringLiteral("(Playing to 10000)"), breakIn = QStringLiteral("(1000 to break in)");
+    EXPECT_EQ(shown, (QStringList{goal, breakIn, goal, breakIn, goal, goal, goal}));
 
-TEST_F(Setup, AClickOnThePadRedrawsItFromTheGame) {
-    frmMain& w = Build();
-    StartTwoPlayerGame(w);
-    frmScorePad& pad = w.scorePad();
-    pad.show();
     w.state().PlayerScore[1] = 750;
     w.state().CurrentPlayer = 1;
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), QPointF(5, 5), Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
     QApplication::sendEvent(&pad, &press);
     EXPECT_EQ(pad.lblScore[1]->text(), QStringLiteral("750"));
-    EXPECT_TRUE(pad.lblPlayer[1]->font().bold());
-    EXPECT_FALSE(pad.lblPlayer[0]->font().bold());
+    EXPECT_TRUE(pad.lblPlayer[1]->font().bold() && !pad.lblPlayer[0]->font().bold());
     // The game's keys still reach the game while the pad has the focus.
     w.state().CurrentPlayer = 0;
     int pauses = 0;
     w.pauseFor = [&](int) { ++pauses; };
     Release(&pad, Qt::Key_R);
     EXPECT_GT(pauses, 0) << "no roll";
+
+    EXPECT_FALSE(pad.close());  // its close box
+    EXPECT_TRUE(pad.isVisible());
+    w.state().Quitting = true;  // the program's end
+    EXPECT_TRUE(pad.close());
 }
 
 // ---- winner window and a whole game ----------------------------------------
@@ -390,18 +332,16 @@ TEST_F(Setup, TheWinnerWindowNamesTheWinnerAndBringsBackNewGame) {
         w.settings().GameOverSound = "/x/gameover.wav";
         pauses.clear();
         played.clear();
-        QString shown, title;
+        QString shown;
         Poll poll([&] {
             auto* c = qobject_cast<frmCongrats*>(QApplication::activeModalWidget());
             if (!c || pauses.empty()) return;
             shown = c->lblWinner->text();
-            title = c->windowTitle();
-            EXPECT_EQ(c->size(), QSize(Px(4245), Px(6540)));
+            EXPECT_EQ(c->size(), QSize(Px(4245), Px(6540)));  // inside its frame
             EXPECT_TRUE(c->cmdOK->isDefault());
             c->cmdOK->click();
         });
         w.ShowWinner();
-        EXPECT_EQ(title, QStringLiteral(" Congratulations !!!"));
         EXPECT_EQ(shown, name.empty() ? QStringLiteral("*  *") : QStringLiteral("* Ann *"));
         EXPECT_EQ(pauses, std::vector<int>{500});
         EXPECT_EQ(played, name.empty() ? QStringList{} : QStringList{"/x/gameover.wav"});
@@ -436,12 +376,7 @@ TEST_F(Setup, WinnerWindowsLeaveNoMemoryBehind) {
 TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
     frmMain& w = Build();
     w.pauseFor = [](int) {};
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
-        d.optNumPlayers[1]->click();
-        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
-        d.TxtPlayerName[1]->setText(QStringLiteral("Bob"));
-        d.cmdPlay->click();
-    }));
+    ASSERT_TRUE(Play(w, {"Ann", "Bob"}));
     GameState& g = w.state();
     ASSERT_EQ(g.NumPlayers, 2);
     QString winnerShown;
@@ -464,21 +399,17 @@ TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
     while (!g.GameOver && actions < 20000) {
         ++actions;
         int scoring = -1;
-        for (int i = 0; i < kSlots; ++i)
-            if (g.DieFree[i] && IsScoringCode(g.DieCode[i])) {
-                scoring = i;
-                break;
-            }
+        for (int i = 0; i < kSlots && scoring < 0; ++i)
+            if (g.DieFree[i] && IsScoringCode(g.DieCode[i])) scoring = i;
         const bool mustTake = g.AllowedActions.find('s') != std::string::npos && g.AllowedActions.find('r') == std::string::npos;
-        if (scoring >= 0 && (mustTake || g.TurnScore < 300 || !w.PassEnabled())) {
+        if (scoring >= 0 && (mustTake || g.TurnScore < 300 || !w.PassEnabled()))
             emit w.gameTray()->Picture1(scoring)->clicked();
-        } else if (w.PassEnabled() && g.TurnScore >= 300) {
+        else if (w.PassEnabled() && g.TurnScore >= 300)
             Release(&w, Qt::Key_P);
-        } else if (w.RollEnabled()) {
+        else if (w.RollEnabled())
             Release(&w, Qt::Key_R);
-        } else {
+        else
             FAIL() << "stuck: actions " << g.AllowedActions;
-        }
     }
     ASSERT_TRUE(g.GameOver);
     EXPECT_GE(g.PlayerScore[g.Winner], 5000);
