@@ -105,15 +105,24 @@ void TrayColumn::OpenOptions() {
 }
 
 void TrayColumn::Fit(bool withColumn) {
-    // The right edge stays put: the window moves left by what it grows.
+    // The right edge stays put: the window moves left by what it grows. A
+    // window back from a tray returns exactly where it was, unless the
+    // player moved it meanwhile (a platform's rounding must not walk it
+    // a pixel along with every tray).
     const int grow = Px(kWidthTwips) * (withColumn ? 1 : -1);
-    const QPoint place = window_.pos() - QPoint(grow, 0);
+    QPoint place = window_.pos() - QPoint(grow, 0);
+    if (withColumn) {
+        beforeTray_ = window_.pos();
+    } else if ((window_.pos() - withTray_).manhattanLength() <= 2) {
+        place = beforeTray_;
+    }
     window_.setUpdatesEnabled(false);
     column_->setVisible(withColumn);
     window_.gameTray()->move(withColumn ? Px(kWidthTwips) : 0, 0);
     client_->setFixedSize(Px(withColumn ? kWidthTwips : 0) + window_.gameTray()->width(), window_.gameTray()->height());
     window_.layout()->activate();
     if (window_.isVisible()) window_.move(place);
+    if (withColumn) withTray_ = window_.pos();
     window_.setUpdatesEnabled(true);
 }
 

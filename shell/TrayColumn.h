@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -53,6 +54,7 @@ private:
     frmMain& window_;
     QWidget* client_;
     QWidget* column_;
+    QPoint beforeTray_, withTray_;  // the window's place before and with a tray
     OptionsTray* options_ = nullptr;
     ThemeTray* theme_ = nullptr;
     // What the game pane showed when the theme tray opened.

@@ -172,6 +172,26 @@ TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {
     t.ARCmdCancelTheme->click();
 }
 
+// Cautious plays on while a tray is open: when its turn has passed to a
+// human meanwhile, closing must leave that human able to roll.
+TEST_F(Theme, ClosingAfterAComputerPlayedOnLeavesTheNextHumanAbleToRoll) {
+    Settings s;
+    s.ComputerFast = 2;
+    frmMain& w = Build(s);
+    w.pauseFor = [](int) {};
+    GameState& g = w.state();
+    g.NumPlayers = 2;
+    g.PlayerIsComputer[0] = true;
+    g.PlayerStyle[0] = 2;  // Cautious
+    w.table().StartGame();
+    Open(w);
+    w.StartComputerTurn();
+    ASSERT_TRUE(WaitFor([&] { return g.PassCount > 0 && g.CurrentPlayer == 1; }));
+    w.trays()->themeTray()->ARCmdCancelTheme->click();
+    EXPECT_TRUE(w.RollEnabled());
+    EXPECT_FALSE(w.PassEnabled());
+}
+
 TEST_F(Theme, APictureThatCannotBeReadIsNamedAndNothingIsWritten) {
     QDir().mkpath(BackgroundFolder());
     Put(BackgroundFolder() + QStringLiteral("/Broken.jpg"), "\xff\xd8 not really a picture");
