@@ -36,7 +36,7 @@ constexpr std::array<std::string Settings::*, 8> kEventSounds{
 using Reader = void (*)(Settings& s, const QString& stored);
 using Writer = QString (*)(const Settings& s);
 
-struct Spec {
+struct KeyRow {
     Key key;
     const char* name;
     Reader read;   // nullptr: not read into the settings
@@ -44,7 +44,7 @@ struct Spec {
 };
 
 // The keys other than the sounds, in the order start-up reads them.
-const Spec kSpecs[] = {
+const KeyRow kKeys[] = {
     {Key::DieColor, "DieColor",
      [](Settings& s, const QString& t) {
          const auto v = Int16(t);
@@ -72,9 +72,9 @@ const Spec kSpecs[] = {
     {Key::Background, "Background", nullptr, nullptr},
 };
 
-const Spec* FindSpec(Key key) {
-    for (const Spec& spec : kSpecs)
-        if (spec.key == key) return &spec;
+const KeyRow* FindRow(Key key) {
+    for (const KeyRow& row : kKeys)
+        if (row.key == key) return &row;
     return nullptr;
 }
 
@@ -99,8 +99,8 @@ const std::string& EventSound(const Settings& s, int event) { return s.*kEventSo
 
 QString KeyName(Key key) {
     if (const int i = SoundIndex(key); i >= 0) return QLatin1String(kSoundEvents[std::size_t(i)].key);
-    const Spec* spec = FindSpec(key);
-    return spec ? QLatin1String(spec->name) : QString();
+    const KeyRow* row = FindRow(key);
+    return row ? QLatin1String(row->name) : QString();
 }
 
 void ReadSettings(const SettingsFile& file, Settings& s, const QString& tempPath) {
@@ -111,16 +111,16 @@ void ReadSettings(const SettingsFile& file, Settings& s, const QString& tempPath
         EventSound(s, i) = stored.isEmpty() ? (tempPath + QLatin1String(kSoundEvents[std::size_t(i)].builtIn.name)).toStdString()
                                             : stored.toStdString();
     }
-    for (const Spec& spec : kSpecs)
-        if (spec.read) spec.read(s, file.Read(QLatin1String(spec.name)));
+    for (const KeyRow& row : kKeys)
+        if (row.read) row.read(s, file.Read(QLatin1String(row.name)));
 }
 
 bool WriteSetting(SettingsFile& file, const Settings& s, Key key) {
     if (const int i = SoundIndex(key); i >= 0)
         return file.Write(KeyName(key), QString::fromStdString(EventSound(s, i)));
-    const Spec* spec = FindSpec(key);
-    if (!spec || !spec->write) return false;
-    return file.Write(QLatin1String(spec->name), spec->write(s));
+    const KeyRow* row = FindRow(key);
+    if (!row || !row->write) return false;
+    return file.Write(QLatin1String(row->name), row->write(s));
 }
 
 }  // namespace zarvel

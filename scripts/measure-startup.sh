@@ -15,25 +15,8 @@ minimal=$build/tools/minimal-window/zarvel-minimal-window
 for p in "$zarvel" "$minimal"; do
   [[ -x $p ]] || { echo "missing $p: build it first (cmake --build $build)" >&2; exit 2; }
 done
-for tool in Xvfb openbox; do
-  command -v $tool >/dev/null || { echo "needs $tool (apt-get install xvfb openbox x11-utils)" >&2; exit 2; }
-done
-
-work=$(mktemp -d)
-cleanup() { kill "${wm:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-
-display=:$(( 90 + RANDOM % 100 ))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wm=$!
-sleep 1
-
-export XDG_CONFIG_HOME=$work/config TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_CONFIG_HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
+source scripts/desktop.sh
+start_desktop
 
 # One warm-up run of each, so the first measured run reads no cold disk.
 "$zarvel" --measure-startup >/dev/null

@@ -10,24 +10,10 @@ games=${1:-200}
 build=${2:-build}
 zarvel=$build/shell/zarvel
 [[ -x $zarvel ]] || { echo "missing $zarvel: build it first" >&2; exit 2; }
-for tool in Xvfb openbox xdotool; do
-  command -v $tool >/dev/null || { echo "needs $tool (apt-get install xvfb openbox xdotool)" >&2; exit 2; }
-done
+source scripts/desktop.sh
+start_desktop xdotool
 
-work=$(mktemp -d)
-cleanup() { kill "${game:-}" "${wm:-}" "${xvfb:-}" 2>/dev/null || true; rm -rf "$work"; }
-trap cleanup EXIT
-display=:$(( 200 + RANDOM % 100 ))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 & xvfb=$!
-export DISPLAY=$display
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-openbox >/dev/null 2>&1 & wm=$!
-sleep 1
-
-export XDG_CONFIG_HOME=$work/config TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/run
-mkdir -p "$XDG_CONFIG_HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"; chmod 700 "$XDG_RUNTIME_DIR"
 printf '[Info]\nComputerFast=2\n' >"$XDG_CONFIG_HOME/OxlZarvel2.ini"
-unset QT_QPA_PLATFORM
 "$zarvel" & game=$!
 
 # Waits until a visible window of that exact title exists; prints its id.
