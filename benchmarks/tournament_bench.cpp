@@ -10,12 +10,17 @@
 //                   routines and nothing else: the games/s no tournament on
 //                   that generator can beat (the twister and PCG64 go
 //                   through the interface, the program's generator inlines);
+//   OfFloor/...     one thread's games/s as a share of that floor, the same
+//                   games and their face calls alone timed in turn;
 //   Tournament/...  the seven styles at 5000/500 and 10000/1000, per
 //                   generator, on one thread and on every usable core;
 //   Linear/...      1,000 to 100,000 games on every core: the time per game
 //                   must not grow with the run.
 #include <benchmark/benchmark.h>
 
+#include <time.h>
+
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>
@@ -24,6 +29,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "ComputerDriver.h"
 #include "Random.h"
@@ -104,37 +110,57 @@ public:
     std::uint64_t shown[2] = {0, 0};  // even slots (750 draws), odd slots (300)
 };
 
-// What one game at this target asks of the face routines, over 60 games.
+// What games ask of the face routines.
 struct FaceCalls {
-    double draws = 0;      // all of a game's draws
+    double draws = 0;      // all of the games' draws
     double lastOf750 = 0;  // calls of the 750-draw routine
     double shuffles = 0;   // calls of the 300-draw shuffle
 };
 
+// Plays game `game` of a run at this target as the tournament does and adds
+// what it asked of the face routines to `calls`.
+void CountFaceCalls(std::uint64_t runSeed, int game, int target, FaceCalls& calls) {
+    zarvel::GameState g;
+    zarvel::Settings s;
+    s.SoundFXOFF = true;
+    FaceCountingBoard board;
+    CountingRandom rng(zarvel::GameSeed(runSeed, game));
+    zarvel::Table table(g, s, board, rng);
+    zarvel::VirtualScheduler scheduler;
+    zarvel::ComputerDriver driver(table, scheduler);
+    zarvel::TestRun run(table, driver, scheduler);
+    run.showReport = [](const std::string&) {};
+    run.endProgram = [] {};
+    run.Start({1, 0, target, target / 10});
+    scheduler.RunUntilIdle(zarvel::kMaxStepsPerGame);
+    calls.draws += static_cast<double>(rng.draws);
+    calls.lastOf750 += static_cast<double>(board.shown[0]) / 2;
+    calls.shuffles += static_cast<double>(board.shown[1]) / 2;
+}
+
+// What one game at this target asks of the face routines, over 60 games.
 const FaceCalls& PerGame(int target) {
     static std::map<int, FaceCalls> perGame;
     auto& calls = perGame[target];
     if (calls.draws == 0) {
         constexpr int kGames = 60;
-        for (int k = 0; k < kGames; ++k) {
-            zarvel::GameState g;
-            zarvel::Settings s;
-            FaceCountingBoard board;
-            CountingRandom rng(zarvel::GameSeed(kSeed, k));
-            zarvel::Table table(g, s, board, rng);
-            zarvel::VirtualScheduler scheduler;
-            zarvel::ComputerDriver driver(table, scheduler);
-            zarvel::TestRun run(table, driver, scheduler);
-            run.showReport = [](const std::string&) {};
-            run.endProgram = [] {};
-            run.Start({1, 0, target, target / 10});
-            scheduler.RunUntilIdle(zarvel::kMaxStepsPerGame);
-            calls.draws += static_cast<double>(rng.draws) / kGames;
-            calls.lastOf750 += static_cast<double>(board.shown[0]) / 2 / kGames;
-            calls.shuffles += static_cast<double>(board.shown[1]) / 2 / kGames;
-        }
+        FaceCalls all;
+        for (int k = 0; k < kGames; ++k) CountFaceCalls(kSeed, k, target, all);
+        calls = {all.draws / kGames, all.lastOf750 / kGames, all.shuffles / kGames};
     }
     return calls;
+}
+
+// The face routines' calls alone, as the slots of the rolls make them: even
+// slots the 750-draw routine, odd slots the shuffle.
+int CallFaceRoutines(zarvel::Table& table, long shuffles, long lastOf750) {
+    int sink = 0;
+    for (long i = 0; i < shuffles; ++i) {
+        sink += table.RandomNumber(6);
+        sink += table.GetDie2();
+    }
+    for (long i = shuffles; i < lastOf750; ++i) sink += table.RandomNumber(6);
+    return sink;
 }
 
 // ---- one draw ---------------------------------------------------------------
@@ -242,8 +268,7 @@ void BM_Floor(benchmark::State& state, const char* generator, int target) {
         state.SkipWithError("the counted faces do not account for the draws");
         return;
     }
-    const auto shuffles = static_cast<int>(std::lround(calls.shuffles));
-    const auto extra = static_cast<int>(std::lround(calls.lastOf750)) - shuffles;
+    const long shuffles = std::lround(calls.shuffles), lastOf750 = std::lround(calls.lastOf750);
     zarvel::GameState g;
     zarvel::Settings s;
     zarvel::NullBoard board;
@@ -253,15 +278,7 @@ void BM_Floor(benchmark::State& state, const char* generator, int target) {
     int sink = 0;
     const Since start;
     for (auto _ : state) {
-        for (int game = 0; game < kGames; ++game) {
-            // As the slots of a roll take their final faces: even slots the
-            // 750-draw routine, odd slots the shuffle.
-            for (int i = 0; i < shuffles; ++i) {
-                sink += table.RandomNumber(6);
-                sink += table.GetDie2();
-            }
-            for (int i = 0; i < extra; ++i) sink += table.RandomNumber(6);
-        }
+        for (int game = 0; game < kGames; ++game) sink += CallFaceRoutines(table, shuffles, lastOf750);
         benchmark::DoNotOptimize(sink);
     }
     Report(state, Key("Floor", generator, target), state.iterations() * kGames, start);
@@ -274,9 +291,8 @@ std::unique_ptr<zarvel::RandomSource> Make(std::uint64_t seed) {
 }
 
 // The seven styles; jobs 0 means every usable core. Besides the rates it
-// shows the share of its generator's floor reached per processor-second
-// ("of_floor") and the games per second against the twister on one thread,
-// as the tool ran before ("x_mt1").
+// shows the games per second against the twister on one thread, as the
+// tool ran before ("x_mt1").
 template <class Random>
 void BM_Tournament(benchmark::State& state, const char* generator, int target, int jobs) {
     auto options = Options(target);
@@ -297,10 +313,51 @@ void BM_Tournament(benchmark::State& state, const char* generator, int target, i
     Report(state, key, state.iterations() * options.games, start);
     state.counters["threads"] = options.jobs;
     const Rates rate = Measured()[key];
-    if (const Rates floor = Measured()[Key("Floor", generator, target)]; floor.cpu > 0)
-        state.counters["of_floor"] = rate.cpu / floor.cpu;
     if (const Rates before = Measured()[Key("Tournament", "mt19937_64", target, "/1")]; before.wall > 0)
         state.counters["x_mt1"] = rate.wall / before.wall;
+}
+
+// Processor time of the calling thread, in seconds.
+double ThreadSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// One thread's share of its generator's floor, measured so that a noisy
+// machine cannot tilt it: each round plays the same games on this thread,
+// then makes exactly their face calls alone, each timed in this thread's
+// processor time; the share is the median of the rounds' ratios.
+template <class Random>
+void BM_OfFloor(benchmark::State& state, int target) {
+    constexpr int kGames = 60;
+    FaceCalls calls;
+    for (int k = 0; k < kGames; ++k) CountFaceCalls(kSeed, k, target, calls);
+    auto options = Options(target);
+    zarvel::GameState g;
+    zarvel::Settings s;
+    zarvel::NullBoard board;
+    Random faceRng(kSeed);
+    zarvel::Table table(g, s, board, faceRng);
+    std::vector<double> shares;
+    int sink = 0;
+    for (auto _ : state) {
+        const double t0 = ThreadSeconds();
+        for (int k = 0; k < kGames; ++k) {
+            Random rng(zarvel::GameSeed(kSeed, k));
+            sink += zarvel::PlayTournamentGame(options, rng).winner;
+        }
+        const double t1 = ThreadSeconds();
+        sink += CallFaceRoutines(table, std::lround(calls.shuffles), std::lround(calls.lastOf750));
+        const double t2 = ThreadSeconds();
+        if (t1 > t0) shares.push_back((t2 - t1) / (t1 - t0));
+        benchmark::DoNotOptimize(sink);
+    }
+    if (shares.empty()) return;
+    std::sort(shares.begin(), shares.end());
+    state.counters["of_floor"] = shares[shares.size() / 2];
+    state.counters["lowest"] = shares.front();
+    state.counters["highest"] = shares.back();
 }
 
 // Per target, side by side: the floors, then one thread, then every core.
@@ -315,6 +372,14 @@ const int kRegistered = [] {
         benchmark::RegisterBenchmark(("Floor/xoshiro256++/" + t).c_str(), BM_Floor<zarvel::UniformRandom>,
                                      "xoshiro256++", target)
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("OfFloor/mt19937_64/" + t + "/1-thread").c_str(),
+                                     BM_OfFloor<zarvel::MersenneRandom>, target)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(9);
+        benchmark::RegisterBenchmark(("OfFloor/xoshiro256++/" + t + "/1-thread").c_str(),
+                                     BM_OfFloor<zarvel::UniformRandom>, target)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(9);
         for (int jobs : {1, 0}) {
             const std::string threads = jobs == 1 ? "/1-thread" : "/all-cores";
             benchmark::RegisterBenchmark(("Tournament/mt19937_64/" + t + threads).c_str(),

@@ -28,17 +28,25 @@ ComputerDriver::~ComputerDriver() { table_.onComputerTurnDue = nullptr; }
 
 int ComputerDriver::Speed() const { return table_.settings().ComputerFast; }
 
-void ComputerDriver::Schedule(int ms, std::uint64_t gen, std::function<void(ComputerDriver&)> step) {
-    std::weak_ptr<char> life = life_;
-    scheduler_.After(ms, [this, life, gen, step = std::move(step)] {
+void ComputerDriver::Schedule(int ms, std::uint64_t gen, Step step) {
+    scheduler_.After(ms, [this, life = std::weak_ptr<char>(life_), gen, step] {
         if (life.expired() || gen != gen_) return;  // driver gone, or the turn superseded
-        step(*this);
+        Run(step, gen);
     });
+}
+
+void ComputerDriver::Run(Step step, std::uint64_t gen) {
+    switch (step) {
+        case Step::Begin: return Begin(gen);
+        case Step::Head: return Head(gen);
+        case Step::Act: return Act(gen);
+        case Step::Click: return Click(gen);
+    }
 }
 
 void ComputerDriver::StartComputerTurn() {
     Cancel();
-    Schedule(0, gen_, [gen = gen_](ComputerDriver& d) { d.Begin(gen); });
+    Schedule(0, gen_, Step::Begin);
 }
 
 void ComputerDriver::Cancel() {
@@ -93,17 +101,17 @@ void ComputerDriver::Head(std::uint64_t gen) {
 
 void ComputerDriver::Next(std::uint64_t gen) {
     if (Waiting()) {
-        Schedule(kRecheckMs, gen, [gen](ComputerDriver& d) { d.Head(gen); });
+        Schedule(kRecheckMs, gen, Step::Head);
         return;
     }
-    Schedule(StepPauseMs(Speed()), gen, [gen](ComputerDriver& d) { d.Act(gen); });
+    Schedule(StepPauseMs(Speed()), gen, Step::Act);
 }
 
 void ComputerDriver::Act(std::uint64_t gen) {
     NestingGuard guard(nesting_, maxNesting_);
     if (!Resume(gen)) return;
     if (Waiting()) {  // a tray or dialog opened during the pause
-        Schedule(kRecheckMs, gen, [gen](ComputerDriver& d) { d.Head(gen); });
+        Schedule(kRecheckMs, gen, Step::Head);
         return;
     }
     BotStep step = RoutineStep(routine_, g_, bot_.BotPicked);
@@ -112,14 +120,17 @@ void ComputerDriver::Act(std::uint64_t gen) {
 
     switch (step.kind) {
         case BotStep::Kind::Click:
-            ClickAt(gen, std::move(step.picks), step.mark, 0);
+            picks_.swap(step.picks);
+            markPicks_ = step.mark;
+            nextPick_ = 0;
+            ClickNext(gen);
             return;
         case BotStep::Kind::Roll:
             if (IsThinking(routine_))
                 BotRoll();
             else
                 table_.cmdRoll_Click();
-            Schedule(RollPauseMs(Speed()), gen, [gen](ComputerDriver& d) { d.Head(gen); });
+            Schedule(RollPauseMs(Speed()), gen, Step::Head);
             return;
         case BotStep::Kind::Pass:
             // BotPass and the plain styles' pass do the same: flag, then pass.
@@ -134,7 +145,7 @@ void ComputerDriver::Act(std::uint64_t gen) {
                 g_.Quitting = true;
             // Declining the close leaves the state as it was: the same step
             // comes round again.
-            Schedule(0, gen, [gen](ComputerDriver& d) { d.Head(gen); });
+            Schedule(0, gen, Step::Head);
             return;
         case BotStep::Kind::NothingToTake:
             table_.board().ShowMessage(kNothingToTakeText);
@@ -143,29 +154,23 @@ void ComputerDriver::Act(std::uint64_t gen) {
             return;
         case BotStep::Kind::Nothing:
             // Nothing to do in this state: look again later, never spin.
-            Schedule(kRecheckMs, gen, [gen](ComputerDriver& d) { d.Head(gen); });
+            Schedule(kRecheckMs, gen, Step::Head);
             return;
     }
 }
 
-void ComputerDriver::Click(std::uint64_t gen, std::vector<int> slots, bool mark, std::size_t next) {
+void ComputerDriver::Click(std::uint64_t gen) {
     NestingGuard guard(nesting_, maxNesting_);
     if (!Resume(gen)) return;
-    ClickAt(gen, std::move(slots), mark, next);
+    ClickNext(gen);
 }
 
-void ComputerDriver::ClickAt(std::uint64_t gen, std::vector<int> slots, bool mark, std::size_t next) {
-    const int slot = slots[next];
-    if (mark) bot_.BotPicked[slot] = true;
+void ComputerDriver::ClickNext(std::uint64_t gen) {
+    if (nextPick_ >= picks_.size()) return Schedule(ClickPauseMs(Speed()), gen, Step::Head);
+    const int slot = picks_[nextPick_++];
+    if (markPicks_) bot_.BotPicked[slot] = true;
     table_.Picture1_Click(slot);
-    const int pause = ClickPauseMs(Speed());
-    if (next + 1 < slots.size()) {
-        Schedule(pause, gen, [gen, slots = std::move(slots), mark, next](ComputerDriver& d) mutable {
-            d.Click(gen, std::move(slots), mark, next + 1);
-        });
-    } else {
-        Schedule(pause, gen, [gen](ComputerDriver& d) { d.Head(gen); });
-    }
+    Schedule(ClickPauseMs(Speed()), gen, nextPick_ < picks_.size() ? Step::Click : Step::Head);
 }
 
 void ComputerDriver::BotRoll() {

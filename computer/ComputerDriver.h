@@ -69,16 +69,21 @@ public:
     std::uint64_t TurnsStarted() const { return turnsStarted_; }
 
 private:
-    void Schedule(int ms, std::uint64_t gen, std::function<void(ComputerDriver&)> step);
+    // What a scheduled step does; a step carries only this and its turn, so
+    // scheduling one costs no more than the scheduler's own entry.
+    enum class Step : std::uint8_t { Begin, Head, Act, Click };
+    void Schedule(int ms, std::uint64_t gen, Step step);
+    void Run(Step step, std::uint64_t gen);
     void Begin(std::uint64_t gen);
     void Head(std::uint64_t gen);
     // Schedules the next action after the step pause, or a look again
     // while the turn must wait.
     void Next(std::uint64_t gen);
     void Act(std::uint64_t gen);
-    void Click(std::uint64_t gen, std::vector<int> picks, bool mark, std::size_t next);
-    // Clicks picks[next] and schedules the click after it, or the next step.
-    void ClickAt(std::uint64_t gen, std::vector<int> picks, bool mark, std::size_t next);
+    void Click(std::uint64_t gen);
+    // Clicks the turn's next pick and schedules the click after it, or the
+    // next step.
+    void ClickNext(std::uint64_t gen);
     // True when the turn may act; otherwise it has been ended or dropped.
     bool Resume(std::uint64_t gen);
     bool Waiting() const;
@@ -96,6 +101,12 @@ private:
     int seat_ = kNone;
     std::uint64_t passCount_ = 0;  // the turn is over once the table has passed
     std::uint64_t turnsStarted_ = 0;
+
+    // The clicks of the running turn's current pick, in order: only one
+    // chain of steps is alive per turn, and a superseded one never reads them.
+    std::vector<int> picks_;
+    bool markPicks_ = false;
+    std::size_t nextPick_ = 0;
 
     int nesting_ = 0, maxNesting_ = 0;
     std::shared_ptr<char> life_ = std::make_shared<char>();  // steps outliving the driver do nothing
