@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
-#include <stdexcept>
 #include <thread>
 #include <utility>
 
@@ -119,11 +118,13 @@ TurnSpec LastTurnSpec(const Rules& rules, int mine, int toBeat, int reach) {
     return spec;
 }
 
+bool RulesFit(const Rules& rules) {
+    return rules.breakIn > 0 && rules.breakIn % kStep == 0 && rules.target % kStep == 0 &&
+           rules.target >= 2 * rules.breakIn && rules.target <= kLargestTarget;
+}
+
 Table::Table(const Rules& rules) : rules_(rules) {
-    if (rules.target <= 0 || rules.breakIn <= 0 || rules.target % kStep || rules.breakIn % kStep ||
-        rules.breakIn * 2 > rules.target)
-        throw std::invalid_argument("target and break-in must be multiples of 50, the target at least twice the break-in");
-    slots_ = 1 + (rules.target - rules.breakIn) / kStep;
+    if (RulesFit(rules)) slots_ = 1 + (rules.target - rules.breakIn) / kStep;
 }
 
 bool Table::IsBanked(int points) const {
@@ -167,7 +168,7 @@ double Table::Step(int mine, int theirs) const {
 
 Table Table::FromValues(const Rules& rules, std::vector<double> values) {
     Table table(rules);
-    const bool fits = values.size() == std::size_t(table.slots_) * table.slots_ &&
+    const bool fits = RulesFit(rules) && values.size() == std::size_t(table.slots_) * table.slots_ &&
                       std::all_of(values.begin(), values.end(), [](double v) { return v >= 0 && v <= 1; });
     if (fits) table.w_ = std::move(values);
     return table;
@@ -211,6 +212,7 @@ void Table::SolvePair(int mine, int theirs, TurnValues& turn) {
 
 Table Table::Solve(const Rules& rules, const std::function<void(double)>& progress, int threads) {
     Table table(rules);
+    if (!RulesFit(rules)) return table;
     const std::vector<int> scores = table.BankedScores();
     table.w_.assign(std::size_t(table.slots_) * table.slots_, 0.5);
     const double states = double(table.w_.size());

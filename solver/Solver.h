@@ -41,6 +41,12 @@ struct Rules {
 // The settings of the new game dialog.
 constexpr Rules kSettings[] = {{5000, 500}, {5000, 1000}, {10000, 500}, {10000, 1000}};
 
+// Rules the solver takes: target and break-in multiples of 50, the target
+// at least twice the break-in (so the last turn never waits on the break-in)
+// and at most kLargestTarget. Tables for other rules are empty.
+constexpr int kLargestTarget = 20000;
+bool RulesFit(const Rules& rules);
+
 // The largest change at which the iteration of a pair stops.
 constexpr double kTolerance = 1e-10;
 
@@ -54,7 +60,7 @@ TurnSpec LastTurnSpec(const Rules& rules, int mine, int toBeat, int reach = 0);
 
 class Table {
 public:
-    // Solves the game on `threads` threads; `progress`, if given, hears the
+    // Solves the game (empty for rules that do not fit) on `threads` threads; `progress`, if given, hears the
     // fraction done now and then (on the calling thread).
     static Table Solve(const Rules& rules, const std::function<void(double)>& progress = {}, int threads = 1);
     // A table from values solved before (as Values() returned them); empty
