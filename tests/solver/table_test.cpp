@@ -140,6 +140,55 @@ TEST(BestPlay, RollsOnPastTheTargetForAMargin) {
     EXPECT_GT(a.winChance, 1 - ReachChance(100) + 0.1);
 }
 
+// Every roll of k dice, once per count of faces, with its chance.
+template <typename Visit>
+void EveryRollOnce(int k, Visit visit) {
+    std::vector<int> faces;
+    auto rec = [&](auto&& self, int face, int left, double ways) -> void {
+        if (face == 6) {
+            faces.insert(faces.end(), left, 6);
+            double n = ways;
+            for (int i = 2; i <= left; ++i) n /= i;
+            visit(faces, n / std::pow(6.0, k));
+            faces.resize(faces.size() - left);
+            return;
+        }
+        double w = ways;
+        for (int n = 0; n <= left; ++n) {
+            if (n > 0) w /= n;
+            faces.insert(faces.end(), n, face);
+            self(self, face + 1, left - n, w);
+            faces.resize(faces.size() - n);
+        }
+    };
+    double kFactorial = 1;
+    for (int i = 2; i <= k; ++i) kFactorial *= i;
+    rec(rec, 1, k, kFactorial);
+}
+
+// The turn's backward pass and the advice after a roll are two readings of
+// the same rules (which takes, when banking at once is open, the roll of six
+// that follows when all are set aside): the value of rolling must be the
+// average, over every roll, of the best chance right after it.
+TEST(BestPlay, RollingIsWorthTheAverageOfTheBestPlayAfterEveryRoll) {
+    const Table& table = Solved();
+    const int states[][2] = {{4500, 4950}, {0, 4950}, {1000, 2000}, {0, 0}};
+    for (const auto& [mine, theirs] : states) {
+        TurnValues turn;
+        turn.Solve(table.Spec(mine, theirs));
+        const int cap = turn.Spec().cap;
+        for (int t = 1; t < cap; t += 3)
+            for (int k = 1; k <= kDice; ++k) {
+                double average = 0;
+                EveryRollOnce(k, [&](const std::vector<int>& faces, double chance) {
+                    average += chance * Decide(turn, t, faces, true, kDice - k).winChance;
+                });
+                const double rolling = k == kDice ? turn.After(t, 0) : turn.Roll(t, k);
+                ASSERT_NEAR(rolling, average, 1e-12) << mine << "/" << theirs << " at " << t * kStep << " rolling " << k;
+            }
+    }
+}
+
 TEST(BestPlay, SituationsThatCannotArise) {
     const Table& table = Solved();
     EXPECT_FALSE(BestPlay(table, At(1000, 0, 100, {7, 3}, 4)).Valid());
