@@ -50,6 +50,23 @@ Advice BestPlay(const Table& table, const Situation& s) {
     return Decide(turn, s.turnTotal / kStep, s.freeDice, s.takenFromRoll == 0, s.inTray);
 }
 
+TurnPlan::TurnPlan(const Table& table, const Situation& turnStart) : table_(&table), start_(turnStart) {
+    if (Problem(table, turnStart).empty())
+        turn_.Solve(turnStart.theyWentOut ? LastTurnSpec(table.rules(), turnStart.mine, turnStart.theirs)
+                                          : table.Spec(turnStart.mine, turnStart.theirs));
+}
+
+Advice TurnPlan::Advise(const Situation& s) const {
+    const bool sameTurn = s.mine == start_.mine && s.theirs == start_.theirs && s.theyWentOut == start_.theyWentOut &&
+                          s.target == start_.target && s.breakIn == start_.breakIn && turn_.Solved() &&
+                          !turn_.BankingIsBest(s.turnTotal / kStep);
+    if (!sameTurn) return BestPlay(*table_, s);
+    Advice advice;
+    advice.invalid = Problem(*table_, s);
+    if (!advice.invalid.empty()) return advice;
+    return Decide(turn_, s.turnTotal / kStep, s.freeDice, s.takenFromRoll == 0, s.inTray);
+}
+
 Advice Decide(const TurnValues& turn, int t, const std::vector<int>& freeDice, bool justRolled, int inTray) {
     Advice advice;
     // Nothing rolled yet, or all six set aside: the only move is to roll six.

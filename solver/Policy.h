@@ -58,6 +58,21 @@ struct Advice {
 // break-in (the last round needs only its rules).
 Advice BestPlay(const Table& table, const Situation& situation);
 
+// A turn solved once and asked many times, as a player asks through a turn:
+// built for the scores at the turn's start, it answers every situation of
+// that turn. A situation of another turn, or past the totals it solved, is
+// answered by solving afresh.
+class TurnPlan {
+public:
+    TurnPlan(const Table& table, const Situation& turnStart);
+    Advice Advise(const Situation& situation) const;
+
+private:
+    const Table* table_;
+    Situation start_;
+    TurnValues turn_;
+};
+
 // The same from a turn already solved (Turn.h), for callers that ask many
 // times within one turn: total t in steps of 50, the free dice, whether
 // nothing has been taken from their roll yet, and the dice in the tray.

@@ -48,6 +48,7 @@ public:
     // Solves the turn; values are kept for the totals 0 .. cap + kMaxTakeSteps.
     void Solve(const TurnSpec& spec);
 
+    bool Solved() const { return !after_.empty(); }
     // The chance to win at the start of the turn.
     double Start() const { return after_[0]; }
     // The chance to win with total t and k dice to roll next (0: all six were

@@ -189,6 +189,25 @@ TEST(BestPlay, RollingIsWorthTheAverageOfTheBestPlayAfterEveryRoll) {
     }
 }
 
+TEST(BestPlay, APlanForATurnAdvisesAsAskingAfreshDoes) {
+    const Table& table = Solved();
+    const TurnPlan plan(table, At(4500, 4950, 0, {}, 0));
+    const Situation asked[] = {
+        At(4500, 4950, 450, {5, 3}, 4),         At(4500, 4950, 0, {1, 1, 5, 2, 3, 4}, 0),
+        At(4500, 4950, 300, {2, 3, 6}, 3, 1),   At(4500, 4950, 20000, {1, 2}, 4),  // past what the plan solved
+        At(1000, 2000, 600, {1, 2, 3}, 3),      LastTurn(4800, 5000, 150, {5, 3}, 4),  // other turns
+        At(4500, 4950, 450, {5, 9}, 4),
+    };
+    for (const Situation& s : asked) {
+        const Advice planned = plan.Advise(s), fresh = BestPlay(table, s);
+        EXPECT_EQ(planned.move, fresh.move);
+        EXPECT_EQ(planned.take, fresh.take);
+        EXPECT_EQ(planned.then, fresh.then);
+        EXPECT_EQ(planned.winChance, fresh.winChance);
+        EXPECT_EQ(planned.invalid, fresh.invalid);
+    }
+}
+
 TEST(BestPlay, SituationsThatCannotArise) {
     const Table& table = Solved();
     EXPECT_FALSE(BestPlay(table, At(1000, 0, 100, {7, 3}, 4)).Valid());
