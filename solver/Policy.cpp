@@ -12,12 +12,17 @@ std::vector<int> FacesOf(const FaceCounts& counts) {
     return faces;
 }
 
+// Past this a score or turn total cannot be reached in any game (Q is below
+// 1e-40 at 100,000), and the turn solved up to it would be needlessly large.
+constexpr int kLargestScore = 1000000;
+
 // What is wrong with a situation, or nothing.
 std::string Problem(const Table& table, const Situation& s) {
     const Rules& rules = table.rules();
     if (s.target != rules.target || s.breakIn != rules.breakIn) return "the table is for other rules";
     if (s.mine % kStep || s.theirs % kStep || s.turnTotal % kStep) return "scores are multiples of 50";
-    if (s.turnTotal < 0) return "a negative turn total";
+    if (s.turnTotal < 0 || s.turnTotal > kLargestScore || s.theirs > kLargestScore)
+        return "a turn total or score out of reach";
     if (s.theyWentOut) {
         if (s.theirs < s.target) return "a player goes out at the target";
         if (s.mine < 0 || s.mine >= s.target) return "the player to beat the one who went out is below the target";

@@ -217,6 +217,8 @@ TEST(BestPlay, SituationsThatCannotArise) {
     EXPECT_FALSE(BestPlay(table, At(1000, 5000, 100, {1, 3}, 4)).Valid());
     EXPECT_FALSE(BestPlay(table, At(1000, 0, 100, {1, 3}, 4, 5)).Valid());
     EXPECT_FALSE(BestPlay(table, LastTurn(1000, 4000, 100, {1, 3}, 4)).Valid());
+    EXPECT_FALSE(BestPlay(table, LastTurn(1000, 2000000000, 100, {1, 3}, 4)).Valid());
+    EXPECT_FALSE(BestPlay(table, At(1000, 0, 2000000000, {1, 3}, 4)).Valid());
     Situation other = At(1000, 0, 100, {1, 3}, 4);
     other.target = 10000;
     EXPECT_FALSE(BestPlay(table, other).Valid());
