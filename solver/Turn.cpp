@@ -47,7 +47,7 @@ const std::array<FlatRolls, kDice + 1>& Flat() {
 
 int TurnValues::Clamp(int t) const {
     const int last = int(after_.size()) / kDice - 1;
-    return std::clamp(t, 0, last);
+    return std::clamp(t, 0, std::max(last, 0));
 }
 
 double TurnValues::RollAt(int t, int k) const {
