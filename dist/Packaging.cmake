@@ -36,4 +36,13 @@ set(ZARVEL_DEB_RECOMMENDS
 list(JOIN ZARVEL_DEB_DEPENDS ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 list(JOIN ZARVEL_DEB_RECOMMENDS ", " CPACK_DEBIAN_PACKAGE_RECOMMENDS)
 
+# The findings lintian reports that are known and explained, in the package
+# only (not in a plain cmake --install).
+set(CPACK_CUSTOM_INSTALL_VARIABLES ZARVEL_DEBIAN_PACKAGE=ON)
+install(CODE "
+  if(ZARVEL_DEBIAN_PACKAGE)
+    file(INSTALL \"${CMAKE_CURRENT_SOURCE_DIR}/lintian-overrides\"
+         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_DATADIR}/lintian/overrides\" RENAME zarvel)
+  endif()")
+
 include(CPack)

@@ -3,7 +3,7 @@
 # their folder says, and an entry and metainfo the desktop's tools accept.
 # The validators must be present when ZARVEL_REQUIRE_DESKTOP=1 (the test
 # command); elsewhere a missing one is reported and its check left out.
-# Usage: cmake -DBUILD=... -DWORK=... -DAPP_ID=... -DVERSION=... -P install_tree.cmake
+# Usage: cmake -DBUILD=... -DWORK=... -DAPP_ID=... -DVERSION=... -DBINDIR=games -P install_tree.cmake
 set(PREFIX "${WORK}/prefix")
 file(REMOVE_RECURSE "${WORK}")
 execute_process(COMMAND ${CMAKE_COMMAND} --install "${BUILD}" --prefix "${PREFIX}"
@@ -14,8 +14,8 @@ endif()
 
 set(icon_sizes 16 22 24 32 48 64 128 256 512)
 set(expected
-  bin/zarvel
-  bin/zarvel-tournament
+  ${BINDIR}/zarvel
+  ${BINDIR}/zarvel-tournament
   lib/zarvel/zarvel-sound.so
   share/applications/zarvel.desktop
   share/metainfo/${APP_ID}.metainfo.xml
@@ -61,7 +61,7 @@ endforeach()
 
 # The installed program runs from the tree and finds nothing missing.
 execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=LANGUAGE --unset=LC_ALL --unset=LANG
-                        "${PREFIX}/bin/zarvel" --version
+                        "${PREFIX}/${BINDIR}/zarvel" --version
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 if(NOT rc EQUAL 0 OR NOT out STREQUAL "zarvel ${VERSION}\n")
   message(FATAL_ERROR "installed zarvel --version: exit ${rc}, '${out}${err}'")
