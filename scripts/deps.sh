@@ -13,7 +13,7 @@ if [[ "${1:-}" != "--headless" ]]; then
          appstream desktop-file-utils groff-base)
 fi
 if [[ "${1:-}" == "--package" ]]; then
-  pkgs+=(dpkg-dev lintian)
+  pkgs+=(dpkg-dev lintian xdotool mmdebstrap)
 fi
 
 missing=()

@@ -2,15 +2,19 @@
 # Builds the Debian package with Debian's own compiler and linker flags in a
 # build folder of its own, and checks it with lintian (errors and warnings
 # fail; the known findings are overridden in the package and listed in the
-# README). With --install it also installs the package with apt, starts the
-# game by its desktop entry's Exec line on a private X server, checks that
-# the window opens and the sound module loads from the installed tree, and
-# removes the package again, checking that none of its files is left.
-# Usage: scripts/package.sh [--install] [build-dir]   (default build-deb)
+# README). Then, as root:
+#   --install  installs the package here with apt, starts the game by its
+#              desktop entry's Exec line on a private X server, checks that
+#              the window opens and the sound module loads from the installed
+#              tree, and removes the package, checking that no file is left;
+#   --fresh    does the same in a new minimal Debian 12 made by mmdebstrap
+#              (about three minutes, most of it downloading), which shows
+#              that the package's dependencies alone bring all it needs.
+# Usage: scripts/package.sh [--install | --fresh] [build-dir]   (default build-deb)
 set -euo pipefail
 cd "$(dirname "$0")/.."
-install=0
-if [[ ${1:-} == --install ]]; then install=1; shift; fi
+mode=""
+if [[ ${1:-} == --install || ${1:-} == --fresh ]]; then mode=$1; shift; fi
 build=${1:-build-deb}
 scripts/deps.sh --package
 
@@ -29,20 +33,20 @@ deb=$(echo "$PWD/$build"/zarvel_*.deb)
 dpkg-deb --info "$deb" | sed -n '/Depends:/p;/Recommends:/p'
 lintian --fail-on error,warning "$deb"
 echo "lintian: no error or warning in $(basename "$deb")"
-[[ $install == 1 ]] || exit 0
+[[ -n $mode ]] || exit 0
+if [[ $(id -u) -ne 0 ]]; then echo "$mode needs root (apt-get)" >&2; exit 1; fi
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
 
-if [[ $(id -u) -ne 0 ]]; then echo "--install needs root (apt-get)" >&2; exit 1; fi
-export DEBIAN_FRONTEND=noninteractive
-apt-get install -y -q "$deb"
-mapfile -t files < <(dpkg-query -L zarvel)
-
-# A user's PATH on Debian holds /usr/games; the desktop's launcher runs the
-# Exec line with it.
-exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/zarvel.desktop)
-check=$(mktemp)
-cat >"$check" <<'CHECK'
+# Starts the game as the desktop's launcher would, by the entry's Exec line
+# with a user's PATH (Debian's holds /usr/games), and waits for its window
+# and for the sound module to be loaded from the installed tree.
+cat >"$work/start.sh" <<'CHECK'
 set -u
-$ZARVEL_EXEC &
+export PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games
+export HOME=$(mktemp -d) TMPDIR=$(mktemp -d)
+exec_line=$(sed -n 's/^Exec=//p' /usr/share/applications/zarvel.desktop)
+$exec_line &
 pid=$!
 window="" module=""
 for _ in $(seq 300); do
@@ -52,25 +56,48 @@ for _ in $(seq 300); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
 done
-echo "window: ${window:-none}; sound module from /usr/lib/zarvel: ${module:-no}"
+echo "started by '$exec_line': window ${window:-none}, sound module from /usr/lib/zarvel: ${module:-no}"
 kill "$pid" 2>/dev/null; wait "$pid" 2>/dev/null
-[[ -n $window && -n $module ]]
+rm -rf "$HOME" "$TMPDIR"
+[[ -n $window && -n $module ]] || { echo "the game did not start from its desktop entry" >&2; exit 1; }
 CHECK
-home=$(mktemp -d)
-status=0
-ZARVEL_EXEC=$exec_line PATH=/usr/local/bin:/usr/bin:/bin:/usr/local/games:/usr/games \
-  HOME=$home TMPDIR=$home xvfb-run -a bash "$check" || status=$?
-rm -rf "$check" "$home"
 
-apt-get purge -y -q zarvel
+# Removes the package and finds none of its files left.
+cat >"$work/remove.sh" <<'CHECK'
+set -eu
+mapfile -t files < <(dpkg-query -L zarvel)
+DEBIAN_FRONTEND=noninteractive apt-get purge -y -q zarvel
 left=()
 for f in "${files[@]}"; do
-  [[ -e $f && ! -d $f ]] && left+=("$f")
+  if [[ -e $f && ! -d $f ]]; then left+=("$f"); fi
 done
-for d in /usr/lib/zarvel /usr/share/doc/zarvel; do [[ -e $d ]] && left+=("$d"); done
+# Its own folders go too; shared ones (/usr/games, the icon theme) stay.
+for d in /usr/lib/zarvel /usr/share/doc/zarvel; do
+  if [[ -e $d ]]; then left+=("$d"); fi
+done
 if [[ ${#left[@]} -gt 0 ]]; then echo "left after removal: ${left[*]}" >&2; exit 1; fi
-if dpkg-query -W zarvel >/dev/null 2>&1 && dpkg-query -W -f='${Status}' zarvel | grep -qv not-installed; then
-  echo "zarvel is still known to dpkg" >&2; exit 1
+if dpkg-query -W -f='${Status}' zarvel 2>/dev/null | grep -qv not-installed; then
+  echo "zarvel is still known to dpkg: $(dpkg-query -W -f='${Status}' zarvel)" >&2; exit 1
 fi
-[[ $status == 0 ]] || { echo "the game did not start from its desktop entry" >&2; exit 1; }
-echo "installed, started from its desktop entry, removed: nothing left"
+echo "removed: no file left"
+CHECK
+
+if [[ $mode == --install ]]; then
+  DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$deb"
+  status=0
+  xvfb-run -a bash "$work/start.sh" || status=$?
+  bash "$work/remove.sh"
+  exit "$status"
+fi
+
+# A fresh Debian 12: the package alone first, then what the check needs.
+cp "$deb" "$work/"
+in_root='chroot "$1" env DEBIAN_FRONTEND=noninteractive'
+mmdebstrap --variant=apt --mode=root --format=null \
+  --customize-hook="copy-in $work/$(basename "$deb") $work/start.sh $work/remove.sh /tmp" \
+  --customize-hook="$in_root apt-get install -y -q /tmp/$(basename "$deb")" \
+  --customize-hook="$in_root apt-get install -y -q --no-install-recommends xvfb xauth xdotool" \
+  --customize-hook="$in_root xvfb-run -a bash /tmp/start.sh" \
+  --customize-hook="$in_root bash /tmp/remove.sh" \
+  bookworm /dev/null
+echo "installed on a fresh Debian 12, started from its desktop entry, removed"

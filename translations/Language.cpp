@@ -19,9 +19,7 @@ bool IsUntranslatedLocale(const QString& name) {
 
 // "de_AT.UTF-8@euro" -> de_AT, de.
 void AddWithFallback(const QString& name, QStringList& out) {
-    QString bare = name;
-    bare.truncate(bare.indexOf(u'@') < 0 ? bare.size() : bare.indexOf(u'@'));
-    bare.truncate(bare.indexOf(u'.') < 0 ? bare.size() : bare.indexOf(u'.'));
+    const QString bare = name.section(u'@', 0, 0).section(u'.', 0, 0);
     if (bare.isEmpty()) return;
     if (!out.contains(bare)) out << bare;
     const qsizetype underscore = bare.indexOf(u'_');
