@@ -1,13 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, or says exactly what to run.
-# Usage: scripts/deps.sh [--headless]
+# Usage: scripts/deps.sh [--headless | --package]
+#   --package: also what scripts/package.sh needs to build and check the .deb
 set -euo pipefail
 
-pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev gzip)
 if [[ "${1:-}" != "--headless" ]]; then
-  pkgs+=(qt6-base-dev qt6-multimedia-dev libqt6svg6-dev
+  pkgs+=(qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+         qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
          libgl-dev xvfb xauth x11-utils openbox fonts-dejavu-core
-         pulseaudio pulseaudio-utils dbus at-spi2-core python3-pyatspi)
+         pulseaudio pulseaudio-utils dbus at-spi2-core python3-pyatspi
+         appstream desktop-file-utils groff-base)
+fi
+if [[ "${1:-}" == "--package" ]]; then
+  pkgs+=(dpkg-dev lintian xdotool mmdebstrap)
 fi
 
 missing=()

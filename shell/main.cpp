@@ -3,8 +3,10 @@
 #include <QEvent>
 #include <QTimer>
 #include <csignal>
-#include <cstring>
+#include <cstdio>
 
+#include "CommandLine.h"
+#include "Language.h"
 #include "Program.h"
 #include "StartupClock.h"
 #include "frmMain.h"
@@ -43,20 +45,26 @@ int main(int argc, char** argv) {
     // failed write (start-up goes on without that file), not end the
     // program without a word.
     std::signal(SIGXFSZ, SIG_IGN);
-    bool measure = false;
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--measure-startup") == 0) measure = true;
+    const zarvel::CommandLine options = zarvel::ReadCommandLine(argc, argv);
+    if (options.help || options.version) {
+        // Answered without a window, so it works with no display at all.
+        QCoreApplication core(argc, argv);
+        zarvel::InstallTranslations(core);
+        std::fputs(qPrintable(options.help ? zarvel::HelpText() : zarvel::VersionText()), stdout);
+        return 0;
+    }
 
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("zarvel"));
     app.setDesktopFileName(QStringLiteral("zarvel"));
+    zarvel::InstallTranslations(app);
 
     auto window = zarvel::Main();
     if (!window) return 1;
     // The window is painted only once the event loop runs, so the probe
     // still sees its first paint.
     std::unique_ptr<FirstPaint> probe;
-    if (measure) {
+    if (options.measureStartup) {
         probe = std::make_unique<FirstPaint>(clock, window.get());
         app.installEventFilter(probe.get());
     }
