@@ -3,7 +3,7 @@
 # Usage: scripts/deps.sh [--headless]
 set -euo pipefail
 
-pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
+pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev libsqlite3-dev)
 if [[ "${1:-}" != "--headless" ]]; then
   pkgs+=(qt6-base-dev qt6-multimedia-dev libqt6svg6-dev
          libgl-dev xvfb xauth x11-utils openbox fonts-dejavu-core
