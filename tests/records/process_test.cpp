@@ -116,6 +116,8 @@ TEST_F(RecordsTest, KilledWhileWritingTheFileStaysSoundAndLosesAtMostTheLastActi
         if (lastSaved >= 0) {
             const std::string state = Query(db, "SELECT state FROM saved_game");
             EXPECT_TRUE(state == std::to_string(lastSaved) || (!extra && state == std::to_string(unreported))) << state;
+            // Its seats with it, never half of them.
+            EXPECT_EQ(Query(db, "SELECT COUNT(*) FROM saved_seat"), "2");
         }
         next = unreported + 1;
     }
