@@ -1,9 +1,6 @@
 // The records on a real SQLite file: the rows of a game, statistics, the
 // last seats, the saved game, and files that are old, broken or not ours.
-#include <sys/resource.h>
-
-#include <csignal>
-
+#include "../FileSizeLimit.h"
 #include "RecordsFixture.h"
 
 namespace zarvel {
@@ -334,25 +331,6 @@ TEST_F(RecordsTest, AFolderInTheWayGivesOneMessageAndNoRecords) {
     EXPECT_EQ(Contents(folder / "zarvel"), "a file where the folder should be");
 }
 
-// While alive, no file may grow past `bytes`: a full disk, also for root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, handler_);
-    }
-
-private:
-    void (*handler_)(int);
-    rlimit saved_{};
-};
-
 TEST_F(RecordsTest, AFullDiskIsToldOnceTheGameGoesOnAndNothingIsHalfWritten) {
     auto r = Open();
     SavedGame kept = InPlay();
@@ -361,7 +339,7 @@ TEST_F(RecordsTest, AFullDiskIsToldOnceTheGameGoesOnAndNothingIsHalfWritten) {
     SavedGame big = InPlay();
     big.state = std::string(256 * 1024, 's');
     {
-        const FileSizeLimit full(fs::file_size(db) + fs::file_size(db + "-wal") + 4096);
+        const test::FileSizeLimit full(fs::file_size(db) + fs::file_size(db + "-wal") + 4096);
         EXPECT_FALSE(r->SaveGame(big));
         EXPECT_FALSE(r->SaveGame(big));
         ASSERT_EQ(troubles.size(), 1u);
@@ -377,7 +355,7 @@ TEST_F(RecordsTest, AFullDiskIsToldOnceTheGameGoesOnAndNothingIsHalfWritten) {
     ASSERT_TRUE(r->SaveGame(big));
     EXPECT_EQ(r->LoadSavedGame()->state, big.state);
     {
-        const FileSizeLimit full(fs::file_size(db) + fs::file_size(db + "-wal") + 4096);
+        const test::FileSizeLimit full(fs::file_size(db) + fs::file_size(db + "-wal") + 4096);
         std::string bigger(512 * 1024, 't');
         big.state = bigger;
         EXPECT_FALSE(r->SaveGame(big));
@@ -393,7 +371,9 @@ TEST_F(RecordsTest, TheFileLivesInTheDataFolder) {
     setenv("XDG_DATA_HOME", "/srv/data", 1);
     EXPECT_EQ(DefaultRecordsPath(), "/srv/data/zarvel/zarvel.db");
     setenv("XDG_DATA_HOME", "relative/data", 1);  // not a base folder: ignored
-    EXPECT_EQ(DefaultRecordsPath(), std::string(std::getenv("HOME")) + "/.local/share/zarvel/zarvel.db");
+    if (const char* home = std::getenv("HOME"); home && *home) {
+        EXPECT_EQ(DefaultRecordsPath(), std::string(home) + "/.local/share/zarvel/zarvel.db");
+    }
     old ? setenv("XDG_DATA_HOME", saved.c_str(), 1) : unsetenv("XDG_DATA_HOME");
 }
 
