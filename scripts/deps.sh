@@ -4,7 +4,7 @@
 #   --package: also what scripts/package.sh needs to build and check the .deb
 set -euo pipefail
 
-pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev gzip)
+pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev gzip libsqlite3-dev)
 if [[ "${1:-}" != "--headless" ]]; then
   pkgs+=(qt6-base-dev qt6-multimedia-dev qt6-svg-dev
          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n

@@ -9,8 +9,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "../FileSizeLimit.h"
 
 namespace zarvel::test {
 
@@ -50,25 +49,6 @@ protected:
     // The player's own pictures are looked for under the data folder, never in a real home.
     const QString configDir = Path("config"), tempDir = Path("tmp");
     ScopedEnv config_{"XDG_CONFIG_HOME", configDir}, tmp_{"TMPDIR", tempDir}, data_{"XDG_DATA_HOME", Path("data")};
-};
-
-// While alive, no file can grow beyond `bytes`: a full disk, also for root.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) : handler_(std::signal(SIGXFSZ, SIG_IGN)) {
-        getrlimit(RLIMIT_FSIZE, &saved_);
-        rlimit limit = saved_;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit() {
-        setrlimit(RLIMIT_FSIZE, &saved_);
-        std::signal(SIGXFSZ, handler_);
-    }
-
-private:
-    void (*handler_)(int);
-    rlimit saved_{};
 };
 
 }  // namespace zarvel::test
