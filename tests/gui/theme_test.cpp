@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "ARButton.h"
+#include "ComputerDriver.h"
 #include "DiceScript.h"
 #include "GuiTest.h"
 #include "PictureBox.h"
@@ -172,9 +173,9 @@ TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {
     t.ARCmdCancelTheme->click();
 }
 
-// Cautious plays on while a tray is open: when its turn has passed to a
-// human meanwhile, closing must leave that human able to roll.
-TEST_F(Theme, ClosingAfterAComputerPlayedOnLeavesTheNextHumanAbleToRoll) {
+// A computer's turn waits for the tray (Cautious too) and goes on once it
+// closes; when it has passed to a human, that human can roll.
+TEST_F(Theme, AComputerWaitsForTheTrayThenTheNextHumanCanRoll) {
     Settings s;
     s.ComputerFast = 2;
     frmMain& w = Build(s);
@@ -186,8 +187,9 @@ TEST_F(Theme, ClosingAfterAComputerPlayedOnLeavesTheNextHumanAbleToRoll) {
     w.table().StartGame();
     Open(w);
     w.StartComputerTurn();
-    ASSERT_TRUE(WaitFor([&] { return g.PassCount > 0 && g.CurrentPlayer == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return w.driver().TurnRunning(); }));
     w.trays()->themeTray()->ARCmdCancelTheme->click();
+    ASSERT_TRUE(WaitFor([&] { return g.PassCount > 0 && g.CurrentPlayer == 1; }));
     EXPECT_TRUE(w.RollEnabled());
     EXPECT_FALSE(w.PassEnabled());
 }
