@@ -74,7 +74,7 @@ BotStep MoreDice(const GameState& g, const PickMarks& picked, const ThinkingStyl
 
 }  // namespace
 
-const ThinkingStyle kCautious{5, {0, 250, 300, 350, 500, 700}, false};
+const ThinkingStyle kCautious{5, {0, 250, 300, 350, 500, 700}, true};
 const ThinkingStyle kNormal{4, {0, 350, 400, 450, 600, 900}, true};
 const ThinkingStyle kFearless{3, {0, 400, 450, 500, 1100, 1500}, true};
 
@@ -212,7 +212,10 @@ bool IsThinking(int routine) {
     return routine == style::Normal || routine == style::Cautious || routine == style::Fearless;
 }
 
-bool WaitsForTray(int routine) { return routine != style::Cautious; }
+// Every style waits while a tray is open, Cautious too: the player has
+// stepped away from the game, and the theme tray shows its sample dice in
+// the roll area.
+bool WaitsForTray(int) { return true; }
 
 BotStep RoutineStep(int routine, const GameState& g, const PickMarks& picked) {
     switch (routine) {

@@ -72,7 +72,7 @@ void TrayColumn::OpenTheme() {
 void TrayColumn::CloseTheme(bool save) {
     Close([this, save] {
         GameTray* game = window_.gameTray();
-        // A computer that plays on while the tray is open (Cautious) may
+        // A computer's selection under way when the tray opened may
         // have moved the game on: then the buttons and markers are the
         // game's of now, not those of the opening, or the next human could
         // not roll.

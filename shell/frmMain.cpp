@@ -109,6 +109,9 @@ void frmMain::BuildMenus() {
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuGoHelp = mnuHelp->addAction(QStringLiteral("&Help..."), this, &frmMain::mnuGoHelp_Click);
+    // F1, as everywhere on the desktop, from any of the game's windows.
+    mnuGoHelp->setShortcut(QKeySequence::HelpContents);
+    mnuGoHelp->setShortcutContext(Qt::ApplicationShortcut);
     mnuAbout = mnuHelp->addAction(QStringLiteral("&About %1...").arg(QLatin1String(kProduct)), this,
                                   &frmMain::mnuAbout_Click);
     mnuNewGame->setObjectName(QStringLiteral("mnuNewGame"));

@@ -14,9 +14,11 @@
 #include <memory>
 
 #include "../appearance/TestEnv.h"
+#include "Colors.h"
 #include "GameTray.h"
 #include "Program.h"
 #include "SettingsFile.h"
+#include "Startup.h"
 #include "frmMain.h"
 
 // Readable failures for texts.
@@ -93,6 +95,22 @@ protected:
         window->ResetDice();
         window->show();
         return *window;
+    }
+    // A window as start-up leaves it: the carried files written, the stored
+    // background (Satin at a first start) shown in the stored text colour,
+    // but with dice the test chooses.
+    frmMain& BuildStarted() {
+        const QString temp = GetTempDir();
+        ExtractAllResources(temp);
+        SettingsFile file(DefaultSettingsPath());
+        Settings s;
+        ReadSettings(file, s, temp);
+        QImage picture;
+        const QString path = StartupBackground(file, temp, &picture);
+        frmMain& w = Build(s);
+        w.gameTray()->SetBackgroundPicture(picture, BackgroundVariants(path, temp));
+        w.gameTray()->ColourLabels(ColourNumberFromText(QString::fromStdString(s.TextColor)));
+        return w;
     }
     // The window as the program's start makes it; null if it made none.
     frmMain* StartProgram() {

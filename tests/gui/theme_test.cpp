@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 
 #include "ARButton.h"
+#include "ComputerDriver.h"
 #include "DiceScript.h"
 #include "GuiTest.h"
 #include "PictureBox.h"
@@ -20,20 +21,6 @@ QColor TextColourOf(const QLabel* l) { return l->palette().color(QPalette::Windo
 
 class Theme : public GuiTest {
 protected:
-    // The game as start-up leaves it: carried files written, Satin shown.
-    frmMain& Started() {
-        const QString temp = GetTempDir();
-        ExtractAllResources(temp);
-        SettingsFile file(DefaultSettingsPath());
-        Settings s;
-        ReadSettings(file, s, temp);
-        QImage picture;
-        StartupBackground(file, temp, &picture);
-        frmMain& w = Build(s);
-        w.gameTray()->SetBackgroundPicture(picture);
-        w.gameTray()->ColourLabels(kDefaultTextColour);
-        return w;
-    }
     // A game with a die set aside and a roll showing.
     void MidTurn(frmMain& w) {
         StartTwoPlayerGame(w);
@@ -83,7 +70,7 @@ protected:
 };
 
 TEST_F(Theme, ASkinIsPreviewedOnSampleDiceCancelChangesNothingAndSaveRedrawsTheBoard) {
-    frmMain& w = Started();
+    frmMain& w = BuildStarted();
     MidTurn(w);
     const Look before = LookOf(w);
     ThemeTray& t = Open(w);
@@ -119,7 +106,7 @@ TEST_F(Theme, ASkinIsPreviewedOnSampleDiceCancelChangesNothingAndSaveRedrawsTheB
 }
 
 TEST_F(Theme, SaveUntouchedStoresTheThreeKeysAsTheyAreAndNoneIsStoredAsSuch) {
-    frmMain& w = Started();
+    frmMain& w = BuildStarted();
     ThemeTray& t = Open(w);
     t.ARCmdSaveTheme->click();
     EXPECT_EQ(Stored("Background"), GetTempDir() + QStringLiteral("2xuvsk9.jpg"));
@@ -145,7 +132,7 @@ TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {
     ASSERT_TRUE(blue.save(BackgroundFolder() + QStringLiteral("/Beach.gif"), "PNG"));  // a PNG under a .gif name
     Put(BackgroundFolder() + QStringLiteral("/Notes.txt"), "not a picture");
 
-    frmMain& w = Started();
+    frmMain& w = BuildStarted();
     ThemeTray& t = Open(w);
     QStringList custom;
     for (int i = 12; i < t.lstSkin->count(); ++i) custom << t.lstSkin->item(i)->text();
@@ -172,9 +159,9 @@ TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {
     t.ARCmdCancelTheme->click();
 }
 
-// Cautious plays on while a tray is open: when its turn has passed to a
-// human meanwhile, closing must leave that human able to roll.
-TEST_F(Theme, ClosingAfterAComputerPlayedOnLeavesTheNextHumanAbleToRoll) {
+// A computer's turn waits for the tray (Cautious too) and goes on once it
+// closes; when it has passed to a human, that human can roll.
+TEST_F(Theme, AComputerWaitsForTheTrayThenTheNextHumanCanRoll) {
     Settings s;
     s.ComputerFast = 2;
     frmMain& w = Build(s);
@@ -186,8 +173,9 @@ TEST_F(Theme, ClosingAfterAComputerPlayedOnLeavesTheNextHumanAbleToRoll) {
     w.table().StartGame();
     Open(w);
     w.StartComputerTurn();
-    ASSERT_TRUE(WaitFor([&] { return g.PassCount > 0 && g.CurrentPlayer == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return w.driver().TurnRunning(); }));
     w.trays()->themeTray()->ARCmdCancelTheme->click();
+    ASSERT_TRUE(WaitFor([&] { return g.PassCount > 0 && g.CurrentPlayer == 1; }));
     EXPECT_TRUE(w.RollEnabled());
     EXPECT_FALSE(w.PassEnabled());
 }
@@ -195,7 +183,7 @@ TEST_F(Theme, ClosingAfterAComputerPlayedOnLeavesTheNextHumanAbleToRoll) {
 TEST_F(Theme, APictureThatCannotBeReadIsNamedAndNothingIsWritten) {
     QDir().mkpath(BackgroundFolder());
     Put(BackgroundFolder() + QStringLiteral("/Broken.jpg"), "\xff\xd8 not really a picture");
-    frmMain& w = Started();
+    frmMain& w = BuildStarted();
     ThemeTray& t = Open(w);
     ModalAnswerer answers;
     ChooseBackground(t, QStringLiteral("Broken"));

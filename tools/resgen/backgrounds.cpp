@@ -166,11 +166,11 @@ QImage blondeChick(int scale) {
     QPainter p;
     beginAtScale(p, img, scale);
     verticalGradient(p, QRectF(0, 0, W, H), QColor(206, 232, 250), QColor(236, 246, 226));
-    // Grass at the bottom.
+    // Grass at the bottom, its crest just below the lowest line of text.
     Rng rng(202);
     p.setBrush(QColor(140, 196, 96));
     p.setPen(Qt::NoPen);
-    p.drawEllipse(QRectF(-60, H - 70, W + 120, 140));
+    p.drawEllipse(QRectF(-60, H - 60, W + 120, 120));
     for (int i = 0; i < 120; ++i) {
         const double x = rng.range(0, W), h = rng.range(8, 20);
         p.setPen(QPen(QColor(90, int(rng.range(140, 180)), 60), 1.4));
@@ -179,9 +179,11 @@ QImage blondeChick(int scale) {
     const QPointF body(W * 0.5, H * 0.66), head(W * 0.56, H * 0.44);
     auto fluffy = [&](QPointF c, double r) {
         QRadialGradient g(c + QPointF(-r * 0.3, -r * 0.35), r * 1.4);
+        // Shaded no deeper than a light gold: the blue text chosen with the
+        // picture runs across the body.
         g.setColorAt(0, QColor(255, 246, 150));
         g.setColorAt(0.6, QColor(252, 214, 60));
-        g.setColorAt(1, QColor(222, 164, 24));
+        g.setColorAt(1, QColor(242, 194, 44));
         p.setPen(Qt::NoPen);
         p.setBrush(g);
         QPainterPath fuzz;
@@ -208,7 +210,7 @@ QImage blondeChick(int scale) {
     wing.moveTo(body + QPointF(-48, -6));
     wing.cubicTo(body + QPointF(-70, 20), body + QPointF(-46, 52), body + QPointF(-10, 40));
     wing.cubicTo(body + QPointF(-26, 28), body + QPointF(-30, 6), body + QPointF(-48, -6));
-    p.setBrush(QColor(236, 182, 36));
+    p.setBrush(QColor(246, 200, 56));
     p.drawPath(wing);
     // Eye with a glint, rosy cheek, beak.
     p.setBrush(QColor(30, 24, 20));
@@ -248,22 +250,23 @@ QImage blondeChick(int scale) {
 }
 
 QImage blueprints(int scale) {
-    QImage img = blank(scale, QColor(126, 176, 232));
+    QImage img = blank(scale, QColor(168, 210, 248));
     QPainter p;
     beginAtScale(p, img, scale);
-    // Paper texture, then fine and coarse grid lines. A pale print, so that
-    // the blue text chosen with it reads on the open paper.
+    // Paper texture, then fine and coarse grid lines. A pale print: the
+    // blue text chosen with it needs paper of at least half the luminance of
+    // white, even at the darkest grain.
     for (int row = 0; row < img.height(); ++row)
         for (int column = 0; column < img.width(); ++column) {
             const double n = fractalNoise(sampleAt(column, scale) / 20.0, sampleAt(row, scale) / 20.0, 203, 3) - 0.5;
-            img.setPixel(column, row, mix(QColor(138, 186, 238), QColor(118, 168, 228), 0.5 + n).rgb());
+            img.setPixel(column, row, mix(QColor(176, 216, 250), QColor(160, 204, 244), 0.5 + n).rgb());
         }
     for (int x = 0; x <= W; x += 8) {
-        p.setPen(QPen(QColor(255, 255, 255, x % 40 == 0 ? 90 : 40), x % 40 == 0 ? 1.0 : 0.6));
+        p.setPen(QPen(QColor(255, 255, 255, x % 40 == 0 ? 120 : 60), x % 40 == 0 ? 1.0 : 0.6));
         p.drawLine(QPointF(x + 0.5, 0), QPointF(x + 0.5, H));
     }
     for (int y = 0; y <= H; y += 8) {
-        p.setPen(QPen(QColor(255, 255, 255, y % 40 == 0 ? 90 : 40), y % 40 == 0 ? 1.0 : 0.6));
+        p.setPen(QPen(QColor(255, 255, 255, y % 40 == 0 ? 120 : 60), y % 40 == 0 ? 1.0 : 0.6));
         p.drawLine(QPointF(0, y + 0.5), QPointF(W, y + 0.5));
     }
     const QPen line(QColor(255, 255, 255, 230), 1.4);
@@ -580,46 +583,50 @@ QImage oldGlory(int scale) {
     QImage img = blank(scale);
     QPainter p;
     beginAtScale(p, img, scale);
-    // The flag flies high from a pole at the left edge, against a sky that
-    // pales into haze toward the horizon; the game's red text lies on the
-    // haze, well away from the red stripes.
+    // The flag flies floodlit from a pole at the left edge after dark. The
+    // game's red text lies on the night sky under it, which must stay close
+    // to black: pure red reaches 4.5:1 only against a luminance of 0.008 or
+    // less (and against white never more than 4:1).
     QLinearGradient sky(0, 0, 0, H);
-    sky.setColorAt(0, QColor(104, 156, 220));
-    sky.setColorAt(0.42, QColor(200, 222, 246));
-    sky.setColorAt(0.52, QColor(232, 240, 250));
-    sky.setColorAt(0.86, QColor(242, 245, 250));
+    sky.setColorAt(0, QColor(30, 44, 96));
+    sky.setColorAt(0.36, QColor(12, 18, 46));
+    sky.setColorAt(0.5, QColor(5, 8, 22));
+    sky.setColorAt(1, QColor(4, 6, 16));
     p.fillRect(QRect(0, 0, W, H), sky);
     Rng rng(207);
-    // Fair-weather clouds, pure white so the haze never darkens.
-    for (int i = 0; i < 9; ++i) {
-        const QPointF c(rng.range(0, W), i < 4 ? rng.range(20, 150) : rng.range(170, 260));
-        const double size = rng.range(12, 22);
-        for (int puff = 0; puff < 5; ++puff) {
-            const QPointF at = c + QPointF((puff - 2) * size * 0.7, -std::sin(puff * 0.8) * size * 0.3);
-            QRadialGradient g(at, size);
-            g.setColorAt(0, QColor(255, 255, 255, 200));
-            g.setColorAt(1, QColor(255, 255, 255, 0));
-            p.setPen(Qt::NoPen);
-            p.setBrush(g);
-            p.drawEllipse(at, size, size * 0.55);
-        }
+    // A few faint stars, kept to the rows between the lines of text.
+    p.setPen(Qt::NoPen);
+    for (int placed = 0; placed < 14;) {
+        const QPointF at(rng.range(10, W - 4), rng.range(150, 272));
+        const bool between = (at.y() > 200 && at.y() < 221) || at.y() > 262 || at.y() < 166;
+        if (!between) continue;
+        ++placed;
+        p.setBrush(QColor(200, 210, 240, int(rng.range(70, 150))));
+        p.drawEllipse(at, 0.7, 0.7);
     }
-    // Low green hills far below.
+    // Low hills far below, black against the sky, a town's few lights
+    // along the ridge.
     QPainterPath hills;
     hills.moveTo(0, H);
     for (double x = 0; x <= W; x += 4) hills.lineTo(x, 290 - 8 * std::sin(x * 0.02 + 0.6) - 4 * std::sin(x * 0.07));
     hills.lineTo(W, H);
     hills.closeSubpath();
-    QLinearGradient green(0, 276, 0, H);
-    green.setColorAt(0, QColor(110, 150, 110));
-    green.setColorAt(1, QColor(50, 96, 56));
-    p.setBrush(green);
+    QLinearGradient ground(0, 276, 0, H);
+    ground.setColorAt(0, QColor(14, 22, 18));
+    ground.setColorAt(1, QColor(4, 8, 6));
+    p.setBrush(ground);
     p.drawPath(hills);
-    // The pole with its gilt ball.
+    for (int i = 0; i < 12; ++i) {
+        const double x = rng.range(30, W - 10);
+        const double ridge = 290 - 8 * std::sin(x * 0.02 + 0.6) - 4 * std::sin(x * 0.07);
+        p.setBrush(QColor(255, 214, 130, int(rng.range(120, 220))));
+        p.drawRect(QRectF(x, ridge + rng.range(3, 14), 1.2, 1.2));
+    }
+    // The pole with its gilt ball, caught by the floodlight.
     QLinearGradient metal(1, 0, 6, 0);
-    metal.setColorAt(0, QColor(120, 120, 126));
-    metal.setColorAt(0.4, QColor(236, 236, 240));
-    metal.setColorAt(1, QColor(110, 110, 118));
+    metal.setColorAt(0, QColor(90, 90, 96));
+    metal.setColorAt(0.4, QColor(220, 220, 226));
+    metal.setColorAt(1, QColor(70, 70, 78));
     p.setBrush(metal);
     p.drawRect(QRectF(1.5, 8, 4, H));
     QRadialGradient gilt(QPointF(2.6, 4.6), 4);

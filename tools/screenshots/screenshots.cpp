@@ -134,6 +134,16 @@ int main(int argc, char** argv) {
     theme.ARCmdCancelTheme->click();
     ok &= Save(w, dir + QStringLiteral("/theme-cancelled.png"));
 
+    // Every built-in background with the text colour chosen with it, with
+    // the theme tray open and in play.
+    for (std::size_t n = 1; n < kBackgrounds.size(); ++n) {
+        w.cmdSkins_Click();
+        theme.lstSkin->setCurrentRow(int(n));
+        ok &= Save(w, dir + QStringLiteral("/background-%1-tray.png").arg(n, 2, 10, QLatin1Char('0')));
+        theme.ARCmdSaveTheme->click();
+        ok &= Save(w, dir + QStringLiteral("/background-%1-play.png").arg(n, 2, 10, QLatin1Char('0')));
+    }
+
     // The options tray open during the game, and the sound dialog from it.
     w.cmdOptions_Click();
     ok &= Save(w, dir + QStringLiteral("/options-tray.png"));
