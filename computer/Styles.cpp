@@ -191,7 +191,7 @@ int ChooseRoutine(const GameState& g, RandomSource& rng) {
             return g.PlayerStyle[cp];
         case style::Random: {
             // 1 Normal, 2 Cautious, 3 Fearless: the codes themselves.
-            const int r = static_cast<int>(std::floor(rng.Next() * 3)) + 1;
+            const int r = static_cast<int>(rng.Next() * 3) + 1;  // never negative: the cast floors
             return std::clamp(r, 1, 3);
         }
         case style::Genius: {

@@ -1,6 +1,5 @@
 #include "Table.h"
 
-#include <cmath>
 #include <utility>
 
 #include "Scoring.h"
@@ -42,6 +41,10 @@ int TrayCount(const GameState& g) {
     return k;
 }
 
+// 1..n from a fraction in [0, 1). The product is never negative, so the
+// cast truncates exactly as a floor would, without its slow emulation.
+inline int Face(double u, int n) { return static_cast<int>(u * n) + 1; }
+
 // The two face routines over any generator. On the program's own generator,
 // a final class, the draws inline: they are nearly all of a computer game's
 // time. Any other source (a test's script) is called draw by draw.
@@ -49,20 +52,23 @@ template <class Random>
 int ShuffledFace(Random& rng) {
     int pos[7] = {0, 1, 2, 3, 4, 5, 6};
     for (int round = 0; round < 60; ++round) {
-        for (int k = 1; k <= 5; ++k) {
-            const int r = static_cast<int>(std::floor(rng.Next() * 6)) + 1;
-            std::swap(pos[k], pos[r]);
-        }
+        for (int k = 1; k <= 5; ++k) std::swap(pos[k], pos[Face(rng.Next(), 6)]);
     }
     return pos[1];
 }
 
+// Only the last of the 750 draws is read.
 template <class Random>
 int LastOf750(Random& rng, int n) {
-    int value = 1;
-    for (int pass = 0; pass < 75; ++pass)
-        for (int d = 0; d < 10; ++d) value = static_cast<int>(std::floor(rng.Next() * n)) + 1;
-    return value;
+    for (int d = 0; d < 749; ++d) rng.Next();
+    return Face(rng.Next(), n);
+}
+
+// The program's generator skips the 749 unread draws in one jump.
+int LastOf750(UniformRandom& rng, int n) {
+    static const XoshiroJump kUnread(749);
+    rng.Discard(kUnread);
+    return Face(rng.Next(), n);
 }
 
 }  // namespace
