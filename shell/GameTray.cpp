@@ -125,7 +125,7 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
     lblLastRoll = MakeLabel(this, "lblLastRoll", QStringLiteral("(Last Roll)"), TwipRect(120, 2760, 3615, 255),
                             Qt::AlignCenter);
     lblLastRoll->hide();
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Current Player:"), TwipRect(240, 3360, 1455, 255));
+    lblCurrentPlayer = MakeLabel(this, "lblCurrentPlayer", QStringLiteral("Current Player:"), TwipRect(240, 3360, 1455, 255));
     lblPlayer = MakeLabel(this, "lblPlayer", QStringLiteral(" "), TwipRect(1920, 3360, 1695, 255));
     lblTurnScoreLabel =
         MakeLabel(this, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), TwipRect(240, 3600, 1575, 255));
@@ -187,6 +187,39 @@ void GameTray::HideDivider() { pctDivider->hide(); }
 void GameTray::SetStatusText(const QString& text) {
     lblStatus->setText(text);
     Repaint(lblStatus);
+}
+
+QString GameTray::StatusText(const StatusLine& line) {
+    QString text;
+    switch (line.status) {
+        case Status::Blank: break;
+        case Status::Rolling: text = tr("Rolling..."); break;
+        case Status::SelectDice: text = tr("Select Dice."); break;
+        case Status::SelectOrPass: text = tr("Select Dice or Pass Dice."); break;
+        case Status::MustRoll: text = tr("All dice score - You must roll."); break;
+        case Status::RollTheDice: text = tr("Roll the dice."); break;
+        case Status::RollOrPass: text = tr("Roll or pass the dice."); break;
+        case Status::SelectOrRoll: text = tr("Select dice or roll."); break;
+        case Status::RollSelectOrPass: text = tr("Roll, select, or pass the dice."); break;
+        case Status::PassTheDice: text = tr("Pass The Dice."); break;
+        case Status::Zarvel: text = tr("ZARVEL !!!"); break;
+        case Status::ZarvelPassing: {
+            // The passing text up to its n-th letter; a blank comes with the
+            // letter after it. The last step shows it whole, however long a
+            // translation makes it.
+            const QString passing = tr("Passing the dice.");
+            qsizetype end = passing.size();
+            if (line.letters < kPassingLetters) {
+                int letters = 0;
+                for (end = 0; end < passing.size() && letters < line.letters; ++end)
+                    if (!passing[end].isSpace()) ++letters;
+            }
+            text = tr("ZARVEL - %1").arg(passing.left(end));
+            break;
+        }
+        case Status::PressF2: text = tr("Press \"F2\" to start a game."); break;
+    }
+    return line.undo ? tr("%1 (Undo)").arg(text) : text;
 }
 
 void GameTray::SetStatusTop(int twips) { lblStatus->move(Px(120), Px(twips)); }

@@ -305,7 +305,7 @@ double Contrast(double a, double b) { return (std::max(a, b) + 0.05) / (std::min
 TEST(Pictures, LabelsReadOnEveryBackgroundInItsTextColour) {
     zarvel::GameTray tray;
     std::vector<std::pair<QString, QRect>> boxes;
-    for (const QLabel* l : {tray.lblStatus, tray.lblLastRoll, tray.Label1, tray.lblPlayer, tray.lblTurnScoreLabel,
+    for (const QLabel* l : {tray.lblStatus, tray.lblLastRoll, tray.lblCurrentPlayer, tray.lblPlayer, tray.lblTurnScoreLabel,
                             tray.lblTurnScore})
         boxes.emplace_back(l->objectName(), l->geometry());
     tray.SetStatusTop(zarvel::kStatusTopLastRound);
