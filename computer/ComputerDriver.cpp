@@ -33,14 +33,16 @@ ComputerDriver::~ComputerDriver() { table_.RemoveListener(*this); }
 int ComputerDriver::Speed() const { return table_.settings().ComputerFast; }
 
 void ComputerDriver::Schedule(int ms, std::uint64_t gen, Step step) {
-    // The turn and the step in one word, so the step fits std::function's
-    // own storage: scheduling it allocates nothing.
+    // The turn and the step in one word beside the driver's address.
     const std::uint64_t word = gen << 2 | static_cast<std::uint64_t>(step);
-    scheduler_.After(ms, [this, word] {
-        const std::uint64_t gen = word >> 2;
-        if (gen != gen_) return;  // the turn was superseded
-        Run(static_cast<Step>(word & 3), gen);
-    });
+    scheduler_.After(ms, Scheduler::Task{&ComputerDriver::RunTask, this, word});
+}
+
+void ComputerDriver::RunTask(void* self, std::uint64_t word) {
+    auto& driver = *static_cast<ComputerDriver*>(self);
+    const std::uint64_t gen = word >> 2;
+    if (gen != driver.gen_) return;  // the turn was superseded
+    driver.Run(static_cast<Step>(word & 3), gen);
 }
 
 void ComputerDriver::GameSeated() {
@@ -127,6 +129,12 @@ void ComputerDriver::Next(std::uint64_t gen) {
     Schedule(StepPauseMs(Speed()), gen, Step::Act);
 }
 
+void ComputerDriver::NextAfter(int pauseMs, std::uint64_t gen) {
+    // The action's own pause, then the head of the next step's: one wait.
+    // A tray or dialog opened meanwhile is seen by the step itself.
+    Schedule(pauseMs + StepPauseMs(Speed()), gen, Step::Act);
+}
+
 void ComputerDriver::Act(std::uint64_t gen) {
     NestingGuard guard(nesting_, maxNesting_);
     if (!Resume(gen)) return;
@@ -150,7 +158,7 @@ void ComputerDriver::Act(std::uint64_t gen) {
                 BotRoll();
             else
                 table_.cmdRoll_Click();
-            Schedule(RollPauseMs(Speed()), gen, Step::Head);
+            NextAfter(RollPauseMs(Speed()), gen);
             return;
         case BotStep::Kind::Pass:
             // BotPass and the plain styles' pass do the same: flag, then pass.
@@ -189,11 +197,14 @@ void ComputerDriver::Click(std::uint64_t gen) {
 }
 
 void ComputerDriver::ClickNext(std::uint64_t gen) {
-    if (nextPick_ >= picks_.size) return Schedule(ClickPauseMs(Speed()), gen, Step::Head);
+    if (nextPick_ >= picks_.size) return NextAfter(ClickPauseMs(Speed()), gen);
     const int slot = picks_[nextPick_++];
     if (markPicks_) bot_.BotPicked[slot] = true;
     table_.Picture1_Click(slot);
-    Schedule(ClickPauseMs(Speed()), gen, nextPick_ < picks_.size ? Step::Click : Step::Head);
+    if (nextPick_ < picks_.size)
+        Schedule(ClickPauseMs(Speed()), gen, Step::Click);
+    else
+        NextAfter(ClickPauseMs(Speed()), gen);
 }
 
 void ComputerDriver::BotRoll() {

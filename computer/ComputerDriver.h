@@ -97,12 +97,15 @@ private:
     // What a scheduled step does; a step carries only this and its turn.
     enum class Step : std::uint8_t { Begin, Head, Act, Click };
     void Schedule(int ms, std::uint64_t gen, Step step);
+    static void RunTask(void* self, std::uint64_t word);
     void Run(Step step, std::uint64_t gen);
     void Begin(std::uint64_t gen);
     void Head(std::uint64_t gen);
     // Schedules the next action after the step pause, or a look again
     // while the turn must wait.
     void Next(std::uint64_t gen);
+    // Schedules the next action after an action's pause and the step pause.
+    void NextAfter(int pauseMs, std::uint64_t gen);
     void Act(std::uint64_t gen);
     void Click(std::uint64_t gen);
     // Clicks the turn's next pick and schedules the click after it, or the

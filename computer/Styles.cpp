@@ -41,7 +41,6 @@ SlotList OpenSlots(const GameState& g, const PickMarks& picked, Pred pred) {
     return slots;
 }
 
-bool Scores(ScoringCode code) { return code.Scores(); }
 // Every slot but a die that scores nothing: a slot without a die is
 // clicked too, to no effect.
 bool NotNothing(ScoringCode code) { return code != ScoringCode::Nothing(); }
@@ -110,25 +109,34 @@ int CountDiceUp(const GameState& g, const PickMarks& picked) {
 }
 
 BotStep ChooseDice(const GameState& g, const PickMarks& picked, int T) {
-    const int n = CountDiceUp(g, picked);
-    const bool allScore = OpenSlots(g, picked, [](ScoringCode c) { return c == ScoringCode::Nothing(); }).empty();
-    if (allScore || n < T) return Take(OpenSlots(g, picked, Scores), true, n);
-
-    // Many dice still in play: keep a single die, unless a combination other
-    // than three 2s is on the table, which is worth keeping whole.
-    int one = -1, five = -1, twos = -1;
+    // One look at the open slots, lowest first.
+    int n = 0, one = -1, five = -1, twos = -1;
+    bool allScore = true, combination = false;
+    SlotList scorers, notNothing;
     for (int i = 0; i < kSlots; ++i) {
         if (picked[i]) continue;
         const ScoringCode c = g.DieCode[i];
-        if (c == ScoringCode::Nothing()) continue;
-        if (c.IsGroup() && c != kThreeTwos) return Take(OpenSlots(g, picked, NotNothing), true, n);
+        if (c != ScoringCode::NoDie()) ++n;
+        if (c == ScoringCode::Nothing()) {
+            allScore = false;
+            continue;
+        }
+        notNothing.push_back(i);
+        if (!c.Scores()) continue;
+        scorers.push_back(i);
+        if (c.IsGroup() && c != kThreeTwos) combination = true;
         if (c == ScoringCode::Single(1) && one < 0) one = i;
         if (c == ScoringCode::Single(5) && five < 0) five = i;
         if (c == kThreeTwos && twos < 0) twos = i;
     }
-    if (one >= 0) return Take({one}, true, n);
-    if (five >= 0) return Take({five}, true, n);
-    if (twos >= 0) return Take({twos}, true, n);
+    if (allScore || n < T) return Take(scorers, true, n);
+
+    // Many dice still in play: keep a single die, unless a combination other
+    // than three 2s is on the table, which is worth keeping whole (every
+    // open slot but a loser is clicked then, one without a die to no effect).
+    if (combination) return Take(notNothing, true, n);
+    for (const int single : {one, five, twos})
+        if (single >= 0) return Take({single}, true, n);
     BotStep step = Make(BotStep::Kind::NothingToTake);
     step.numDiceUp = n;
     return step;

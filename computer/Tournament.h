@@ -48,8 +48,8 @@ private:
 
 // Scheduler steps one game may take before it counts as a game that never
 // ends (a turn that keeps looking again and never acts). Games average about
-// 750 steps at 5000/500 and 1,650 at 10000/1000; the longest of a million
-// stay far below this.
+// 500 steps at 5000/500 and 1,100 at 10000/1000; the longest stay far below
+// this.
 constexpr std::uint64_t kMaxStepsPerGame = 1'000'000;
 
 struct TournamentOptions {

@@ -45,32 +45,58 @@ public:
 
     constexpr ScoringCode() = default;
     static constexpr ScoringCode Nothing() { return {}; }
-    static constexpr ScoringCode NoDie() { return {Kind::NoDie, 0, 0}; }
-    static constexpr ScoringCode Single(int face) { return {Kind::Single, 1, face}; }
-    static constexpr ScoringCode OfAKind(int count, int face) { return {Kind::OfAKind, count, face}; }
-    static constexpr ScoringCode Straight() { return {Kind::Straight, 6, 0}; }
-    static constexpr ScoringCode ThreePairs() { return {Kind::ThreePairs, 6, 0}; }
+    static constexpr ScoringCode NoDie() { return ScoringCode(kNoDie); }
+    static constexpr ScoringCode Single(int face) { return ScoringCode(face == 1 ? kSingleOne : kSingleFive); }
+    static constexpr ScoringCode OfAKind(int count, int face) {
+        return ScoringCode(static_cast<std::uint8_t>(kOfAKind + 6 * (count - 3) + face - 1));
+    }
+    static constexpr ScoringCode Straight() { return ScoringCode(kStraight); }
+    static constexpr ScoringCode ThreePairs() { return ScoringCode(kThreePairs); }
 
-    constexpr Kind kind() const { return kind_; }
+    constexpr Kind kind() const {
+        if (code_ >= kThreePairs) return Kind::ThreePairs;
+        if (code_ >= kStraight) return Kind::Straight;
+        if (code_ >= kOfAKind) return Kind::OfAKind;
+        if (code_ >= kSingleOne) return Kind::Single;
+        return code_ == kNoDie ? Kind::NoDie : Kind::Nothing;
+    }
     // Dice in the combination (1 for a single); the face of a single or of
     // a kind, 0 otherwise.
-    constexpr int count() const { return count_; }
-    constexpr int face() const { return face_; }
+    constexpr int count() const {
+        switch (kind()) {
+            case Kind::Single: return 1;
+            case Kind::OfAKind: return 3 + (code_ - kOfAKind) / 6;
+            case Kind::Straight:
+            case Kind::ThreePairs: return 6;
+            default: return 0;
+        }
+    }
+    constexpr int face() const {
+        switch (kind()) {
+            case Kind::Single: return code_ == kSingleOne ? 1 : 5;
+            case Kind::OfAKind: return 1 + (code_ - kOfAKind) % 6;
+            default: return 0;
+        }
+    }
 
     // The die may be set aside.
-    constexpr bool Scores() const { return kind_ >= Kind::Single; }
+    constexpr bool Scores() const { return code_ >= kSingleOne; }
     // The die is set aside together with the others of its code.
-    constexpr bool IsGroup() const { return kind_ >= Kind::OfAKind; }
+    constexpr bool IsGroup() const { return code_ >= kOfAKind; }
 
     // Points for setting the die aside (with its group); 0 when it cannot be.
     // Three of a kind is 100 times the face, three 1s 1000; each further die
     // of the kind doubles it.
     constexpr int Points() const {
-        switch (kind_) {
-            case Kind::Single: return face_ == 1 ? 100 : 50;
-            case Kind::OfAKind: return (face_ == 1 ? 1000 : 100 * face_) << (count_ - 3);
-            case Kind::Straight: return 1500;
-            case Kind::ThreePairs: return 500;
+        if (code_ >= kOfAKind && code_ < kStraight) {
+            const int face = 1 + (code_ - kOfAKind) % 6;
+            return (face == 1 ? 1000 : 100 * face) << ((code_ - kOfAKind) / 6);
+        }
+        switch (code_) {
+            case kSingleOne: return 100;
+            case kSingleFive: return 50;
+            case kStraight: return 1500;
+            case kThreePairs: return 500;
             default: return 0;
         }
     }
@@ -78,12 +104,19 @@ public:
     constexpr bool operator==(const ScoringCode&) const = default;
 
 private:
-    constexpr ScoringCode(Kind kind, int count, int face)
-        : kind_(kind), count_(static_cast<std::uint8_t>(count)), face_(static_cast<std::uint8_t>(face)) {}
+    // One byte a die: the kinds in order, the kinds of a face by size, then face.
+    enum : std::uint8_t {
+        kNothing = 0,
+        kNoDie = 1,
+        kSingleOne = 2,
+        kSingleFive = 3,
+        kOfAKind = 4,              // three 1s; 4 + 6 x (count - 3) + face - 1
+        kStraight = kOfAKind + 24,
+        kThreePairs = kStraight + 1,
+    };
+    constexpr explicit ScoringCode(std::uint8_t code) : code_(code) {}
 
-    Kind kind_ = Kind::Nothing;
-    std::uint8_t count_ = 0;
-    std::uint8_t face_ = 0;
+    std::uint8_t code_ = kNothing;
 };
 
 // The three things a player may do on a turn.

@@ -3,41 +3,35 @@
 namespace zarvel {
 
 Codes ScoreRoll(const Faces& faces, int n) {
-    Codes codes{};
-    std::array<int, 7> count{};
+    // The rolled faces (1..6; anything else is no die) and their counts.
+    std::array<int, kSlots> face{};
+    std::array<int, 8> count{};
     for (int i = 0; i < kSlots; ++i) {
-        if (i >= n || faces[i] < 1 || faces[i] > 6)
-            codes[i] = ScoringCode::NoDie();
-        else
-            ++count[faces[i]];
+        const bool rolled = i < n && faces[i] >= 1 && faces[i] <= 6;
+        face[i] = rolled ? faces[i] : 0;
+        ++count[face[i]];
     }
 
-    // A die keeps the first code it is given: six-dice patterns, then
-    // three, four and five of a kind, then singles.
-    auto setAll = [&](ScoringCode code) {
-        for (auto& c : codes)
-            if (c == ScoringCode::Nothing()) c = code;
-    };
-    auto setFace = [&](int face, ScoringCode code) {
-        for (int i = 0; i < kSlots; ++i)
-            if (faces[i] == face && codes[i] == ScoringCode::Nothing()) codes[i] = code;
-    };
-    if (n == kSlots) {
-        bool straight = true, pairs = true;
-        for (int f = 1; f <= 6; ++f) {
-            if (count[f] != 1) straight = false;
-            if (count[f] != 0 && count[f] != 2) pairs = false;  // four and two is not three pairs
-        }
-        if (straight) setAll(ScoringCode::Straight());
-        if (pairs) setAll(ScoringCode::ThreePairs());
-        for (int f = 1; f <= 6; ++f)
-            if (count[f] == 6) setFace(f, ScoringCode::OfAKind(6, f));
+    // A die belongs to one combination at most, and the first that claims
+    // it keeps it: a straight or three pairs take all six dice; otherwise
+    // three to six of a kind take their face; a 1 or 5 left over scores
+    // alone. So one code per face decides every die.
+    bool straight = true, pairs = true;
+    for (int f = 1; f <= 6; ++f) {
+        straight &= count[f] == 1;
+        pairs &= count[f] == 0 || count[f] == 2;  // four and two is not three pairs
     }
-    for (int kind = 3; kind <= 5; ++kind)
-        for (int f = 1; f <= 6; ++f)
-            if (count[f] == kind) setFace(f, ScoringCode::OfAKind(kind, f));
-    setFace(1, ScoringCode::Single(1));
-    setFace(5, ScoringCode::Single(5));
+    std::array<ScoringCode, 7> byFace{};
+    byFace[0] = ScoringCode::NoDie();
+    for (int f = 1; f <= 6; ++f) {
+        const ScoringCode single = f == 1 || f == 5 ? ScoringCode::Single(f) : ScoringCode::Nothing();
+        byFace[f] = count[f] >= 3 ? ScoringCode::OfAKind(count[f], f) : count[f] > 0 ? single : ScoringCode::Nothing();
+    }
+    if (count[0] == 0 && (straight || pairs))
+        for (int f = 1; f <= 6; ++f) byFace[f] = straight ? ScoringCode::Straight() : ScoringCode::ThreePairs();
+
+    Codes codes;
+    for (int i = 0; i < kSlots; ++i) codes[i] = byFace[face[i]];
     return codes;
 }
 

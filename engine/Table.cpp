@@ -1,6 +1,7 @@
 #include "Table.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 #include "Scoring.h"
@@ -17,30 +18,34 @@ struct Animation {
 // Frames and per-die pause of the rolling animation by number of dice.
 constexpr Animation kAnimation[7] = {{0, 0}, {20, 20}, {15, 15}, {10, 13}, {8, 13}, {7, 11}, {5, 10}};
 
-bool HasFreeNonScorer(const GameState& g) {
-    for (int i = 0; i < kSlots; ++i)
-        if (g.DieFree[i] && g.DieCode[i] == ScoringCode::Nothing()) return true;
-    return false;
+// One bit a slot, 0..5: the tests below look at all six at once, without
+// a branch on what the dice happen to show.
+inline unsigned Mask(const std::array<bool, kSlots>& slots) {
+    unsigned m = 0;
+    for (int i = 0; i < kSlots; ++i) m |= unsigned(slots[i]) << i;
+    return m;
 }
 
-bool HasFreeScorer(const GameState& g) {
-    for (int i = 0; i < kSlots; ++i)
-        if (g.DieFree[i] && g.DieCode[i].Scores()) return true;
-    return false;
+// What the dice still in the roll area offer.
+struct FreeDice {
+    bool any = false;        // some die is free
+    bool scorer = false;     // some free die scores
+    bool nonScorer = false;  // some free die scores nothing
+};
+
+inline FreeDice Free(const GameState& g) {
+    unsigned scores = 0, nothing = 0;
+    for (int i = 0; i < kSlots; ++i) {
+        scores |= unsigned(g.DieCode[i].Scores()) << i;
+        nothing |= unsigned(g.DieCode[i] == ScoringCode::Nothing()) << i;
+    }
+    const unsigned free = Mask(g.DieFree);
+    return {free != 0, (free & scores) != 0, (free & nothing) != 0};
 }
 
-bool AnyFree(const GameState& g) {
-    for (bool f : g.DieFree)
-        if (f) return true;
-    return false;
-}
+bool AnyFree(const GameState& g) { return Mask(g.DieFree) != 0; }
 
-int TrayCount(const GameState& g) {
-    int k = 0;
-    for (bool used : g.TraySlotUsed)
-        if (used) ++k;
-    return k;
-}
+int TrayCount(const GameState& g) { return std::popcount(Mask(g.TraySlotUsed)); }
 
 // What the status line says when an undo brings back these actions.
 Status StatusFor(Actions a) {
@@ -171,10 +176,8 @@ void Table::Bubble(int sortHowMany) {
 }
 
 void Table::RollDice(int n) {
-    for (int i = 0; i < kSlots; ++i) {
-        Show(i, 0);
-        g_.Dice[i] = kNone;
-    }
+    for (int i = 0; i < kSlots; ++i) Show(i, 0);
+    g_.Dice.fill(kNone);
     if (!FastComputer()) {
         PlaySound(n == 1 ? s_.OneDieSound : s_.MultiDieSound);
         const Animation a = kAnimation[n];
@@ -191,14 +194,8 @@ void Table::RollDice(int n) {
         Show(i, g_.Dice[i]);
     }
     if (s_.SortDice) Bubble(n);
-    for (int i = 0; i < kSlots; ++i) {
-        if (i < n) {
-            Show(i, g_.Dice[i]);
-            g_.RolledDice[i] = g_.Dice[i];
-        } else {
-            g_.RolledDice[i] = 0;
-        }
-    }
+    for (int i = 0; i < n; ++i) Show(i, g_.Dice[i]);
+    for (int i = 0; i < kSlots; ++i) g_.RolledDice[i] = i < n ? g_.Dice[i] : 0;
 }
 
 void Table::MoveDie(int i) {
@@ -210,13 +207,15 @@ void Table::MoveDie(int i) {
     Show(i, 0);
     g_.RolledDice[i] = 0;
 
-    // The die enters at the right end and slides left over free slots.
-    int slot = kSlots - 1;
-    Show(10 + slot, face);
-    while (slot > 0 && !g_.TraySlotUsed[slot - 1]) {
-        Show(10 + slot - 1, face);
-        Show(10 + slot, 0);
-        --slot;
+    // The die enters at the right end and slides left over free slots, to
+    // rest just right of the last die in slots 0..4.
+    const int slot = std::bit_width(Mask(g_.TraySlotUsed) & 0x1F);
+    if (shows_) {
+        b_.ShowDie(10 + kSlots - 1, face);
+        for (int at = kSlots - 1; at > slot; --at) {
+            b_.ShowDie(10 + at - 1, face);
+            b_.ShowDie(10 + at, 0);
+        }
     }
     g_.TrayDice[slot] = face;
     g_.TraySlotUsed[slot] = true;
@@ -279,7 +278,7 @@ void Table::AfterRoll() {
     g_.Zarveled = IsZarvel(g_.DieCode);
     ComputeCanPass();
 
-    if (!HasFreeNonScorer(g_)) {
+    if (!Free(g_).nonScorer) {
         SetStatus(Status::SelectDice);
         b_.SetRollEnabled(false);
         b_.SetPassEnabled(false);
@@ -304,13 +303,13 @@ void Table::AfterRoll() {
 void Table::AfterSelect() {
     ComputeCanPass();
     const bool human = !g_.IsComputerTurn();
-    const bool anyFree = AnyFree(g_);
-    const bool freeScorer = HasFreeScorer(g_);
+    const FreeDice free = Free(g_);
+    const bool anyFree = free.any, freeScorer = free.scorer;
 
     Status status;
     Actions actions;
     bool roll = true, pass = false;
-    if (anyFree && !HasFreeNonScorer(g_)) {
+    if (anyFree && !free.nonScorer) {
         // Scoring dice may never be left to roll: take them first.
         status = Status::SelectDice, actions = {Action::Select}, roll = false;
     } else if (!anyFree) {

@@ -9,6 +9,30 @@ std::vector<int> Joined(std::initializer_list<std::vector<int>> parts) {
     return all;
 }
 
+// Steps due at the same time run in the order they were scheduled, those
+// due at once included, whatever their kind.
+TEST(VirtualSchedulerOrder, StepsDueTogetherRunInTheOrderScheduled) {
+    VirtualScheduler s;
+    std::vector<int> order;
+    auto note = [&](int k) { return [&order, k] { order.push_back(k); }; };
+    static std::vector<int>* tasks = nullptr;
+    tasks = &order;
+    s.After(10, [&] {
+        order.push_back(1);
+        s.After(0, Scheduler::Task{[](void*, std::uint64_t k) { tasks->push_back(int(k)); }, nullptr, 4});
+    });
+    s.After(10, note(2));
+    s.After(5, [&] {
+        order.push_back(0);
+        s.After(5, note(3));
+    });
+    s.RunFor(9);
+    EXPECT_EQ(order, std::vector<int>{0});
+    EXPECT_TRUE(s.RunUntilIdle());
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(s.Now(), 10);
+}
+
 // Normal keeps the three 2s of 2,2,2,3,4,6 (there is no 1 or 5), must roll
 // the other three, busts and passes to a computer seat without a routine.
 // The driver's own pauses are virtual time; the table's are the board's.
