@@ -13,6 +13,9 @@ namespace zarvel {
 class QtScheduler : public Scheduler {
 public:
     // Steps still pending when the scheduler goes are dropped.
+    void After(int ms, Task task) override {
+        QTimer::singleShot(ms < 0 ? 0 : ms, Qt::PreciseTimer, &context_, [task] { task(); });
+    }
     void After(int ms, std::function<void()> step) override {
         QTimer::singleShot(ms < 0 ? 0 : ms, Qt::PreciseTimer, &context_, std::move(step));
     }
