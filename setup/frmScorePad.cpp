@@ -146,9 +146,7 @@ void frmScorePad::setItalic(int seat, bool italic) {
     lblPlayer[seat]->setFont(f);
 }
 
-void frmScorePad::repaintPad() {
-    if (isVisible()) repaint();
-}
+void frmScorePad::repaintPad() { update(); }
 
 void frmScorePad::placeBeside(QWidget* mainWindow) {
     if (!mainWindow) return;

@@ -57,12 +57,6 @@ PictureBox* MakeBox(QWidget* parent, const char* name, QRect where) {
     return box;
 }
 
-// Repainted now, so a change made before one of the engine's pauses is seen
-// during it.
-void Repaint(QWidget* w) {
-    if (w->isVisible()) w->repaint();
-}
-
 }  // namespace
 
 GameTray::GameTray(QWidget* parent) : QWidget(parent) {
@@ -155,9 +149,10 @@ PictureBox* GameTray::Picture1(int index) const {
 void GameTray::ShowDie(int index, int face, int skinCode) {
     PictureBox* box = Picture1(index);
     if (!box) return;
-    box->setBitmap(face >= 1 && face <= 6 ? SkinToDraw(skinCode).code + face : 0);
+    const int bitmap = face >= 1 && face <= 6 ? SkinToDraw(skinCode).code + face : 0;
+    if (bitmap == box->bitmapId() && (bitmap != 0 || box->picture().isNull())) return;  // already shown
+    box->setBitmap(bitmap);
     box->setAccessibleName(DieName(index, face));
-    Repaint(box);
 }
 
 void GameTray::DescribeScoring(const std::array<bool, kSlots>& scores) {
@@ -168,7 +163,6 @@ void GameTray::DescribeScoring(const std::array<bool, kSlots>& scores) {
 void GameTray::ShowMarker(int slot, bool visible) {
     if (slot < 0 || slot >= kSlots) return;
     picMarker[std::size_t(slot)]->setVisible(visible);
-    if (visible) Repaint(picMarker[std::size_t(slot)]);
 }
 
 bool GameTray::MarkerVisible(int slot) const {
@@ -179,14 +173,12 @@ void GameTray::ShowDividerAt(int leftTwips) {
     pctDivider->move(Px(leftTwips), 0);
     pctDivider->show();
     pctDivider->raise();
-    Repaint(pctDivider);
 }
 
 void GameTray::HideDivider() { pctDivider->hide(); }
 
 void GameTray::SetStatusText(const QString& text) {
     lblStatus->setText(text);
-    Repaint(lblStatus);
 }
 
 QString GameTray::StatusText(const StatusLine& line) {
@@ -228,22 +220,18 @@ void GameTray::ShowLastRoll(bool visible) { lblLastRoll->setVisible(visible); }
 
 void GameTray::SetTurnScoreText(const QString& text) {
     lblTurnScore->setText(text);
-    Repaint(lblTurnScore);
 }
 
 void GameTray::SetPlayerText(const QString& text) {
     lblPlayer->setText(text);
-    Repaint(lblPlayer);
 }
 
 void GameTray::SetRollEnabled(bool enabled) {
     cmdRoll->setEnabled(enabled);
-    Repaint(cmdRoll);
 }
 
 void GameTray::SetPassEnabled(bool enabled) {
     cmdPassDice->setEnabled(enabled);
-    Repaint(cmdPassDice);
 }
 
 bool GameTray::RollEnabled() const { return cmdRoll->isEnabledTo(this); }

@@ -51,6 +51,9 @@ public:
     PictureBox* Picture1(int index) const;
 
     // ---- what the board draws ----
+    // Each change is painted with the others once the step that made them
+    // is done, or before the table's next pause, when the board paints
+    // whatever is waiting.
     // Face 1..6 of the skin with this code, or an empty box for face 0.
     void ShowDie(int index, int face, int skinCode);
     // Which dice of the roll area score, for screen readers.

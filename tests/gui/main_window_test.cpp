@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QImageReader>
 #include <QLabel>
+#include <map>
 
 #include "ARButton.h"
 #include "Colors.h"
@@ -12,6 +13,7 @@
 #include "GuiTest.h"
 #include "Keys.h"
 #include "PictureBox.h"
+#include "Styles.h"
 #include "TrayColumn.h"
 #include "frmScorePad.h"
 
@@ -253,6 +255,73 @@ TEST_F(MainWindow, DieBoxesShowTheSkinsBitmaps) {
     EXPECT_FALSE(odd.gameTray()->Picture1(3)->picture().isNull());
     EXPECT_EQ(odd.gameTray()->picTray1->backColor(), QColor(0, 0x80, 0));
     EXPECT_EQ(odd.settings().DieSkin, 7);
+}
+
+// Notes, per die box, the picture it last painted.
+class PaintedDice : public QObject {
+public:
+    explicit PaintedDice(GameTray& tray) : tray_(tray) {
+        for (int index : Indexes()) tray.Picture1(index)->installEventFilter(this);
+    }
+    static std::vector<int> Indexes() { return {0, 1, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15}; }
+    std::map<int, int> painted;  // index: the bitmap painted last
+    std::map<int, int> paints;   // index: how often it was painted
+    // Every box shows, painted, the picture it holds.
+    bool UpToDate() const {
+        for (int index : Indexes()) {
+            const auto it = painted.find(index);
+            const int shown = tray_.Picture1(index)->bitmapId();
+            if ((it == painted.end() ? 0 : it->second) != shown) return false;
+        }
+        return true;
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            for (int index : Indexes())
+                if (o == tray_.Picture1(index)) {
+                    painted[index] = tray_.Picture1(index)->bitmapId();
+                    ++paints[index];
+                }
+        return false;
+    }
+
+private:
+    GameTray& tray_;
+};
+
+// A computer's roll changes a box several times (emptied, drawn, drawn again
+// once sorted) but it is painted once, when the step is done; before any
+// pause, what changed is painted first.
+TEST_F(MainWindow, ChangesArePaintedOnceAStepAndBeforeEveryPause) {
+    Settings s;
+    s.ComputerFast = kRidiculous;
+    s.SortDice = true;
+    frmMain& w = Build(s);
+    w.table().SeatGame({{"Hal", true, style::Simple}, {"Ann", false, 1}}, 5000, 500);
+    w.flags().Quitting = true;  // the computer's own steps stay out of this
+    QApplication::processEvents();
+    PaintedDice painted(*w.gameTray());
+    ScriptRoll(*dice, {6, 5, 4, 3, 2, 2}, false);
+    w.table().cmdRoll_Click();  // what a computer's roll step does
+    EXPECT_TRUE(painted.paints.empty()) << "painted inside the step";
+    QApplication::processEvents();
+    EXPECT_TRUE(painted.UpToDate());
+    for (int i = 0; i < kSlots; ++i) EXPECT_EQ(painted.paints[i], 1) << i;
+
+    // A human's roll is animated: each frame is painted before its pause.
+    w.flags().Quitting = false;
+    StartTwoPlayerGame(w);
+    ScriptRoll(*dice, {1, 5, 2, 3, 4, 4});
+    int pauses = 0, stale = 0;
+    w.pauseFor = [&](int) {
+        ++pauses;
+        stale += !painted.UpToDate();
+    };
+    w.table().cmdRoll_Click();
+    EXPECT_EQ(pauses, 30);
+    EXPECT_EQ(stale, 0);
 }
 
 TEST(Colours, TextColoursFromTheirStoredText) {
