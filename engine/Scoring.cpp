@@ -3,6 +3,12 @@
 namespace zarvel {
 
 Codes ScoreRoll(const Faces& faces, int n) {
+    Codes codes;
+    ScoreRoll(faces, n, codes);
+    return codes;
+}
+
+void ScoreRoll(const Faces& faces, int n, Codes& codes) {
     // The rolled faces (1..6; anything else is no die) and their counts.
     std::array<int, kSlots> face{};
     std::array<int, 8> count{};
@@ -30,9 +36,7 @@ Codes ScoreRoll(const Faces& faces, int n) {
     if (count[0] == 0 && (straight || pairs))
         for (int f = 1; f <= 6; ++f) byFace[f] = straight ? ScoringCode::Straight() : ScoringCode::ThreePairs();
 
-    Codes codes;
     for (int i = 0; i < kSlots; ++i) codes[i] = byFace[face[i]];
-    return codes;
 }
 
 bool IsZarvel(const Codes& codes) {

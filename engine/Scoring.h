@@ -14,6 +14,8 @@ using Codes = std::array<ScoringCode, kSlots>;
 // other slots hold no die. A die belongs to one combination at most;
 // straights, three pairs and six of a kind need all six dice.
 Codes ScoreRoll(const Faces& faces, int n);
+// The same, written into codes.
+void ScoreRoll(const Faces& faces, int n, Codes& codes);
 
 // True when no die of the roll scores: a Zarvel.
 bool IsZarvel(const Codes& codes);

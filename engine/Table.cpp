@@ -258,7 +258,7 @@ void Table::cmdRoll_Click() {
     for (int i = 0; i < kSlots; ++i) g_.DieFree[i] = i < n;
 
     RollDice(n);
-    g_.DieCode = ScoreRoll(g_.Dice, n);
+    ScoreRoll(g_.Dice, n, g_.DieCode);
     ShowMarkers(n);
     AfterRoll();
     g_.SavedActions = g_.AllowedActions;
