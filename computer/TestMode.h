@@ -36,10 +36,10 @@ const std::array<TestQuestion, 4>& TestQuestions();
 int TestAnswerValue(int question, const std::optional<std::string>& answer);
 
 struct TestSetup {
-    int games = 14;
-    int normalPosition = 0;
-    int playTo = 5000;
-    int breakIn = 500;
+    int games = kTestGamesChoice.byDefault;
+    int normalPosition = kNormalPositionChoice.byDefault;
+    int playTo = kPlayToChoice.byDefault;
+    int breakIn = kBreakInChoice.byDefault;
 };
 
 // Style code per seat 0..6: Normal at the position, the others after it.

@@ -55,9 +55,9 @@ constexpr std::uint64_t kMaxStepsPerGame = 1'000'000;
 struct TournamentOptions {
     int games = 14;
     std::uint64_t seed = 1;
-    int playTo = 5000;
-    int breakIn = 500;
-    int normalPosition = 0;
+    int playTo = kPlayToChoice.byDefault;
+    int breakIn = kBreakInChoice.byDefault;
+    int normalPosition = kNormalPositionChoice.byDefault;
     std::vector<int> seats;  // style codes by seat; empty: one seat per style
     int jobs = 1;            // threads playing the games; the result does not depend on it
     std::uint64_t maxStepsPerGame = kMaxStepsPerGame;
