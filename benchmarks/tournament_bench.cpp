@@ -495,9 +495,12 @@ void PrintSummary() {
                     cpu(Key("Tournament", "xoshiro256++", target, "/1")),
                     share == Shares().end() ? 0.0 : share->second, wall(Key("Tournament", "xoshiro256++", target, "/all")));
     }
-    const double small = wall("Linear/1000"), large = wall("Linear/100000");
-    if (small > 0 && large > 0)
-        std::printf("linear: %.0f games/s at 1,000 games, %.0f at 100,000 (%.2f of it)\n", small, large, large / small);
+    // Per processor-second the work a game takes; per second what the cores
+    // delivered, which other work on the machine also decides.
+    if (cpu("Linear/1000") > 0 && cpu("Linear/100000") > 0)
+        std::printf("linear: %.0f games/cpu_s at 1,000 games, %.0f at 10,000, %.0f at 100,000 (%.0f, %.0f, %.0f games/s)\n",
+                    cpu("Linear/1000"), cpu("Linear/10000"), cpu("Linear/100000"), wall("Linear/1000"),
+                    wall("Linear/10000"), wall("Linear/100000"));
 }
 
 }  // namespace
