@@ -1,6 +1,6 @@
 // zarvel-window-bench [games]: test mode plays its games (14 by default) in
-// the real main window, with real pauses, on a private config and temporary
-// folder, offscreen unless a display is asked for (QT_QPA_PLATFORM). It
+// the real main window, as start-up makes it, with real pauses, on a private
+// config and temporary folder, offscreen unless a display is asked for (QT_QPA_PLATFORM). It
 // prints the pauses the games made beside the time they took, wall and
 // processor, and how often the window's widgets were painted.
 #include <QApplication>
@@ -10,10 +10,7 @@
 #include <cstdio>
 #include <ctime>
 
-#include "GameTray.h"
-#include "SettingKeys.h"
-#include "SettingsFile.h"
-#include "Startup.h"
+#include "Program.h"
 #include "TestMode.h"
 #include "frmMain.h"
 
@@ -42,18 +39,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 14;
 
-    const QString temp = GetTempDir();
-    ExtractAllResources(temp);
-    auto file = std::make_unique<SettingsFile>(DefaultSettingsPath());
-    Settings settings;
-    ReadSettings(*file, settings, temp);
-    QImage background;
-    const QString picture = StartupBackground(*file, temp, &background);
-    frmMain w(std::move(file), settings, std::make_unique<UniformRandom>(20240601));
-    w.gameTray()->SetBackgroundPicture(background, BackgroundVariants(picture, temp));
-    w.gameTray()->ColourLabels(kDefaultTextColour);
-    w.ResetDice();
-    w.show();
+    // The window as the program's start-up makes it (its dice seeded from
+    // the time of day, so each run plays other games).
+    const std::unique_ptr<frmMain> window = Main();
+    if (!window) return 1;
+    frmMain& w = *window;
 
     long pausedMs = 0, pauses = 0;
     w.pauseFor = [&](int ms) {
