@@ -382,15 +382,21 @@ TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
     ASSERT_EQ(g.NumPlayers, 2);
     QString winnerShown;
     QStringList messages;
+    // Both windows open once the pass that led to them is over, over a board
+    // that shows where the game stands.
+    bool passedFirst = true;
     Poll poll([&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* c = qobject_cast<frmCongrats*>(modal)) {
             if (c->lblWinner->text().startsWith(QLatin1Char('*'))) {
                 winnerShown = c->lblWinner->text();
+                passedFirst &= w.gameTray()->lblStatus->text() == QStringLiteral("Press \"F2\" to start a game.");
                 c->cmdOK->click();
             }
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages << box->text();
+            passedFirst &= g.CurrentPlayer != g.WentOut &&
+                           w.gameTray()->lblPlayer->text() == QString::fromStdString(g.PlayerName[g.CurrentPlayer]);
             box->buttons().first()->click();
         }
     });
@@ -421,6 +427,7 @@ TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.first().contains(QString::fromStdString(g.PlayerName[g.WentOut]))) << messages.first().toStdString();
     EXPECT_EQ(winnerShown, QStringLiteral("* %1 *").arg(QString::fromStdString(g.PlayerName[g.Winner])));
+    EXPECT_TRUE(passedFirst);
     EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
     EXPECT_TRUE(w.gameTray()->ARCmdNewGame->isVisible());
     EXPECT_EQ(w.scorePad().lblScore[g.Winner]->text(), QString::number(g.PlayerScore[g.Winner]));
