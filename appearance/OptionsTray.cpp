@@ -54,30 +54,30 @@ OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<v
     setAccessibleName(QStringLiteral("Options"));
     setFont(DialogFont());
 
-    Label4 = MakeHeading(this, QStringLiteral("Sound Effects"), 60);
-    Frame3 = Frame(this, QStringLiteral("Sound FX:"), 300, 1080);
-    optSound[1] = new QRadioButton(QStringLiteral("On"), Frame3);
+    lblSoundHeading = MakeHeading(this, QStringLiteral("Sound Effects"), 60);
+    fraSound = Frame(this, QStringLiteral("Sound FX:"), 300, 1080);
+    optSound[1] = new QRadioButton(QStringLiteral("On"), fraSound);
     optSound[1]->setGeometry(TwipRect(90, 270, 780, 285));
-    optSound[0] = new QRadioButton(QStringLiteral("Off"), Frame3);
+    optSound[0] = new QRadioButton(QStringLiteral("Off"), fraSound);
     optSound[0]->setGeometry(TwipRect(90, 600, 780, 285));
-    cmdCustomizeSounds = MakeButton(Frame3, "cmdCustomizeSounds", QString(), TwipRect(900, 300, 540, 540));
+    cmdCustomizeSounds = MakeButton(fraSound, "cmdCustomizeSounds", QString(), TwipRect(900, 300, 540, 540));
     cmdCustomizeSounds->setPicturePainter(PaintSpeaker);
     cmdCustomizeSounds->setAccessibleName(QStringLiteral("Customize Sounds"));
     cmdCustomizeSounds->setToolTip(QStringLiteral("Customize Sounds"));
 
-    Label2 = MakeHeading(this, QStringLiteral("Speed"), 1440);
-    Frame1 = Frame(this, QStringLiteral("Speed:"), 1680, 1170);
+    lblSpeedHeading = MakeHeading(this, QStringLiteral("Speed"), 1440);
+    fraSpeed = Frame(this, QStringLiteral("Speed:"), 1680, 1170);
     const char* const speeds[3] = {"Normal", "Fast", "Ridiculous"};
     for (int k = 0; k < 3; ++k) {
-        optComputerSpeed[std::size_t(k)] = new QRadioButton(QLatin1String(speeds[k]), Frame1);
+        optComputerSpeed[std::size_t(k)] = new QRadioButton(QLatin1String(speeds[k]), fraSpeed);
         optComputerSpeed[std::size_t(k)]->setGeometry(TwipRect(90, 270 + 285 * k, 1380, 285));
     }
 
-    Label3 = MakeHeading(this, QStringLiteral("Misc."), 2910);
-    Frame4 = Frame(this, QStringLiteral("Misc:"), 3150, 780);
-    chkSortDice = new QCheckBox(QStringLiteral("Sort Dice"), Frame4);
+    lblMiscHeading = MakeHeading(this, QStringLiteral("Misc."), 2910);
+    fraMisc = Frame(this, QStringLiteral("Misc:"), 3150, 780);
+    chkSortDice = new QCheckBox(QStringLiteral("Sort Dice"), fraMisc);
     chkSortDice->setGeometry(TwipRect(90, 270, 1380, 240));
-    chkMarkScorers = new QCheckBox(QStringLiteral("Mark Points"), Frame4);
+    chkMarkScorers = new QCheckBox(QStringLiteral("Mark Points"), fraMisc);
     chkMarkScorers->setGeometry(TwipRect(90, 510, 1380, 240));
 
     ARCmdRestoreDefaults = MakeButton(this, "ARCmdRestoreDefaults", QStringLiteral("Restore Default"),
@@ -98,10 +98,10 @@ OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<v
 void OptionsTray::ShowOptions() {
     const int speed = settings_.ComputerFast;
     // A stored speed that names none of the three selects none.
-    for (int k = 0; k < 3; ++k) {
-        QRadioButton* b = optComputerSpeed[std::size_t(k)];
+    for (std::size_t k = 0; k < kSpeedChoice.values.size(); ++k) {
+        QRadioButton* b = optComputerSpeed[k];
         b->setAutoExclusive(false);
-        b->setChecked(k == speed);
+        b->setChecked(kSpeedChoice.values[k] == speed);
         b->setAutoExclusive(true);
     }
     optSound[settings_.SoundFXOFF ? 0 : 1]->setChecked(true);
@@ -110,8 +110,8 @@ void OptionsTray::ShowOptions() {
 }
 
 void OptionsTray::SaveOptions() {
-    for (int k = 0; k < 3; ++k)
-        if (optComputerSpeed[std::size_t(k)]->isChecked()) settings_.ComputerFast = k;
+    for (std::size_t k = 0; k < kSpeedChoice.values.size(); ++k)
+        if (optComputerSpeed[k]->isChecked()) settings_.ComputerFast = kSpeedChoice.values[k];
     settings_.SoundFXOFF = optSound[0]->isChecked();
     settings_.SortDice = chkSortDice->isChecked();
     settings_.MarkScorers = chkMarkScorers->isChecked();
@@ -121,10 +121,10 @@ void OptionsTray::SaveOptions() {
 }
 
 void OptionsTray::ARCmdRestoreDefaults_Click() {
-    optComputerSpeed[0]->setChecked(true);
-    optSound[1]->setChecked(true);
-    chkSortDice->setChecked(false);
-    chkMarkScorers->setChecked(true);
+    optComputerSpeed[kSpeedChoice.IndexOf(kSpeedChoice.byDefault)]->setChecked(true);
+    optSound[kSoundOffByDefault ? 0 : 1]->setChecked(true);
+    chkSortDice->setChecked(kSortDiceByDefault);
+    chkMarkScorers->setChecked(kMarkScorersByDefault);
     QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), QStringLiteral("Original Settings Restored."),
                     QMessageBox::Ok, this);
     box.exec();

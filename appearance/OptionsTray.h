@@ -18,6 +18,8 @@ class ARButton;
 class SettingsFile;
 struct Settings;
 
+// Earlier names: Label4 is lblSoundHeading, Frame3 fraSound, Label2
+// lblSpeedHeading, Frame1 fraSpeed, Label3 lblMiscHeading, Frame4 fraMisc.
 class OptionsTray : public QWidget {
     Q_OBJECT
 public:
@@ -25,15 +27,15 @@ public:
     OptionsTray(Settings& settings, SettingsFile& file, std::function<void(const QString&)> play,
                 QWidget* parent = nullptr);
 
-    QLabel* Label4 = nullptr;  // "Sound Effects"
-    QGroupBox* Frame3 = nullptr;
+    QLabel* lblSoundHeading = nullptr;  // "Sound Effects"
+    QGroupBox* fraSound = nullptr;
     std::array<QRadioButton*, 2> optSound{};  // 0 "Off", 1 "On"
     ARButton* cmdCustomizeSounds = nullptr;
-    QLabel* Label2 = nullptr;  // "Speed"
-    QGroupBox* Frame1 = nullptr;
+    QLabel* lblSpeedHeading = nullptr;  // "Speed"
+    QGroupBox* fraSpeed = nullptr;
     std::array<QRadioButton*, 3> optComputerSpeed{};
-    QLabel* Label3 = nullptr;  // "Misc."
-    QGroupBox* Frame4 = nullptr;
+    QLabel* lblMiscHeading = nullptr;  // "Misc."
+    QGroupBox* fraMisc = nullptr;
     QCheckBox* chkSortDice = nullptr;
     QCheckBox* chkMarkScorers = nullptr;
     ARButton* ARCmdSaveOptions = nullptr;

@@ -18,13 +18,19 @@ std::optional<long> Int16(const QString& text) {
     return RoundedInRange(StoredNumber(text.toStdString()), -32768, 32767);
 }
 std::optional<long> Byte(const QString& text) { return RoundedInRange(StoredNumber(text.toStdString()), 0, 255); }
-// A Boolean is "not 0"; a number too large to hold is unusable.
-std::optional<bool> Bool(const QString& text) {
+// A Boolean is "not 0"; a number too large to hold is unusable, and so is
+// a missing key: both take the option's default.
+bool Bool(const QString& text, bool byDefault) {
+    if (text.isEmpty()) return byDefault;
     const double v = StoredNumber(text.toStdString());
-    if (!std::isfinite(v)) return std::nullopt;
+    if (!std::isfinite(v)) return byDefault;
     return v != 0;
 }
-int OneOf(std::optional<long> v, int a, int b) { return v && (*v == a || *v == b) ? int(*v) : a; }
+// A stored choice: its value when that is one of the choice's, else the default.
+template <std::size_t N>
+int OneOf(std::optional<long> v, const Choice<N>& choice) {
+    return v ? choice.Or(int(*v)) : choice.byDefault;
+}
 
 QString BoolText(bool v) { return v ? QStringLiteral("-1") : QStringLiteral("0"); }
 
@@ -43,31 +49,33 @@ struct KeyRow {
     Writer write;  // nullptr: written by name only
 };
 
-// The keys other than the sounds, in the order start-up reads them.
+// The keys other than the sounds, in the order start-up reads them. The
+// defaults and the values allowed are the options' own (Options.h).
 const KeyRow kKeys[] = {
     {Key::DieColor, "DieColor",
      [](Settings& s, const QString& t) {
          const auto v = Int16(t);
-         s.DieColor = v && *v != 0 ? int(*v) : kSkins[0].code;  // any other code is kept as stored
+         s.DieSkin = v && *v != 0 ? int(*v) : kDefaultSkin;  // any other code is kept as stored
      },
-     [](const Settings& s) { return QString::number(s.DieColor); }},
+     [](const Settings& s) { return QString::number(s.DieSkin); }},
     {Key::TextColor, "TextColor",
      [](Settings& s, const QString& t) { s.TextColor = t.isEmpty() ? std::string(kDefaultTextColourText) : t.toStdString(); },
      [](const Settings& s) { return QString::fromStdString(s.TextColor); }},
-    {Key::PlayToScore, "PlayToScore", [](Settings& s, const QString& t) { s.PlayToScore = OneOf(Int16(t), 5000, 10000); },
+    {Key::PlayToScore, "PlayToScore", [](Settings& s, const QString& t) { s.PlayToScore = OneOf(Int16(t), kPlayToChoice); },
      [](const Settings& s) { return QString::number(s.PlayToScore); }},
-    {Key::BreakInScore, "BreakInScore", [](Settings& s, const QString& t) { s.BreakInScore = OneOf(Int16(t), 500, 1000); },
+    {Key::BreakInScore, "BreakInScore",
+     [](Settings& s, const QString& t) { s.BreakInScore = OneOf(Int16(t), kBreakInChoice); },
      [](const Settings& s) { return QString::number(s.BreakInScore); }},
-    {Key::SoundFXOFF, "SoundFXOFF", [](Settings& s, const QString& t) { s.SoundFXOFF = Bool(t).value_or(false); },
+    {Key::SoundFXOFF, "SoundFXOFF",
+     [](Settings& s, const QString& t) { s.SoundFXOFF = Bool(t, kSoundOffByDefault); },
      [](const Settings& s) { return BoolText(s.SoundFXOFF); }},
     // Only 0, 1 and 2 name a speed; any other byte is kept as stored.
-    {Key::ComputerFast, "ComputerFast", [](Settings& s, const QString& t) { s.ComputerFast = int(Byte(t).value_or(0)); },
+    {Key::ComputerFast, "ComputerFast",
+     [](Settings& s, const QString& t) { s.ComputerFast = int(Byte(t).value_or(kSpeedChoice.byDefault)); },
      [](const Settings& s) { return QString::number(s.ComputerFast); }},
-    {Key::SortDice, "SortDice", [](Settings& s, const QString& t) { s.SortDice = Bool(t).value_or(false); },
+    {Key::SortDice, "SortDice", [](Settings& s, const QString& t) { s.SortDice = Bool(t, kSortDiceByDefault); },
      [](const Settings& s) { return BoolText(s.SortDice); }},
-    // Marking is on unless switched off: a missing key marks.
-    {Key::MarkScorers, "MarkScorers",
-     [](Settings& s, const QString& t) { s.MarkScorers = t.isEmpty() || Bool(t).value_or(true); },
+    {Key::MarkScorers, "MarkScorers", [](Settings& s, const QString& t) { s.MarkScorers = Bool(t, kMarkScorersByDefault); },
      [](const Settings& s) { return BoolText(s.MarkScorers); }},
     {Key::Background, "Background", nullptr, nullptr},
 };

@@ -88,15 +88,15 @@ ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& previ
     }
 
     lblBackground = MakeHeading(this, QStringLiteral("Background"), 1830);
-    lstSkin = new QListWidget(this);
-    lstSkin->setGeometry(TwipRect(60, 2070, 1530, 2190));
-    lstSkin->setAccessibleName(QStringLiteral("Background"));
+    lstBackground = new QListWidget(this);
+    lstBackground->setGeometry(TwipRect(60, 2070, 1530, 2190));
+    lstBackground->setAccessibleName(QStringLiteral("Background"));
 
     ARCmdSaveTheme = MakeButton(this, "ARCmdSaveTheme", QStringLiteral("Save"), TwipRect(60, 4350, 735, 330));
     ARCmdCancelTheme = MakeButton(this, "ARCmdCancelTheme", QStringLiteral("Cancel"), TwipRect(855, 4350, 735, 330));
 
     connect(cboDiceColor, &QComboBox::activated, this, [this] { cboDiceColor_Click(); });
-    connect(lstSkin, &QListWidget::currentRowChanged, this, [this] { lstSkin_Click(); });
+    connect(lstBackground, &QListWidget::currentRowChanged, this, [this] { lstBackground_Click(); });
     connect(ARCmdSaveTheme, &ARButton::clicked, this, &ThemeTray::saveClicked);
     connect(ARCmdCancelTheme, &ARButton::clicked, this, &ThemeTray::cancelClicked);
 }
@@ -107,7 +107,7 @@ QString ThemeTray::BackgroundPath(int index) const {
         return QString::fromStdString(settings_.TempPath) + QLatin1String(kBackgrounds[std::size_t(index)].picture.name);
     // The player's entry: the first file listed whose name is the entry's
     // text, or that text and an extension (so "My" finds My.Cat.jpg).
-    const QString text = lstSkin->item(index) ? lstSkin->item(index)->text() : QString();
+    const QString text = lstBackground->item(index) ? lstBackground->item(index)->text() : QString();
     for (const QString& path : customFiles_) {
         const QString name = FileTitle(path);
         if (name == text || name.startsWith(text + u'.')) return path;
@@ -117,31 +117,31 @@ QString ThemeTray::BackgroundPath(int index) const {
 
 void ThemeTray::FillThemeLists() {
     filling_ = true;
-    lstSkin->clear();
-    for (const Background& b : kBackgrounds) lstSkin->addItem(QLatin1String(b.entry));
+    lstBackground->clear();
+    for (const Background& b : kBackgrounds) lstBackground->addItem(QLatin1String(b.entry));
     customFiles_.clear();
     for (const QString& folder : folders_) {
         const QDir dir(folder);
         for (const QString& name : dir.entryList(QDir::Files, QDir::Unsorted)) {
             customFiles_ << dir.filePath(name);
-            lstSkin->addItem(BaseName(name));
+            lstBackground->addItem(BaseName(name));
         }
     }
 
     // The stored background, by the base name of its file.
     const QString stored = BaseName(file_.Read(KeyName(Key::Background)));
     int selected = 0;
-    for (int i = 1; i < lstSkin->count() && selected == 0; ++i) {
+    for (int i = 1; i < lstBackground->count() && selected == 0; ++i) {
         const bool builtIn = i < int(kBackgrounds.size());
         const QString name = builtIn ? BaseName(QLatin1String(kBackgrounds[std::size_t(i)].picture.name))
-                                     : lstSkin->item(i)->text();
+                                     : lstBackground->item(i)->text();
         if (name == stored) selected = i;
     }
-    lstSkin->setCurrentRow(selected);
+    lstBackground->setCurrentRow(selected);
     savedBackground_ = selected;
 
-    savedDieColor_ = settings_.DieColor;
-    const int shown = cboDiceColor->findData(settings_.DieColor);
+    savedSkin_ = settings_.DieSkin;
+    const int shown = cboDiceColor->findData(settings_.DieSkin);
     if (shown >= 0) cboDiceColor->setCurrentIndex(shown);
     filling_ = false;
 }
@@ -159,8 +159,8 @@ void ThemeTray::Open() {
 
 void ThemeTray::cboDiceColor_Click() {
     if (filling_ || cboDiceColor->currentIndex() < 0) return;
-    settings_.DieColor = cboDiceColor->currentData().toInt();
-    preview_.PreviewSkin(settings_.DieColor);
+    settings_.DieSkin = cboDiceColor->currentData().toInt();
+    preview_.PreviewSkin(settings_.DieSkin);
 }
 
 void ThemeTray::lblColor_Click(int index) {
@@ -180,29 +180,29 @@ void ThemeTray::ShowBackground(int index, bool tell) {
     const QImage picture = LoadPicture(path, &why);
     preview_.PreviewBackground(picture, BackgroundVariants(path, QString::fromStdString(settings_.TempPath)));
     if (tell && picture.isNull() && index >= int(kBackgrounds.size())) {
-        const QString shown = path.isEmpty() ? lstSkin->item(index)->text() : QDir::toNativeSeparators(path);
+        const QString shown = path.isEmpty() ? lstBackground->item(index)->text() : QDir::toNativeSeparators(path);
         QMessageBox box(QMessageBox::Warning, QLatin1String(kTitle),
                         QStringLiteral("The picture %1 cannot be shown: %2.").arg(shown, why), QMessageBox::Ok, this);
         box.exec();
     }
 }
 
-void ThemeTray::lstSkin_Click() {
-    const int index = lstSkin->currentRow();
+void ThemeTray::lstBackground_Click() {
+    const int index = lstBackground->currentRow();
     if (filling_ || index < 0) return;
     ShowBackground(index, true);
     if (index < int(kBackgrounds.size())) lblColor_Click(kBackgrounds[std::size_t(index)].textColour);
 }
 
 void ThemeTray::Save() {
-    const int index = std::max(0, lstSkin->currentRow());
+    const int index = std::max(0, lstBackground->currentRow());
     ShowBackground(index, false);  // a picture that cannot be read was named at its choice
     file_.Write(KeyName(Key::Background), index == 0 ? QLatin1String(kBackgrounds[0].entry) : BackgroundPath(index));
     settings_.TextColor = pendingTextColor_.toStdString();
     preview_.PreviewTextColour(ColourNumberFromText(pendingTextColor_));
     WriteSetting(file_, settings_, Key::TextColor);
     if (cboDiceColor->currentIndex() >= 0) {
-        settings_.DieColor = cboDiceColor->currentData().toInt();
+        settings_.DieSkin = cboDiceColor->currentData().toInt();
         WriteSetting(file_, settings_, Key::DieColor);
     }
 }
@@ -210,7 +210,7 @@ void ThemeTray::Save() {
 void ThemeTray::Cancel() {
     ShowBackground(savedBackground_, false);
     preview_.PreviewTextColour(ColourNumberFromText(QString::fromStdString(settings_.TextColor)));
-    settings_.DieColor = savedDieColor_;
+    settings_.DieSkin = savedSkin_;
 }
 
 }  // namespace zarvel

@@ -51,6 +51,8 @@ private:
     bool chosen_ = false;
 };
 
+// Earlier names: lstSkin is lstBackground (it lists backgrounds, not skins);
+// the skin chosen is Settings::DieSkin, stored under the key "DieColor".
 class ThemeTray : public QWidget {
     Q_OBJECT
 public:
@@ -65,26 +67,26 @@ public:
     QLabel* lblTextColor = nullptr;
     std::array<ColourSquare*, kTextColours.size()> lblColor{};
     QLabel* lblBackground = nullptr;
-    QListWidget* lstSkin = nullptr;
+    QListWidget* lstBackground = nullptr;
     ARButton* ARCmdSaveTheme = nullptr;
     ARButton* ARCmdCancelTheme = nullptr;
 
     // Fills the lists from the settings and shows them on the game pane, as
     // the tray's opening does.
     void Open();
-    // Stores the choices (Background, TextColor, DieColor) and keeps them.
+    // Stores the choices (background, text colour, skin) and keeps them.
     void Save();
     // Puts back the background, text colour and skin of the opening.
     void Cancel();
 
     void cboDiceColor_Click();
     void lblColor_Click(int index);
-    void lstSkin_Click();
+    void lstBackground_Click();
 
     // The picture file of background entry `index`: "" for "(None)".
     QString BackgroundPath(int index) const;
     int SavedBackgroundIndex() const { return savedBackground_; }
-    int SavedDieColor() const { return savedDieColor_; }
+    int SavedSkin() const { return savedSkin_; }
     QString PendingTextColor() const { return pendingTextColor_; }
 
 signals:
@@ -105,7 +107,7 @@ private:
     bool filling_ = false;     // the lists are being filled: their clicks do nothing
     QString pendingTextColor_;
     int savedBackground_ = 0;
-    int savedDieColor_ = 0;
+    int savedSkin_ = 0;
 };
 
 }  // namespace zarvel

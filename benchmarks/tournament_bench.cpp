@@ -1,21 +1,23 @@
 // The tournament's speed and what bounds it. Nearly all of a game's time goes
-// into the uniform draws of the two face routines (300 and 750 draws per
-// face), so this sets side by side, in one run:
+// into the face routines (a 300-draw shuffle, and 750 draws of which only the
+// last is read), so this sets side by side, in one run:
 //   Draw/...        draws per second of each generator: each turned into a
 //                   face, called on the concrete class (inlined) and through
 //                   the RandomSource interface (the difference is the virtual
-//                   call); and 750 in a row of which only the last is used,
-//                   as the 750-draw routine makes them;
-//   Floor/...       a game's worth of draws made by the table's own face
-//                   routines and nothing else: the games/s no tournament on
-//                   that generator can beat (the twister and PCG64 go
-//                   through the interface, the program's generator inlines);
-//   OfFloor/...     one thread's games/s as a share of that floor, the same
-//                   games and their face calls alone timed in turn;
+//                   call); and 750 in a row of which only the last is used;
+//   Floor/...       a game's worth of face calls and nothing else: the games/s
+//                   no tournament can beat. "xoshiro256++" is the program's
+//                   face routines (the 749 unread draws skipped in one jump,
+//                   faces by a cast); "xoshiro256++/every-draw" the routines
+//                   it had before (every draw made, each floored); the
+//                   twister and PCG64 go through the interface, draw by draw;
+//   OfFloor/...     one thread's games/s as a share of the program's floor,
+//                   the same games and their face calls alone timed in turn;
 //   Tournament/...  the seven styles at 5000/500 and 10000/1000, per
 //                   generator, on one thread and on every usable core;
 //   Linear/...      1,000 to 100,000 games on every core: the time per game
 //                   must not grow with the run.
+// A table at the end sets the figures of each target side by side.
 #include <benchmark/benchmark.h>
 
 #include <time.h>
@@ -23,8 +25,9 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
-#include <ctime>
 #include <cstdint>
+#include <cstdio>
+#include <ctime>
 #include <map>
 #include <memory>
 #include <string>
@@ -78,7 +81,8 @@ private:
     Pcg64 engine_;
 };
 
-// Counts the draws of the generator it wraps.
+// Counts the draws of the generator it wraps (it is no UniformRandom, so
+// the table makes every one of them).
 class CountingRandom final : public zarvel::RandomSource {
 public:
     explicit CountingRandom(std::uint64_t seed) : inner_(seed) {}
@@ -92,6 +96,22 @@ private:
     zarvel::UniformRandom inner_;
 };
 
+// The face routines as the program had them before: every one of the 750
+// draws made, each face floored.
+template <class Random>
+int EveryDrawShuffle(Random& rng) {
+    int pos[7] = {0, 1, 2, 3, 4, 5, 6};
+    for (int round = 0; round < 60; ++round)
+        for (int k = 1; k <= 5; ++k) std::swap(pos[k], pos[static_cast<int>(std::floor(rng.Next() * 6)) + 1]);
+    return pos[1];
+}
+template <class Random>
+int EveryDrawLastOf750(Random& rng, int n) {
+    int value = 1;
+    for (int d = 0; d < 750; ++d) value = static_cast<int>(std::floor(rng.Next() * n)) + 1;
+    return value;
+}
+
 zarvel::TournamentOptions Options(int target) {
     zarvel::TournamentOptions o;
     o.seed = kSeed;
@@ -104,6 +124,7 @@ zarvel::TournamentOptions Options(int target) {
 // shown twice on its roll slot (when drawn and when the roll is complete).
 class FaceCountingBoard final : public zarvel::NullBoard {
 public:
+    bool Shows() const override { return true; }
     void ShowDie(int index, int face) override {
         if (index >= 0 && index < zarvel::kSlots && face > 0) ++shown[index % 2];
     }
@@ -112,7 +133,7 @@ public:
 
 // What games ask of the face routines.
 struct FaceCalls {
-    double draws = 0;      // all of the games' draws
+    double draws = 0;      // all of the games' draws, every one made
     double lastOf750 = 0;  // calls of the 750-draw routine
     double shuffles = 0;   // calls of the 300-draw shuffle
 };
@@ -129,8 +150,6 @@ void CountFaceCalls(std::uint64_t runSeed, int game, int target, FaceCalls& call
     zarvel::VirtualScheduler scheduler;
     zarvel::ComputerDriver driver(table, scheduler);
     zarvel::TestRun run(table, driver, scheduler);
-    run.showReport = [](const std::string&) {};
-    run.endProgram = [] {};
     run.Start({1, 0, target, target / 10});
     scheduler.RunUntilIdle(zarvel::kMaxStepsPerGame);
     calls.draws += static_cast<double>(rng.draws);
@@ -163,6 +182,17 @@ int CallFaceRoutines(zarvel::Table& table, long shuffles, long lastOf750) {
     return sink;
 }
 
+template <class Random>
+int CallEveryDrawRoutines(Random& rng, long shuffles, long lastOf750) {
+    int sink = 0;
+    for (long i = 0; i < shuffles; ++i) {
+        sink += EveryDrawLastOf750(rng, 6);
+        sink += EveryDrawShuffle(rng);
+    }
+    for (long i = shuffles; i < lastOf750; ++i) sink += EveryDrawLastOf750(rng, 6);
+    return sink;
+}
+
 // ---- one draw ---------------------------------------------------------------
 
 constexpr int kDrawsPerIteration = 1 << 16;
@@ -172,7 +202,7 @@ void BM_DrawDirect(benchmark::State& state) {
     Random rng(kSeed);
     int sink = 0;
     for (auto _ : state) {
-        for (int d = 0; d < kDrawsPerIteration; ++d) sink += static_cast<int>(std::floor(rng.Next() * 6)) + 1;
+        for (int d = 0; d < kDrawsPerIteration; ++d) sink += static_cast<int>(rng.Next() * 6) + 1;
         benchmark::DoNotOptimize(sink);
     }
     state.SetItemsProcessed(state.iterations() * kDrawsPerIteration);
@@ -185,24 +215,22 @@ void BM_DrawInterface(benchmark::State& state) {
     benchmark::DoNotOptimize(rng);  // the compiler may no longer see the class
     int sink = 0;
     for (auto _ : state) {
-        for (int d = 0; d < kDrawsPerIteration; ++d) sink += static_cast<int>(std::floor(rng->Next() * 6)) + 1;
+        for (int d = 0; d < kDrawsPerIteration; ++d) sink += static_cast<int>(rng->Next() * 6) + 1;
         benchmark::DoNotOptimize(sink);
     }
     state.SetItemsProcessed(state.iterations() * kDrawsPerIteration);
 }
 
-// 750 draws of which only the last becomes a face, inlined: most of a
-// game's draws are of this kind, and here only the generator's own step
-// counts, not the conversion.
+// 750 draws of which only the last becomes a face, inlined: only the
+// generator's own step counts, not the conversion.
 template <class Random>
 void BM_DrawLastOf750(benchmark::State& state) {
     Random rng(kSeed);
     int sink = 0;
     for (auto _ : state) {
         for (int face = 0; face < kDrawsPerIteration / 750; ++face) {
-            int value = 0;
-            for (int d = 0; d < 750; ++d) value = static_cast<int>(std::floor(rng.Next() * 6)) + 1;
-            sink += value;
+            for (int d = 0; d < 749; ++d) rng.Next();
+            sink += static_cast<int>(rng.Next() * 6) + 1;
         }
         benchmark::DoNotOptimize(sink);
     }
@@ -218,6 +246,22 @@ BENCHMARK(BM_DrawLastOf750<Pcg64Random>)->Name("Draw/pcg64/last-of-750/direct");
 BENCHMARK(BM_DrawDirect<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/face/direct");
 BENCHMARK(BM_DrawInterface<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/face/interface");
 BENCHMARK(BM_DrawLastOf750<zarvel::UniformRandom>)->Name("Draw/xoshiro256++/last-of-750/direct");
+
+// The jump that replaces the 749 unread draws, alone.
+void BM_Jump749(benchmark::State& state) {
+    zarvel::UniformRandom rng(kSeed);
+    const zarvel::XoshiroJump jump(749);
+    int sink = 0;
+    for (auto _ : state) {
+        for (int k = 0; k < 1024; ++k) {
+            rng.Discard(jump);
+            sink += static_cast<int>(rng.Next() * 6) + 1;
+        }
+        benchmark::DoNotOptimize(sink);
+    }
+    state.SetItemsProcessed(state.iterations() * 1024);
+}
+BENCHMARK(BM_Jump749)->Name("Draw/xoshiro256++/jump-749-then-1");
 
 // ---- the floor, and the tournament beside it ---------------------------------
 
@@ -235,10 +279,15 @@ struct Rates {
     double cpu = 0;   // games per processor-second, all threads together
 };
 
-// Rates measured so far, by benchmark, for the ratios of those after them.
+// Figures measured so far, by benchmark, for the summary and for the
+// ratios of those after them.
 std::map<std::string, Rates>& Measured() {
     static std::map<std::string, Rates> measured;
     return measured;
+}
+std::map<std::string, double>& Shares() {
+    static std::map<std::string, double> shares;
+    return shares;
 }
 
 void Report(benchmark::State& state, const std::string& key, std::int64_t games, const Since& since) {
@@ -256,10 +305,10 @@ std::string Key(const char* kind, const char* generator, int target, const char*
     return std::string(kind) + "/" + generator + "/" + std::to_string(target) + threads;
 }
 
-// A game's worth of draws made by the table's face routines and nothing
-// else, as many calls of each as a game makes.
+// A game's worth of face calls and nothing else, as many calls of each as
+// a game makes. `everyDraw` makes them the way the program did before.
 template <class Random>
-void BM_Floor(benchmark::State& state, const char* generator, int target) {
+void BM_Floor(benchmark::State& state, const char* generator, int target, bool everyDraw) {
     const FaceCalls& calls = PerGame(target);
     // The face routines' draws must be nearly all of a game's, or the
     // count of faces above has lost track of how a roll shows them.
@@ -278,7 +327,9 @@ void BM_Floor(benchmark::State& state, const char* generator, int target) {
     int sink = 0;
     const Since start;
     for (auto _ : state) {
-        for (int game = 0; game < kGames; ++game) sink += CallFaceRoutines(table, shuffles, lastOf750);
+        for (int game = 0; game < kGames; ++game)
+            sink += everyDraw ? CallEveryDrawRoutines(rng, shuffles, lastOf750)
+                              : CallFaceRoutines(table, shuffles, lastOf750);
         benchmark::DoNotOptimize(sink);
     }
     Report(state, Key("Floor", generator, target), state.iterations() * kGames, start);
@@ -291,8 +342,7 @@ std::unique_ptr<zarvel::RandomSource> Make(std::uint64_t seed) {
 }
 
 // The seven styles; jobs 0 means every usable core. Besides the rates it
-// shows the games per second against the twister on one thread, as the
-// tool ran before ("x_mt1").
+// shows the games per second against the twister on one thread ("x_mt1").
 template <class Random>
 void BM_Tournament(benchmark::State& state, const char* generator, int target, int jobs) {
     auto options = Options(target);
@@ -324,33 +374,36 @@ double ThreadSeconds() {
     return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
-// One thread's share of its generator's floor, measured so that a noisy
-// machine cannot tilt it: each round plays the same games on this thread,
-// then makes exactly their face calls alone, each timed in this thread's
-// processor time; the share is the median of the rounds' ratios.
-template <class Random>
+// One thread's share of the program's floor, measured so that a busy
+// machine cannot tilt it: game after game, this thread plays the game, then
+// makes exactly that game's face calls alone, each timed in this thread's
+// processor time, so both halves see the same machine; a round's share is
+// the faces' time over the games' time, and the figure is the median round.
 void BM_OfFloor(benchmark::State& state, int target) {
     constexpr int kGames = 60;
-    FaceCalls calls;
-    for (int k = 0; k < kGames; ++k) CountFaceCalls(kSeed, k, target, calls);
+    std::vector<FaceCalls> calls(kGames);
+    for (int k = 0; k < kGames; ++k) CountFaceCalls(kSeed, k, target, calls[std::size_t(k)]);
     auto options = Options(target);
     zarvel::GameState g;
     zarvel::Settings s;
     zarvel::NullBoard board;
-    Random faceRng(kSeed);
+    zarvel::UniformRandom faceRng(kSeed);
     zarvel::Table table(g, s, board, faceRng);
     std::vector<double> shares;
     int sink = 0;
     for (auto _ : state) {
-        const double t0 = ThreadSeconds();
+        double games = 0, faces = 0;
         for (int k = 0; k < kGames; ++k) {
-            Random rng(zarvel::GameSeed(kSeed, k));
+            const FaceCalls& c = calls[std::size_t(k)];
+            const double t0 = ThreadSeconds();
+            zarvel::UniformRandom rng(zarvel::GameSeed(kSeed, k));
             sink += zarvel::PlayTournamentGame(options, rng).winner;
+            const double t1 = ThreadSeconds();
+            sink += CallFaceRoutines(table, std::lround(c.shuffles), std::lround(c.lastOf750));
+            const double t2 = ThreadSeconds();
+            games += t1 - t0, faces += t2 - t1;
         }
-        const double t1 = ThreadSeconds();
-        sink += CallFaceRoutines(table, std::lround(calls.shuffles), std::lround(calls.lastOf750));
-        const double t2 = ThreadSeconds();
-        if (t1 > t0) shares.push_back((t2 - t1) / (t1 - t0));
+        if (games > 0) shares.push_back(faces / games);
         benchmark::DoNotOptimize(sink);
     }
     if (shares.empty()) return;
@@ -358,28 +411,27 @@ void BM_OfFloor(benchmark::State& state, int target) {
     state.counters["of_floor"] = shares[shares.size() / 2];
     state.counters["lowest"] = shares.front();
     state.counters["highest"] = shares.back();
+    Shares()[std::to_string(target)] = shares[shares.size() / 2];
 }
 
-// Per target, side by side: the floors, then one thread, then every core.
+// Per target, side by side: the floors, the share, then one thread and every core.
 const int kRegistered = [] {
     for (int target : {5000, 10000}) {
         const std::string t = std::to_string(target);
         benchmark::RegisterBenchmark(("Floor/mt19937_64/" + t).c_str(), BM_Floor<zarvel::MersenneRandom>,
-                                     "mt19937_64", target)
+                                     "mt19937_64", target, false)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("Floor/pcg64/" + t).c_str(), BM_Floor<Pcg64Random>, "pcg64", target)
+        benchmark::RegisterBenchmark(("Floor/pcg64/" + t).c_str(), BM_Floor<Pcg64Random>, "pcg64", target, false)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("Floor/xoshiro256++/every-draw/" + t).c_str(), BM_Floor<zarvel::UniformRandom>,
+                                     "xoshiro256++/every-draw", target, true)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("Floor/xoshiro256++/" + t).c_str(), BM_Floor<zarvel::UniformRandom>,
-                                     "xoshiro256++", target)
+                                     "xoshiro256++", target, false)
             ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark(("OfFloor/mt19937_64/" + t + "/1-thread").c_str(),
-                                     BM_OfFloor<zarvel::MersenneRandom>, target)
+        benchmark::RegisterBenchmark(("OfFloor/xoshiro256++/" + t + "/1-thread").c_str(), BM_OfFloor, target)
             ->Unit(benchmark::kMillisecond)
-            ->Iterations(9);
-        benchmark::RegisterBenchmark(("OfFloor/xoshiro256++/" + t + "/1-thread").c_str(),
-                                     BM_OfFloor<zarvel::UniformRandom>, target)
-            ->Unit(benchmark::kMillisecond)
-            ->Iterations(9);
+            ->Iterations(15);
         for (int jobs : {1, 0}) {
             const std::string threads = jobs == 1 ? "/1-thread" : "/all-cores";
             benchmark::RegisterBenchmark(("Tournament/mt19937_64/" + t + threads).c_str(),
@@ -422,6 +474,42 @@ BENCHMARK(BM_Linear)
     ->UseRealTime()
     ->Complexity(benchmark::oN);
 
+// The figures of one run side by side, for whatever the filter let run.
+void PrintSummary() {
+    const auto& m = Measured();
+    auto cpu = [&](const std::string& key) {
+        const auto it = m.find(key);
+        return it == m.end() ? 0.0 : it->second.cpu;
+    };
+    auto wall = [&](const std::string& key) {
+        const auto it = m.find(key);
+        return it == m.end() ? 0.0 : it->second.wall;
+    };
+    std::printf("\n%-8s %14s %14s %14s %9s %16s\n", "target", "floor before", "floor now", "1 thread", "of floor",
+                "every core");
+    std::printf("%-8s %14s %14s %14s %9s %16s\n", "", "games/cpu_s", "games/cpu_s", "games/cpu_s", "", "games/s");
+    for (int target : {5000, 10000}) {
+        const auto share = Shares().find(std::to_string(target));
+        std::printf("%-8d %14.0f %14.0f %14.0f %9.2f %16.0f\n", target,
+                    cpu(Key("Floor", "xoshiro256++/every-draw", target)), cpu(Key("Floor", "xoshiro256++", target)),
+                    cpu(Key("Tournament", "xoshiro256++", target, "/1")),
+                    share == Shares().end() ? 0.0 : share->second, wall(Key("Tournament", "xoshiro256++", target, "/all")));
+    }
+    // Per processor-second the work a game takes; per second what the cores
+    // delivered, which other work on the machine also decides.
+    if (cpu("Linear/1000") > 0 && cpu("Linear/100000") > 0)
+        std::printf("linear: %.0f games/cpu_s at 1,000 games, %.0f at 10,000, %.0f at 100,000 (%.0f, %.0f, %.0f games/s)\n",
+                    cpu("Linear/1000"), cpu("Linear/10000"), cpu("Linear/100000"), wall("Linear/1000"),
+                    wall("Linear/10000"), wall("Linear/100000"));
+}
+
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    PrintSummary();
+    return 0;
+}

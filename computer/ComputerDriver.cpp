@@ -19,21 +19,38 @@ struct NestingGuard {
 
 }  // namespace
 
-ComputerDriver::ComputerDriver(Table& table, Scheduler& scheduler)
-    : table_(table), scheduler_(scheduler), g_(table.state()) {
-    table_.onComputerTurnDue = [this] { StartComputerTurn(); };
+std::string ReportText(BotReport report, int numDiceUp) {
+    return report == BotReport::DiceCount ? DiceCountErrorText(numDiceUp) : std::string(kNothingToTakeText);
 }
 
-ComputerDriver::~ComputerDriver() { table_.onComputerTurnDue = nullptr; }
+ComputerDriver::ComputerDriver(Table& table, Scheduler& scheduler)
+    : table_(table), scheduler_(scheduler), g_(table.state()) {
+    table_.AddListener(*this);
+}
+
+ComputerDriver::~ComputerDriver() { table_.RemoveListener(*this); }
 
 int ComputerDriver::Speed() const { return table_.settings().ComputerFast; }
 
 void ComputerDriver::Schedule(int ms, std::uint64_t gen, Step step) {
-    scheduler_.After(ms, [this, life = std::weak_ptr<char>(life_), gen, step] {
-        if (life.expired() || gen != gen_) return;  // driver gone, or the turn superseded
-        Run(step, gen);
-    });
+    // The turn and the step in one word beside the driver's address.
+    const std::uint64_t word = gen << 2 | static_cast<std::uint64_t>(step);
+    scheduler_.After(ms, Scheduler::Task{&ComputerDriver::RunTask, this, word});
 }
+
+void ComputerDriver::RunTask(void* self, std::uint64_t word) {
+    auto& driver = *static_cast<ComputerDriver*>(self);
+    const std::uint64_t gen = word >> 2;
+    if (gen != driver.gen_) return;  // the turn was superseded
+    driver.Run(static_cast<Step>(word & 3), gen);
+}
+
+void ComputerDriver::GameSeated() {
+    Cancel();
+    if (g_.GameRunning() && g_.IsComputerTurn()) StartComputerTurn();
+}
+
+void ComputerDriver::ComputerTurnDue() { StartComputerTurn(); }
 
 void ComputerDriver::Run(Step step, std::uint64_t gen) {
     switch (step) {
@@ -56,17 +73,18 @@ void ComputerDriver::Cancel() {
 
 void ComputerDriver::EndTurn() {
     active_ = false;
-    if (!g_.Quitting && setRollAreaEnabled) setRollAreaEnabled(true);
+    bot_.BotTurnOver = true;
+    if (!Quitting() && setRollAreaEnabled) setRollAreaEnabled(true);
 }
 
 bool ComputerDriver::Resume(std::uint64_t gen) {
     if (gen != gen_ || !active_) return false;
-    if (g_.Quitting) {
+    if (Quitting()) {
         active_ = false;  // the window is closing: leave the dice as they are
         return false;
     }
-    // Something else ended the turn: a new game, or the table passed on.
-    if (g_.BotTurnOver || g_.GameOver || g_.CurrentPlayer != seat_ || g_.PassCount != passCount_) {
+    // Something else ended the turn: the game, or the table passed on.
+    if (bot_.BotTurnOver || g_.GameOver || g_.CurrentPlayer != seat_) {
         EndTurn();
         return false;
     }
@@ -75,21 +93,25 @@ bool ComputerDriver::Resume(std::uint64_t gen) {
 
 bool ComputerDriver::Waiting() const {
     if (held && held()) return true;
-    return WaitsForTray(routine_) && g_.TrayOpen;
+    return WaitsForTray(routine_) && trayOpen && trayOpen();
+}
+
+void ComputerDriver::Report(BotReport report) {
+    lastReport_ = report;
+    if (this->report) this->report(report, bot_.NumDiceUp);
 }
 
 void ComputerDriver::Begin(std::uint64_t gen) {
     NestingGuard guard(nesting_, maxNesting_);
-    if (g_.Quitting) return;
+    if (Quitting()) return;
     if (!g_.GameRunning() || g_.GameOver || !g_.IsComputerTurn()) return;
     routine_ = ChooseRoutine(g_, table_.random());
     if (routine_ == style::None) return;  // no routine for this code: the game waits
     ++turnsStarted_;
     active_ = true;
     seat_ = g_.CurrentPlayer;
-    passCount_ = g_.PassCount;
     if (setRollAreaEnabled) setRollAreaEnabled(false);
-    g_.BotTurnOver = false;
+    bot_.BotTurnOver = false;
     Next(gen);
 }
 
@@ -107,6 +129,12 @@ void ComputerDriver::Next(std::uint64_t gen) {
     Schedule(StepPauseMs(Speed()), gen, Step::Act);
 }
 
+void ComputerDriver::NextAfter(int pauseMs, std::uint64_t gen) {
+    // The action's own pause, then the head of the next step's: one wait.
+    // A tray or dialog opened meanwhile is seen by the step itself.
+    Schedule(pauseMs + StepPauseMs(Speed()), gen, Step::Act);
+}
+
 void ComputerDriver::Act(std::uint64_t gen) {
     NestingGuard guard(nesting_, maxNesting_);
     if (!Resume(gen)) return;
@@ -120,7 +148,7 @@ void ComputerDriver::Act(std::uint64_t gen) {
 
     switch (step.kind) {
         case BotStep::Kind::Click:
-            picks_.swap(step.picks);
+            picks_ = step.picks;
             markPicks_ = step.mark;
             nextPick_ = 0;
             ClickNext(gen);
@@ -130,7 +158,7 @@ void ComputerDriver::Act(std::uint64_t gen) {
                 BotRoll();
             else
                 table_.cmdRoll_Click();
-            Schedule(RollPauseMs(Speed()), gen, Step::Head);
+            NextAfter(RollPauseMs(Speed()), gen);
             return;
         case BotStep::Kind::Pass:
             // BotPass and the plain styles' pass do the same: flag, then pass.
@@ -138,19 +166,22 @@ void ComputerDriver::Act(std::uint64_t gen) {
             if (gen == gen_ && active_) EndTurn();
             return;
         case BotStep::Kind::DiceCountError:
-            table_.board().ShowMessage(DiceCountErrorText(bot_.NumDiceUp));
+            Report(BotReport::DiceCount);
             if (requestClose)
                 requestClose();
             else
-                g_.Quitting = true;
+                stopped_ = true;
             // Declining the close leaves the state as it was: the same step
             // comes round again.
             Schedule(0, gen, Step::Head);
             return;
         case BotStep::Kind::NothingToTake:
-            table_.board().ShowMessage(kNothingToTakeText);
+            Report(BotReport::NothingToTake);
             active_ = false;
-            table_.board().EndProgramNow();
+            if (endProgram)
+                endProgram();
+            else
+                stopped_ = true;
             return;
         case BotStep::Kind::Nothing:
             // Nothing to do in this state: look again later, never spin.
@@ -166,11 +197,14 @@ void ComputerDriver::Click(std::uint64_t gen) {
 }
 
 void ComputerDriver::ClickNext(std::uint64_t gen) {
-    if (nextPick_ >= picks_.size()) return Schedule(ClickPauseMs(Speed()), gen, Step::Head);
+    if (nextPick_ >= picks_.size) return NextAfter(ClickPauseMs(Speed()), gen);
     const int slot = picks_[nextPick_++];
     if (markPicks_) bot_.BotPicked[slot] = true;
     table_.Picture1_Click(slot);
-    Schedule(ClickPauseMs(Speed()), gen, nextPick_ < picks_.size() ? Step::Click : Step::Head);
+    if (nextPick_ < picks_.size)
+        Schedule(ClickPauseMs(Speed()), gen, Step::Click);
+    else
+        NextAfter(ClickPauseMs(Speed()), gen);
 }
 
 void ComputerDriver::BotRoll() {
@@ -179,7 +213,7 @@ void ComputerDriver::BotRoll() {
 }
 
 void ComputerDriver::BotPass() {
-    g_.BotTurnOver = true;
+    bot_.BotTurnOver = true;
     table_.cmdPassDice_Click();
 }
 

@@ -7,8 +7,7 @@
 
 #include <cstdint>
 #include <functional>
-#include <memory>
-#include <vector>
+#include <optional>
 
 #include "Scheduler.h"
 #include "Styles.h"
@@ -18,10 +17,19 @@ namespace zarvel {
 
 // The computer's shared working values.
 struct BotState {
-    PickMarks BotPicked{};  // slots clicked since the computer's last roll
-    int NumDiceUp = 0;      // dice it would roll next, as last counted
-    Score HighScore = 0;    // highest banked score, for the last round
+    PickMarks BotPicked{};     // slots clicked since the computer's last roll
+    int NumDiceUp = 0;         // dice it would roll next, as last counted
+    Score HighScore = 0;       // highest banked score, for the last round
+    bool BotTurnOver = false;  // the running turn has passed, or was ended
 };
+
+// The two reports of the computer code.
+enum class BotReport {
+    DiceCount,      // a roll-or-pass decision with an impossible dice count
+    NothingToTake,  // the dice choice found nothing to take
+};
+// The report in English, as the tournament tool prints it.
+std::string ReportText(BotReport report, int numDiceUp);
 
 // Pauses by ComputerFast (0 Normal, 1 Fast, 2 Ridiculous).
 constexpr int StepPauseMs(int speed) { return speed < 2 ? 100 : 0; }
@@ -30,31 +38,44 @@ constexpr int RollPauseMs(int speed) { return speed == 0 ? 1000 : 0; }
 // How often a waiting turn looks again (tray or dialog open, nothing to do).
 constexpr int kRecheckMs = 50;
 
-class ComputerDriver {
+// Listens to the table: a game seated with a computer first, and every
+// pass to a computer seat, schedule that seat's turn; a new game ends the
+// turn still running. The scheduler must outlive the driver or be destroyed
+// with it, running no step in between: a step holds only the driver's
+// address, so scheduling one allocates nothing.
+class ComputerDriver : public TableListener {
 public:
-    // Installs itself on table.onComputerTurnDue.
     ComputerDriver(Table& table, Scheduler& scheduler);
-    ~ComputerDriver();
+    ~ComputerDriver() override;
     ComputerDriver(const ComputerDriver&) = delete;
     ComputerDriver& operator=(const ComputerDriver&) = delete;
 
     // Host hooks, all optional.
+    // True once the program is closing: no turn acts again.
+    std::function<bool()> quitting;
+    // True while the options or the theme tray is open: all but Cautious wait.
+    std::function<bool()> trayOpen;
     // True while a modal dialog is open: the turn waits.
     std::function<bool()> held;
     // Enables or disables the user's clicks on the roll area.
     std::function<void(bool)> setRollAreaEnabled;
+    // Shows a report (it returns once the player has read it).
+    std::function<void(BotReport, int numDiceUp)> report;
     // Closes the main window the ordinary way (it asks before quitting).
-    // Without it, an impossible dice count quits at once.
+    // Without it, an impossible dice count stops the computers at once.
     std::function<void()> requestClose;
+    // Ends the program at once; without it the computers stop.
+    std::function<void()> endProgram;
 
     // Schedules the current player's turn by its style; ends any turn still
-    // running. The pass calls it; so does the start of a game whose first
-    // seat is a computer.
+    // running.
     void StartComputerTurn();
     // Ends the running turn, if any, without acting further.
     void Cancel();
 
     bool TurnRunning() const { return active_; }
+    // The last report made, if any.
+    std::optional<BotReport> LastReport() const { return lastReport_; }
     // The routine the running (or last) turn plays: a style code.
     int Routine() const { return routine_; }
     const BotState& bot() const { return bot_; }
@@ -68,17 +89,23 @@ public:
     int MaxStepNesting() const { return maxNesting_; }
     std::uint64_t TurnsStarted() const { return turnsStarted_; }
 
+    // TableListener.
+    void GameSeated() override;
+    void ComputerTurnDue() override;
+
 private:
-    // What a scheduled step does; a step carries only this and its turn, so
-    // scheduling one costs no more than the scheduler's own entry.
+    // What a scheduled step does; a step carries only this and its turn.
     enum class Step : std::uint8_t { Begin, Head, Act, Click };
     void Schedule(int ms, std::uint64_t gen, Step step);
+    static void RunTask(void* self, std::uint64_t word);
     void Run(Step step, std::uint64_t gen);
     void Begin(std::uint64_t gen);
     void Head(std::uint64_t gen);
     // Schedules the next action after the step pause, or a look again
     // while the turn must wait.
     void Next(std::uint64_t gen);
+    // Schedules the next action after an action's pause and the step pause.
+    void NextAfter(int pauseMs, std::uint64_t gen);
     void Act(std::uint64_t gen);
     void Click(std::uint64_t gen);
     // Clicks the turn's next pick and schedules the click after it, or the
@@ -87,29 +114,31 @@ private:
     // True when the turn may act; otherwise it has been ended or dropped.
     bool Resume(std::uint64_t gen);
     bool Waiting() const;
+    bool Quitting() const { return stopped_ || (quitting && quitting()); }
+    void Report(BotReport report);
     void EndTurn();
     int Speed() const;
 
     Table& table_;
     Scheduler& scheduler_;
-    GameState& g_;
+    const GameState& g_;
     BotState bot_;
 
     std::uint64_t gen_ = 0;  // bumped by every new turn and by Cancel
     bool active_ = false;
+    bool stopped_ = false;   // stopped for good, with no host to end the program
     int routine_ = style::None;
     int seat_ = kNone;
-    std::uint64_t passCount_ = 0;  // the turn is over once the table has passed
     std::uint64_t turnsStarted_ = 0;
+    std::optional<BotReport> lastReport_;
 
     // The clicks of the running turn's current pick, in order: only one
     // chain of steps is alive per turn, and a superseded one never reads them.
-    std::vector<int> picks_;
+    SlotList picks_;
     bool markPicks_ = false;
-    std::size_t nextPick_ = 0;
+    int nextPick_ = 0;
 
     int nesting_ = 0, maxNesting_ = 0;
-    std::shared_ptr<char> life_ = std::make_shared<char>();  // steps outliving the driver do nothing
 };
 
 }  // namespace zarvel

@@ -11,17 +11,31 @@ namespace zarvel {
 
 class Scheduler {
 public:
+    // A step as a plain function with its object and one word: scheduling
+    // one copies the three and allocates nothing.
+    struct Task {
+        void (*run)(void* target, std::uint64_t word) = nullptr;
+        void* target = nullptr;
+        std::uint64_t word = 0;
+        void operator()() const { run(target, word); }
+    };
+
     virtual ~Scheduler() = default;
-    // Runs step once, ms milliseconds from now (0: as soon as the loop is
-    // free), never inside this call. Steps due at the same time run in the
-    // order they were scheduled.
+    // Runs the step once, ms milliseconds from now (0: as soon as the loop
+    // is free), never inside this call. Steps due at the same time run in
+    // the order they were scheduled, of either kind.
+    virtual void After(int ms, Task task) = 0;
     virtual void After(int ms, std::function<void()> step) = 0;
 };
 
 // A loop over virtual time: no real sleeping, steps run one after another
 // from the loop itself, so a step that schedules the next adds no depth.
+// Steps due at once (nearly all of them at the fastest speed) wait in a
+// queue of their own: they run after every step due now that was scheduled
+// earlier, and before anything later, as the order above wants.
 class VirtualScheduler : public Scheduler {
 public:
+    void After(int ms, Task task) override;
     void After(int ms, std::function<void()> step) override;
 
     // Runs steps until none is left; false if maxSteps ran out first (a
@@ -33,22 +47,40 @@ public:
     bool RunOne();
 
     std::int64_t Now() const { return now_; }
-    std::size_t Pending() const { return queue_.size(); }
+    std::size_t Pending() const { return queue_.size() + now_queue_.size() - next_now_; }
     std::uint64_t StepsRun() const { return stepsRun_; }
 
 private:
+    // A step of either kind: the task when it has one, else the function.
+    struct Step {
+        Task task;
+        std::function<void()> function;
+        void operator()() const {
+            if (task.run)
+                task();
+            else
+                function();
+        }
+    };
     struct Item {
         std::int64_t at;
         std::uint64_t seq;
-        std::function<void()> step;
+        Step step;
     };
+    void Add(int ms, Step step);
     struct Later {
         bool operator()(const Item& a, const Item& b) const {
             return a.at != b.at ? a.at > b.at : a.seq > b.seq;
         }
     };
 
-    std::vector<Item> queue_;  // a heap, earliest on top
+    // Runs and drops the earliest of the steps due later.
+    void RunLater();
+
+    std::vector<Item> queue_;  // steps due later: a heap, earliest on top
+    // Steps due now, in the order scheduled, from next_now_ on.
+    std::vector<Step> now_queue_;
+    std::size_t next_now_ = 0;
     std::int64_t now_ = 0;
     std::uint64_t seq_ = 0;
     std::uint64_t stepsRun_ = 0;

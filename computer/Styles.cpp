@@ -9,7 +9,8 @@ namespace zarvel {
 
 namespace {
 
-bool IsLetter(const std::string& code) { return code.size() == 1 && code[0] >= 'a' && code[0] <= 'z'; }
+// Three 2s: the one combination the thinking styles may break up for a 1 or a 5.
+constexpr ScoringCode kThreeTwos = ScoringCode::OfAKind(3, 2);
 
 Score Banked(const GameState& g) {
     const int cp = g.CurrentPlayer;
@@ -22,10 +23,10 @@ BotStep Make(BotStep::Kind kind) {
     return s;
 }
 
-BotStep Take(std::vector<int> slots, bool mark, std::optional<int> numDiceUp) {
+BotStep Take(const SlotList& slots, bool mark, std::optional<int> numDiceUp) {
     BotStep s;
     s.kind = slots.empty() ? BotStep::Kind::Nothing : BotStep::Kind::Click;
-    s.picks = std::move(slots);
+    s.picks = slots;
     s.mark = mark;
     s.numDiceUp = numDiceUp;
     return s;
@@ -33,14 +34,16 @@ BotStep Take(std::vector<int> slots, bool mark, std::optional<int> numDiceUp) {
 
 // The open slots whose code passes the filter, lowest first.
 template <class Pred>
-std::vector<int> OpenSlots(const GameState& g, const PickMarks& picked, Pred pred) {
-    std::vector<int> slots;
+SlotList OpenSlots(const GameState& g, const PickMarks& picked, Pred pred) {
+    SlotList slots;
     for (int i = 0; i < kSlots; ++i)
         if (!picked[i] && pred(g.DieCode[i])) slots.push_back(i);
     return slots;
 }
 
-bool Scores(const std::string& code) { return code != "0" && code != "99"; }
+// Every slot but a die that scores nothing: a slot without a die is
+// clicked too, to no effect.
+bool NotNothing(ScoringCode code) { return code != ScoringCode::Nothing(); }
 
 BotStep RollOrPass(const GameState& g, const PickMarks& picked, const ThinkingStyle& s) {
     const Score mine = Banked(g);
@@ -101,43 +104,52 @@ int StyleCode(const std::string& name) {
 int CountDiceUp(const GameState& g, const PickMarks& picked) {
     int n = 0;
     for (int i = 0; i < kSlots; ++i)
-        if (g.DieCode[i] != "99" && !picked[i]) ++n;
+        if (g.DieCode[i] != ScoringCode::NoDie() && !picked[i]) ++n;
     return n;
 }
 
 BotStep ChooseDice(const GameState& g, const PickMarks& picked, int T) {
-    const int n = CountDiceUp(g, picked);
-    const bool allScore = OpenSlots(g, picked, [](const std::string& c) { return c == "0"; }).empty();
-    if (allScore || n < T) return Take(OpenSlots(g, picked, Scores), true, n);
-
-    // Many dice still in play: keep a single die, unless a combination other
-    // than three 2s is on the table, which is worth keeping whole.
-    int one = -1, five = -1, twos = -1;
+    // One look at the open slots, lowest first.
+    int n = 0, one = -1, five = -1, twos = -1;
+    bool allScore = true, combination = false;
+    SlotList scorers, notNothing;
     for (int i = 0; i < kSlots; ++i) {
         if (picked[i]) continue;
-        const std::string& c = g.DieCode[i];
-        if (c == "0") continue;
-        if (IsLetter(c) && c != "b")
-            return Take(OpenSlots(g, picked, [](const std::string& code) { return code != "0"; }), true, n);
-        if (c == "1" && one < 0) one = i;
-        if (c == "5" && five < 0) five = i;
-        if (c == "b" && twos < 0) twos = i;
+        const ScoringCode c = g.DieCode[i];
+        if (c != ScoringCode::NoDie()) ++n;
+        if (c == ScoringCode::Nothing()) {
+            allScore = false;
+            continue;
+        }
+        notNothing.push_back(i);
+        if (!c.Scores()) continue;
+        scorers.push_back(i);
+        if (c.IsGroup() && c != kThreeTwos) combination = true;
+        if (c == ScoringCode::Single(1) && one < 0) one = i;
+        if (c == ScoringCode::Single(5) && five < 0) five = i;
+        if (c == kThreeTwos && twos < 0) twos = i;
     }
-    if (one >= 0) return Take({one}, true, n);
-    if (five >= 0) return Take({five}, true, n);
-    if (twos >= 0) return Take({twos}, true, n);
+    if (allScore || n < T) return Take(scorers, true, n);
+
+    // Many dice still in play: keep a single die, unless a combination other
+    // than three 2s is on the table, which is worth keeping whole (every
+    // open slot but a loser is clicked then, one without a die to no effect).
+    if (combination) return Take(notNothing, true, n);
+    for (const int single : {one, five, twos})
+        if (single >= 0) return Take({single}, true, n);
     BotStep step = Make(BotStep::Kind::NothingToTake);
     step.numDiceUp = n;
     return step;
 }
 
 BotStep Bot_Thinking(const GameState& g, const PickMarks& picked, const ThinkingStyle& s) {
-    const std::string& a = g.AllowedActions;
-    if (a == "p") return Make(BotStep::Kind::Pass);
-    if (a == "r") return Make(BotStep::Kind::Roll);
-    if (a == "s" || a == "sp") return ChooseDice(g, picked, s.T);  // never pass before taking dice
-    if (a == "rp") return RollOrPass(g, picked, s);
-    if (a == "rs" || a == "rsp") return MoreDice(g, picked, s);
+    const Actions a = g.AllowedActions;
+    const bool roll = a.Has(Action::Roll), pass = a.Has(Action::Pass);
+    if (a.Has(Action::Select))  // never passes before taking dice
+        return roll ? MoreDice(g, picked, s) : ChooseDice(g, picked, s.T);
+    if (roll && pass) return RollOrPass(g, picked, s);
+    if (roll) return Make(BotStep::Kind::Roll);
+    if (pass) return Make(BotStep::Kind::Pass);
     return Make(BotStep::Kind::Nothing);
 }
 
@@ -146,37 +158,34 @@ BotStep Bot_Normal(const GameState& g, const PickMarks& picked) { return Bot_Thi
 BotStep Bot_Fearless(const GameState& g, const PickMarks& picked) { return Bot_Thinking(g, picked, kFearless); }
 
 BotStep Bot_Simple(const GameState& g) {
-    const std::string& a = g.AllowedActions;
-    if (a == "s" || a == "rs" || a == "sp" || a == "rsp") {
-        std::vector<int> slots;
-        for (int i = 0; i < kSlots; ++i)
-            if (g.DieCode[i] != "0") slots.push_back(i);
-        return Take(std::move(slots), false, std::nullopt);
+    const Actions a = g.AllowedActions;
+    const bool roll = a.Has(Action::Roll), pass = a.Has(Action::Pass);
+    if (a.Has(Action::Select)) {
+        // Every scoring die: the first click on a group takes all of it.
+        return Take(OpenSlots(g, PickMarks{}, NotNothing), false, std::nullopt);
     }
-    if (a == "r") return Make(BotStep::Kind::Roll);
-    if (a == "p") return Make(BotStep::Kind::Pass);
-    if (a == "rp") return Make(g.TurnScore > kSimpleBank ? BotStep::Kind::Pass : BotStep::Kind::Roll);
+    if (roll && pass) return Make(g.TurnScore > kSimpleBank ? BotStep::Kind::Pass : BotStep::Kind::Roll);
+    if (roll) return Make(BotStep::Kind::Roll);
+    if (pass) return Make(BotStep::Kind::Pass);
     return Make(BotStep::Kind::Nothing);
 }
 
 BotStep Bot_Moron(const GameState& g) {
-    const std::string& a = g.AllowedActions;
-    if (a == "s") {
-        // The lowest scoring die or group; everything only when all dice score.
-        bool freeLoser = false;
-        for (int j = 0; j < kSlots; ++j)
-            if (g.DieCode[j] == "0" && g.DieFree[j]) freeLoser = true;
-        std::vector<int> slots;
-        for (int i = 0; i < kSlots; ++i) {
-            if (g.DieCode[i] == "0") continue;
-            slots.push_back(i);
-            if (freeLoser) break;
-        }
-        return Take(std::move(slots), false, std::nullopt);
+    const Actions a = g.AllowedActions;
+    if (a.Has(Action::Pass)) return Make(BotStep::Kind::Pass);  // whenever it may
+    if (a.Has(Action::Roll)) return Make(BotStep::Kind::Roll);
+    if (!a.Has(Action::Select)) return Make(BotStep::Kind::Nothing);
+    // The lowest scoring die or group; everything only when all dice score.
+    bool freeLoser = false;
+    for (int j = 0; j < kSlots; ++j)
+        if (g.DieCode[j] == ScoringCode::Nothing() && g.DieFree[j]) freeLoser = true;
+    SlotList slots;
+    for (int i = 0; i < kSlots; ++i) {
+        if (g.DieCode[i] == ScoringCode::Nothing()) continue;
+        slots.push_back(i);
+        if (freeLoser) break;
     }
-    if (a == "r" || a == "rs") return Make(BotStep::Kind::Roll);
-    if (a == "p" || a == "sp" || a == "rsp" || a == "rp") return Make(BotStep::Kind::Pass);
-    return Make(BotStep::Kind::Nothing);
+    return Take(slots, false, std::nullopt);
 }
 
 int ChooseRoutine(const GameState& g, RandomSource& rng) {
@@ -191,7 +200,7 @@ int ChooseRoutine(const GameState& g, RandomSource& rng) {
             return g.PlayerStyle[cp];
         case style::Random: {
             // 1 Normal, 2 Cautious, 3 Fearless: the codes themselves.
-            const int r = static_cast<int>(std::floor(rng.Next() * 3)) + 1;
+            const int r = static_cast<int>(rng.Next() * 3) + 1;  // never negative: the cast floors
             return std::clamp(r, 1, 3);
         }
         case style::Genius: {

@@ -6,11 +6,11 @@
 #include <array>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "Catalogue.h"
 #include "GameState.h"
 #include "Random.h"
+#include "Scoring.h"
 
 namespace zarvel {
 
@@ -49,7 +49,7 @@ using PickMarks = std::array<bool, kSlots>;
 struct BotStep {
     enum class Kind { Nothing, Click, Roll, Pass, DiceCountError, NothingToTake };
     Kind kind = Kind::Nothing;
-    std::vector<int> picks;  // Click: taken in this order
+    SlotList picks;          // Click: taken in this order
     bool mark = false;       // Click: the slots are marked as picked first
     std::optional<int> numDiceUp;    // the count made on the way, if any
     std::optional<Score> highScore;  // the last-round high score, if computed
@@ -61,7 +61,7 @@ int CountDiceUp(const GameState& g, const PickMarks& picked);
 // Which dice a thinking style takes from the current roll.
 BotStep ChooseDice(const GameState& g, const PickMarks& picked, int T);
 
-// One step of each turn routine, decided by AllowedActions.
+// One step of each turn routine, decided by the actions open.
 BotStep Bot_Thinking(const GameState& g, const PickMarks& picked, const ThinkingStyle& s);
 BotStep Bot_Cautious(const GameState& g, const PickMarks& picked);
 BotStep Bot_Normal(const GameState& g, const PickMarks& picked);

@@ -8,12 +8,21 @@
 
 namespace zarvel {
 
+namespace {
+
+template <std::size_t N>
+TestQuestion Ask(const char* prompt, const Choice<N>& choice) {
+    return {prompt, choice.byDefault, std::vector<int>(choice.values.begin(), choice.values.end())};
+}
+
+}  // namespace
+
 const std::array<TestQuestion, 4>& TestQuestions() {
     static const std::array<TestQuestion, 4> questions{{
-        {"How Many Games (7 or 14) ???", 14, {7, 14}},
-        {"Normal's Position (0-6) ???", 0, {0, 1, 2, 3, 4, 5, 6}},
-        {"Play to 5000 or 10000 ???", 5000, {5000, 10000}},
-        {"Amount needed to break in ???", 500, {500, 1000}},
+        Ask("How Many Games (7 or 14) ???", kTestGamesChoice),
+        Ask("Normal's Position (0-6) ???", kNormalPositionChoice),
+        Ask("Play to 5000 or 10000 ???", kPlayToChoice),
+        Ask("Amount needed to break in ???", kBreakInChoice),
     }};
     return questions;
 }
@@ -34,52 +43,50 @@ std::array<int, kStyleCount> TestSeating(int normalPosition) {
     return seats;
 }
 
-void SeatComputers(GameState& g, const std::vector<int>& styles) {
-    g.NumPlayers = static_cast<int>(std::min<std::size_t>(styles.size(), kSeats));
-    for (int p = 0; p < kSeats; ++p) {
-        const bool seated = p < g.NumPlayers;
-        g.PlayerStyle[p] = seated ? styles[p] : 0;
-        g.PlayerName[p] = seated ? StyleName(styles[p]) : std::string();
-        g.PlayerIsComputer[p] = seated;
-        g.PlayerScore[p] = 0;
-    }
+std::vector<Seat> ComputerSeats(const std::vector<int>& styles) {
+    std::vector<Seat> seats;
+    for (int style : styles) seats.push_back({StyleName(style), true, style});
+    return seats;
 }
 
 std::string TestCaption(int gameNumber, int numGames) {
     return " Game  " + std::to_string(gameNumber) + " of " + std::to_string(numGames);
 }
 
-std::string TestReport(const GameState& g) {
+std::string TestReport(const GameState& g, const std::array<int, kSeats>& wins) {
     const std::string crlf = "\r\n";
     std::string text = "Test Run Complete." + crlf + crlf + "Player\t\t# Wins" + crlf + "---------\t\t-----------" + crlf;
     for (int p = 0; p < g.NumPlayers && p < kSeats; ++p)
-        text += g.PlayerName[p] + ":\t\t" + std::to_string(g.TestWins[p]) + crlf;
+        text += g.PlayerName[p] + ":\t\t" + std::to_string(wins[std::size_t(p)]) + crlf;
     return text + crlf + "Exiting...";
 }
 
 TestRun::TestRun(Table& table, ComputerDriver& driver, Scheduler& scheduler)
     : table_(table), driver_(driver), scheduler_(scheduler) {
-    std::weak_ptr<char> life = life_;
-    // The next game starts from the loop, not inside the end of the last.
-    table_.onTestGameOver = [this, life] {
-        scheduler_.After(0, [this, life] {
-            if (!life.expired()) RunTestGame();
-        });
-    };
+    table_.AddListener(*this);
 }
 
-TestRun::~TestRun() { table_.onTestGameOver = nullptr; }
+TestRun::~TestRun() { table_.RemoveListener(*this); }
+
+void TestRun::GameOver(int winner) {
+    if (!TestMode) return;
+    if (winner >= 0 && winner < kSeats) ++TestWins[std::size_t(winner)];
+    // The next game starts from the loop, not inside the end of the last.
+    std::weak_ptr<char> life = life_;
+    scheduler_.After(0, [this, life] {
+        if (!life.expired()) RunTestGame();
+    });
+}
 
 void TestRun::Configure(const TestSetup& setup) {
-    GameState& g = table_.state();
     Settings& s = table_.settings();
-    s.ComputerFast = 2;
-    g.TestMode = true;
-    g.TestNumGames = setup.games;
-    g.NormalPosition = setup.normalPosition;
+    s.ComputerFast = kRidiculous;
+    TestMode = true;
+    TestNumGames = setup.games;
+    NormalPosition = setup.normalPosition;
     s.PlayToScore = setup.playTo;
     s.BreakInScore = setup.breakIn;
-    g.TestWins.fill(0);
+    TestWins.fill(0);
     configured_ = true;
 }
 
@@ -89,12 +96,11 @@ void TestRun::Start(const TestSetup& setup) {
 }
 
 void TestRun::RunTestGame() {
-    GameState& g = table_.state();
     Settings& s = table_.settings();
     if (reported_) return;
-    if (g.TestGamesPlayed == 0 && !configured_) {
-        s.ComputerFast = 2;
-        g.TestMode = true;
+    if (TestGamesPlayed == 0 && !configured_) {
+        s.ComputerFast = kRidiculous;
+        TestMode = true;
         std::array<int, 4> values{};
         for (int q = 0; q < 4; ++q) {
             const TestQuestion& question = TestQuestions()[q];
@@ -104,40 +110,32 @@ void TestRun::RunTestGame() {
         }
         Configure({values[kTestGames], values[kTestNormalPosition], values[kTestPlayTo], values[kTestBreakIn]});
     }
-    const int n = g.TestGamesPlayed;
+    const int n = TestGamesPlayed;
     // No " Game 15 of 14": after the last game the pad goes straight back.
-    if (n > 0 && n < g.TestNumGames && setScorePadCaption) setScorePadCaption(TestCaption(n + 1, g.TestNumGames));
+    if (n > 0 && n < TestNumGames && setScorePadCaption) setScorePadCaption(TestCaption(n + 1, TestNumGames));
 
-    g.TestGamesPlayed = n + 1;
-    if (n >= g.TestNumGames) {
+    TestGamesPlayed = n + 1;
+    if (n >= TestNumGames) {
         reported_ = true;
         driver_.Cancel();
         if (setScorePadCaption) setScorePadCaption(" Score Pad");
-        const std::string report = TestReport(g);
-        if (showReport)
-            showReport(report);
-        else
-            table_.board().ShowMessage(report);
-        if (endProgram)
-            endProgram();
-        else
-            table_.board().EndProgramNow();
+        if (showReport) showReport(TestReport(table_.state(), TestWins));
+        if (endProgram) endProgram();
         return;
     }
 
     s.SoundFXOFF = true;
     s.MarkScorers = false;
     s.SortDice = false;
-    if (seats.empty()) {
-        const auto seating = TestSeating(g.NormalPosition);
-        SeatComputers(g, {seating.begin(), seating.end()});
-    } else {
-        SeatComputers(g, seats);
+    std::vector<int> styles = seats;
+    if (styles.empty()) {
+        const auto seating = TestSeating(NormalPosition);
+        styles.assign(seating.begin(), seating.end());
     }
-    table_.StartGame();  // also flags any turn still running from before as over
-    g.ScorePadShown = true;
+    // Seating ends any turn still running from before; the driver starts
+    // the first seat's.
+    table_.SeatGame(ComputerSeats(styles), s.PlayToScore, s.BreakInScore);
     if (onGameStarting) onGameStarting();
-    driver_.StartComputerTurn();
 }
 
 }  // namespace zarvel

@@ -1,6 +1,8 @@
 // Test mode: a tournament of the computer styles that plays itself, one seat
 // per style, and reports the wins per seat. The shell asks the questions,
 // shows the captions and the report and ends the program through the hooks.
+// The run's tallies are its own: TestMode, TestGamesPlayed, TestNumGames,
+// NormalPosition and TestWins.
 #pragma once
 
 #include <array>
@@ -34,29 +36,30 @@ const std::array<TestQuestion, 4>& TestQuestions();
 int TestAnswerValue(int question, const std::optional<std::string>& answer);
 
 struct TestSetup {
-    int games = 14;
-    int normalPosition = 0;
-    int playTo = 5000;
-    int breakIn = 500;
+    int games = kTestGamesChoice.byDefault;
+    int normalPosition = kNormalPositionChoice.byDefault;
+    int playTo = kPlayToChoice.byDefault;
+    int breakIn = kBreakInChoice.byDefault;
 };
 
 // Style code per seat 0..6: Normal at the position, the others after it.
 std::array<int, kStyleCount> TestSeating(int normalPosition);
 
-// Seats computer players of the given styles, named after their styles.
-void SeatComputers(GameState& g, const std::vector<int>& styles);
+// Computer seats of the given styles, named after their styles.
+std::vector<Seat> ComputerSeats(const std::vector<int>& styles);
 
 // Score pad caption of a test game, e.g. " Game  2 of 14".
 std::string TestCaption(int gameNumber, int numGames);
 
-// The closing report of the run, lines joined by CR LF.
-std::string TestReport(const GameState& g);
+// The closing report of the run, lines joined by CR LF: each seat's name
+// and wins.
+std::string TestReport(const GameState& g, const std::array<int, kSeats>& wins);
 
-class TestRun {
+// Listens to the table: the end of every test game schedules the next.
+class TestRun : public TableListener {
 public:
-    // Installs itself on table.onTestGameOver.
     TestRun(Table& table, ComputerDriver& driver, Scheduler& scheduler);
-    ~TestRun();
+    ~TestRun() override;
     TestRun(const TestRun&) = delete;
     TestRun& operator=(const TestRun&) = delete;
 
@@ -65,11 +68,10 @@ public:
     // Without it every question takes its default.
     std::function<std::optional<std::string>(const std::string& prompt, const std::string& defaultAnswer)> ask;
     std::function<void(const std::string&)> setScorePadCaption;
-    // A test game is about to start: show the score pad (computer names in
+    // A test game has been seated: show the score pad (computer names in
     // italics) beside the main window.
     std::function<void()> onGameStarting;
-    // The report; without it the board shows it. Then endProgram runs
-    // (without it the board's EndProgramNow).
+    // The report, once the last game is over; then endProgram runs.
     std::function<void(const std::string&)> showReport;
     std::function<void()> endProgram;
 
@@ -82,7 +84,15 @@ public:
     // Starts a run with these answers, without asking.
     void Start(const TestSetup& setup);
 
+    // A run has started (the program ends with it).
+    bool Running() const { return TestMode; }
     bool Reported() const { return reported_; }
+    int GamesPlayed() const { return TestGamesPlayed; }
+    int NumGames() const { return TestNumGames; }
+    const std::array<int, kSeats>& Wins() const { return TestWins; }
+
+    // TableListener.
+    void GameOver(int winner) override;
 
 private:
     void Configure(const TestSetup& setup);
@@ -90,6 +100,11 @@ private:
     Table& table_;
     ComputerDriver& driver_;
     Scheduler& scheduler_;
+    bool TestMode = false;
+    int TestGamesPlayed = 0;  // games of the run started so far
+    int TestNumGames = 0;
+    int NormalPosition = 0;
+    std::array<int, kSeats> TestWins{};
     bool configured_ = false;
     bool reported_ = false;
     std::shared_ptr<char> life_ = std::make_shared<char>();

@@ -51,8 +51,6 @@ GameOutcome PlayTournamentGame(const TournamentOptions& options, RandomSource& r
     ComputerDriver driver(table, scheduler);
     TestRun run(table, driver, scheduler);
     run.seats = options.seats;
-    run.showReport = [](const std::string&) {};
-    run.endProgram = [] {};
     run.Start({1, options.normalPosition, options.playTo, options.breakIn});
     const bool idle = scheduler.RunUntilIdle(options.maxStepsPerGame);
 
@@ -60,13 +58,13 @@ GameOutcome PlayTournamentGame(const TournamentOptions& options, RandomSource& r
     outcome.steps = scheduler.StepsRun();
     if (run.Reported()) {
         for (int p = 0; p < g.NumPlayers && p < kSeats; ++p)
-            if (g.TestWins[p] > 0) outcome.winner = p;
+            if (run.Wins()[std::size_t(p)] > 0) outcome.winner = p;
         if (outcome.winner < 0) outcome.error = "the game ended without a winner";
     } else if (!idle) {
         outcome.error = "the game did not end within " + std::to_string(options.maxStepsPerGame) +
                         " scheduler steps (a computer turn kept going without finishing it)";
-    } else if (!board.messages.empty()) {
-        outcome.error = board.messages.back();
+    } else if (const auto report = driver.LastReport()) {
+        outcome.error = ReportText(*report, driver.bot().NumDiceUp);
     } else {
         outcome.error = "the game stopped before its end";
     }

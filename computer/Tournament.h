@@ -16,21 +16,19 @@
 
 namespace zarvel {
 
-// Shows nothing, plays nothing, pauses for no time; keeps the messages.
+// Shows nothing, plays nothing, pauses for no time: the table sends it only
+// its pauses and the Roll and Pass buttons' state, which the keys read.
 class NullBoard : public Board {
 public:
-    std::vector<std::string> messages;
-    bool endRequested = false;
-
+    bool Shows() const override { return false; }
     void ShowDie(int, int) override {}
     void ShowMarker(int, bool) override {}
-    bool MarkerVisible(int) const override { return false; }
     void ShowDividerAt(int) override {}
     void HideDivider() override {}
-    void SetStatusText(const std::string&) override {}
+    void SetStatus(const StatusLine&) override {}
     void SetStatusTop(int) override {}
     void ShowLastRoll(bool) override {}
-    void SetTurnScoreText(const std::string&) override {}
+    void SetTurnScore(Score) override {}
     void SetPlayerText(const std::string&) override {}
     void SetRollEnabled(bool e) override { roll_ = e; }
     void SetPassEnabled(bool e) override { pass_ = e; }
@@ -40,13 +38,9 @@ public:
     void Beep() override {}
     void Sleep(int) override {}
     void PlaySoundFile(const std::string&) override {}
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowWinner() override {}
-    void ScorePadScore(int, const std::string&) override {}
+    void ScorePadScore(int, Score) override {}
     void ScorePadHighlight(int, bool) override {}
     void ScorePadRepaint() override {}
-    void RequestNewGame() override {}
-    void EndProgramNow() override { endRequested = true; }
 
 private:
     bool roll_ = false, pass_ = false;
@@ -54,16 +48,16 @@ private:
 
 // Scheduler steps one game may take before it counts as a game that never
 // ends (a turn that keeps looking again and never acts). Games average about
-// 750 steps at 5000/500 and 1,650 at 10000/1000; the longest of a million
-// stay far below this.
+// 500 steps at 5000/500 and 1,100 at 10000/1000; the longest stay far below
+// this.
 constexpr std::uint64_t kMaxStepsPerGame = 1'000'000;
 
 struct TournamentOptions {
     int games = 14;
     std::uint64_t seed = 1;
-    int playTo = 5000;
-    int breakIn = 500;
-    int normalPosition = 0;
+    int playTo = kPlayToChoice.byDefault;
+    int breakIn = kBreakInChoice.byDefault;
+    int normalPosition = kNormalPositionChoice.byDefault;
     std::vector<int> seats;  // style codes by seat; empty: one seat per style
     int jobs = 1;            // threads playing the games; the result does not depend on it
     std::uint64_t maxStepsPerGame = kMaxStepsPerGame;

@@ -1,28 +1,66 @@
-// Everything the engine shows, plays or waits for goes through a board. The
-// main window implements it; tests use a recording fake.
+// Everything the table shows, plays or waits for goes through a board; what
+// happened that the program must answer (a player went out, the game ended,
+// a computer's turn is due) goes to its listeners. The main window is both;
+// tests use a recording board, the tournament a board that shows nothing.
 #pragma once
 
 #include <string>
 
+#include "GameState.h"
+
 namespace zarvel {
+
+// The status line's messages. The board turns them into words, so the
+// table never builds a text.
+enum class Status : std::uint8_t {
+    Blank,
+    Rolling,           // "Rolling..."
+    SelectDice,        // "Select Dice."
+    SelectOrPass,      // "Select Dice or Pass Dice."
+    MustRoll,          // "All dice score - You must roll."
+    RollTheDice,       // "Roll the dice."
+    RollOrPass,        // "Roll or pass the dice."
+    SelectOrRoll,      // "Select dice or roll."
+    RollSelectOrPass,  // "Roll, select, or pass the dice."
+    PassTheDice,       // "Pass The Dice." (only ever with "(Undo)")
+    Zarvel,            // "ZARVEL !!!"
+    ZarvelPassing,     // "ZARVEL - Passing the dice.", growing letter by letter
+    PressF2,           // "Press "F2" to start a game."
+};
+
+// The letters of the passing text, shown one more at a time: blanks come
+// with the letter after them.
+constexpr int kPassingLetters = 15;
+
+struct StatusLine {
+    Status status = Status::Blank;
+    bool undo = false;  // followed by " (Undo)"
+    int letters = 0;    // ZarvelPassing: letters of the passing text shown, 1..kPassingLetters
+
+    constexpr bool operator==(const StatusLine&) const = default;
+};
 
 class Board {
 public:
     virtual ~Board() = default;
 
+    // False for a board that shows and plays nothing: the table then sends
+    // it nothing but its pauses and the Roll and Pass buttons' state.
+    virtual bool Shows() const { return true; }
+
     // Picture1(index): 0..5 roll area, 10..15 tray; face 0 shows nothing.
     virtual void ShowDie(int index, int face) = 0;
     virtual void ShowMarker(int slot, bool visible) = 0;
-    virtual bool MarkerVisible(int slot) const = 0;
     // Divider left edge in twips inside the tray, or hidden.
     virtual void ShowDividerAt(int leftTwips) = 0;
     virtual void HideDivider() = 0;
 
-    // Labels; each change is painted at once.
-    virtual void SetStatusText(const std::string& text) = 0;
+    // Labels. What is shown before a pause must be seen during it.
+    virtual void SetStatus(const StatusLine& status) = 0;
     virtual void SetStatusTop(int twips) = 0;
     virtual void ShowLastRoll(bool visible) = 0;
-    virtual void SetTurnScoreText(const std::string& text) = 0;
+    virtual void SetTurnScore(Score points) = 0;
+    // The current player's name; a single blank between games.
     virtual void SetPlayerText(const std::string& text) = 0;
 
     virtual void SetRollEnabled(bool enabled) = 0;
@@ -36,19 +74,30 @@ public:
     virtual void Sleep(int ms) = 0;
     virtual void PlaySoundFile(const std::string& path) = 0;
 
-    // A modal message with an OK button, the application's title, no icon.
-    virtual void ShowMessage(const std::string& text) = 0;
-    // The modal winner window; returns when the player closes it.
-    virtual void ShowWinner() = 0;
-
     // Score pad rows.
-    virtual void ScorePadScore(int seat, const std::string& text) = 0;
+    virtual void ScorePadScore(int seat, Score score) = 0;
     virtual void ScorePadHighlight(int seat, bool current) = 0;
     virtual void ScorePadRepaint() = 0;
+};
 
-    // Shell requests from the keyboard.
-    virtual void RequestNewGame() = 0;   // F2
-    virtual void EndProgramNow() = 0;    // Esc
+// What happened at the table that is not the table's to answer. A listener
+// is told at once and must return without acting on the table: a modal
+// window, a computer's turn or the next game runs later, from the loop.
+class TableListener {
+public:
+    virtual ~TableListener() = default;
+
+    // A game was seated (it may replace one in progress).
+    virtual void GameSeated() {}
+    // The dice passed to a computer seat (after the pass's own pauses).
+    virtual void ComputerTurnDue() {}
+    // A player went out and a human sits at the table: tell them.
+    virtual void GoneOut(int /*seat*/) {}
+    // The game ended; the table already shows that it has.
+    virtual void GameOver(int /*winner*/) {}
+    // F2 and Esc.
+    virtual void NewGameRequested() {}
+    virtual void EndProgramRequested() {}
 };
 
 }  // namespace zarvel

@@ -19,6 +19,11 @@ inline constexpr std::string_view kProduct = ZARVEL_PRODUCT;
 // of its messages. The version comes from the build.
 inline constexpr std::string_view kTitle = ZARVEL_PRODUCT " " ZARVEL_VERSION;
 
+// The maker, as the about box, the credits and the help name it.
+inline constexpr const char* kMakerName = "Quarnaby Software";
+inline constexpr const char* kMakerWeb = "www.quarnaby.example";
+inline constexpr const char* kMakerMail = "support@quarnaby.example";
+
 // ---- die skins -------------------------------------------------------------
 
 // A die skin: face v (1..6) of the skin with code c is bitmap c + v.

@@ -2,8 +2,10 @@
 // the per-turn style draws alike, is built on a fraction in [0, 1).
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <deque>
+#include <memory>
 #include <random>
 
 namespace zarvel {
@@ -31,6 +33,8 @@ inline std::uint64_t SplitMix64(std::uint64_t& state) {
 // statistical batteries, and costs a handful of adds, shifts and xors a draw,
 // several times less than a Mersenne twister, whose refills of its 312-word
 // table dominated the dice.
+class XoshiroJump;
+
 class Xoshiro256pp {
 public:
     explicit Xoshiro256pp(std::uint64_t seed = 0) { Seed(seed); }
@@ -47,20 +51,63 @@ public:
     }
     std::uint64_t operator()() {
         const std::uint64_t result = Rotl(s_[0] + s_[3], 23) + s_[0];
-        const std::uint64_t t = s_[1] << 17;
-        s_[2] ^= s_[0];
-        s_[3] ^= s_[1];
-        s_[1] ^= s_[2];
-        s_[0] ^= s_[3];
-        s_[2] ^= t;
-        s_[3] = Rotl(s_[3], 45);
+        Step(s_);
         return result;
+    }
+    // Moves on as jump.Steps() draws would, without making them.
+    inline void Discard(const XoshiroJump& jump);
+
+    using State = std::array<std::uint64_t, 4>;
+    const State& state() const { return s_; }
+    // The state's move from one draw to the next. It only shifts, rotates
+    // and xors, so it is linear over GF(2): any number of steps is one
+    // 256 x 256 bit matrix, which XoshiroJump applies.
+    static void Step(State& s) {
+        const std::uint64_t t = s[1] << 17;
+        s[2] ^= s[0];
+        s[3] ^= s[1];
+        s[1] ^= s[2];
+        s[0] ^= s[3];
+        s[2] ^= t;
+        s[3] = Rotl(s[3], 45);
     }
 
 private:
     static std::uint64_t Rotl(std::uint64_t x, int k) { return (x << k) | (x >> (64 - k)); }
-    std::uint64_t s_[4];
+    State s_;
 };
+
+// A fixed number of xoshiro256++ steps taken at once. The steps' matrix is
+// worked out once, then held as one table per byte of the state: the
+// state after the steps is the xor of the 32 rows its bytes pick. That is
+// 32 lookups in place of hundreds of steps, with exactly their result.
+class XoshiroJump {
+public:
+    explicit XoshiroJump(int steps);
+    int Steps() const { return steps_; }
+
+    void Apply(Xoshiro256pp::State& s) const {
+        // Two 128-bit halves, so the xors go two words at a time.
+        typedef std::uint64_t Half __attribute__((vector_size(16)));
+        Half lo{0, 0}, hi{0, 0};
+        const Row* row = rows_.get();
+        for (const std::uint64_t word : s) {
+            for (int byte = 0; byte < 8; ++byte, row += 256) {
+                const Row& r = row[(word >> (8 * byte)) & 0xFF];
+                lo ^= Half{r[0], r[1]};
+                hi ^= Half{r[2], r[3]};
+            }
+        }
+        s = {lo[0], lo[1], hi[0], hi[1]};
+    }
+
+private:
+    using Row = std::array<std::uint64_t, 4>;
+    int steps_;
+    std::unique_ptr<Row[]> rows_;  // 32 bytes of state x 256 values
+};
+
+inline void Xoshiro256pp::Discard(const XoshiroJump& jump) { jump.Apply(s_); }
 
 // The generator of the program and of the tournament; seedable, the program
 // seeds it from the time of day.
@@ -69,6 +116,8 @@ public:
     explicit UniformRandom(std::uint64_t seed = 0) : engine_(seed) {}
     void Seed(std::uint64_t seed) { engine_.Seed(seed); }
     double Next() override { return FractionFromBits(engine_()); }
+    // Moves on as jump.Steps() calls of Next() would.
+    void Discard(const XoshiroJump& jump) { engine_.Discard(jump); }
 
 private:
     Xoshiro256pp engine_;

@@ -1,107 +1,67 @@
 #include "Scoring.h"
 
-#include <array>
-
 namespace zarvel {
 
-namespace {
-
-std::string Letter(char blockStart, int face) {
-    return std::string(1, static_cast<char>(blockStart + face - 1));
+Codes ScoreRoll(const Faces& faces, int n) {
+    Codes codes;
+    ScoreRoll(faces, n, codes);
+    return codes;
 }
 
-// Points of three of a kind of a face; four, five and six double each time.
-int TriplePoints(int face) { return face == 1 ? 1000 : 100 * face; }
-
-}  // namespace
-
-void ScoreRoll(GameState& g, int n) {
-    for (auto& c : g.DieCode) c = "0";
-    for (int i = 0; i < kSlots; ++i)
-        if (g.Dice[i] == kNone) g.DieCode[i] = "99";
-
-    std::array<int, 7> count{};
-    for (int i = 0; i < kSlots; ++i)
-        if (g.Dice[i] >= 1 && g.Dice[i] <= 6) ++count[g.Dice[i]];
-
-    // Later steps never overwrite a code an earlier step has set.
-    auto setFace = [&](int face, const std::string& code) {
-        for (int i = 0; i < kSlots; ++i)
-            if (g.Dice[i] == face && g.DieCode[i] == "0") g.DieCode[i] = code;
-    };
-    auto setAll = [&](const std::string& code) {
-        for (auto& c : g.DieCode)
-            if (c == "0") c = code;
-    };
-
-    if (n == 6) {
-        bool straight = true, pairs = true;
-        for (int f = 1; f <= 6; ++f) {
-            if (count[f] != 1) straight = false;
-            if (count[f] != 0 && count[f] != 2) pairs = false;
-        }
-        if (straight) setAll("y");
-        if (pairs) setAll("z");
-        for (int f = 1; f <= 6; ++f)
-            if (count[f] == 6) setFace(f, Letter('s', f));
-    }
-    for (int f = 1; f <= 6; ++f)
-        if (count[f] == 3) setFace(f, Letter('a', f));
-    for (int f = 1; f <= 6; ++f)
-        if (count[f] == 4) setFace(f, Letter('g', f));
-    for (int f = 1; f <= 6; ++f)
-        if (count[f] == 5) setFace(f, Letter('m', f));
+void ScoreRoll(const Faces& faces, int n, Codes& codes) {
+    // The rolled faces (1..6; anything else is no die) and their counts.
+    std::array<int, kSlots> face{};
+    std::array<int, 8> count{};
     for (int i = 0; i < kSlots; ++i) {
-        if (g.DieCode[i] != "0") continue;
-        if (g.Dice[i] == 1) g.DieCode[i] = "1";
-        if (g.Dice[i] == 5) g.DieCode[i] = "5";
+        const bool rolled = i < n && faces[i] >= 1 && faces[i] <= 6;
+        face[i] = rolled ? faces[i] : 0;
+        ++count[face[i]];
     }
-}
 
-int CodePoints(const std::string& code) {
-    if (code == "1") return 100;
-    if (code == "5") return 50;
-    if (code.size() != 1) return 0;
-    const char c = code[0];
-    if (c >= 'a' && c <= 'x') {
-        const int block = (c - 'a') / 6;  // 0 three, 1 four, 2 five, 3 six of a kind
-        const int face = (c - 'a') % 6 + 1;
-        return TriplePoints(face) << block;
+    // A die belongs to one combination at most, and the first that claims
+    // it keeps it: a straight or three pairs take all six dice; otherwise
+    // three to six of a kind take their face; a 1 or 5 left over scores
+    // alone. So one code per face decides every die.
+    bool straight = true, pairs = true;
+    for (int f = 1; f <= 6; ++f) {
+        straight &= count[f] == 1;
+        pairs &= count[f] == 0 || count[f] == 2;  // four and two is not three pairs
     }
-    if (c == 'y') return 1500;
-    if (c == 'z') return 500;
-    return 0;
+    std::array<ScoringCode, 7> byFace{};
+    byFace[0] = ScoringCode::NoDie();
+    for (int f = 1; f <= 6; ++f) {
+        const ScoringCode single = f == 1 || f == 5 ? ScoringCode::Single(f) : ScoringCode::Nothing();
+        byFace[f] = count[f] >= 3 ? ScoringCode::OfAKind(count[f], f) : count[f] > 0 ? single : ScoringCode::Nothing();
+    }
+    if (count[0] == 0 && (straight || pairs))
+        for (int f = 1; f <= 6; ++f) byFace[f] = straight ? ScoringCode::Straight() : ScoringCode::ThreePairs();
+
+    for (int i = 0; i < kSlots; ++i) codes[i] = byFace[face[i]];
 }
 
-bool IsScoringCode(const std::string& code) {
-    return code == "1" || code == "5" || IsGroupCode(code);
-}
-
-bool IsGroupCode(const std::string& code) {
-    return code.size() == 1 && code[0] >= 'a' && code[0] <= 'z';
-}
-
-bool IsZarvel(const GameState& g) {
-    for (const auto& c : g.DieCode)
-        if (c != "0" && c != "99") return false;
+bool IsZarvel(const Codes& codes) {
+    for (const ScoringCode& c : codes)
+        if (c.Scores()) return false;
     return true;
 }
 
-std::vector<int> SelectionSlots(const GameState& g, int i) {
-    const std::string& code = g.DieCode[i];
-    if (code == "1" || code == "5") return {i};
-    std::vector<int> slots;
-    if (code == "y" || code == "z") {
-        // Straights and three pairs go to the tray in face order.
-        for (int f = 1; f <= 6; ++f)
-            for (int s = 0; s < kSlots; ++s)
-                if (g.Dice[s] == f && g.DieCode[s] == code && g.DieFree[s]) slots.push_back(s);
+SlotList SelectionSlots(const GameState& g, int i) {
+    const ScoringCode code = g.DieCode[i];
+    SlotList slots;
+    if (!code.Scores()) return slots;
+    if (!code.IsGroup()) {
+        slots.push_back(i);
         return slots;
     }
-    if (IsGroupCode(code)) {
+    if (code.kind() == ScoringCode::Kind::OfAKind) {
         for (int s = 0; s < kSlots; ++s)
             if (g.DieCode[s] == code && g.DieFree[s]) slots.push_back(s);
+        return slots;
     }
+    // Straights and three pairs go to the tray in face order.
+    for (int f = 1; f <= 6; ++f)
+        for (int s = 0; s < kSlots; ++s)
+            if (g.Dice[s] == f && g.DieCode[s] == code && g.DieFree[s]) slots.push_back(s);
     return slots;
 }
 

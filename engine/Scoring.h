@@ -1,29 +1,49 @@
-// Scoring codes of a roll, and the points and dice of a selection.
+// Scoring a roll: what each die scores, and which dice a click sets aside.
 #pragma once
 
-#include <string>
-#include <vector>
+#include <array>
 
 #include "GameState.h"
 
 namespace zarvel {
 
-// Labels Dice(0..5) after a roll of n dice (slots n..5 hold 99).
-void ScoreRoll(GameState& g, int n);
+using Faces = std::array<int, kSlots>;
+using Codes = std::array<ScoringCode, kSlots>;
 
-// Points for setting aside the die or group a code names; 0 for "0"/"99".
-int CodePoints(const std::string& code);
+// The codes of a roll of n dice: faces[0..n-1] were rolled (1..6), the
+// other slots hold no die. A die belongs to one combination at most;
+// straights, three pairs and six of a kind need all six dice.
+Codes ScoreRoll(const Faces& faces, int n);
+// The same, written into codes.
+void ScoreRoll(const Faces& faces, int n, Codes& codes);
 
-// A code that may be set aside: "1", "5" or a letter "a".."z".
-bool IsScoringCode(const std::string& code);
+// True when no die of the roll scores: a Zarvel.
+bool IsZarvel(const Codes& codes);
 
-// Letter codes name a group; their dice move together.
-bool IsGroupCode(const std::string& code);
+// Slots, in the order their dice move to the tray.
+struct SlotList {
+    std::array<std::int8_t, kSlots> slot{};
+    int size = 0;
 
-// True when no die of the roll scores.
-bool IsZarvel(const GameState& g);
+    constexpr SlotList() = default;
+    constexpr SlotList(std::initializer_list<int> list) {
+        for (int s : list) push_back(s);
+    }
+    constexpr void push_back(int s) { slot[std::size_t(size++)] = static_cast<std::int8_t>(s); }
+    constexpr bool empty() const { return size == 0; }
+    constexpr int operator[](int i) const { return slot[std::size_t(i)]; }
+    constexpr bool operator==(const SlotList& o) const {
+        for (int i = 0; i < size && i < o.size; ++i)
+            if (slot[std::size_t(i)] != o.slot[std::size_t(i)]) return false;
+        return size == o.size;
+    }
+    const std::int8_t* begin() const { return slot.data(); }
+    const std::int8_t* end() const { return slot.data() + size; }
+};
 
-// The slots set aside by a click on free scoring slot i, in move order.
-std::vector<int> SelectionSlots(const GameState& g, int i);
+// The free dice a click on free scoring slot i sets aside: the die alone
+// for a single; every free die of its group, in slot order; a straight or
+// three pairs in order of face, then of slot.
+SlotList SelectionSlots(const GameState& g, int i);
 
 }  // namespace zarvel

@@ -1,6 +1,7 @@
 #include "Table.h"
 
-#include <cmath>
+#include <algorithm>
+#include <bit>
 #include <utility>
 
 #include "Scoring.h"
@@ -17,30 +18,47 @@ struct Animation {
 // Frames and per-die pause of the rolling animation by number of dice.
 constexpr Animation kAnimation[7] = {{0, 0}, {20, 20}, {15, 15}, {10, 13}, {8, 13}, {7, 11}, {5, 10}};
 
-bool HasFreeNonScorer(const GameState& g) {
-    for (int i = 0; i < kSlots; ++i)
-        if (g.DieFree[i] && g.DieCode[i] == "0") return true;
-    return false;
+// One bit a slot, 0..5: the tests below look at all six at once, without
+// a branch on what the dice happen to show.
+inline unsigned Mask(const std::array<bool, kSlots>& slots) {
+    unsigned m = 0;
+    for (int i = 0; i < kSlots; ++i) m |= unsigned(slots[i]) << i;
+    return m;
 }
 
-bool HasFreeScorer(const GameState& g) {
-    for (int i = 0; i < kSlots; ++i)
-        if (g.DieFree[i] && IsScoringCode(g.DieCode[i])) return true;
-    return false;
+// What the dice still in the roll area offer.
+struct FreeDice {
+    bool any = false;        // some die is free
+    bool scorer = false;     // some free die scores
+    bool nonScorer = false;  // some free die scores nothing
+};
+
+inline FreeDice Free(const GameState& g) {
+    unsigned scores = 0, nothing = 0;
+    for (int i = 0; i < kSlots; ++i) {
+        scores |= unsigned(g.DieCode[i].Scores()) << i;
+        nothing |= unsigned(g.DieCode[i] == ScoringCode::Nothing()) << i;
+    }
+    const unsigned free = Mask(g.DieFree);
+    return {free != 0, (free & scores) != 0, (free & nothing) != 0};
 }
 
-bool AnyFree(const GameState& g) {
-    for (bool f : g.DieFree)
-        if (f) return true;
-    return false;
+bool AnyFree(const GameState& g) { return Mask(g.DieFree) != 0; }
+
+int TrayCount(const GameState& g) { return std::popcount(Mask(g.TraySlotUsed)); }
+
+// What the status line says when an undo brings back these actions.
+Status StatusFor(Actions a) {
+    const bool roll = a.Has(Action::Roll), select = a.Has(Action::Select), pass = a.Has(Action::Pass);
+    if (roll && select) return pass ? Status::RollSelectOrPass : Status::SelectOrRoll;
+    if (roll) return pass ? Status::RollOrPass : Status::RollTheDice;
+    if (select) return pass ? Status::SelectOrPass : Status::SelectDice;
+    return pass ? Status::PassTheDice : Status::Blank;
 }
 
-int TrayCount(const GameState& g) {
-    int k = 0;
-    for (bool used : g.TraySlotUsed)
-        if (used) ++k;
-    return k;
-}
+// 1..n from a fraction in [0, 1). The product is never negative, so the
+// cast truncates exactly as a floor would, without its slow emulation.
+inline int Face(double u, int n) { return static_cast<int>(u * n) + 1; }
 
 // The two face routines over any generator. On the program's own generator,
 // a final class, the draws inline: they are nearly all of a computer game's
@@ -49,35 +67,94 @@ template <class Random>
 int ShuffledFace(Random& rng) {
     int pos[7] = {0, 1, 2, 3, 4, 5, 6};
     for (int round = 0; round < 60; ++round) {
-        for (int k = 1; k <= 5; ++k) {
-            const int r = static_cast<int>(std::floor(rng.Next() * 6)) + 1;
-            std::swap(pos[k], pos[r]);
-        }
+        for (int k = 1; k <= 5; ++k) std::swap(pos[k], pos[Face(rng.Next(), 6)]);
     }
     return pos[1];
 }
 
+// Only the last of the 750 draws is read.
 template <class Random>
 int LastOf750(Random& rng, int n) {
-    int value = 1;
-    for (int pass = 0; pass < 75; ++pass)
-        for (int d = 0; d < 10; ++d) value = static_cast<int>(std::floor(rng.Next() * n)) + 1;
-    return value;
+    for (int d = 0; d < 749; ++d) rng.Next();
+    return Face(rng.Next(), n);
+}
+
+// The program's generator skips the 749 unread draws in one jump.
+int LastOf750(UniformRandom& rng, int n) {
+    static const XoshiroJump kUnread(749);
+    rng.Discard(kUnread);
+    return Face(rng.Next(), n);
 }
 
 }  // namespace
 
 Table::Table(GameState& state, Settings& settings, Board& board, RandomSource& random)
-    : g_(state), s_(settings), b_(board), rng_(random), uniform_(dynamic_cast<UniformRandom*>(&random)) {}
+    : g_(state),
+      s_(settings),
+      b_(board),
+      rng_(random),
+      uniform_(dynamic_cast<UniformRandom*>(&random)),
+      shows_(board.Shows()) {}
 
-bool Table::FastComputer() const { return g_.IsComputerTurn() && s_.ComputerFast == 2; }
+void Table::AddListener(TableListener& listener) { listeners_.push_back(&listener); }
+
+void Table::RemoveListener(TableListener& listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener), listeners_.end());
+}
+
+bool Table::FastComputer() const { return g_.IsComputerTurn() && s_.ComputerFast == kRidiculous; }
 bool Table::QuickComputer() const { return g_.IsComputerTurn() && s_.ComputerFast >= 1; }
 
 void Table::PlaySound(const std::string& path) {
-    if (!s_.SoundFXOFF) b_.PlaySoundFile(path);
+    if (!s_.SoundFXOFF && shows_) b_.PlaySoundFile(path);
 }
 
-void Table::SetStatus(const std::string& text) { b_.SetStatusText(text); }
+void Table::SetStatus(Status status, bool undo) {
+    if (shows_) b_.SetStatus({status, undo, 0});
+}
+
+void Table::HideMarkers() {
+    if (s_.MarkScorers)
+        for (int i = 0; i < kSlots; ++i) Mark(i, false);
+}
+
+// ---- seating --------------------------------------------------------------
+
+void Table::SeatGame(const std::vector<Seat>& seats, Score playTo, Score breakIn) {
+    GameState fresh;
+    fresh.NumPlayers = static_cast<int>(std::min<std::size_t>(seats.size(), kSeats));
+    for (int p = 0; p < fresh.NumPlayers; ++p) {
+        const Seat& seat = seats[std::size_t(p)];
+        fresh.PlayerName[p] = seat.name;
+        fresh.PlayerIsComputer[p] = seat.computer;
+        fresh.PlayerStyle[p] = seat.style;
+    }
+    fresh.PlayToScore = playTo;
+    fresh.BreakInScore = breakIn;
+    fresh.CurrentPlayer = 0;
+    fresh.AllowedActions = {Action::Roll};
+    g_ = std::move(fresh);
+
+    if (shows_) {
+        for (int p = 0; p < 8; ++p) b_.ScorePadScore(p, 0);
+        b_.SetPlayerText(g_.PlayerName[0]);
+    }
+    SetStatus(Status::RollTheDice);
+    b_.SetRollEnabled(!g_.PlayerIsComputer[0]);
+    ShowTurnScore();
+    b_.SetPassEnabled(false);
+    for (int k = 0; k < kSlots; ++k) {
+        Mark(k, false);
+        Show(k, 0);
+        Show(10 + k, 0);
+    }
+    HideDivider();
+    if (shows_) {
+        b_.SetStatusTop(kStatusTop);
+        b_.ShowLastRoll(false);
+    }
+    Tell(&TableListener::GameSeated);
+}
 
 // ---- dice -----------------------------------------------------------------
 
@@ -99,58 +176,53 @@ void Table::Bubble(int sortHowMany) {
 }
 
 void Table::RollDice(int n) {
-    for (int i = 0; i < kSlots; ++i) {
-        b_.ShowDie(i, 0);
-        g_.Dice[i] = kNone;
-    }
+    for (int i = 0; i < kSlots; ++i) Show(i, 0);
+    g_.Dice.fill(kNone);
     if (!FastComputer()) {
         PlaySound(n == 1 ? s_.OneDieSound : s_.MultiDieSound);
         const Animation a = kAnimation[n];
         for (int f = 0; f < a.frames; ++f) {
             for (int i = 0; i < n; ++i) {
                 g_.Dice[i] = GetDie2();
-                b_.ShowDie(i, g_.Dice[i]);
+                Show(i, g_.Dice[i]);
                 b_.Sleep(a.pauseMs);
             }
         }
     }
     for (int i = 0; i < n; ++i) {
         g_.Dice[i] = (i % 2 == 0) ? RandomNumber(6) : GetDie2();
-        b_.ShowDie(i, g_.Dice[i]);
+        Show(i, g_.Dice[i]);
     }
     if (s_.SortDice) Bubble(n);
-    for (int i = 0; i < kSlots; ++i) {
-        if (i < n) {
-            b_.ShowDie(i, g_.Dice[i]);
-            g_.RolledDice[i] = g_.Dice[i];
-        } else {
-            g_.RolledDice[i] = 0;
-        }
-    }
+    for (int i = 0; i < n; ++i) Show(i, g_.Dice[i]);
+    for (int i = 0; i < kSlots; ++i) g_.RolledDice[i] = i < n ? g_.Dice[i] : 0;
 }
 
 void Table::MoveDie(int i) {
     if (g_.Dice[i] == kNone) return;
-    if (s_.MarkScorers) b_.ShowMarker(i, false);
+    if (s_.MarkScorers) Mark(i, false);
     if (!FastComputer()) b_.Sleep(50);
     PlaySound(s_.MoveDieSound);
     const int face = g_.Dice[i];
-    b_.ShowDie(i, 0);
+    Show(i, 0);
     g_.RolledDice[i] = 0;
 
-    // The die enters at the right end and slides left over free slots.
-    int slot = kSlots - 1;
-    b_.ShowDie(10 + slot, face);
-    while (slot > 0 && !g_.TraySlotUsed[slot - 1]) {
-        b_.ShowDie(10 + slot - 1, face);
-        b_.ShowDie(10 + slot, 0);
-        --slot;
+    // The die enters at the right end and slides left over free slots, to
+    // rest just right of the last die in slots 0..4.
+    const int slot = std::bit_width(Mask(g_.TraySlotUsed) & 0x1F);
+    if (shows_) {
+        b_.ShowDie(10 + kSlots - 1, face);
+        for (int at = kSlots - 1; at > slot; --at) {
+            b_.ShowDie(10 + at - 1, face);
+            b_.ShowDie(10 + at, 0);
+        }
     }
     g_.TrayDice[slot] = face;
     g_.TraySlotUsed[slot] = true;
 }
 
 void Table::ShowDivider(int k) {
+    if (!shows_) return;
     if (k >= 1 && k <= 5)
         b_.ShowDividerAt(545 + 600 * (k - 1));
     else
@@ -160,23 +232,22 @@ void Table::ShowDivider(int k) {
 void Table::ShowMarkers(int n) {
     if (!s_.MarkScorers) return;
     for (int i = 0; i < n; ++i)
-        if (g_.DieCode[i] != "0") b_.ShowMarker(i, true);
+        if (g_.DieCode[i].Scores()) Mark(i, true);
 }
 
 // ---- turn flow ------------------------------------------------------------
 
 void Table::cmdRoll_Click() {
-    b_.HideDivider();
-    if (s_.MarkScorers)
-        for (int i = 0; i < kSlots; ++i) b_.ShowMarker(i, false);
-    SetStatus("Rolling...");
+    HideDivider();
+    HideMarkers();
+    SetStatus(Status::Rolling);
 
     int k = TrayCount(g_);
     ShowDivider(k);
     g_.HeldCount = k;
     if (k == kSlots) {
         for (int s = 0; s < kSlots; ++s) {
-            b_.ShowDie(10 + s, 0);
+            Show(10 + s, 0);
             g_.TrayDice[s] = 0;
             g_.TraySlotUsed[s] = false;
         }
@@ -187,71 +258,70 @@ void Table::cmdRoll_Click() {
     for (int i = 0; i < kSlots; ++i) g_.DieFree[i] = i < n;
 
     RollDice(n);
-    ScoreRoll(g_, n);
+    ScoreRoll(g_.Dice, n, g_.DieCode);
     ShowMarkers(n);
-
-    const auto passesBefore = g_.PassCount;
     AfterRoll();
-    // A human's bust has already passed the dice on: the values below would
-    // belong to the next player's turn, so they are left alone.
-    if (g_.PassCount != passesBefore) return;
     g_.SavedActions = g_.AllowedActions;
     g_.TurnScoreAtRoll = g_.TurnScore;
+    // A human's dice pass by themselves after a bust, once the roll is done;
+    // a computer passes them itself.
+    if (g_.Zarveled && !g_.IsComputerTurn()) cmdPassDice_Click();
 }
 
 void Table::ComputeCanPass() {
     const int cp = g_.CurrentPlayer;
     const Score banked = (cp >= 0 && cp < kSeats) ? g_.PlayerScore[cp] : 0;
-    g_.CanPass = banked >= s_.BreakInScore || g_.TurnScore >= s_.BreakInScore;
+    g_.CanPass = banked >= g_.BreakInScore || g_.TurnScore >= g_.BreakInScore;
 }
 
 void Table::AfterRoll() {
-    g_.Zarveled = IsZarvel(g_);
+    g_.Zarveled = IsZarvel(g_.DieCode);
     ComputeCanPass();
 
-    if (!HasFreeNonScorer(g_)) {
-        SetStatus("Select Dice.");
+    if (!Free(g_).nonScorer) {
+        SetStatus(Status::SelectDice);
         b_.SetRollEnabled(false);
         b_.SetPassEnabled(false);
-        g_.AllowedActions = "s";
+        g_.AllowedActions = {Action::Select};
     } else if (g_.Zarveled) {
         b_.SetRollEnabled(false);
         b_.SetPassEnabled(false);
-        const auto passesBefore = g_.PassCount;
         ShowZarvel();
-        if (g_.PassCount == passesBefore && g_.CurrentPlayer != kNone) g_.AllowedActions = "p";
+        g_.AllowedActions = {Action::Pass};
     } else if (g_.CanPass && TrayCount(g_) > 0) {
-        SetStatus("Select Dice or Pass Dice.");
+        SetStatus(Status::SelectOrPass);
         b_.SetRollEnabled(false);
-        g_.AllowedActions = "sp";
+        g_.AllowedActions = {Action::Select, Action::Pass};
     } else {
-        SetStatus("Select Dice.");
+        SetStatus(Status::SelectDice);
         b_.SetRollEnabled(false);
         b_.SetPassEnabled(false);
-        g_.AllowedActions = "s";
+        g_.AllowedActions = {Action::Select};
     }
 }
 
 void Table::AfterSelect() {
     ComputeCanPass();
     const bool human = !g_.IsComputerTurn();
-    const bool anyFree = AnyFree(g_);
-    const bool freeScorer = HasFreeScorer(g_);
+    const FreeDice free = Free(g_);
+    const bool anyFree = free.any, freeScorer = free.scorer;
 
-    std::string status, actions;
+    Status status;
+    Actions actions;
     bool roll = true, pass = false;
-    if (anyFree && !HasFreeNonScorer(g_)) {
-        status = "Select Dice.", actions = "s", roll = false;
+    if (anyFree && !free.nonScorer) {
+        // Scoring dice may never be left to roll: take them first.
+        status = Status::SelectDice, actions = {Action::Select}, roll = false;
     } else if (!anyFree) {
-        status = "All dice score - You must roll.", actions = "r";
+        status = Status::MustRoll, actions = {Action::Roll};
     } else if (!freeScorer && !g_.CanPass) {
-        status = "Roll the dice.", actions = "r";
+        status = Status::RollTheDice, actions = {Action::Roll};
     } else if (!freeScorer) {
-        status = "Roll or pass the dice.", actions = "rp", pass = true;
+        status = Status::RollOrPass, actions = {Action::Roll, Action::Pass}, pass = true;
     } else if (!g_.CanPass) {
-        status = "Select dice or roll.", actions = "rs";
+        status = Status::SelectOrRoll, actions = {Action::Roll, Action::Select};
     } else {
-        status = "Roll, select, or pass the dice.", actions = "rsp", pass = true;
+        status = Status::RollSelectOrPass, actions = {Action::Roll, Action::Select, Action::Pass}, pass = true;
     }
     SetStatus(status);
     b_.SetRollEnabled(roll && human);
@@ -265,33 +335,22 @@ void Table::Picture1_Click(int index) {
         return;
     }
     if (index < 0 || index >= kSlots || !g_.DieFree[index]) return;
-    const std::string code = g_.DieCode[index];
-    if (code == "0") {
-        b_.Beep();
+    const ScoringCode code = g_.DieCode[index];
+    if (code == ScoringCode::Nothing()) {
+        if (shows_) b_.Beep();
         return;
     }
-    if (!IsScoringCode(code)) return;
+    if (!code.Scores()) return;
 
-    const bool group = IsGroupCode(code);
+    const bool pauses = code.IsGroup() && !FastComputer();
     for (int i : SelectionSlots(g_, index)) {
         MoveDie(i);
         g_.DieFree[i] = false;
-        if (group && !FastComputer()) b_.Sleep(200);
+        if (pauses) b_.Sleep(200);
     }
-    g_.TurnScore += CodePoints(code);
-    b_.SetTurnScoreText(std::to_string(g_.TurnScore));
+    g_.TurnScore += code.Points();
+    ShowTurnScore();
     AfterSelect();
-}
-
-std::string StatusForUndo(const std::string& a) {
-    if (a == "r") return "Roll the dice. (Undo)";
-    if (a == "s") return "Select Dice. (Undo)";
-    if (a == "p") return "Pass The Dice. (Undo)";
-    if (a == "sp") return "Select Dice or Pass Dice. (Undo)";
-    if (a == "rp") return "Roll or pass the dice. (Undo)";
-    if (a == "rs") return "Select dice or roll. (Undo)";
-    if (a == "rsp") return "Roll, select, or pass the dice. (Undo)";
-    return {};
 }
 
 void Table::Undo(int s) {
@@ -304,59 +363,57 @@ void Table::Undo(int s) {
         for (int i = 0; i < kSlots && slot < 0; ++i)
             if (g_.Dice[i] == face && !g_.DieFree[i]) slot = i;
         if (slot < 0) continue;  // keeps the die in the tray rather than losing it
-        b_.ShowDie(10 + t, 0);
+        Show(10 + t, 0);
         g_.TraySlotUsed[t] = false;
         g_.TrayDice[t] = 0;
-        b_.ShowDie(slot, face);
+        Show(slot, face);
         g_.RolledDice[slot] = face;
         g_.DieFree[slot] = true;
-        if (s_.MarkScorers) b_.ShowMarker(slot, true);
+        if (s_.MarkScorers) Mark(slot, true);
     }
     g_.TurnScore = g_.TurnScoreAtRoll;
-    b_.SetTurnScoreText(std::to_string(g_.TurnScore));
+    ShowTurnScore();
     g_.AllowedActions = g_.SavedActions;
-    const std::string status = StatusForUndo(g_.AllowedActions);
-    if (!status.empty()) SetStatus(status);
+    if (!g_.AllowedActions.None()) SetStatus(StatusFor(g_.AllowedActions), true);
     PlaySound(s_.UndoSound);
     b_.SetRollEnabled(false);
-    b_.SetPassEnabled(g_.AllowedActions.find('p') != std::string::npos && !g_.IsComputerTurn());
+    b_.SetPassEnabled(g_.AllowedActions.Has(Action::Pass) && !g_.IsComputerTurn());
 }
 
 void Table::ShowZarvel() {
     const bool quick = QuickComputer();
-    b_.SetBusyPointer(true);
+    if (shows_) b_.SetBusyPointer(true);
     if (!quick) b_.Sleep(250);
     PlaySound(s_.ZarvelSound);
     for (int blink = 0; blink < 3; ++blink) {
-        SetStatus("ZARVEL !!!");
+        SetStatus(Status::Zarvel);
         if (!quick) b_.Sleep(100);
-        SetStatus("");
+        SetStatus(Status::Blank);
         if (!quick) b_.Sleep(100);
     }
-    SetStatus("ZARVEL !!!");
+    SetStatus(Status::Zarvel);
+    auto passing = [this](int letters) {
+        if (shows_) b_.SetStatus({Status::ZarvelPassing, false, letters});
+    };
     if (!quick) {
         b_.Sleep(300);
-        // The text grows one visible character at a time; a blank comes
-        // with the letter after it.
-        const std::string full = "ZARVEL - Passing the dic";
-        for (std::size_t len = 10; len <= full.size(); ++len) {
-            if (full[len - 1] == ' ') continue;
-            SetStatus(full.substr(0, len));
+        // "Passing the dic" grows one letter at a time.
+        for (int letters = 1; letters <= kPassingLetters - 2; ++letters) {
+            passing(letters);
             b_.Sleep(20);
         }
     }
-    SetStatus("ZARVEL - Passing the dice");
+    passing(kPassingLetters - 1);
     b_.Sleep(20);
-    SetStatus("ZARVEL - Passing the dice.");
-    b_.SetTurnScoreText("0");
+    passing(kPassingLetters);
+    if (shows_) b_.SetTurnScore(0);  // the points go with the pass
 
     if (g_.IsComputerTurn()) {
-        b_.SetBusyPointer(false);
+        if (shows_) b_.SetBusyPointer(false);
         return;
     }
     b_.Sleep(300);
-    b_.SetBusyPointer(false);
-    cmdPassDice_Click();
+    if (shows_) b_.SetBusyPointer(false);
 }
 
 void Table::Form_KeyUp(int key) {
@@ -366,7 +423,7 @@ void Table::Form_KeyUp(int key) {
         if (!humanTurn) return;
         for (int i = 10; i <= 15; ++i) Picture1_Click(i);
     } else if (key == vk::Escape) {
-        b_.EndProgramNow();
+        Tell(&TableListener::EndProgramRequested);
     } else if ((key >= vk::Key1 && key <= vk::Key6) || (key >= vk::Numpad1 && key <= vk::Numpad6)) {
         if (!humanTurn) return;
         const int face = key >= vk::Numpad1 ? key - vk::Numpad0 : key - vk::Key0;
@@ -381,85 +438,92 @@ void Table::Form_KeyUp(int key) {
     } else if (key == vk::R || key == vk::Numpad0) {
         if (b_.RollEnabled()) cmdRoll_Click();
     } else if (key == vk::F2) {
-        b_.RequestNewGame();
+        Tell(&TableListener::NewGameRequested);
     }
 }
 
 // ---- passing and the end of a game ------------------------------------------
 
+void Table::EmptyDice() {
+    for (int i = 0; i < kSlots; ++i) {
+        g_.DieFree[i] = false;
+        g_.TraySlotUsed[i] = false;
+        g_.DieCode[i] = ScoringCode::Nothing();
+        Show(i, 0);
+        Show(10 + i, 0);
+        g_.RolledDice[i] = 0;
+        g_.TrayDice[i] = 0;
+    }
+}
+
 void Table::cmdPassDice_Click() {
-    g_.AllowedActions = "r";
-    ++g_.PassCount;
-    b_.HideDivider();
-    if (s_.MarkScorers)
-        for (int i = 0; i < kSlots; ++i) b_.ShowMarker(i, false);
+    g_.AllowedActions = {Action::Roll};
+    HideDivider();
+    HideMarkers();
 
     const int cp = g_.CurrentPlayer;
     if (cp < 0 || cp >= g_.NumPlayers) return;  // no game to pass in
     b_.SetPassEnabled(false);
-    if (g_.Zarveled) {
-        PlaySound(s_.Passem2Sound);
-        if (s_.ComputerFast != 2) b_.Sleep(1000);
-    } else {
-        PlaySound(s_.Passem1Sound);
-        if (s_.ComputerFast != 2) b_.Sleep(1000);
+    PlaySound(g_.Zarveled ? s_.Passem2Sound : s_.Passem1Sound);
+    if (s_.ComputerFast != kRidiculous) b_.Sleep(1000);
+    if (!g_.Zarveled) {
         g_.PlayerScore[cp] += g_.TurnScore;
-        b_.ScorePadScore(cp, std::to_string(g_.PlayerScore[cp]));
-        b_.ScorePadRepaint();
-        if (g_.WentOut == kNone && g_.PlayerScore[cp] >= s_.PlayToScore) GoOut();
+        if (shows_) {
+            b_.ScorePadScore(cp, g_.PlayerScore[cp]);
+            b_.ScorePadRepaint();
+        }
+        if (g_.WentOut == kNone && g_.PlayerScore[cp] >= g_.PlayToScore) GoOut();
     }
+    EmptyDice();
 
-    for (int i = 0; i < kSlots; ++i) {
-        g_.DieFree[i] = false;
-        g_.TraySlotUsed[i] = false;
-        g_.DieCode[i] = "0";
-        b_.ShowDie(i, 0);
-        b_.ShowDie(10 + i, 0);
-        g_.RolledDice[i] = 0;
-        g_.TrayDice[i] = 0;
+    const int next = (cp + 1 >= g_.NumPlayers) ? 0 : cp + 1;
+    if (shows_) {
+        b_.ScorePadHighlight(cp, false);
+        b_.ScorePadHighlight(next, true);
     }
-
-    b_.ScorePadHighlight(cp, false);
-    g_.CurrentPlayer = (cp + 1 >= g_.NumPlayers) ? 0 : cp + 1;
-    const int next = g_.CurrentPlayer;
-    b_.ScorePadHighlight(next, true);
-
+    g_.CurrentPlayer = next;
     g_.TurnScore = 0;
-    b_.SetTurnScoreText("0");
-    b_.ScorePadRepaint();
-    b_.SetPlayerText(g_.PlayerName[next]);
+    // The roll's values for undo end with the turn.
+    g_.TurnScoreAtRoll = 0;
+    g_.SavedActions = {};
+    if (shows_) {
+        b_.SetTurnScore(0);
+        b_.ScorePadRepaint();
+        b_.SetPlayerText(g_.PlayerName[next]);
+    }
     b_.SetRollEnabled(!g_.PlayerIsComputer[next]);
 
     if (next == g_.WentOut) {
         EndGame();
         return;
     }
-    SetStatus("Roll the dice.");
+    SetStatus(Status::RollTheDice);
     if (!g_.PlayerIsComputer[next]) return;
     if (s_.ComputerFast == 0) b_.Sleep(1000);
     if (g_.GameOver) return;
-    if (onComputerTurnDue) onComputerTurnDue();
+    Tell(&TableListener::ComputerTurnDue);
 }
 
 void Table::GoOut() {
     const int cp = g_.CurrentPlayer;
     PlaySound(s_.OverTopSound());
     g_.WentOut = cp;
-    b_.SetStatusTop(kStatusTopLastRound);
-    b_.ShowLastRoll(true);
+    if (shows_) {
+        b_.SetStatusTop(kStatusTopLastRound);
+        b_.ShowLastRoll(true);
+    }
     bool anyHuman = false;
     for (int p = 0; p < g_.NumPlayers; ++p)
         if (!g_.PlayerIsComputer[p]) anyHuman = true;
-    if (anyHuman)
-        b_.ShowMessage(g_.PlayerName[cp] +
-                       " has gone out.  Everybody else gets one more roll to try and beat " +
-                       std::to_string(g_.PlayerScore[cp]) + " points.");
+    if (!anyHuman) return;  // the computers need no telling
+    for (TableListener* l : listeners_) l->GoneOut(cp);
 }
 
 void Table::EndGame() {
     const int out = g_.WentOut;
     g_.Winner = out;
     Score best = g_.PlayerScore[out];
+    // Ties go to the player who went out, then to the earlier in turn order.
     for (int k = 1; k < g_.NumPlayers; ++k) {
         const int p = (out + k) % g_.NumPlayers;
         if (g_.PlayerScore[p] > best) {
@@ -468,56 +532,18 @@ void Table::EndGame() {
         }
     }
     b_.Sleep(500);
-    if (!g_.TestMode)
-        b_.ShowWinner();
-    else
-        ++g_.TestWins[g_.Winner];
 
     b_.SetRollEnabled(false);
     b_.SetPassEnabled(false);
     g_.GameOver = true;
     g_.CurrentPlayer = kNone;
-    b_.SetStatusTop(kStatusTop);
-    SetStatus("Press \"F2\" to start a game.");
-    b_.SetPlayerText(" ");
-    b_.ShowLastRoll(false);
-    if (g_.TestMode && onTestGameOver) onTestGameOver();
-}
-
-void Table::StartGame() {
-    g_.CurrentPlayer = 0;
-    for (int p = 0; p < 8; ++p) {
-        g_.PlayerScore[p] = 0;
-        b_.ScorePadScore(p, "0");
+    if (shows_) b_.SetStatusTop(kStatusTop);
+    SetStatus(Status::PressF2);
+    if (shows_) {
+        b_.SetPlayerText(" ");
+        b_.ShowLastRoll(false);
     }
-    b_.SetPlayerText(g_.PlayerName[0]);
-    for (int i = 0; i < kSlots; ++i) {
-        g_.DieCode[i] = "0";
-        g_.DieFree[i] = false;
-        g_.TraySlotUsed[i] = false;
-        g_.TrayDice[i] = 0;
-        g_.RolledDice[i] = 0;
-        g_.Dice[i] = kNone;
-    }
-    if (g_.NumPlayers == 1) g_.NumPlayers = 2;
-    SetStatus("Roll the dice.");
-    g_.AllowedActions = "r";
-    b_.SetRollEnabled(!g_.PlayerIsComputer[0]);
-    g_.TurnScore = 0;
-    b_.SetTurnScoreText("0");
-    b_.SetPassEnabled(false);
-    for (int k = 0; k < kSlots; ++k) {
-        b_.ShowMarker(k, false);
-        b_.ShowDie(k, 0);
-        b_.ShowDie(10 + k, 0);
-    }
-    b_.HideDivider();
-    g_.WentOut = kNone;
-    b_.SetStatusTop(kStatusTop);
-    b_.ShowLastRoll(false);
-    g_.GameOver = false;
-    g_.Zarveled = false;
-    g_.BotTurnOver = true;
+    for (TableListener* l : listeners_) l->GameOver(g_.Winner);
 }
 
 }  // namespace zarvel

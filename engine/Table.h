@@ -1,9 +1,11 @@
-// The game table: the handlers of rolling, selecting, undoing, passing and
-// ending a game. Buttons, keys and computer players all act through them.
+// The game table: seating a game, and the handlers of rolling, selecting,
+// undoing, passing and ending it. Buttons, keys and computer players all
+// act through them; what the table shows goes to its board, and what the
+// program must answer goes to its listeners once the table has done its part.
 #pragma once
 
-#include <functional>
 #include <string>
+#include <vector>
 
 #include "Board.h"
 #include "GameState.h"
@@ -22,16 +24,27 @@ constexpr int Decimal = 110, F2 = 113, F12 = 123;
 constexpr int kStatusTop = 2700;
 constexpr int kStatusTopLastRound = 2545;
 
+// A seat of a new game.
+struct Seat {
+    std::string name;
+    bool computer = false;
+    int style = 0;  // the computer's style code
+};
+
 class Table {
 public:
     Table(GameState& state, Settings& settings, Board& board, RandomSource& random);
 
-    // Called when the dice pass to a computer seat (after the pass has made
-    // its own pauses). The computer layer schedules the turn; it must not
-    // play it inside this call.
-    std::function<void()> onComputerTurnDue;
-    // Called at the end of a tournament game, after the end-of-game steps.
-    std::function<void()> onTestGameOver;
+    // Listeners are told in the order they were added; each must outlive
+    // its place here or remove itself.
+    void AddListener(TableListener& listener);
+    void RemoveListener(TableListener& listener);
+
+    // Starts a game: these seats (a lone seat is joined by a computer
+    // seat, as the new game dialog offers it), every score 0, the first seat
+    // to roll, playing to playTo with a first banking of at least breakIn.
+    // Any game in progress is over; listeners hear GameSeated.
+    void SeatGame(const std::vector<Seat>& seats, Score playTo, Score breakIn);
 
     // Handlers.
     void cmdRoll_Click();
@@ -48,22 +61,19 @@ public:
     void MoveDie(int i);
     void ShowDivider(int k);
     void ShowMarkers(int n);
-    void SetStatus(const std::string& text);
+    void SetStatus(Status status, bool undo = false);
 
     int GetDie2();
     int RandomNumber(int n);
     void Bubble(int sortHowMany);
 
-    // Resets the table for a game whose seats (NumPlayers, PlayerName,
-    // PlayerIsComputer, PlayerStyle) are filled; the first seat is to roll.
-    void StartGame();
-
     // Current player is a computer and speed is Ridiculous / Fast or more.
     bool FastComputer() const;
     bool QuickComputer() const;
 
-    GameState& state() { return g_; }
+    const GameState& state() const { return g_; }
     Settings& settings() { return s_; }
+    const Settings& settings() const { return s_; }
     Board& board() { return b_; }
     RandomSource& random() { return rng_; }
 
@@ -72,14 +82,35 @@ private:
     void Undo(int traySlot);
     void GoOut();
     void ComputeCanPass();
+    void EmptyDice();
+
+    // Drawing, skipped for a board that shows nothing.
+    void Show(int index, int face) {
+        if (shows_) b_.ShowDie(index, face);
+    }
+    void Mark(int slot, bool visible) {
+        if (shows_) b_.ShowMarker(slot, visible);
+    }
+    void HideMarkers();
+    void HideDivider() {
+        if (shows_) b_.HideDivider();
+    }
+    void ShowTurnScore() {
+        if (shows_) b_.SetTurnScore(g_.TurnScore);
+    }
+
+    template <class Event>
+    void Tell(Event event) {
+        for (TableListener* l : listeners_) (l->*event)();
+    }
 
     GameState& g_;
     Settings& s_;
     Board& b_;
     RandomSource& rng_;
     UniformRandom* uniform_;  // rng_ when it is the program's generator: its draws inline
+    bool shows_;
+    std::vector<TableListener*> listeners_;
 };
-
-std::string StatusForUndo(const std::string& actions);
 
 }  // namespace zarvel

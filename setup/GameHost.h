@@ -25,14 +25,16 @@ public:
 
     // New Game button shown (no game) or Roll and Pass Dice shown (a game).
     virtual void ShowGameButtons(bool gameRunning) = 0;
-    // Runs the first computer turn of a game whose seat 0 is a computer.
-    virtual void StartComputerTurn() = 0;
     // Plays a sound file now (the caller has checked the sound option).
     virtual void PlaySoundFile(const QString& path) = 0;
     // The tournament entry question may only be asked while F12 is held.
     virtual bool IsKeyHeld() = 0;
     // Starts the hidden tournament (after the player said Yes).
     virtual void RunTestGame() = 0;
+    // The games of the hidden tournament under way; 0 when none is.
+    virtual int TestRunGames() const = 0;
+    // The program is closing: its windows may close.
+    virtual bool Quitting() const = 0;
 };
 
 }  // namespace zarvel

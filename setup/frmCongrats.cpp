@@ -27,11 +27,11 @@ frmCongrats::frmCongrats(GameHost& host, QWidget* parent) : QDialog(parent), hos
     picture->setAlignment(Qt::AlignCenter);
     ShowPicture();
 
-    Label1 = new QLabel(QStringLiteral("Zarvel Champion"), this);
-    Label1->setFont(CasualFont(22, true));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setGeometry(0, Px(4560), width(), Px(480));
-    Label1->setStyleSheet(QStringLiteral("color: #000080"));
+    lblChampion = new QLabel(QStringLiteral("Zarvel Champion"), this);
+    lblChampion->setFont(CasualFont(22, true));
+    lblChampion->setAlignment(Qt::AlignCenter);
+    lblChampion->setGeometry(0, Px(4560), width(), Px(480));
+    lblChampion->setStyleSheet(QStringLiteral("color: #000080"));
 
     lblWinner = new QLabel(QStringLiteral("Engraving..."), this);
     lblWinner->setFont(CasualFont(20, true));

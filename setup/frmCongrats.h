@@ -18,7 +18,7 @@ public:
     frmCongrats(GameHost& host, QWidget* parent);
 
     QLabel* picture = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel* lblChampion = nullptr;
     QLabel* lblWinner = nullptr;
     QPushButton* cmdOK = nullptr;
 

@@ -69,21 +69,19 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
         connect(chkComputer[i], &QCheckBox::toggled, this, [this, i] { chkComputer_Click(i); });
     }
 
-    Frame1 = new QGroupBox(QStringLiteral("Number of Players:"), this);
+    fraNumPlayers = new QGroupBox(QStringLiteral("Number of Players:"), this);
     for (int k = 0; k < kRows; ++k) {
-        optNumPlayers[k] = new QRadioButton(QString::fromLatin1(kNumberCaptions[k]), Frame1);
+        optNumPlayers[k] = new QRadioButton(QString::fromLatin1(kNumberCaptions[k]), fraNumPlayers);
         optNumPlayers[k]->setGeometry(TwipRect(150 + (k % 4) * 870, 300 + (k / 4) * 330, 870, 285));
         connect(optNumPlayers[k], &QRadioButton::clicked, this, [this, k] { optNumPlayers_Click(k); });
     }
-    Frame2 = new QGroupBox(QStringLiteral("Play to:"), this);
-    Frame3 = new QGroupBox(QStringLiteral("\"Break In\" Score:"), this);
-    const char* const playTo[2] = {"5000", "10000"};
-    const char* const breakIn[2] = {"500", "1000"};
-    for (int k = 0; k < 2; ++k) {
-        optPlayTo[k] = new QRadioButton(QString::fromLatin1(playTo[k]), Frame2);
-        optPlayTo[k]->setGeometry(TwipRect(150, 300 + k * 330, 1050, 285));
-        optBreakIn[k] = new QRadioButton(QString::fromLatin1(breakIn[k]), Frame3);
-        optBreakIn[k]->setGeometry(TwipRect(150, 300 + k * 330, 1050, 285));
+    fraPlayTo = new QGroupBox(QStringLiteral("Play to:"), this);
+    fraBreakIn = new QGroupBox(QStringLiteral("\"Break In\" Score:"), this);
+    for (std::size_t k = 0; k < 2; ++k) {
+        optPlayTo[k] = new QRadioButton(QString::number(kPlayToChoice.values[k]), fraPlayTo);
+        optPlayTo[k]->setGeometry(TwipRect(150, 300 + int(k) * 330, 1050, 285));
+        optBreakIn[k] = new QRadioButton(QString::number(kBreakInChoice.values[k]), fraBreakIn);
+        optBreakIn[k]->setGeometry(TwipRect(150, 300 + int(k) * 330, 1050, 285));
     }
 
     cmdPlay = new QPushButton(QStringLiteral("OK"), this);
@@ -115,8 +113,7 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
 }
 
 void frmNewGame::Form_Load() {
-    GameState& g = host_.table().state();
-    g.NumPlayers = 1;
+    numPlayers_ = 1;
     QApplication::beep();
     // A little below and right of the main window's corner, so the game
     // stays in view behind it.
@@ -130,14 +127,14 @@ void frmNewGame::Form_Load() {
 void frmNewGame::Form_Activate() {
     if (QWidget* main = host_.mainWindow()) MoveFrameTo(this, QPoint(FrameTopLeft(this, main).x(), main->y() + Px(350)), main);
     const Settings& s = host_.table().settings();
-    optPlayTo[s.PlayToScore != 5000 ? 1 : 0]->setChecked(true);
-    optBreakIn[s.BreakInScore != 500 ? 1 : 0]->setChecked(true);
+    optPlayTo[kPlayToChoice.IndexOf(s.PlayToScore)]->setChecked(true);
+    optBreakIn[kBreakInChoice.IndexOf(s.BreakInScore)]->setChecked(true);
     update();
 }
 
 void frmNewGame::optNumPlayers_Click(int index) {
     if (index < 0 || index >= kRows) return;
-    host_.table().state().NumPlayers = index + 1;
+    numPlayers_ = index + 1;
     for (int i = 0; i < kRows; ++i) {
         const bool shown = i <= index;
         TxtPlayerName[i]->setVisible(shown);
@@ -184,23 +181,26 @@ int frmNewGame::StyleCode(const QString& text) {
     return code != 0 ? code : 1;
 }
 
+std::vector<Seat> frmNewGame::Seats() const {
+    // A lone player plays the computer seat below.
+    std::vector<Seat> seats;
+    for (int i = 0; i < std::max(numPlayers_, 2); ++i)
+        seats.push_back({TxtPlayerName[i]->text().toStdString(), chkComputer[i]->isChecked(),
+                         StyleCode(cboStyle[i]->currentText())});
+    return seats;
+}
+
 void frmNewGame::cmdPlay_Click() {
     Table& table = host_.table();
-    GameState& g = table.state();
     Settings& s = table.settings();
     host_.ShowGameButtons(true);
     frmScorePad& pad = host_.scorePad();
-    for (int i = 0; i < kRows; ++i) {
-        g.PlayerName[i] = TxtPlayerName[i]->text().toStdString();
-        g.PlayerIsComputer[i] = chkComputer[i]->isChecked();
-        pad.setItalic(i, g.PlayerIsComputer[i]);
-        g.PlayerStyle[i] = StyleCode(cboStyle[i]->currentText());
-    }
-    // Seat 0 first, scores and dice cleared, "Roll the dice.", a lone
-    // player joined by the computer seat.
-    table.StartGame();
-    s.PlayToScore = optPlayTo[0]->isChecked() ? 5000 : 10000;
-    s.BreakInScore = optBreakIn[0]->isChecked() ? 500 : 1000;
+    for (int i = 0; i < kRows; ++i) pad.setItalic(i, chkComputer[i]->isChecked());
+    s.PlayToScore = kPlayToChoice.values[optPlayTo[0]->isChecked() ? 0 : 1];
+    s.BreakInScore = kBreakInChoice.values[optBreakIn[0]->isChecked() ? 0 : 1];
+    // Seat 0 first, scores and dice cleared, "Roll the dice."; a computer
+    // first plays once the dialog has gone.
+    table.SeatGame(Seats(), s.PlayToScore, s.BreakInScore);
     WriteSetting(host_.settingsFile(), s, Key::PlayToScore);
     WriteSetting(host_.settingsFile(), s, Key::BreakInScore);
 
@@ -211,14 +211,11 @@ void frmNewGame::cmdPlay_Click() {
     pad.showRebuilt();
     pad.placeBeside(host_.mainWindow());
     pad.repaintPad();
-    g.ScorePadShown = true;
-    g.BotTurnOver = true;
     QCoreApplication::processEvents();
     if (QWidget* main = host_.mainWindow()) {
         main->activateWindow();
         main->setFocus();
     }
-    if (g.PlayerIsComputer[0]) host_.StartComputerTurn();
 }
 
 void frmNewGame::cmdCancel_Click() {
@@ -247,9 +244,9 @@ void frmNewGame::SetHeightTwips(int twips) {
 void frmNewGame::PlaceControls() {
     const int bottom = heightTwips_ - kCaptionTwips;
     const int framesTop = bottom - kFramesFromBottom;
-    Frame1->setGeometry(TwipRect(240, framesTop, 3780, kFrameHeight));
-    Frame2->setGeometry(TwipRect(4140, framesTop, 1200, kFrameHeight));
-    Frame3->setGeometry(TwipRect(5460, framesTop, 1500, kFrameHeight));
+    fraNumPlayers->setGeometry(TwipRect(240, framesTop, 3780, kFrameHeight));
+    fraPlayTo->setGeometry(TwipRect(4140, framesTop, 1200, kFrameHeight));
+    fraBreakIn->setGeometry(TwipRect(5460, framesTop, 1500, kFrameHeight));
     cmdPlay->setGeometry(TwipRect(4140, bottom - kButtonsFromBottom, 1200, 375));
     cmdCancel->setGeometry(TwipRect(5460, bottom - kButtonsFromBottom, 1500, 375));
 }

@@ -4,6 +4,9 @@
 
 #include <QDialog>
 #include <array>
+#include <vector>
+
+#include "Table.h"
 
 class QCheckBox;
 class QComboBox;
@@ -35,9 +38,10 @@ public:
     QLabel* lblPlayerName = nullptr;
     QLabel* lblComputer = nullptr;
     QLabel* lblStyle = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
+    // Earlier names: Frame1 is fraNumPlayers, Frame2 fraPlayTo, Frame3 fraBreakIn.
+    QGroupBox* fraNumPlayers = nullptr;
+    QGroupBox* fraPlayTo = nullptr;
+    QGroupBox* fraBreakIn = nullptr;
     QPushButton* cmdPlay = nullptr;
     QPushButton* cmdCancel = nullptr;
 
@@ -45,6 +49,10 @@ public:
     int HeightTwips() const { return heightTwips_; }
     // Cancel was chosen: the owner destroys the dialog.
     bool cancelled() const { return cancelled_; }
+    // The players chosen (1..8; one plays the computer seat below it).
+    int NumPlayers() const { return numPlayers_; }
+    // The seats as the dialog shows them now.
+    std::vector<Seat> Seats() const;
 
     void Form_Activate();
     void optNumPlayers_Click(int index);
@@ -68,6 +76,7 @@ private:
     void PlaceControls();
 
     GameHost& host_;
+    int numPlayers_ = 1;
     int heightTwips_ = 0;
     bool cancelled_ = false;
     bool loaded_ = false;

@@ -51,11 +51,11 @@ frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
 
     lblGoal = PadLabel(this, TwipRect(120, 90, 2250, 300), 13);
     lblGoal->setAlignment(Qt::AlignCenter);
-    Label2 = PadLabel(this, TwipRect(240, 480, 1300, 300));
-    Label2->setText(QStringLiteral("Player"));
-    Label3 = PadLabel(this, TwipRect(1680, 480, 700, 300));
-    Label3->setText(QStringLiteral("Score"));
-    for (QLabel* heading : {Label2, Label3}) {
+    lblPlayerHeading = PadLabel(this, TwipRect(240, 480, 1300, 300));
+    lblPlayerHeading->setText(QStringLiteral("Player"));
+    lblScoreHeading = PadLabel(this, TwipRect(1680, 480, 700, 300));
+    lblScoreHeading->setText(QStringLiteral("Score"));
+    for (QLabel* heading : {lblPlayerHeading, lblScoreHeading}) {
         QFont f = heading->font();
         f.setUnderline(true);
         heading->setFont(f);
@@ -84,18 +84,18 @@ int frmScorePad::HeightTwips(int numPlayers) {
 }
 
 QString frmScorePad::TargetText() const {
-    return QStringLiteral("(Playing to %1)").arg(host_.table().settings().PlayToScore);
+    return QStringLiteral("(Playing to %1)").arg(host_.table().state().PlayToScore);
 }
 
 QString frmScorePad::BreakInText() const {
-    return QStringLiteral("(%1 to break in)").arg(host_.table().settings().BreakInScore);
+    return QStringLiteral("(%1 to break in)").arg(host_.table().state().BreakInScore);
 }
 
 void frmScorePad::Form_Load() {
     const GameState& g = host_.table().state();
     if (g.CurrentPlayer >= 0 && g.CurrentPlayer < kRows) setHighlight(g.CurrentPlayer, true);
     update();
-    if (g.TestMode) setWindowTitle(QStringLiteral(" Game 1 of %1").arg(g.TestNumGames));
+    if (const int games = host_.TestRunGames()) setWindowTitle(QStringLiteral(" Game 1 of %1").arg(games));
 }
 
 void frmScorePad::Form_Activate() {
@@ -146,9 +146,7 @@ void frmScorePad::setItalic(int seat, bool italic) {
     lblPlayer[seat]->setFont(f);
 }
 
-void frmScorePad::repaintPad() {
-    if (isVisible()) repaint();
-}
+void frmScorePad::repaintPad() { update(); }
 
 void frmScorePad::placeBeside(QWidget* mainWindow) {
     if (!mainWindow) return;
@@ -178,7 +176,7 @@ void frmScorePad::closeEvent(QCloseEvent* e) {
     // The game never closes its pad: a close from the window manager would
     // hide the scores for the rest of the game. Only the program's end
     // closes it.
-    if (host_.table().state().Quitting)
+    if (host_.Quitting())
         e->accept();
     else
         e->ignore();

@@ -21,9 +21,10 @@ public:
 
     frmScorePad(GameHost& host, QWidget* parent = nullptr);
 
+    // Earlier names: Label2 is lblPlayerHeading, Label3 lblScoreHeading.
     QLabel* lblGoal = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
+    QLabel* lblPlayerHeading = nullptr;  // "Player"
+    QLabel* lblScoreHeading = nullptr;   // "Score"
     std::array<QLabel*, kRows> lblPlayer{};
     std::array<QLabel*, kRows> lblScore{};
     QTimer* Timer1 = nullptr;

@@ -4,54 +4,62 @@
 #include <QInputDialog>
 #include <QMessageBox>
 
+#include "Catalogue.h"
 #include "ComputerDriver.h"
-#include "GameTray.h"
-#include "PictureBox.h"
 #include "QtScheduler.h"
 #include "TestMode.h"
-#include "frmMain.h"
-#include "frmScorePad.h"
 
 namespace zarvel {
 
-ComputerPlayers::ComputerPlayers(frmMain& w)
-    : scheduler_(std::make_unique<QtScheduler>(&w)),
-      driver_(std::make_unique<ComputerDriver>(w.table(), *scheduler_)),
-      testRun_(std::make_unique<TestRun>(w.table(), *driver_, *scheduler_)) {
+namespace {
+
+QString ReportMessage(BotReport report, int numDiceUp) {
+    if (report == BotReport::DiceCount)
+        return QCoreApplication::translate("ComputerPlayers",
+                                           "NumDiceUp = %1\r\nError 529 - Bot Click - Please contact %2.")
+            .arg(numDiceUp)
+            .arg(QLatin1String(kMakerName));
+    return QCoreApplication::translate("ComputerPlayers", "Msg 519 -- Please contact %1 Tech Support.")
+        .arg(QLatin1String(kMakerName));
+}
+
+}  // namespace
+
+ComputerPlayers::ComputerPlayers(Table& table, ComputerHost& host)
+    : scheduler_(std::make_unique<QtScheduler>()),
+      driver_(std::make_unique<ComputerDriver>(table, *scheduler_)),
+      testRun_(std::make_unique<TestRun>(table, *driver_, *scheduler_)) {
     // A message box, the about box or any other modal window holds the
     // computer until it closes.
     driver_->held = [] { return QApplication::activeModalWidget() != nullptr; };
-    driver_->setRollAreaEnabled = [&w](bool enabled) { w.gameTray()->picTray1->setEnabled(enabled); };
-    driver_->requestClose = [&w] { w.close(); };
+    driver_->quitting = [&host] { return host.Quitting(); };
+    driver_->trayOpen = [&host] { return host.TrayOpen(); };
+    driver_->setRollAreaEnabled = [&host](bool enabled) { host.SetRollAreaEnabled(enabled); };
+    driver_->report = [&host](BotReport report, int numDiceUp) {
+        QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), ReportMessage(report, numDiceUp), QMessageBox::Ok,
+                        host.mainWindow());
+        box.exec();
+    };
+    driver_->requestClose = [&host] { host.mainWindow()->close(); };
+    driver_->endProgram = [&host] { host.EndProgramNow(); };
 
-    testRun_->ask = [&w](const std::string& prompt, const std::string& answer) -> std::optional<std::string> {
+    testRun_->ask = [&host](const std::string& prompt, const std::string& answer) -> std::optional<std::string> {
         bool ok = false;
-        const QString text = QInputDialog::getText(&w, w.AppTitle(), QString::fromStdString(prompt), QLineEdit::Normal,
-                                                   QString::fromStdString(answer), &ok);
+        const QString text = QInputDialog::getText(host.mainWindow(), QLatin1String(kTitle), QString::fromStdString(prompt),
+                                                   QLineEdit::Normal, QString::fromStdString(answer), &ok);
         if (!ok) return std::nullopt;
         return text.toStdString();
     };
-    testRun_->setScorePadCaption = [&w](const std::string& caption) {
-        w.scorePad().setWindowTitle(QString::fromStdString(caption));
+    testRun_->setScorePadCaption = [&host](const std::string& caption) {
+        host.SetScorePadCaption(QString::fromStdString(caption));
     };
-    testRun_->onGameStarting = [&w] {
-        w.HideNewGameDialog();
-        // The game's own buttons, as in any game: New Game would only
-        // interrupt the run.
-        w.ShowGameButtons(true);
-        frmScorePad& pad = w.scorePad();
-        for (int seat = 0; seat < kSeats; ++seat) pad.setItalic(seat, w.state().PlayerIsComputer[std::size_t(seat)]);
-        pad.showRebuilt();
-        pad.placeBeside(&w);
-        pad.repaintPad();
-        QCoreApplication::processEvents();
-        w.TakeFocusBack();
-    };
-    testRun_->showReport = [&w](const std::string& report) {
-        QMessageBox box(QMessageBox::NoIcon, w.AppTitle(), QString::fromStdString(report), QMessageBox::Ok, &w);
+    testRun_->onGameStarting = [&host] { host.ShowTestGame(); };
+    testRun_->showReport = [&host](const std::string& report) {
+        QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), QString::fromStdString(report), QMessageBox::Ok,
+                        host.mainWindow());
         box.exec();
     };
-    testRun_->endProgram = [&w] { w.EndProgramNow(); };
+    testRun_->endProgram = [&host] { host.EndProgramNow(); };
 }
 
 ComputerPlayers::~ComputerPlayers() = default;

@@ -57,12 +57,6 @@ PictureBox* MakeBox(QWidget* parent, const char* name, QRect where) {
     return box;
 }
 
-// Repainted now, so a change made before one of the engine's pauses is seen
-// during it.
-void Repaint(QWidget* w) {
-    if (w->isVisible()) w->repaint();
-}
-
 }  // namespace
 
 GameTray::GameTray(QWidget* parent) : QWidget(parent) {
@@ -125,7 +119,7 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
     lblLastRoll = MakeLabel(this, "lblLastRoll", QStringLiteral("(Last Roll)"), TwipRect(120, 2760, 3615, 255),
                             Qt::AlignCenter);
     lblLastRoll->hide();
-    Label1 = MakeLabel(this, "Label1", QStringLiteral("Current Player:"), TwipRect(240, 3360, 1455, 255));
+    lblCurrentPlayer = MakeLabel(this, "lblCurrentPlayer", QStringLiteral("Current Player:"), TwipRect(240, 3360, 1455, 255));
     lblPlayer = MakeLabel(this, "lblPlayer", QStringLiteral(" "), TwipRect(1920, 3360, 1695, 255));
     lblTurnScoreLabel =
         MakeLabel(this, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), TwipRect(240, 3600, 1575, 255));
@@ -155,9 +149,10 @@ PictureBox* GameTray::Picture1(int index) const {
 void GameTray::ShowDie(int index, int face, int skinCode) {
     PictureBox* box = Picture1(index);
     if (!box) return;
-    box->setBitmap(face >= 1 && face <= 6 ? SkinToDraw(skinCode).code + face : 0);
+    const int bitmap = face >= 1 && face <= 6 ? SkinToDraw(skinCode).code + face : 0;
+    if (bitmap == box->bitmapId() && (bitmap != 0 || box->picture().isNull())) return;  // already shown
+    box->setBitmap(bitmap);
     box->setAccessibleName(DieName(index, face));
-    Repaint(box);
 }
 
 void GameTray::DescribeScoring(const std::array<bool, kSlots>& scores) {
@@ -168,7 +163,6 @@ void GameTray::DescribeScoring(const std::array<bool, kSlots>& scores) {
 void GameTray::ShowMarker(int slot, bool visible) {
     if (slot < 0 || slot >= kSlots) return;
     picMarker[std::size_t(slot)]->setVisible(visible);
-    if (visible) Repaint(picMarker[std::size_t(slot)]);
 }
 
 bool GameTray::MarkerVisible(int slot) const {
@@ -179,14 +173,45 @@ void GameTray::ShowDividerAt(int leftTwips) {
     pctDivider->move(Px(leftTwips), 0);
     pctDivider->show();
     pctDivider->raise();
-    Repaint(pctDivider);
 }
 
 void GameTray::HideDivider() { pctDivider->hide(); }
 
 void GameTray::SetStatusText(const QString& text) {
     lblStatus->setText(text);
-    Repaint(lblStatus);
+}
+
+QString GameTray::StatusText(const StatusLine& line) {
+    QString text;
+    switch (line.status) {
+        case Status::Blank: break;
+        case Status::Rolling: text = tr("Rolling..."); break;
+        case Status::SelectDice: text = tr("Select Dice."); break;
+        case Status::SelectOrPass: text = tr("Select Dice or Pass Dice."); break;
+        case Status::MustRoll: text = tr("All dice score - You must roll."); break;
+        case Status::RollTheDice: text = tr("Roll the dice."); break;
+        case Status::RollOrPass: text = tr("Roll or pass the dice."); break;
+        case Status::SelectOrRoll: text = tr("Select dice or roll."); break;
+        case Status::RollSelectOrPass: text = tr("Roll, select, or pass the dice."); break;
+        case Status::PassTheDice: text = tr("Pass The Dice."); break;
+        case Status::Zarvel: text = tr("ZARVEL !!!"); break;
+        case Status::ZarvelPassing: {
+            // The passing text up to its n-th letter; a blank comes with the
+            // letter after it. The last step shows it whole, however long a
+            // translation makes it.
+            const QString passing = tr("Passing the dice.");
+            qsizetype end = passing.size();
+            if (line.letters < kPassingLetters) {
+                int letters = 0;
+                for (end = 0; end < passing.size() && letters < line.letters; ++end)
+                    if (!passing[end].isSpace()) ++letters;
+            }
+            text = tr("ZARVEL - %1").arg(passing.left(end));
+            break;
+        }
+        case Status::PressF2: text = tr("Press \"F2\" to start a game."); break;
+    }
+    return line.undo ? tr("%1 (Undo)").arg(text) : text;
 }
 
 void GameTray::SetStatusTop(int twips) { lblStatus->move(Px(120), Px(twips)); }
@@ -195,22 +220,18 @@ void GameTray::ShowLastRoll(bool visible) { lblLastRoll->setVisible(visible); }
 
 void GameTray::SetTurnScoreText(const QString& text) {
     lblTurnScore->setText(text);
-    Repaint(lblTurnScore);
 }
 
 void GameTray::SetPlayerText(const QString& text) {
     lblPlayer->setText(text);
-    Repaint(lblPlayer);
 }
 
 void GameTray::SetRollEnabled(bool enabled) {
     cmdRoll->setEnabled(enabled);
-    Repaint(cmdRoll);
 }
 
 void GameTray::SetPassEnabled(bool enabled) {
     cmdPassDice->setEnabled(enabled);
-    Repaint(cmdPassDice);
 }
 
 bool GameTray::RollEnabled() const { return cmdRoll->isEnabledTo(this); }

@@ -8,6 +8,7 @@
 #include <array>
 #include <string>
 
+#include "Board.h"
 #include "GameState.h"
 #include "ThemeTray.h"
 
@@ -18,6 +19,7 @@ namespace zarvel {
 class ARButton;
 class PictureBox;
 
+// Earlier names: Label1 is lblCurrentPlayer ("Current Player:").
 class GameTray : public QWidget, public ThemePreview {
     Q_OBJECT
 public:
@@ -34,7 +36,7 @@ public:
     std::array<PictureBox*, kSlots> picMarker{};
     QLabel* lblStatus = nullptr;
     QLabel* lblLastRoll = nullptr;
-    QLabel* Label1 = nullptr;
+    QLabel* lblCurrentPlayer = nullptr;
     QLabel* lblPlayer = nullptr;
     QLabel* lblTurnScoreLabel = nullptr;
     QLabel* lblTurnScore = nullptr;
@@ -49,6 +51,9 @@ public:
     PictureBox* Picture1(int index) const;
 
     // ---- what the board draws ----
+    // Each change is painted with the others once the step that made them
+    // is done, or before the table's next pause, when the board paints
+    // whatever is waiting.
     // Face 1..6 of the skin with this code, or an empty box for face 0.
     void ShowDie(int index, int face, int skinCode);
     // Which dice of the roll area score, for screen readers.
@@ -58,6 +63,8 @@ public:
     void ShowDividerAt(int leftTwips);
     void HideDivider();
     void SetStatusText(const QString& text);
+    // What the status line says for the table's message.
+    static QString StatusText(const StatusLine& line);
     void SetStatusTop(int twips);
     void ShowLastRoll(bool visible);
     void SetTurnScoreText(const QString& text);

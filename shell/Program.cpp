@@ -10,9 +10,9 @@
 
 #include "Catalogue.h"
 #include "Colors.h"
+#include "GameTray.h"
 #include "SettingsFile.h"
 #include "Startup.h"
-#include "GameTray.h"
 #include "frmMain.h"
 
 namespace zarvel {
@@ -46,13 +46,6 @@ std::unique_ptr<frmMain> RunStartup() {
 
     auto window =
         std::make_unique<frmMain>(std::move(file), settings, std::make_unique<UniformRandom>(TimeOfDaySeed()));
-    GameState& g = window->state();
-    g.Quitting = false;
-    g.TrayOpen = false;
-    g.TestWins.fill(0);
-    g.TestMode = false;
-    g.TestGamesPlayed = 0;
-
     if (!picture.isEmpty()) {
         window->gameTray()->SetBackgroundPicture(background, BackgroundVariants(picture, tempPath));
         window->gameTray()->ColourLabels(ColourNumberFromText(QString::fromStdString(settings.TextColor)));

@@ -12,14 +12,16 @@ namespace zarvel {
 
 class QtScheduler : public Scheduler {
 public:
-    // Steps are dropped when `context` is destroyed.
-    explicit QtScheduler(QObject* context) : context_(context) {}
+    // Steps still pending when the scheduler goes are dropped.
+    void After(int ms, Task task) override {
+        QTimer::singleShot(ms < 0 ? 0 : ms, Qt::PreciseTimer, &context_, [task] { task(); });
+    }
     void After(int ms, std::function<void()> step) override {
-        QTimer::singleShot(ms < 0 ? 0 : ms, Qt::PreciseTimer, context_, std::move(step));
+        QTimer::singleShot(ms < 0 ? 0 : ms, Qt::PreciseTimer, &context_, std::move(step));
     }
 
 private:
-    QObject* context_;
+    QObject context_;
 };
 
 }  // namespace zarvel

@@ -6,9 +6,8 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QString>
 #include <array>
-#include <cstdint>
-#include <string>
 #include <functional>
 
 #include "GameState.h"
@@ -17,9 +16,29 @@ class QWidget;
 
 namespace zarvel {
 
+class GameTray;
 class OptionsTray;
+class SettingsFile;
 class ThemeTray;
-class frmMain;
+
+// What the tray column needs from the main window.
+class TrayHost {
+public:
+    virtual ~TrayHost() = default;
+    // The window that grows by the column, right edge fixed.
+    virtual QWidget* mainWindow() = 0;
+    virtual GameTray* gameTray() const = 0;
+    virtual Settings& settings() = 0;
+    virtual SettingsFile& settingsFile() = 0;
+    virtual const GameState& state() const = 0;
+    // Plays a file whatever the sound option says (the sound dialog's Test).
+    virtual void PlaySoundFile(const QString& path) = 0;
+    // A tray is open (the game waits) / the window is changing size for one.
+    virtual void SetTrayFlags(bool open, bool moving) = 0;
+    // The menu's ways to a new game and to the trays.
+    virtual void EnableTrayMenus(bool enabled) = 0;
+    virtual void TakeFocusBack() = 0;
+};
 
 class TrayColumn : public QObject {
     Q_OBJECT
@@ -28,7 +47,7 @@ public:
 
     // Builds the (hidden) column in the window's client area, left of the
     // game tray.
-    TrayColumn(frmMain& window, QWidget* client);
+    TrayColumn(TrayHost& host, QWidget* client);
 
     QWidget* column() const { return column_; }
     OptionsTray* optionsTray();
@@ -51,18 +70,18 @@ private:
     // in the skin kept.
     void CloseTheme(bool save);
 
-    frmMain& window_;
+    TrayHost& host_;
     QWidget* client_;
     QWidget* column_;
     QPoint beforeTray_, withTray_;  // the window's place before and with a tray
     OptionsTray* options_ = nullptr;
     ThemeTray* theme_ = nullptr;
-    // What the game pane showed when the theme tray opened.
+    // What the game pane showed when the theme tray opened, and the game
+    // it showed.
     struct {
         std::array<bool, kSlots> markers{};
         bool roll = false, pass = false;
-        std::uint64_t passCount = 0;
-        std::string actions;
+        GameState game;
     } saved_;
 };
 

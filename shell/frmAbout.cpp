@@ -1,5 +1,6 @@
 #include "frmAbout.h"
 
+#include <QDesktopServices>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -7,17 +8,17 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
-
-#include "Variants.h"
 #include <QPushButton>
 #include <QStyleOptionFocusRect>
+#include <QUrl>
 
 #include "Catalogue.h"
 #include "Colors.h"
 #include "Fonts.h"
+#include "GameState.h"
 #include "Twips.h"
+#include "Variants.h"
 #include "frmCredits.h"
-#include "frmMain.h"
 
 namespace zarvel {
 
@@ -105,7 +106,7 @@ void ClickLabel::paintEvent(QPaintEvent* e) {
 QColor frmAbout::LinkHotColour() { return FromColourNumber(0xFF); }
 QColor frmAbout::LinkColour() { return FromColourNumber(0x800000); }
 
-frmAbout::frmAbout(frmMain& main, QWidget* parent) : QDialog(parent), main_(main) {
+frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral(" About ") + QLatin1String(kTitle));
     setAccessibleName(windowTitle().trimmed());
@@ -115,7 +116,7 @@ frmAbout::frmAbout(frmMain& main, QWidget* parent) : QDialog(parent), main_(main
     // A caption and a close box: the window has one size and is never put away.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
-    openLink = &frmMain::OpenLink;
+    openLink = [](const QString& target) { QDesktopServices::openUrl(QUrl::fromUserInput(target)); };
 
     const QColor navy = LinkColour();
     Picture1 = new ClickLabel(this);
@@ -136,33 +137,33 @@ frmAbout::frmAbout(frmMain& main, QWidget* parent) : QDialog(parent), main_(main
     Picture2->setToolTip(Picture2->accessibleName());
     Picture2->onClick = [this] { Picture2_Click(); };
 
-    Label2 = FixedText(this, QLatin1String(kTitle), TwipRect(1140, 150, 4920, 540), 26, true);
-    Label2->setStyleSheet(QStringLiteral("color: %1").arg(navy.name()));
-    Label3 = FixedText(this, QStringLiteral("by ") + QLatin1String(kMakerName), TwipRect(1140, 690, 4920, 330), 15);
-    Label1 = FixedText(this, QStringLiteral("A dice game for one to eight players."),
+    lblTitle = FixedText(this, QLatin1String(kTitle), TwipRect(1140, 150, 4920, 540), 26, true);
+    lblTitle->setStyleSheet(QStringLiteral("color: %1").arg(navy.name()));
+    lblMaker = FixedText(this, QStringLiteral("by ") + QLatin1String(kMakerName), TwipRect(1140, 690, 4920, 330), 15);
+    lblBlurb = FixedText(this, QStringLiteral("A dice game for one to eight players."),
                        TwipRect(300, 1080, 6600, 300), 13);
-    Label4 = FixedText(this, QStringLiteral("Freeware: pass it on to your friends, whole and unchanged."),
+    lblFreeware = FixedText(this, QStringLiteral("Freeware: pass it on to your friends, whole and unchanged."),
                        TwipRect(300, 1380, 6600, 300), 13);
 
     // The links sit in two captioned frames inside a third, plain one: the
     // mouse reaches a link only across a frame, which puts the link back.
-    Frame99 = new QGroupBox(this);
-    Frame99->setObjectName(QStringLiteral("Frame99"));
-    Frame99->setAccessibleName(QStringLiteral("Links"));
-    Frame99->setGeometry(TwipRect(240, 1800, kLeftWidthTwips, 1560));
-    Frame1 = new QGroupBox(QStringLiteral("www"), Frame99);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(TwipRect(120, 60, kLeftWidthTwips - 240, 690));
-    Frame2 = new QGroupBox(QStringLiteral("e-mail"), Frame99);
-    Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setGeometry(TwipRect(120, 810, kLeftWidthTwips - 240, 690));
-    for (QGroupBox* f : {Frame99, Frame1, Frame2}) {
+    fraLinks = new QGroupBox(this);
+    fraLinks->setObjectName(QStringLiteral("fraLinks"));
+    fraLinks->setAccessibleName(QStringLiteral("Links"));
+    fraLinks->setGeometry(TwipRect(240, 1800, kLeftWidthTwips, 1560));
+    fraWeb = new QGroupBox(QStringLiteral("www"), fraLinks);
+    fraWeb->setObjectName(QStringLiteral("fraWeb"));
+    fraWeb->setGeometry(TwipRect(120, 60, kLeftWidthTwips - 240, 690));
+    fraMail = new QGroupBox(QStringLiteral("e-mail"), fraLinks);
+    fraMail->setObjectName(QStringLiteral("fraMail"));
+    fraMail->setGeometry(TwipRect(120, 810, kLeftWidthTwips - 240, 690));
+    for (QGroupBox* f : {fraLinks, fraWeb, fraMail}) {
         f->setFont(DialogFont());
         f->setMouseTracking(true);
         f->installEventFilter(this);
     }
-    Frame1->setAccessibleName(QStringLiteral("Web site"));
-    Frame2->setAccessibleName(QStringLiteral("E-mail"));
+    fraWeb->setAccessibleName(QStringLiteral("Web site"));
+    fraMail->setAccessibleName(QStringLiteral("E-mail"));
 
     auto link = [&](QGroupBox* frame, const char* name, const QString& text, const QString& what) {
         auto* l = new ClickLabel(frame);
@@ -184,10 +185,10 @@ frmAbout::frmAbout(frmMain& main, QWidget* parent) : QDialog(parent), main_(main
         l->onLeave = [this] { BothLinksNavy(); };
         return l;
     };
-    lblURL = link(Frame1, "lblURL", QLatin1String(kMakerWeb), QStringLiteral("Web site"));
+    lblURL = link(fraWeb, "lblURL", QLatin1String(kMakerWeb), QStringLiteral("Web site"));
     lblURL->onClick = [this] { lblURL_Click(); };
     lblURL->onMouseMove = [this] { lblURL_MouseMove(); };
-    lblMail = link(Frame2, "lblMail", QLatin1String(kMakerMail), QStringLiteral("Write to"));
+    lblMail = link(fraMail, "lblMail", QLatin1String(kMakerMail), QStringLiteral("Write to"));
     lblMail->onClick = [this] { lblMail_Click(); };
     lblMail->onMouseMove = [this] { lblMail_MouseMove(); };
 
@@ -243,9 +244,9 @@ void frmAbout::BothLinksNavy() {
 
 void frmAbout::lblURL_MouseMove() { SetLinkColour(lblURL, LinkHotColour()); }
 void frmAbout::lblMail_MouseMove() { SetLinkColour(lblMail, LinkHotColour()); }
-void frmAbout::Frame1_MouseMove() { BothLinksNavy(); }
-void frmAbout::Frame2_MouseMove() { BothLinksNavy(); }
-void frmAbout::Frame99_MouseMove() { BothLinksNavy(); }
+void frmAbout::fraWeb_MouseMove() { BothLinksNavy(); }
+void frmAbout::fraMail_MouseMove() { BothLinksNavy(); }
+void frmAbout::fraLinks_MouseMove() { BothLinksNavy(); }
 
 void frmAbout::lblURL_Click() {
     if (openLink) openLink(QStringLiteral("http://") + QLatin1String(kMakerWeb));
@@ -257,9 +258,9 @@ void frmAbout::lblMail_Click() {
 
 bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseMove) {
-        if (watched == Frame1) Frame1_MouseMove();
-        else if (watched == Frame2) Frame2_MouseMove();
-        else if (watched == Frame99) Frame99_MouseMove();
+        if (watched == fraWeb) fraWeb_MouseMove();
+        else if (watched == fraMail) fraMail_MouseMove();
+        else if (watched == fraLinks) fraLinks_MouseMove();
     }
     return QDialog::eventFilter(watched, event);
 }
@@ -268,16 +269,16 @@ bool frmAbout::eventFilter(QObject* watched, QEvent* event) {
 
 // These two rattle whatever the sound option says: they are there to be heard.
 void frmAbout::Picture1_Click() {
-    main_.PlaySoundFile(QString::fromStdString(main_.settings().MultiDieSound));
-    if (!main_.IsKeyHeld()) return;
+    host_.PlaySoundFile(QString::fromStdString(host_.settings().MultiDieSound));
+    if (!host_.IsKeyHeld()) return;
     for (const char* part : kJoke) {
-        QMessageBox box(QMessageBox::NoIcon, main_.AppTitle(), QString::fromUtf8(part), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), QString::fromUtf8(part), QMessageBox::Ok, this);
         box.exec();
     }
 }
 
 void frmAbout::Picture2_Click() {
-    main_.PlaySoundFile(QString::fromStdString(main_.settings().OneDieSound));
+    host_.PlaySoundFile(QString::fromStdString(host_.settings().OneDieSound));
 }
 
 // ---- buttons ---------------------------------------------------------------------------
@@ -289,15 +290,17 @@ void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 void frmAbout::StartSysInfo() {
     const QString path = sysInfo.Find();
     if (!path.isEmpty() && sysInfo.start && sysInfo.start(path)) return;
-    QMessageBox box(QMessageBox::NoIcon, main_.AppTitle(), QStringLiteral("System Information Is Unavailable At This Time"),
+    QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), QStringLiteral("System Information Is Unavailable At This Time"),
                     QMessageBox::Ok, this);
     box.exec();
 }
 
-void frmAbout::cmdEULA_Click() { main_.ShowHelpTopic(7); }
+void frmAbout::cmdEULA_Click() { host_.ShowHelpTopic(7); }
 
 void frmAbout::cmdCredits_Click() {
-    auto* credits = new frmCredits(main_, this);  // deletes itself once closed
+    const GameState& g = host_.state();
+    auto* credits = new frmCredits(QString::fromStdString(g.PlayerName[0]), QString::fromStdString(g.PlayerName[1]),
+                                   this);  // deletes itself once closed
     credits->exec();
 }
 

@@ -14,12 +14,22 @@ class QPushButton;
 
 namespace zarvel {
 
-class frmMain;
+struct GameState;
+struct Settings;
 
-// The maker, as the about box and the help name it.
-inline constexpr const char* kMakerName = "Quarnaby Software";
-inline constexpr const char* kMakerWeb = "www.quarnaby.example";
-inline constexpr const char* kMakerMail = "support@quarnaby.example";
+// What the about box needs from the main window.
+class AboutHost {
+public:
+    virtual ~AboutHost() = default;
+    // Plays a sound file now, whatever the sound option says.
+    virtual void PlaySoundFile(const QString& path) = 0;
+    virtual const Settings& settings() const = 0;
+    // The game's seats: the credits know two names.
+    virtual const GameState& state() const = 0;
+    virtual bool IsKeyHeld() = 0;
+    // The help window at a topic: 1 how to play, 7 the licence.
+    virtual void ShowHelpTopic(int context) = 0;
+};
 
 // A label that is a link or a picture button: it answers a click, and
 // Space or Enter once it has the keyboard focus; it reports every mouse
@@ -38,20 +48,22 @@ protected:
     void paintEvent(QPaintEvent* e) override;
 };
 
+// Earlier names: Label2 is lblTitle, Label3 lblMaker, Label1 lblBlurb,
+// Label4 lblFreeware; Frame99 is fraLinks, Frame1 fraWeb, Frame2 fraMail.
 class frmAbout : public QDialog {
     Q_OBJECT
 public:
-    explicit frmAbout(frmMain& main, QWidget* parent = nullptr);
+    explicit frmAbout(AboutHost& host, QWidget* parent = nullptr);
 
     // ---- controls ----
-    QLabel* Label2 = nullptr;  // product title
-    QLabel* Label3 = nullptr;  // maker
-    QLabel* Label1 = nullptr;
-    QLabel* Label4 = nullptr;
+    QLabel* lblTitle = nullptr;     // the product and its version
+    QLabel* lblMaker = nullptr;     // "by" the maker
+    QLabel* lblBlurb = nullptr;     // what the game is
+    QLabel* lblFreeware = nullptr;  // how it may be shared
     QLabel* lblDisclaimer = nullptr;
-    QGroupBox* Frame99 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
+    QGroupBox* fraLinks = nullptr;
+    QGroupBox* fraWeb = nullptr;
+    QGroupBox* fraMail = nullptr;
     ClickLabel* lblURL = nullptr;
     ClickLabel* lblMail = nullptr;
     ClickLabel* Picture1 = nullptr;
@@ -70,9 +82,9 @@ public:
     void lblMail_Click();
     void lblURL_MouseMove();
     void lblMail_MouseMove();
-    void Frame1_MouseMove();
-    void Frame2_MouseMove();
-    void Frame99_MouseMove();
+    void fraWeb_MouseMove();
+    void fraMail_MouseMove();
+    void fraLinks_MouseMove();
     void Picture1_Click();
     void Picture2_Click();
 
@@ -95,7 +107,7 @@ private:
     void BothLinksNavy();
     void SetLinkColour(QLabel* link, const QColor& colour);
 
-    frmMain& main_;
+    AboutHost& host_;
 };
 
 }  // namespace zarvel

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
+#include <QIcon>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPainter>
@@ -14,8 +15,7 @@
 #include "Colors.h"
 #include "Fonts.h"
 #include "Twips.h"
-#include "frmAbout.h"
-#include "frmMain.h"
+
 
 namespace zarvel {
 
@@ -105,7 +105,8 @@ bool frmCredits::IsThePair(const QString& first, const QString& second) {
     return (is(first, kPair[0]) && is(second, kPair[1])) || (is(first, kPair[1]) && is(second, kPair[0]));
 }
 
-frmCredits::frmCredits(frmMain& main, QWidget* parent) : QDialog(parent), main_(main) {
+frmCredits::frmCredits(const QString& firstPlayer, const QString& secondPlayer, QWidget* parent)
+    : QDialog(parent), first_(firstPlayer), second_(secondPlayer) {
     setObjectName(QStringLiteral("frmCredits"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(u' ' + QLatin1String(kTitle) + QStringLiteral(" Credits"));
@@ -115,11 +116,11 @@ frmCredits::frmCredits(frmMain& main, QWidget* parent) : QDialog(parent), main_(
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(TwipRect(120, 150, kWidthTwips - 240, 510));
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setStyleSheet(QStringLiteral("color: %1").arg(FromColourNumber(0xFFFF).name()));
+    lblHeading = new QLabel(this);
+    lblHeading->setObjectName(QStringLiteral("lblHeading"));
+    lblHeading->setGeometry(TwipRect(120, 150, kWidthTwips - 240, 510));
+    lblHeading->setAlignment(Qt::AlignCenter);
+    lblHeading->setStyleSheet(QStringLiteral("color: %1").arg(FromColourNumber(0xFFFF).name()));
 
     picScroll = new ScrollPicture(this, [this](QPainter& p) { PaintText(p); });
     picScroll->setObjectName(QStringLiteral("picScroll"));
@@ -143,16 +144,14 @@ frmCredits::frmCredits(frmMain& main, QWidget* parent) : QDialog(parent), main_(
 }
 
 void frmCredits::Form_Load() {
-    setWindowIcon(main_.windowIcon());
-    const GameState& g = main_.state();
-    const bool pair =
-        IsThePair(QString::fromStdString(g.PlayerName[0]), QString::fromStdString(g.PlayerName[1]));
+    setWindowIcon(QIcon(QStringLiteral(":/icon/zarvel.png")));
+    const bool pair = IsThePair(first_, second_);
     // The pair's own text is longer in its lines, so it is set smaller.
     textFont_ = CasualFont(pair ? 13 : 16);
     text_ = pair ? AlternateText() : CreditText();
-    Label1->setText(pair ? QStringLiteral("Just for You Two") : QStringLiteral("Credits & Stuff"));
-    Label1->setFont(CasualFont(22, true));
-    Label1->setAccessibleName(Label1->text());
+    lblHeading->setText(pair ? QStringLiteral("Just for You Two") : QStringLiteral("Credits & Stuff"));
+    lblHeading->setFont(CasualFont(22, true));
+    lblHeading->setAccessibleName(lblHeading->text());
     picScroll->setAccessibleName(QStringLiteral("Credits"));
     picScroll->setAccessibleDescription(text_);
 }
@@ -178,7 +177,7 @@ void frmCredits::ScrollCredits() {
     const QFontMetrics fm(textFont_, picScroll);
     textHeight_ = text_.isEmpty() ? 0 : fm.boundingRect(QRect(), Qt::AlignHCenter, text_).height();
     if (textHeight_ <= 0) {
-        QMessageBox box(QMessageBox::Warning, main_.AppTitle(), QStringLiteral("Error scrolling text"), QMessageBox::Ok,
+        QMessageBox box(QMessageBox::Warning, QLatin1String(kTitle), QStringLiteral("Error scrolling text"), QMessageBox::Ok,
                         this);
         box.exec();
         Stop();

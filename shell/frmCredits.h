@@ -14,7 +14,6 @@ class QTimer;
 namespace zarvel {
 
 class ARButton;
-class frmMain;
 
 class frmCredits : public QDialog {
     Q_OBJECT
@@ -22,11 +21,11 @@ public:
     // At most one step per this many milliseconds.
     static constexpr int kStepMs = 40;
 
-    // Deletes itself once closed.
-    frmCredits(frmMain& main, QWidget* parent);
+    // Deletes itself once closed. The names of seats 0 and 1 choose the text.
+    frmCredits(const QString& firstPlayer, const QString& secondPlayer, QWidget* parent);
 
-    // ---- controls ----
-    QLabel* Label1 = nullptr;  // the heading
+    // ---- controls (Label1 is lblHeading) ----
+    QLabel* lblHeading = nullptr;
     QWidget* picScroll = nullptr;
     ARButton* ARButton1 = nullptr;
 
@@ -60,7 +59,7 @@ private:
     void Stop();
     void PaintText(QPainter& p);
 
-    frmMain& main_;
+    QString first_, second_;
     QString text_;
     QFont textFont_;
     QPixmap rendered_;  // the text drawn once; each step only moves it

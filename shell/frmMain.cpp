@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLayout>
@@ -12,23 +11,18 @@
 #include <QScreen>
 #include <QThread>
 #include <QTimer>
-#include <QUrl>
 
 #include "ARButton.h"
 #include "Catalogue.h"
-#include "ComputerPlayers.h"
 #include "ComputerDriver.h"
 #include "GameTray.h"
 #include "Keys.h"
 #include "PictureBox.h"
-#include "Scoring.h"
 #include "SettingsFile.h"
 #include "SetupWindows.h"
 #include "SoundPlayer.h"
 #include "TestMode.h"
-#include "TrayColumn.h"
 #include "Twips.h"
-#include "frmAbout.h"
 #include "frmHelp.h"
 #include "frmScorePad.h"
 
@@ -60,7 +54,8 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
     keys_ = new KeyHeldFilter(this);
     qApp->installEventFilter(keys_);
 
-    computers_ = std::make_unique<ComputerPlayers>(*this);
+    table_.AddListener(*this);
+    computers_ = std::make_unique<ComputerPlayers>(table_, *this);
     endProgram = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
     endProgramNow = [] { QCoreApplication::exit(0); };
 
@@ -72,6 +67,8 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
 }
 
 frmMain::~frmMain() {
+    computers_.reset();
+    table_.RemoveListener(*this);
     if (busy_) QGuiApplication::restoreOverrideCursor();
     delete help_.data();
 }
@@ -131,20 +128,13 @@ void frmMain::Form_Load() {
 
     setWindowTitle(u' ' + QLatin1String(kTitle));
     setWindowIcon(QIcon(QStringLiteral(":/icon/zarvel.png")));
-    table_.SetStatus("Press \"F2\" to start a game.");
-    tray_->PaintTrayColours(settings_.DieColor);
+    table_.SetStatus(Status::PressF2);
+    tray_->PaintTrayColours(settings_.DieSkin);
 }
 
 void frmMain::ResetDice() {
-    for (int i = 0; i < kSlots; ++i) {
-        state_.DieCode[i].assign(1, '0');
-        state_.DieFree[i] = false;
-        state_.TraySlotUsed[i] = false;
-    }
-    state_.TurnScore = 0;
-    state_.WentOut = kNone;
-    state_.ScorePadShown = false;
-    state_.CurrentPlayer = kNone;
+    state_ = GameState{};
+    flags_.ScorePadShown = false;
 }
 
 // ---- menus and buttons ------------------------------------------------------
@@ -191,6 +181,12 @@ void frmMain::ShowHelpTopic(int context) {
 
 void frmMain::mnuAbout_Click() { frmAbout(*this, this).exec(); }
 
+void frmMain::ShowMessage(const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, AppTitle(), text, QMessageBox::Ok, this);
+    box.exec();
+    TakeFocusBack();
+}
+
 // ---- window events ----------------------------------------------------------
 
 void frmMain::closeEvent(QCloseEvent* e) {
@@ -203,7 +199,7 @@ void frmMain::closeEvent(QCloseEvent* e) {
         return;
     }
     e->accept();
-    state_.Quitting = true;
+    flags_.Quitting = true;
     UnloadAllForms();
 }
 
@@ -221,7 +217,7 @@ void frmMain::changeEvent(QEvent* e) {
 }
 
 void frmMain::Form_Resize() {
-    if (state_.TrayMoving || !state_.ScorePadShown) return;
+    if (flags_.TrayMoving || !flags_.ScorePadShown) return;
     QWidget* pad = &setup_->scorePad();
     if (isMinimized()) {
         ScorePadLeft = Twips(pad->x());
@@ -253,7 +249,7 @@ void frmMain::keyReleaseEvent(QKeyEvent* e) {
     }
     const int code = VirtualKeyOf(*e);
     // While a tray is open the game waits: only Esc still ends the program.
-    if (code == 0 || code == vk::F12 || (state_.TrayOpen && code != vk::Escape)) {
+    if (code == 0 || code == vk::F12 || (flags_.TrayOpen && code != vk::Escape)) {
         QMainWindow::keyReleaseEvent(e);
         return;
     }
@@ -269,28 +265,25 @@ void frmMain::focusOutEvent(QFocusEvent* e) {
 
 bool frmMain::IsKeyHeld() { return keys_->F12Held(); }
 
-void frmMain::OpenLink(const QString& target) { QDesktopServices::openUrl(QUrl::fromUserInput(target)); }
-
 QString frmMain::AppTitle() const { return windowTitle().trimmed(); }
 
 // ---- Board: the drawing is the game tray's ------------------------------------
 
-void frmMain::ShowDie(int index, int face) { tray_->ShowDie(index, face, settings_.DieColor); }
+void frmMain::ShowDie(int index, int face) { tray_->ShowDie(index, face, settings_.DieSkin); }
 void frmMain::ShowMarker(int slot, bool visible) { tray_->ShowMarker(slot, visible); }
-bool frmMain::MarkerVisible(int slot) const { return tray_->MarkerVisible(slot); }
 void frmMain::ShowDividerAt(int leftTwips) { tray_->ShowDividerAt(leftTwips); }
 void frmMain::HideDivider() { tray_->HideDivider(); }
-void frmMain::SetStatusText(const std::string& text) {
-    tray_->SetStatusText(QString::fromStdString(text));
+void frmMain::SetStatus(const StatusLine& status) {
+    tray_->SetStatusText(GameTray::StatusText(status));
     // Every roll, selection and undo ends in a status: the dice's
     // descriptions follow it.
     std::array<bool, kSlots> scores{};
-    for (int i = 0; i < kSlots; ++i) scores[std::size_t(i)] = state_.DieFree[i] && IsScoringCode(state_.DieCode[i]);
+    for (int i = 0; i < kSlots; ++i) scores[std::size_t(i)] = state_.DieFree[i] && state_.DieCode[i].Scores();
     tray_->DescribeScoring(scores);
 }
 void frmMain::SetStatusTop(int twips) { tray_->SetStatusTop(twips); }
 void frmMain::ShowLastRoll(bool visible) { tray_->ShowLastRoll(visible); }
-void frmMain::SetTurnScoreText(const std::string& text) { tray_->SetTurnScoreText(QString::fromStdString(text)); }
+void frmMain::SetTurnScore(Score points) { tray_->SetTurnScoreText(QString::number(points)); }
 void frmMain::SetPlayerText(const std::string& text) { tray_->SetPlayerText(QString::fromStdString(text)); }
 void frmMain::SetRollEnabled(bool enabled) { tray_->SetRollEnabled(enabled); }
 void frmMain::SetPassEnabled(bool enabled) { tray_->SetPassEnabled(enabled); }
@@ -309,8 +302,8 @@ void frmMain::SetBusyPointer(bool busy) {
 void frmMain::Beep() { QApplication::beep(); }
 
 void frmMain::Sleep(int ms) {
-    // Only painting runs before the pause; clicks and keys wait until the
-    // handler that paused has finished.
+    // What changed is painted before the pause, once; clicks and keys wait
+    // until the handler that paused has finished.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     if (pauseFor)
@@ -325,12 +318,6 @@ void frmMain::PlaySoundFile(const QString& path) {
     sound_->Play(path);
 }
 
-void frmMain::ShowMessage(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, AppTitle(), QString::fromStdString(text), QMessageBox::Ok, this);
-    box.exec();
-    TakeFocusBack();
-}
-
 // Even where the window manager does not hand the focus back by itself.
 void frmMain::TakeFocusBack() {
     if (!isVisible() || isMinimized()) return;
@@ -338,25 +325,49 @@ void frmMain::TakeFocusBack() {
     setFocus();
 }
 
+void frmMain::ScorePadScore(int seat, Score score) { setup_->ScoreText(seat, QString::number(score)); }
+void frmMain::ScorePadHighlight(int seat, bool current) { setup_->Highlight(seat, current); }
+void frmMain::ScorePadRepaint() { setup_->Repaint(); }
+
+// ---- what happened at the table ---------------------------------------------------
+// Windows that wait for the player open from the event loop, once the
+// table's handler has finished and the board shows where the game stands.
+
+void frmMain::GameSeated() { flags_.ScorePadShown = true; }
+
+void frmMain::GoneOut(int seat) {
+    QTimer::singleShot(0, this, [this, seat] {
+        if (state_.WentOut != seat) return;  // another game by now
+        ShowMessage(tr("%1 has gone out.  Everybody else gets one more roll to try and beat %2 points.")
+                        .arg(QString::fromStdString(state_.PlayerName[seat]))
+                        .arg(state_.PlayerScore[seat]));
+    });
+}
+
+void frmMain::GameOver(int) {
+    if (testRun().Running()) return;  // the test run counts the win instead
+    QTimer::singleShot(0, this, [this] {
+        if (state_.GameOver && !state_.GameRunning()) ShowWinner();
+    });
+}
+
 void frmMain::ShowWinner() {
     setup_->RunWinner();
     TakeFocusBack();
 }
 
-void frmMain::ScorePadScore(int seat, const std::string& text) { setup_->ScoreText(seat, QString::fromStdString(text)); }
-void frmMain::ScorePadHighlight(int seat, bool current) { setup_->Highlight(seat, current); }
-void frmMain::ScorePadRepaint() { setup_->Repaint(); }
+void frmMain::NewGameRequested() { QTimer::singleShot(0, this, &frmMain::mnuNewGame_Click); }
 
-void frmMain::RequestNewGame() { mnuNewGame_Click(); }
+void frmMain::EndProgramRequested() { EndProgramNow(); }
 
 void frmMain::EndProgramNow() {
-    state_.Quitting = true;
+    flags_.Quitting = true;
     for (QWidget* w : QApplication::topLevelWidgets())
         if (w->isVisible()) w->hide();
     if (endProgramNow) endProgramNow();
 }
 
-// ---- GameHost -------------------------------------------------------------------
+// ---- the hosts' other needs ---------------------------------------------------------
 
 frmScorePad& frmMain::scorePad() { return setup_->scorePad(); }
 bool frmMain::scorePadBuilt() const { return setup_->scorePadBuilt(); }
@@ -364,8 +375,38 @@ void frmMain::HideNewGameDialog() { setup_->HideNewGame(); }
 
 void frmMain::ShowGameButtons(bool gameRunning) { tray_->ShowGameButtons(gameRunning); }
 
-void frmMain::StartComputerTurn() { driver().StartComputerTurn(); }
-
 void frmMain::RunTestGame() { testRun().RunTestGame(); }
+
+int frmMain::TestRunGames() const {
+    const TestRun& run = computers_->testRun();
+    return run.Running() ? run.NumGames() : 0;
+}
+
+void frmMain::SetRollAreaEnabled(bool enabled) { tray_->picTray1->setEnabled(enabled); }
+
+void frmMain::ShowTestGame() {
+    HideNewGameDialog();
+    // The game's own buttons, as in any game: New Game would only
+    // interrupt the run.
+    ShowGameButtons(true);
+    frmScorePad& pad = scorePad();
+    for (int seat = 0; seat < kSeats; ++seat) pad.setItalic(seat, state_.PlayerIsComputer[std::size_t(seat)]);
+    pad.showRebuilt();
+    pad.placeBeside(this);
+    pad.repaintPad();
+    QCoreApplication::processEvents();
+    TakeFocusBack();
+}
+
+void frmMain::SetScorePadCaption(const QString& caption) { scorePad().setWindowTitle(caption); }
+
+void frmMain::SetTrayFlags(bool open, bool moving) {
+    flags_.TrayOpen = open;
+    flags_.TrayMoving = moving;
+}
+
+void frmMain::EnableTrayMenus(bool enabled) {
+    for (QAction* a : {mnuNewGame, mnuThemes, mnuOptions}) a->setEnabled(enabled);
+}
 
 }  // namespace zarvel

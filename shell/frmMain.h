@@ -1,6 +1,8 @@
 // The main window: the game tray beside the tray column, the menus, the
-// keyboard and the quit rule. It is the board the engine draws on (through
-// the game tray) and the host of the set-up windows.
+// keyboard and the quit rule. It is the board the table draws on (through
+// the game tray) and hears what happened at the table; the set-up windows,
+// the computer seats, the trays and the about box reach it only through
+// their narrow hosts.
 #pragma once
 
 #include <QMainWindow>
@@ -10,10 +12,13 @@
 #include <memory>
 
 #include "Board.h"
+#include "ComputerPlayers.h"
 #include "GameHost.h"
 #include "GameState.h"
 #include "Random.h"
 #include "Table.h"
+#include "TrayColumn.h"
+#include "frmAbout.h"
 
 class QAction;
 class QMenu;
@@ -21,17 +26,29 @@ class QMenu;
 namespace zarvel {
 
 class ComputerDriver;
-class ComputerPlayers;
 class GameTray;
 class KeyHeldFilter;
 class SettingsFile;
 class SetupWindows;
 class SoundPlayer;
 class TestRun;
-class TrayColumn;
 class frmHelp;
 
-class frmMain : public QMainWindow, public Board, public GameHost {
+// The shell's own flags; the rules' state knows nothing of them.
+struct ShellFlags {
+    bool Quitting = false;       // the program is closing: computers stop
+    bool TrayOpen = false;       // a tray is open: the game waits
+    bool TrayMoving = false;     // the window is changing size for a tray
+    bool ScorePadShown = false;  // a game has shown the score pad
+};
+
+class frmMain : public QMainWindow,
+                public Board,
+                public TableListener,
+                public GameHost,
+                public ComputerHost,
+                public TrayHost,
+                public AboutHost {
     Q_OBJECT
 public:
     // Takes the opened settings file, the settings read from it and the
@@ -42,7 +59,7 @@ public:
     ~frmMain() override;
 
     // ---- controls (named as the window's design names them) ----
-    GameTray* gameTray() const { return tray_; }
+    GameTray* gameTray() const override { return tray_; }
     TrayColumn* trays() const { return trays_; }
     QMenu* mnuGame = nullptr;
     QAction* mnuNewGame = nullptr;
@@ -55,14 +72,17 @@ public:
 
     // ---- the game and its parts ----
     GameState& state() { return state_; }
-    Settings& settings() { return settings_; }
+    const GameState& state() const override { return state_; }
+    Settings& settings() override { return settings_; }
+    const Settings& settings() const override { return settings_; }
+    ShellFlags& flags() { return flags_; }
     Table& table() override { return table_; }
     SettingsFile& settingsFile() override { return *file_; }
     SoundPlayer& sound() { return *sound_; }
     ComputerDriver& driver();
     TestRun& testRun();
 
-    // No game: dice codes cleared, CurrentPlayer 99, nobody out, no score pad.
+    // No game: the table as at start, no score pad.
     void ResetDice();
 
     // ---- handlers ----
@@ -73,18 +93,21 @@ public:
     void mnuGoHelp_Click();
     void mnuAbout_Click();
     // The help window at a topic: 1 how to play, 7 the licence.
-    void ShowHelpTopic(int context);
+    void ShowHelpTopic(int context) override;
 
     // ---- shared routines ----
     // Closes every other top-level window, then ends the program.
     void UnloadAllForms();
     bool IsKeyHeld() override;
-    static void OpenLink(const QString& target);
     // The window's title without its leading blank, for message boxes.
     QString AppTitle() const;
     // After a modal window, the game's keys reach this window again.
-    void TakeFocusBack();
+    void TakeFocusBack() override;
     void HideNewGameDialog();
+    // The modal winner window.
+    void ShowWinner();
+    // Ends the program at once: Esc, or the end of a test run.
+    void EndProgramNow() override;
 
     // What ends the program; tests replace them so the test run goes on.
     std::function<void()> endProgram;     // after UnloadAllForms
@@ -101,13 +124,12 @@ public:
     // ---- Board ----
     void ShowDie(int index, int face) override;
     void ShowMarker(int slot, bool visible) override;
-    bool MarkerVisible(int slot) const override;
     void ShowDividerAt(int leftTwips) override;
     void HideDivider() override;
-    void SetStatusText(const std::string& text) override;
+    void SetStatus(const StatusLine& status) override;
     void SetStatusTop(int twips) override;
     void ShowLastRoll(bool visible) override;
-    void SetTurnScoreText(const std::string& text) override;
+    void SetTurnScore(Score points) override;
     void SetPlayerText(const std::string& text) override;
     void SetRollEnabled(bool enabled) override;
     void SetPassEnabled(bool enabled) override;
@@ -117,23 +139,36 @@ public:
     void Beep() override;
     void Sleep(int ms) override;
     void PlaySoundFile(const std::string& path) override;
-    void ShowMessage(const std::string& text) override;
-    void ShowWinner() override;
-    void ScorePadScore(int seat, const std::string& text) override;
+    void ScorePadScore(int seat, Score score) override;
     void ScorePadHighlight(int seat, bool current) override;
     void ScorePadRepaint() override;
-    void RequestNewGame() override;
-    void EndProgramNow() override;
+
+    // ---- TableListener ----
+    void GameSeated() override;
+    void GoneOut(int seat) override;
+    void GameOver(int winner) override;
+    void NewGameRequested() override;
+    void EndProgramRequested() override;
 
     // ---- GameHost ----
     frmScorePad& scorePad() override;
     bool scorePadBuilt() const;
     QWidget* mainWindow() override { return this; }
     void ShowGameButtons(bool gameRunning) override;
-    // Schedules the current computer seat's turn on the event loop.
-    void StartComputerTurn() override;
     void PlaySoundFile(const QString& path) override;
     void RunTestGame() override;
+    int TestRunGames() const override;
+    bool Quitting() const override { return flags_.Quitting; }
+
+    // ---- ComputerHost ----
+    bool TrayOpen() const override { return flags_.TrayOpen; }
+    void SetRollAreaEnabled(bool enabled) override;
+    void ShowTestGame() override;
+    void SetScorePadCaption(const QString& caption) override;
+
+    // ---- TrayHost ----
+    void SetTrayFlags(bool open, bool moving) override;
+    void EnableTrayMenus(bool enabled) override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -149,9 +184,11 @@ private:
     void Form_Resize();
     bool AskQuitGame();
     void ShowNewGameDialog();
+    void ShowMessage(const QString& text);
 
     GameState state_;
     Settings settings_;
+    ShellFlags flags_;
     std::unique_ptr<RandomSource> random_;
     Table table_;
     std::unique_ptr<SettingsFile> file_;

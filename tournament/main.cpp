@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "Options.h"
 #include "Styles.h"
 #include "Tournament.h"
 
@@ -62,10 +63,12 @@ std::uint64_t ParseUnsigned(const std::string& option, const std::string& text, 
     return value;
 }
 
-int ParseChoice(const std::string& option, const std::string& text, int a, int b) {
-    const auto v = ParseUnsigned(option, text, 0, UINT32_MAX);
-    if (v != static_cast<std::uint64_t>(a) && v != static_cast<std::uint64_t>(b))
-        throw UsageError{option + " must be " + std::to_string(a) + " or " + std::to_string(b) + ", not " + text};
+// One of the two values the game offers for an option.
+int ParseChoice(const std::string& option, const std::string& text, const zarvel::Choice<2>& choice) {
+    const auto v = ParseUnsigned(option, text, 0, INT32_MAX);
+    if (!choice.Allows(static_cast<int>(v)))
+        throw UsageError{option + " must be " + std::to_string(choice.values[0]) + " or " +
+                         std::to_string(choice.values[1]) + ", not " + text};
     return static_cast<int>(v);
 }
 
@@ -126,11 +129,12 @@ Options Parse(int argc, char** argv) {
         } else if (arg == "--seed") {
             o.run.seed = ParseUnsigned(arg, next(), 0, UINT64_MAX);
         } else if (arg == "--target") {
-            o.run.playTo = ParseChoice(arg, next(), 5000, 10000);
+            o.run.playTo = ParseChoice(arg, next(), zarvel::kPlayToChoice);
         } else if (arg == "--break-in") {
-            o.run.breakIn = ParseChoice(arg, next(), 500, 1000);
+            o.run.breakIn = ParseChoice(arg, next(), zarvel::kBreakInChoice);
         } else if (arg == "--normal-position") {
-            o.run.normalPosition = static_cast<int>(ParseUnsigned(arg, next(), 0, 6));
+            o.run.normalPosition = static_cast<int>(ParseUnsigned(arg, next(), zarvel::kNormalPositionChoice.values.front(),
+                                                                  zarvel::kNormalPositionChoice.values.back()));
         } else if (arg == "--seats") {
             o.run.seats = ParseSeats(next());
         } else {

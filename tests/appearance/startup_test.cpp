@@ -16,7 +16,7 @@ protected:
         SettingsFile file(DefaultSettingsPath());
         EXPECT_TRUE(file.Write(key, stored));
         Settings s;
-        s.PlayToScore = s.BreakInScore = s.DieColor = s.ComputerFast = -1;  // show what was filled
+        s.PlayToScore = s.BreakInScore = s.DieSkin = s.ComputerFast = -1;  // show what was filled
         ReadSettings(SettingsFile(DefaultSettingsPath()), s, GetTempDir());
         return s;
     }
@@ -42,7 +42,7 @@ TEST_F(StartupTest, FirstStartWithoutASettingsFile) {
         {&Settings::Passem1Sound, "passem1.wav"},   {&Settings::Passem2Sound, "passem2.wav"},
         {&Settings::UndoSound, "undo.wav"},         {&Settings::GameOverSound, "gameover.wav"}};
     for (const auto& [member, name] : sounds) EXPECT_EQ(s.*member, t + name);
-    EXPECT_EQ(s.DieColor, 100);
+    EXPECT_EQ(s.DieSkin, 100);
     EXPECT_EQ(s.TextColor, "16777088");
     EXPECT_TRUE(s.PlayToScore == 5000 && s.BreakInScore == 500 && s.ComputerFast == 0);
     EXPECT_TRUE(!s.SoundFXOFF && !s.SortDice && s.MarkScorers);
@@ -61,9 +61,9 @@ TEST_F(StartupTest, StoredValuesAreCorrectedOrTakeTheDefault) {
     EXPECT_EQ(ReadWith("PlayToScore", "99999").PlayToScore, 5000);  // does not fit: no failure
     EXPECT_EQ(ReadWith("BreakInScore", "0").BreakInScore, 500);
     EXPECT_EQ(ReadWith("BreakInScore", "&H3E8").BreakInScore, 1000);
-    EXPECT_EQ(ReadWith("DieColor", "0.4").DieColor, 100);
-    EXPECT_EQ(ReadWith("DieColor", "-7").DieColor, -7);  // not a skin, used unchanged
-    EXPECT_EQ(ReadWith("DieColor", "40000").DieColor, 100);
+    EXPECT_EQ(ReadWith("DieColor", "0.4").DieSkin, 100);
+    EXPECT_EQ(ReadWith("DieColor", "-7").DieSkin, -7);  // not a skin, used unchanged
+    EXPECT_EQ(ReadWith("DieColor", "40000").DieSkin, 100);
     EXPECT_EQ(ReadWith("ComputerFast", "2.5").ComputerFast, 2);
     EXPECT_EQ(ReadWith("ComputerFast", "7").ComputerFast, 7);
     EXPECT_EQ(ReadWith("ComputerFast", "300").ComputerFast, 0);

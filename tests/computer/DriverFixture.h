@@ -14,17 +14,31 @@ protected:
     VirtualScheduler sched;
     ComputerDriver driver{table, sched};
     bool rollArea = true;
+    // The shell's flags, as the driver sees them.
+    bool quitting = false, trayOpen = false;
 
     void SetUp() override {
         TableTest::SetUp();
         driver.setRollAreaEnabled = [this](bool on) { rollArea = on; };
+        driver.quitting = [this] { return quitting; };
+        driver.trayOpen = [this] { return trayOpen; };
     }
 
-    // Seat 0 a computer of this style, seat 1 a human.
+    // Seats these players (as TableTest::Seat) with these styles.
+    void SeatStyles(const std::vector<std::string>& names, const std::vector<int>& styles) {
+        std::vector<zarvel::Seat> seats;
+        for (std::size_t p = 0; p < names.size(); ++p) {
+            const bool computer = names[p].starts_with('*');
+            seats.push_back({names[p].substr(computer ? 1 : 0), computer, styles[p]});
+        }
+        table.SeatGame(seats, s.PlayToScore, s.BreakInScore);
+    }
+
+    // Seat 0 a computer of this style, whose turn the seating schedules,
+    // seat 1 a human.
     void ComputerThenHuman(int styleCode, int speed) {
-        Seat({"*Bot", "Ann"});
-        g.PlayerStyle[0] = styleCode;
         s.ComputerFast = speed;
+        SeatStyles({"*Bot", "Ann"}, {styleCode, 1});
     }
     // The faces of the computer's next roll.
     void Script(const std::vector<int>& faces) { ScriptRoll(rng, faces, s.ComputerFast != 2); }

@@ -9,6 +9,30 @@ std::vector<int> Joined(std::initializer_list<std::vector<int>> parts) {
     return all;
 }
 
+// Steps due at the same time run in the order they were scheduled, those
+// due at once included, whatever their kind.
+TEST(VirtualSchedulerOrder, StepsDueTogetherRunInTheOrderScheduled) {
+    VirtualScheduler s;
+    std::vector<int> order;
+    auto note = [&](int k) { return [&order, k] { order.push_back(k); }; };
+    static std::vector<int>* tasks = nullptr;
+    tasks = &order;
+    s.After(10, [&] {
+        order.push_back(1);
+        s.After(0, Scheduler::Task{[](void*, std::uint64_t k) { tasks->push_back(int(k)); }, nullptr, 4});
+    });
+    s.After(10, note(2));
+    s.After(5, [&] {
+        order.push_back(0);
+        s.After(5, note(3));
+    });
+    s.RunFor(9);
+    EXPECT_EQ(order, std::vector<int>{0});
+    EXPECT_TRUE(s.RunUntilIdle());
+    EXPECT_EQ(order, (std::vector<int>{0, 1, 2, 3, 4}));
+    EXPECT_EQ(s.Now(), 10);
+}
+
 // Normal keeps the three 2s of 2,2,2,3,4,6 (there is no 1 or 5), must roll
 // the other three, busts and passes to a computer seat without a routine.
 // The driver's own pauses are virtual time; the table's are the board's.
@@ -22,14 +46,13 @@ TEST_F(DriverTest, PausesOfATurnAtEachSpeed) {
                                        Joined({roll6, group, roll3, {20, 1000}}), {20}};
     const std::int64_t elapsed[] = {2600, 500, 0};
     for (int speed : {0, 1, 2}) {
-        Seat({"*Bot", "*Idle"});
-        g.PlayerStyle[1] = 8;
         s.ComputerFast = speed;
+        board.Clear();
+        SeatStyles({"*Bot", "*Idle"}, {style::Normal, 8});  // the seating schedules the turn
         Script({2, 2, 2, 3, 4, 6});
         Script({2, 3, 4});
         board.Clear();
         const auto start = sched.Now();
-        driver.StartComputerTurn();
         sched.RunOne();
         EXPECT_FALSE(rollArea);
         EXPECT_TRUE(sched.RunUntilIdle());
@@ -50,14 +73,13 @@ TEST_F(DriverTest, NobodyPlaysWhileATrayIsOpenOrADialogHolds) {
             board.Clear();
             bool dialog = byDialog;
             driver.held = [&] { return dialog; };
-            g.TrayOpen = !byDialog;
-            driver.StartComputerTurn();
+            trayOpen = !byDialog;
             sched.RunFor(5000);
-            EXPECT_EQ(Count("status Rolling..."), 0) << code << byDialog;
+            EXPECT_EQ(Count("status Rolling"), 0) << code << byDialog;
 
-            g.TrayOpen = dialog = false;
+            trayOpen = dialog = false;
             sched.RunFor(kRecheckMs + StepPauseMs(1));
-            EXPECT_GT(Count("status Rolling..."), 0) << code;
+            EXPECT_GT(Count("status Rolling"), 0) << code;
             EXPECT_TRUE(sched.RunUntilIdle());
             driver.held = nullptr;
         }
@@ -84,11 +106,10 @@ protected:
         ComputerThenHuman(style::Simple, 0);
         Script({1, 5, 2, 3, 4, 6});
         Script({2, 3, 4, 6});
-        g.TrayOpen = when.tray;
-        driver.StartComputerTurn();
+        trayOpen = when.tray;
         if (when.at >= 0) sched.RunFor(when.at);
         EXPECT_EQ(driver.TurnRunning(), when.at >= 0) << when.where;
-        g.TrayOpen = false;
+        trayOpen = false;
     }
 };
 
@@ -98,18 +119,18 @@ TEST_F(Interrupted, QuittingOrANewGameStopsTheTurnBeforeItActsAgain) {
             StartAndInterrupt(when);
             const auto state = g.AllowedActions;
             if (quit)
-                g.Quitting = true;
+                quitting = true;
             else
                 Seat({"Ann", "Bob"});
             const auto logged = board.log.size();
             sched.RunFor(10000);
             EXPECT_EQ(board.log.size(), logged) << when.where;
-            EXPECT_EQ(g.AllowedActions, quit ? state : "r") << when.where;
+            EXPECT_EQ(g.AllowedActions, quit ? state : Acts("r")) << when.where;
             // Quitting leaves the roll area as it was; a new game gets it back.
             EXPECT_EQ(rollArea, !quit || when.at < 0) << when.where;
             EXPECT_FALSE(driver.TurnRunning());
             EXPECT_TRUE(sched.RunUntilIdle());
-            g.Quitting = false;
+            quitting = false;
             rollArea = true;
             while (rng.Pending()) rng.Next();  // the faces the turn did not roll
         }
@@ -117,13 +138,12 @@ TEST_F(Interrupted, QuittingOrANewGameStopsTheTurnBeforeItActsAgain) {
     // A new game with a computer first: only its own turn acts.
     StartAndInterrupt(kInterruptions[3]);
     while (rng.Pending()) rng.Next();
+    board.Clear();
     ComputerThenHuman(style::Simple, 0);
     Script({1, 1, 1, 2, 3, 4});
-    board.Clear();
-    driver.StartComputerTurn();
     EXPECT_TRUE(sched.RunUntilIdle());
     EXPECT_EQ(rng.Pending(), 0u);
-    EXPECT_EQ(Count("status Rolling..."), 1);
+    EXPECT_EQ(Count("status Rolling"), 1);
     EXPECT_EQ(g.PlayerScore[0], 1000);
     EXPECT_EQ(g.CurrentPlayer, 1);
 }
@@ -131,41 +151,48 @@ TEST_F(Interrupted, QuittingOrANewGameStopsTheTurnBeforeItActsAgain) {
 TEST_F(DriverTest, ImpossibleDiceCountIsReportedUntilTheCloseIsConfirmed) {
     ComputerThenHuman(style::Normal, 2);
     g.PlayerScore[0] = 1000;
-    g.AllowedActions = "rp";  // six dice up: no threshold applies
+    g.AllowedActions = Acts("rp");  // six dice up: no threshold applies
     int asked = 0;
-    driver.requestClose = [&] { g.Quitting = ++asked == 2; };
-    driver.StartComputerTurn();
+    std::vector<int> counts;
+    driver.report = [&](BotReport r, int n) {
+        EXPECT_EQ(r, BotReport::DiceCount);
+        counts.push_back(n);
+    };
+    driver.requestClose = [&] { quitting = ++asked == 2; };
     sched.RunFor(1000);
     EXPECT_EQ(asked, 2);
-    EXPECT_EQ(board.messages, std::vector<std::string>(2, DiceCountErrorText(6)));
+    EXPECT_EQ(counts, std::vector<int>(2, 6));
+    EXPECT_EQ(ReportText(BotReport::DiceCount, 6), DiceCountErrorText(6));
     EXPECT_TRUE(sched.RunUntilIdle());
 }
 
 TEST_F(DriverTest, NothingToTakeEndsTheProgram) {
     ComputerThenHuman(style::Fearless, 2);
-    g.AllowedActions = "s";
-    driver.StartComputerTurn();
+    g.AllowedActions = Acts("s");
+    int reports = 0, ends = 0;
+    driver.report = [&](BotReport r, int) { reports += r == BotReport::NothingToTake; };
+    driver.endProgram = [&] { ++ends; };
     EXPECT_TRUE(sched.RunUntilIdle());
-    EXPECT_EQ(board.messages, std::vector<std::string>{kNothingToTakeText});
-    EXPECT_EQ(board.endRequests, 1);
+    EXPECT_EQ(reports, 1);
+    EXPECT_EQ(ends, 1);
+    EXPECT_EQ(driver.LastReport(), BotReport::NothingToTake);
 }
 
 // At Normal speed a game's minutes of pauses pass in virtual time, at
 // Ridiculous there are none; either way no step runs inside another.
 TEST_F(DriverTest, AllComputerGamePlaysToItsEndOneStepAtATime) {
     for (int speed : {0, 2}) {
-        Seat({"*Normal", "*Genius", "*Moron", "*Random"});
-        g.PlayerStyle = {style::Normal, style::Genius, style::Moron, style::Random};
         s.ComputerFast = speed;
         const auto start = sched.Now();
         const auto turns = driver.TurnsStarted();
-        driver.StartComputerTurn();
+        SeatStyles({"*Normal", "*Genius", "*Moron", "*Random"},
+                   {style::Normal, style::Genius, style::Moron, style::Random});
         EXPECT_TRUE(sched.RunUntilIdle());
         EXPECT_TRUE(g.GameOver);
         EXPECT_EQ(g.CurrentPlayer, kNone);
-        EXPECT_EQ(board.winnerShown, speed == 0 ? 1 : 2);
-        EXPECT_TRUE(board.messages.empty());  // no going-out message without a human
-        EXPECT_GE(g.PlayerScore[g.WentOut], s.PlayToScore);
+        EXPECT_EQ(heard.gameOver.size(), speed == 0 ? 1u : 2u);
+        EXPECT_TRUE(heard.goneOut.empty());  // no going-out message without a human
+        EXPECT_GE(g.PlayerScore[g.WentOut], g.PlayToScore);
         for (int p = 0; p < 4; ++p) EXPECT_LE(g.PlayerScore[p], g.PlayerScore[g.Winner]);
         const auto elapsed = sched.Now() - start;
         EXPECT_TRUE(speed == 0 ? elapsed > 60'000 : elapsed == 0) << elapsed;

@@ -64,6 +64,23 @@ TEST(UniformRandom, PublishedSequenceFractionsBelowOneAndFairFaces) {
     EXPECT_NE(UniformRandom(1).Next(), UniformRandom(2).Next());
 }
 
+TEST(UniformRandom, AJumpLeavesTheStateTheStepsWould) {
+    // From states with few bits, with every bit, and from seeded ones.
+    std::vector<Xoshiro256pp> starts{Xoshiro256pp::FromState(1, 0, 0, 0), Xoshiro256pp::FromState(0, 0, 0, 1ull << 63),
+                                     Xoshiro256pp::FromState(UINT64_MAX, UINT64_MAX, UINT64_MAX, UINT64_MAX)};
+    for (std::uint64_t seed = 1; seed <= 50; ++seed) starts.emplace_back(seed);
+    for (int steps : {1, 2, 749}) {
+        const XoshiroJump jump(steps);
+        for (const Xoshiro256pp& start : starts) {
+            Xoshiro256pp stepped = start, jumped = start;
+            for (int k = 0; k < steps; ++k) stepped();
+            jumped.Discard(jump);
+            ASSERT_EQ(jumped.state(), stepped.state()) << steps << " steps";
+            ASSERT_EQ(jumped(), stepped());
+        }
+    }
+}
+
 TEST(UniformRandom, TableFacesInlinedMatchTheInterfaceAndAreFair) {
     GameState g;
     Settings s;

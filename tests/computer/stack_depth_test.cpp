@@ -26,7 +26,8 @@ public:
         const auto at = reinterpret_cast<std::uintptr_t>(&here);
         if (at < deepest) deepest = at;
     }
-    void SetStatusText(const std::string&) override { Probe(); }
+    bool Shows() const override { return true; }
+    void SetStatus(const StatusLine&) override { Probe(); }
     void ShowDie(int, int) override { Probe(); }
     void Sleep(int) override { Probe(); }
 };
@@ -52,22 +53,20 @@ TEST(StackDepth, StaysConstantOverTenThousandGames) {
     VirtualScheduler sched;
     ComputerDriver driver(table, sched);
     TestRun run(table, driver, sched);
-    run.endProgram = [] {};
-    run.showReport = [](const std::string&) {};
 
     constexpr int kGames = ZARVEL_STACK_GAMES, kWarmUp = 50;
     volatile char base = 0;
     const auto top = reinterpret_cast<std::uintptr_t>(&base);
     std::uintptr_t afterWarmUp = 0;
     run.onGameStarting = [&] {
-        if (g.TestGamesPlayed == kWarmUp + 1) afterWarmUp = board.deepest;
+        if (run.GamesPlayed() == kWarmUp + 1) afterWarmUp = board.deepest;
     };
     run.Start({kGames, 0, 5000, 500});
     ASSERT_TRUE(sched.RunUntilIdle());
 
     ASSERT_TRUE(run.Reported());
     int wins = 0;
-    for (int w : g.TestWins) wins += w;
+    for (int w : run.Wins()) wins += w;
     EXPECT_EQ(wins, kGames);
     EXPECT_EQ(driver.MaxStepNesting(), 1);
     ASSERT_NE(afterWarmUp, 0u);

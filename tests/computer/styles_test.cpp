@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Notation.h"
 #include "Scoring.h"
 #include "Styles.h"
 
@@ -16,20 +17,20 @@ GameState Rolled(const std::vector<int>& faces, const std::string& actions = "s"
     g.CurrentPlayer = 0;
     g.PlayerScore[0] = banked;
     g.TurnScore = turn;
-    g.AllowedActions = actions;
+    g.AllowedActions = Acts(actions);
     const int n = static_cast<int>(faces.size());
     for (int i = 0; i < kSlots; ++i) {
         g.Dice[i] = i < n ? faces[i] : kNone;
         g.DieFree[i] = i < n;
     }
-    ScoreRoll(g, n);
+    g.DieCode = ScoreRoll(g.Dice, n);
     return g;
 }
 
 // Dice count n to roll next: n unpicked dice, no scorer among them.
 GameState Up(int n, const std::string& actions, Score banked, Score turn) {
     GameState g = Rolled({}, actions, banked, turn);
-    for (int i = 0; i < kSlots; ++i) g.DieCode[i] = i < n ? "0" : "99";
+    for (int i = 0; i < kSlots; ++i) g.DieCode[i] = Code(i < n ? "0" : "99");
     return g;
 }
 
@@ -42,7 +43,8 @@ const Routine kThinking[] = {Bot_Cautious, Bot_Normal, Bot_Fearless};
 // from three.
 TEST(ChooseDice, KeepsOneDieWhileManyAreInPlayUnlessACombinationIsWorthMore) {
     struct Choice {
-        std::vector<int> faces, cautious, normal, fearless;  // slots taken
+        std::vector<int> faces;
+        SlotList cautious, normal, fearless;  // slots taken
     };
     const Choice cases[] = {
         {{1, 5, 3, 4, 6, 6}, {0}, {0}, {0}},                    // the worked turn: only the 1
@@ -56,7 +58,7 @@ TEST(ChooseDice, KeepsOneDieWhileManyAreInPlayUnlessACombinationIsWorthMore) {
         {{3, 3, 3, 1, 2}, {0, 1, 2, 3, 5}, {0, 1, 2, 3, 5}, {0, 1, 2, 3, 5}},  // "99" slots clicked too
     };
     for (const Choice& c : cases) {
-        const std::vector<int>* taken[] = {&c.cautious, &c.normal, &c.fearless};
+        const SlotList* taken[] = {&c.cautious, &c.normal, &c.fearless};
         for (int k = 0; k < 3; ++k) {
             const BotStep s = kThinking[k](Rolled(c.faces), kNoPicks);
             EXPECT_EQ(s.kind, Kind::Click);
@@ -113,35 +115,35 @@ TEST(MoreDice, TakesMoreBelowTOrWhenUnbankedWithFiveHundred) {
     g.DieFree[0] = false;
     PickMarks picked{};
     picked[0] = true;
-    g.Dice[5] = kNone, g.DieCode[5] = "99";  // slots 1..4 counted
+    g.Dice[5] = kNone, g.DieCode[5] = Code("99");  // slots 1..4 counted
     EXPECT_EQ(Bot_Normal(g, picked).kind, Kind::Roll);        // 4 up, not below 4
     EXPECT_EQ(Bot_Fearless(g, picked).kind, Kind::Roll);
-    EXPECT_EQ(Bot_Cautious(g, picked).picks, (std::vector<int>{1}));  // 4 below 5: takes the 5
+    EXPECT_EQ(Bot_Cautious(g, picked).picks, (SlotList{1}));  // 4 below 5: takes the 5
     g.PlayerScore[0] = 0;
     g.TurnScore = 500;
-    EXPECT_EQ(Bot_Fearless(g, picked).picks, (std::vector<int>{1}));
+    EXPECT_EQ(Bot_Fearless(g, picked).picks, (SlotList{1}));
     g.TurnScore = 450;
     EXPECT_EQ(Bot_Fearless(g, picked).kind, Kind::Roll);
-    g.AllowedActions = "sp";  // never passes before taking dice
+    g.AllowedActions = Acts("sp");  // never passes before taking dice
     EXPECT_EQ(Bot_Fearless(g, picked).kind, Kind::Click);
 }
 
 TEST(MoreDice, HotDiceThreeTwosLeaveTwoExtraDiceCounted) {
     GameState g = Rolled({2, 2, 2, 3, 4, 6}, "s", 1000, 400);
-    EXPECT_EQ(Bot_Cautious(g, kNoPicks).picks, (std::vector<int>{0}));
+    EXPECT_EQ(Bot_Cautious(g, kNoPicks).picks, (SlotList{0}));
     PickMarks picked{};
     picked[0] = true;
     for (int i : SelectionSlots(g, 0)) g.DieFree[i] = false;
     g.TurnScore = 600;
-    g.AllowedActions = "rp";
+    g.AllowedActions = Acts("rp");
     const BotStep s = Bot_Cautious(g, picked);
     EXPECT_EQ(s.numDiceUp, 5);  // three dice left, five counted: threshold 700
     EXPECT_EQ(s.kind, Kind::Roll);
 }
 
 TEST(Simple, TakesEveryScorerAndBanksAbove350) {
-    EXPECT_EQ(Bot_Simple(Rolled({1, 5, 3, 3, 2, 2})).picks, (std::vector<int>{0, 1}));
-    EXPECT_EQ(Bot_Simple(Rolled({5, 3}, "rsp")).picks, (std::vector<int>{0, 2, 3, 4, 5}));
+    EXPECT_EQ(Bot_Simple(Rolled({1, 5, 3, 3, 2, 2})).picks, (SlotList{0, 1}));
+    EXPECT_EQ(Bot_Simple(Rolled({5, 3}, "rsp")).picks, (SlotList{0, 2, 3, 4, 5}));
     EXPECT_EQ(Bot_Simple(Up(4, "rp", 0, 350)).kind, Kind::Roll);
     GameState g = Up(4, "rp", 0, 400);
     g.WentOut = 1;
@@ -150,9 +152,9 @@ TEST(Simple, TakesEveryScorerAndBanksAbove350) {
 }
 
 TEST(Moron, TakesTheLowestScorerAndPassesWheneverItMay) {
-    EXPECT_EQ(Bot_Moron(Rolled({5, 1, 3, 4, 6, 6})).picks, (std::vector<int>{0}));
-    EXPECT_EQ(Bot_Moron(Rolled({3, 4, 4, 4, 1, 6})).picks, (std::vector<int>{1}));
-    EXPECT_EQ(Bot_Moron(Rolled({1, 5, 5})).picks, (std::vector<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(Bot_Moron(Rolled({5, 1, 3, 4, 6, 6})).picks, (SlotList{0}));
+    EXPECT_EQ(Bot_Moron(Rolled({3, 4, 4, 4, 1, 6})).picks, (SlotList{1}));
+    EXPECT_EQ(Bot_Moron(Rolled({1, 5, 5})).picks, (SlotList{0, 1, 2, 3, 4, 5}));
     for (const char* a : {"r", "rs"}) EXPECT_EQ(Bot_Moron(Up(3, a, 0, 0)).kind, Kind::Roll) << a;
     for (const char* a : {"p", "sp", "rsp", "rp"}) EXPECT_EQ(Bot_Moron(Up(3, a, 0, 0)).kind, Kind::Pass) << a;
 }

@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <numeric>
 
 #include "DriverFixture.h"
 #include "TestMode.h"
+#include "Tournament.h"
 
 namespace zarvel::test {
 namespace {
@@ -29,9 +31,14 @@ TEST(TestSeatingAndReport, StylesFollowNormalRoundTheTable) {
     EXPECT_EQ(TestSeating(1), (std::array<int, 7>{7, 1, 2, 3, 4, 5, 6}));
 
     GameState g;
-    SeatComputers(g, {1, 2, 3, 4, 5, 6, 7});
-    g.TestWins = {3, 0, 2, 1, 0, 1, 0};
-    EXPECT_EQ(TestReport(g),
+    NullBoard board;
+    Settings s;
+    ScriptedRandom rng;
+    Table table(g, s, board, rng);
+    table.SeatGame(ComputerSeats({1, 2, 3, 4, 5, 6, 7}), 5000, 500);
+    EXPECT_EQ(g.PlayerName[2], "Fearless");
+    EXPECT_TRUE(g.PlayerIsComputer[6] && g.PlayerStyle[6] == 7);
+    EXPECT_EQ(TestReport(g, {3, 0, 2, 1, 0, 1, 0}),
               "Test Run Complete.\r\n\r\nPlayer\t\t# Wins\r\n---------\t\t-----------\r\n"
               "Normal:\t\t3\r\nCautious:\t\t0\r\nFearless:\t\t2\r\nSimple:\t\t1\r\n"
               "Random:\t\t0\r\nGenius:\t\t1\r\nMoron:\t\t0\r\n\r\nExiting...");
@@ -62,15 +69,17 @@ TEST_F(TestRunTest, CancelledQuestionsPlayFourteenGamesAndReportOnce) {
     EXPECT_TRUE(s.ComputerFast == 2 && s.SoundFXOFF);
     EXPECT_TRUE(sched.RunUntilIdle());
 
-    EXPECT_TRUE(g.TestNumGames == 14 && s.PlayToScore == 5000 && s.BreakInScore == 500);
-    EXPECT_EQ(std::accumulate(g.TestWins.begin(), g.TestWins.end(), 0), 14);
+    EXPECT_TRUE(run.NumGames() == 14 && g.PlayToScore == 5000 && g.BreakInScore == 500);
+    EXPECT_EQ(std::accumulate(run.Wins().begin(), run.Wins().end(), 0), 14);
+    EXPECT_EQ(heard.gameOver.size(), 14u);
+    for (int p = 0; p < 7; ++p)
+        EXPECT_EQ(run.Wins()[p], std::count(heard.gameOver.begin(), heard.gameOver.end(), p)) << p;
     ASSERT_EQ(captions.size(), 14u);
     EXPECT_EQ(captions[0], " Game  2 of 14");
     EXPECT_EQ(captions[12], " Game  14 of 14");
     EXPECT_EQ(captions[13], " Score Pad");
-    EXPECT_EQ(reports, std::vector<std::string>{TestReport(g)});
+    EXPECT_EQ(reports, std::vector<std::string>{TestReport(g, run.Wins())});
     EXPECT_EQ(ended, 1);
-    EXPECT_EQ(board.winnerShown, 0);
     run.RunTestGame();  // the run is over: nothing starts again
     EXPECT_EQ(reports.size(), 1u);
 }

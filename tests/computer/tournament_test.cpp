@@ -21,10 +21,10 @@ TournamentOptions Games(int games, std::uint64_t cap, int jobs) {
 }
 
 TEST(Tournament, StepLimitIsPerGameSoLongRunsFinish) {
-    // Forty games take about 30,000 steps in all, ten times the limit.
-    const auto r = RunTournament(Games(40, 3'000, 2));
+    // Forty games take about 20,000 steps in all, thirteen times the limit.
+    const auto r = RunTournament(Games(40, 1'500, 2));
     EXPECT_TRUE(r.completed) << r.error;
-    EXPECT_GT(r.steps, 10 * 3'000u);
+    EXPECT_GT(r.steps, 10 * 1'500u);
     EXPECT_EQ(r.gamesPlayed, 40);
     EXPECT_EQ(TotalWins(r), 40);
     EXPECT_EQ(r.wins.size(), 7u);
@@ -38,9 +38,9 @@ TEST(Tournament, StepLimitIsPerGameSoLongRunsFinish) {
 }
 
 TEST(Tournament, SameSeedSameResultWhateverTheThreads) {
-    // 1,000 steps stops a run partway: some games take longer. Which games
+    // 600 steps stops a run partway: some games take longer. Which games
     // count must not depend on which thread finished first.
-    for (std::uint64_t cap : {kMaxStepsPerGame, std::uint64_t{1'000}}) {
+    for (std::uint64_t cap : {kMaxStepsPerGame, std::uint64_t{600}}) {
         const auto one = RunTournament(Games(30, cap, 1));
         if (cap == kMaxStepsPerGame) {
             EXPECT_TRUE(one.completed);

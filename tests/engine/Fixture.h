@@ -9,6 +9,7 @@
 
 #include "Board.h"
 #include "DiceScript.h"
+#include "Notation.h"
 #include "Table.h"
 
 namespace zarvel::test {
@@ -18,33 +19,35 @@ namespace zarvel::test {
 class RecordingBoard : public Board {
 public:
     std::vector<std::string> log;  // dice shown, statuses, pauses and sounds, in order
-    std::vector<std::string> messages, sounds, statuses;
+    std::vector<std::string> sounds;
+    std::vector<StatusLine> statuses;
     std::vector<int> sleeps;
     std::array<int, 16> pictures{};
     std::array<bool, 6> markers{};
     int dividerLeft = -1;  // -1 hidden
-    std::string status, turnScore, player;
+    StatusLine status;
+    Score turnScore = -1;
+    std::string player;
     int statusTop = 2700;
     bool lastRoll = false, rollEnabled = false, passEnabled = false, busy = false;
-    std::array<std::string, 9> padScore{};
-    int padCurrent = -1, winnerShown = 0, newGameRequests = 0, endRequests = 0, beeps = 0;
+    std::array<Score, 9> padScore{};
+    int padCurrent = -1, beeps = 0;
 
     void ShowDie(int index, int face) override {
         pictures[index] = face;
         log.push_back("die " + std::to_string(index) + "=" + std::to_string(face));
     }
     void ShowMarker(int slot, bool visible) override { markers[slot] = visible; }
-    bool MarkerVisible(int slot) const override { return markers[slot]; }
     void ShowDividerAt(int left) override { dividerLeft = left; }
     void HideDivider() override { dividerLeft = -1; }
-    void SetStatusText(const std::string& t) override {
-        status = t;
-        statuses.push_back(t);
-        log.push_back("status " + t);
+    void SetStatus(const StatusLine& l) override {
+        status = l;
+        statuses.push_back(l);
+        log.push_back("status " + Text(l));
     }
     void SetStatusTop(int twips) override { statusTop = twips; }
     void ShowLastRoll(bool v) override { lastRoll = v; }
-    void SetTurnScoreText(const std::string& t) override { turnScore = t; }
+    void SetTurnScore(Score points) override { turnScore = points; }
     void SetPlayerText(const std::string& t) override { player = t; }
     void SetRollEnabled(bool e) override { rollEnabled = e; }
     void SetPassEnabled(bool e) override { passEnabled = e; }
@@ -60,15 +63,23 @@ public:
         sounds.push_back(path);
         log.push_back("sound " + path);
     }
-    void ShowMessage(const std::string& text) override { messages.push_back(text); }
-    void ShowWinner() override { ++winnerShown; }
-    void ScorePadScore(int seat, const std::string& text) override { padScore[seat] = text; }
+    void ScorePadScore(int seat, Score score) override { padScore[seat] = score; }
     void ScorePadHighlight(int seat, bool current) override { padCurrent = current ? seat : padCurrent; }
     void ScorePadRepaint() override {}
-    void RequestNewGame() override { ++newGameRequests; }
-    void EndProgramNow() override { ++endRequests; }
 
-    void Clear() { log.clear(), sleeps.clear(), sounds.clear(), statuses.clear(), messages.clear(); }
+    void Clear() { log.clear(), sleeps.clear(), sounds.clear(), statuses.clear(); }
+};
+
+// Counts what the table told its listeners.
+struct RecordingListener : TableListener {
+    std::vector<int> goneOut, gameOver;
+    int seated = 0, computerTurns = 0, newGameRequests = 0, endRequests = 0;
+    void GameSeated() override { ++seated; }
+    void ComputerTurnDue() override { ++computerTurns; }
+    void GoneOut(int seat) override { goneOut.push_back(seat); }
+    void GameOver(int winner) override { gameOver.push_back(winner); }
+    void NewGameRequested() override { ++newGameRequests; }
+    void EndProgramRequested() override { ++endRequests; }
 };
 
 class TableTest : public ::testing::Test {
@@ -78,25 +89,26 @@ protected:
     RecordingBoard board;
     ScriptedRandom rng{7};
     Table table{g, s, board, rng};
+    RecordingListener heard;
 
     void SetUp() override {
         s.TempPath = "/tmp/z/";
         s.OneDieSound = "one.wav", s.MultiDieSound = "multi.wav", s.MoveDieSound = "move.wav";
         s.ZarvelSound = "bust.wav", s.UndoSound = "undo.wav";
         s.Passem1Sound = "pass1.wav", s.Passem2Sound = "pass2.wav";
+        table.AddListener(heard);
         Seat({"Ann", "Bob"});
     }
 
-    // Seats players; names starting with '*' are computer seats.
+    // Seats players of the Normal style at the settings' target and
+    // break-in; names starting with '*' are computer seats.
     void Seat(const std::vector<std::string>& names) {
-        g.NumPlayers = static_cast<int>(names.size());
-        for (int p = 0; p < g.NumPlayers; ++p) {
-            const bool computer = names[p].starts_with('*');
-            g.PlayerName[p] = names[p].substr(computer ? 1 : 0);
-            g.PlayerIsComputer[p] = computer;
-            g.PlayerStyle[p] = 1;
+        std::vector<zarvel::Seat> seats;
+        for (const std::string& name : names) {
+            const bool computer = name.starts_with('*');
+            seats.push_back({name.substr(computer ? 1 : 0), computer, 1});
         }
-        table.StartGame();
+        table.SeatGame(seats, s.PlayToScore, s.BreakInScore);
     }
 
     // Rolls with the given faces for the dice not in the tray.

@@ -3,18 +3,23 @@
 #include <string>
 #include <vector>
 
+#include "Notation.h"
 #include "Scoring.h"
 
 namespace zarvel {
 namespace {
 
+// The codes of a roll of these faces, in the letters of Notation.h.
 std::vector<std::string> Codes(std::vector<int> faces) {
-    GameState g;
     const int n = static_cast<int>(faces.size());
-    for (int i = 0; i < kSlots; ++i) g.Dice[i] = i < n ? faces[i] : kNone;
-    ScoreRoll(g, n);
-    return {g.DieCode.begin(), g.DieCode.end()};
+    Faces dice{};
+    for (int i = 0; i < kSlots; ++i) dice[i] = i < n ? faces[i] : kNone;
+    std::vector<std::string> letters;
+    for (ScoringCode c : ScoreRoll(dice, n)) letters.push_back(Letters(c));
+    return letters;
 }
+
+void Roll(GameState& g, int n) { g.DieCode = ScoreRoll(g.Dice, n); }
 
 using V = std::vector<std::string>;
 
@@ -59,26 +64,34 @@ TEST(ScoringPoints, EveryCode) {
     const int three[6] = {1000, 200, 300, 400, 500, 600};
     const int times[4] = {1, 2, 4, 8};
     for (int size = 0; size < 4; ++size)
-        for (int f = 0; f < 6; ++f) EXPECT_EQ(CodePoints(std::string(1, 'a' + 6 * size + f)), three[f] * times[size]);
+        for (int f = 0; f < 6; ++f) EXPECT_EQ(Code(std::string(1, 'a' + 6 * size + f)).Points(), three[f] * times[size]);
     const std::pair<const char*, int> others[] = {{"1", 100}, {"5", 50}, {"y", 1500}, {"z", 500}, {"0", 0}, {"99", 0}};
-    for (auto [code, points] : others) EXPECT_EQ(CodePoints(code), points) << code;
+    for (auto [code, points] : others) EXPECT_EQ(Code(code).Points(), points) << code;
+    // Only dice that score move, and only a group's move together.
+    for (const char* c : {"1", "5"}) EXPECT_TRUE(Code(c).Scores() && !Code(c).IsGroup()) << c;
+    for (const char* c : {"a", "l", "x", "y", "z"}) EXPECT_TRUE(Code(c).Scores() && Code(c).IsGroup()) << c;
+    for (const char* c : {"0", "99"}) EXPECT_FALSE(Code(c).Scores() || Code(c).IsGroup()) << c;
 }
 
 TEST(ScoringSelection, GroupsMoveTogetherStraightsInFaceOrder) {
     GameState g;
     g.Dice = {6, 2, 4, 1, 5, 3};
-    ScoreRoll(g, 6);
+    Roll(g, 6);
     g.DieFree.fill(true);
-    EXPECT_EQ(SelectionSlots(g, 0), (std::vector<int>{3, 1, 5, 2, 4, 0}));
+    EXPECT_EQ(SelectionSlots(g, 0), (SlotList{3, 1, 5, 2, 4, 0}));
 
     g.Dice = {5, 2, 5, 2, 1, 1};
-    ScoreRoll(g, 6);
-    EXPECT_EQ(SelectionSlots(g, 1), (std::vector<int>{4, 5, 1, 3, 0, 2}));
+    Roll(g, 6);
+    EXPECT_EQ(SelectionSlots(g, 1), (SlotList{4, 5, 1, 3, 0, 2}));
 
     g.Dice = {5, 5, 1, 5, 99, 99};
-    ScoreRoll(g, 4);
-    EXPECT_EQ(SelectionSlots(g, 3), (std::vector<int>{0, 1, 3}));
-    EXPECT_EQ(SelectionSlots(g, 2), (std::vector<int>{2}));
+    Roll(g, 4);
+    EXPECT_EQ(SelectionSlots(g, 3), (SlotList{0, 1, 3}));
+    EXPECT_EQ(SelectionSlots(g, 2), (SlotList{2}));
+    // A die already in the tray stays there.
+    g.DieFree[1] = false;
+    EXPECT_EQ(SelectionSlots(g, 0), (SlotList{0, 3}));
+    EXPECT_TRUE(SelectionSlots(g, 4).empty());
 }
 
 }  // namespace

@@ -5,17 +5,21 @@ namespace {
 
 // What the player sees and may do: open actions, status line, Roll, Pass.
 struct View {
-    std::string actions, status;
+    std::string actions;
+    Status status;
     bool roll, pass;
+    bool undo = false;
     bool operator==(const View&) const = default;
     friend std::ostream& operator<<(std::ostream& o, const View& v) {
-        return o << '"' << v.actions << "\" \"" << v.status << "\" roll " << v.roll << " pass " << v.pass;
+        return o << '"' << v.actions << "\" " << Text({v.status, v.undo, 0}) << " roll " << v.roll << " pass " << v.pass;
     }
 };
 
 class TurnTest : public TableTest {
 protected:
-    View Now() const { return {g.AllowedActions, board.status, board.rollEnabled, board.passEnabled}; }
+    View Now() const {
+        return {Letters(g.AllowedActions), board.status.status, board.rollEnabled, board.passEnabled, board.status.undo};
+    }
 };
 
 // ---- after a roll ------------------------------------------------------------
@@ -25,13 +29,13 @@ TEST_F(TurnTest, AfterARollOnlyABrokenInPlayerWithDiceInTheTrayMayPass) {
     g.PlayerScore[1] = 800;
     board.Clear();
     Roll({1, 2, 3, 4, 6, 6});  // broken in, but nothing in the tray yet
-    EXPECT_EQ(board.statuses.front(), "Rolling...");
+    EXPECT_EQ(board.statuses.front(), StatusLine{Status::Rolling});
     EXPECT_EQ(board.markers, (std::array<bool, 6>{true, false, false, false, false, false}));
-    EXPECT_EQ(Now(), (View{"s", "Select Dice.", false, false}));
-    EXPECT_EQ(g.SavedActions, "s");
+    EXPECT_EQ(Now(), (View{"s", Status::SelectDice, false, false}));
+    EXPECT_EQ(g.SavedActions, Acts("s"));
     table.Picture1_Click(0);
     Roll({5, 2, 3, 4, 6});
-    EXPECT_EQ(Now(), (View{"sp", "Select Dice or Pass Dice.", false, true}));  // Pass left as it was
+    EXPECT_EQ(Now(), (View{"sp", Status::SelectOrPass, false, true}));  // Pass left as it was
     table.cmdPassDice_Click();
     EXPECT_EQ(g.PlayerScore[0], 700);  // the last roll's 5 is not banked
 
@@ -39,7 +43,7 @@ TEST_F(TurnTest, AfterARollOnlyABrokenInPlayerWithDiceInTheTrayMayPass) {
     Roll({1, 2, 3, 4, 6, 6});
     table.Picture1_Click(0);
     Roll({1, 5, 5, 1, 5});
-    EXPECT_EQ(Now(), (View{"s", "Select Dice.", false, false}));
+    EXPECT_EQ(Now(), (View{"s", Status::SelectDice, false, false}));
 }
 
 // ---- after a selection -----------------------------------------------------
@@ -47,23 +51,23 @@ TEST_F(TurnTest, AfterARollOnlyABrokenInPlayerWithDiceInTheTrayMayPass) {
 TEST_F(TurnTest, EverySelectionRow) {
     Roll({1, 2, 3, 4, 6, 6});
     table.Picture1_Click(0);
-    EXPECT_EQ(Now(), (View{"r", "Roll the dice.", true, false}));  // 100, not broken in
+    EXPECT_EQ(Now(), (View{"r", Status::RollTheDice, true, false}));  // 100, not broken in
     Roll({1, 1, 5, 2, 3});
-    EXPECT_EQ(g.AllowedActions, "s");  // a die in the tray, but not broken in
+    EXPECT_EQ(g.AllowedActions, Acts("s"));  // a die in the tray, but not broken in
     table.Picture1_Click(0);
-    EXPECT_EQ(Now(), (View{"rs", "Select dice or roll.", true, false}));
+    EXPECT_EQ(Now(), (View{"rs", Status::SelectOrRoll, true, false}));
     table.Picture1_Click(1);
     table.Picture1_Click(2);
     EXPECT_EQ(g.TurnScore, 350);
     Roll({5, 5});
     table.Picture1_Click(0);
-    EXPECT_EQ(Now(), (View{"s", "Select Dice.", false, false}));  // only a scorer is left
+    EXPECT_EQ(Now(), (View{"s", Status::SelectDice, false, false}));  // only a scorer is left
     table.Picture1_Click(1);
-    EXPECT_EQ(Now(), (View{"r", "All dice score - You must roll.", true, false}));
+    EXPECT_EQ(Now(), (View{"r", Status::MustRoll, true, false}));
     table.Form_KeyUp(vk::Back);  // nothing to undo once every die of the roll is taken
     table.Picture1_Click(15);
     EXPECT_EQ(g.TurnScore, 450);
-    EXPECT_EQ(board.status, "All dice score - You must roll.");
+    EXPECT_EQ(board.status, StatusLine{Status::MustRoll});
 
     // Hot dice: the tray is emptied and six dice roll again.
     Roll({1, 5, 2, 3, 4, 4});
@@ -72,9 +76,9 @@ TEST_F(TurnTest, EverySelectionRow) {
     EXPECT_EQ(board.pictures[10], 0);
     table.Picture1_Click(1);
     EXPECT_EQ(g.TurnScore, 500);
-    EXPECT_EQ(Now(), (View{"rsp", "Roll, select, or pass the dice.", true, true}));  // just breaks in
+    EXPECT_EQ(Now(), (View{"rsp", Status::RollSelectOrPass, true, true}));  // just breaks in
     table.Picture1_Click(0);
-    EXPECT_EQ(Now(), (View{"rp", "Roll or pass the dice.", true, true}));
+    EXPECT_EQ(Now(), (View{"rp", Status::RollOrPass, true, true}));
 }
 
 // A group moves with a pause after each die, a single die without; a die
@@ -87,7 +91,7 @@ TEST_F(TurnTest, ClicksThatMoveDiceAndClicksThatAreRefusedOrIgnored) {
     board.Clear();
     table.Picture1_Click(2);
     EXPECT_EQ(g.TurnScore, 1000);
-    EXPECT_EQ(board.turnScore, "1000");
+    EXPECT_EQ(board.turnScore, 1000);
     EXPECT_EQ(board.sleeps, (std::vector<int>{50, 200, 50, 200, 50, 200}));
     const auto after = g;
     table.Picture1_Click(0);  // no longer free
@@ -114,13 +118,12 @@ TEST_F(TurnTest, UndoBringsBackThisRollsDiceOnly) {
     board.Clear();
     table.Picture1_Click(12);           // any tray die of this roll
     EXPECT_EQ(g.TurnScore, atRoll);
-    EXPECT_EQ(board.turnScore, "100");
+    EXPECT_EQ(board.turnScore, 100);
     EXPECT_TRUE(g.DieFree[0] && g.DieFree[2] && board.markers[0] && board.markers[2]);
     EXPECT_TRUE(board.pictures[0] == 5 && board.pictures[2] == 1 && g.RolledDice[0] == 5);
     EXPECT_TRUE(g.TraySlotUsed[0]);     // the earlier roll's die stays
     EXPECT_FALSE(g.TraySlotUsed[1] || g.TraySlotUsed[2]);
-    EXPECT_EQ(g.AllowedActions, "s");
-    EXPECT_EQ(board.status, "Select Dice. (Undo)");
+    EXPECT_EQ(Now(), (View{"s", Status::SelectDice, false, false, true}));
     EXPECT_EQ(board.sounds, std::vector<std::string>{"undo.wav"});
 
     // Dice kept from earlier rolls never come back.
@@ -138,52 +141,51 @@ TEST_F(TurnTest, UndoRestoresSelectOrPassAndTheButtonsAreAHumansOnly) {
         table.Picture1_Click(0);
         Roll({1, 2, 3, 4, 6});
         table.Picture1_Click(0);
-        EXPECT_EQ(g.AllowedActions, "rp");
+        EXPECT_EQ(g.AllowedActions, Acts("rp"));
         EXPECT_EQ(board.rollEnabled || board.passEnabled, !computer);
         table.Picture1_Click(11);
-        EXPECT_EQ(Now(), (View{"sp", "Select Dice or Pass Dice. (Undo)", false, !computer}));
+        EXPECT_EQ(Now(), (View{"sp", Status::SelectOrPass, false, !computer, true}));
         EXPECT_EQ(g.TurnScore, 100);
     }
 }
 
 // ---- the bust ----------------------------------------------------------------
 
-const std::vector<std::string> kGrowing = {
-    "ZARVEL - P", "ZARVEL - Pa", "ZARVEL - Pas", "ZARVEL - Pass", "ZARVEL - Passi",
-    "ZARVEL - Passin", "ZARVEL - Passing", "ZARVEL - Passing t", "ZARVEL - Passing th",
-    "ZARVEL - Passing the", "ZARVEL - Passing the d", "ZARVEL - Passing the di",
-    "ZARVEL - Passing the dic"};
-
-std::vector<std::string> BustTexts(bool quick) {
-    std::vector<std::string> t;
-    for (int i = 0; i < 3; ++i) t.insert(t.end(), {"ZARVEL !!!", ""});
-    t.push_back("ZARVEL !!!");
-    if (!quick) t.insert(t.end(), kGrowing.begin(), kGrowing.end());
-    t.insert(t.end(), {"ZARVEL - Passing the dice", "ZARVEL - Passing the dice."});
+std::vector<StatusLine> BustDisplay(bool quick) {
+    std::vector<StatusLine> t;
+    for (int i = 0; i < 3; ++i) t.insert(t.end(), {{Status::Zarvel}, {Status::Blank}});
+    t.push_back({Status::Zarvel});
+    // The passing text grows a letter at a time; a quick computer sees only
+    // its last two steps.
+    for (int letters = quick ? kPassingLetters - 1 : 1; letters <= kPassingLetters; ++letters)
+        t.push_back({Status::ZarvelPassing, false, letters});
     return t;
 }
 
-// A human always sees the whole display and the dice pass at once, leaving
-// the next turn untouched; a quick computer sees the short display, and
-// every computer passes by itself.
+// A human always sees the whole display and the dice pass once the roll is
+// done, leaving the next turn fresh; a quick computer sees the short
+// display, and every computer passes by itself.
 TEST_F(TurnTest, BustDisplayAndWhoPasses) {
     for (int speed : {0, 1, 2}) {
         for (bool computer : {false, true}) {
             Seat({computer ? "*Hal" : "Ann", "Bob"});
             s.ComputerFast = speed;
-            g.SavedActions = "old";
-            g.TurnScoreAtRoll = 77;
             board.Clear();
+            Roll({2, 2, 2, 2, 2, 2});
+            table.Picture1_Click(0);
             Roll({2, 3, 4, 6, 2, 3});
-            auto want = BustTexts(computer && speed >= 1);
-            want.insert(want.begin(), "Rolling...");
-            if (!computer) want.push_back("Roll the dice.");
-            EXPECT_EQ(board.statuses, want) << speed << computer;
+            auto want = BustDisplay(computer && speed >= 1);
+            want.insert(want.begin(), StatusLine{Status::Rolling});
+            if (!computer) want.push_back({Status::RollTheDice});
+            const std::vector<StatusLine> shown(board.statuses.end() - long(want.size()), board.statuses.end());
+            EXPECT_EQ(shown, want) << speed << computer;
             EXPECT_EQ(g.CurrentPlayer, computer ? 0 : 1);
-            EXPECT_EQ(g.AllowedActions, computer ? "p" : "r");
-            EXPECT_EQ(g.SavedActions, computer ? "p" : "old");
-            EXPECT_EQ(g.TurnScoreAtRoll, computer ? 0 : 77);
-            EXPECT_TRUE(g.PlayerScore[0] == 0 && board.turnScore == "0" && !board.busy);
+            EXPECT_EQ(g.AllowedActions, Acts(computer ? "p" : "r"));
+            // The bust's roll is undone by nothing: a computer's stays as the
+            // roll left it, a human's next turn starts from nothing.
+            EXPECT_EQ(g.SavedActions, Acts(computer ? "p" : ""));
+            EXPECT_EQ(g.TurnScoreAtRoll, computer ? 1600 : 0);
+            EXPECT_TRUE(g.PlayerScore[0] == 0 && board.turnScore == 0 && !board.busy);
         }
     }
 }
@@ -219,8 +221,8 @@ TEST_F(TurnTest, KeysActOnlyWhereAClickWouldAndNeverForAComputer) {
     table.Form_KeyUp(vk::F2);
     table.Form_KeyUp(vk::Escape);
     table.Form_KeyUp(65);  // A does nothing
-    EXPECT_EQ(board.newGameRequests, 1);
-    EXPECT_EQ(board.endRequests, 1);
+    EXPECT_EQ(heard.newGameRequests, 1);
+    EXPECT_EQ(heard.endRequests, 1);
 
     // The dice keys do not play for a computer.
     Seat({"*Hal", "Ann"});

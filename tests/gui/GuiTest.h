@@ -123,13 +123,9 @@ protected:
         w.endProgramNow = [this] { ++programEndsNow; };
     }
 
-    // Two human players, the first to roll.
+    // Two human players, the first to roll, at the settings' target and break-in.
     void StartTwoPlayerGame(frmMain& w) {
-        GameState& g = w.state();
-        g.NumPlayers = 2;
-        g.PlayerName[0] = "Ann";
-        g.PlayerName[1] = "Bob";
-        w.table().StartGame();
+        w.table().SeatGame({{"Ann", false, 1}, {"Bob", false, 1}}, w.settings().PlayToScore, w.settings().BreakInScore);
         w.ShowGameButtons(true);
     }
 

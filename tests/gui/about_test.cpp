@@ -10,6 +10,7 @@
 
 #include "ARButton.h"
 #include "GuiTest.h"
+#include "Notation.h"
 #include "Scoring.h"
 #include "frmAbout.h"
 #include "frmCredits.h"
@@ -109,11 +110,11 @@ TEST_F(About, LinksAreRedOnlyUnderTheMouseAndOpenTheMakersSiteAndMail) {
     Mouse(about->lblURL, QEvent::MouseMove);
     EXPECT_EQ(colour(about->lblURL), frmAbout::LinkHotColour());
     EXPECT_EQ(colour(about->lblMail), frmAbout::LinkColour());
-    Mouse(about->Frame1, QEvent::MouseMove);
+    Mouse(about->fraWeb, QEvent::MouseMove);
     Mouse(about->lblMail, QEvent::MouseMove);
     EXPECT_EQ(colour(about->lblURL), frmAbout::LinkColour());
     EXPECT_EQ(colour(about->lblMail), frmAbout::LinkHotColour());
-    Mouse(about->Frame99, QEvent::MouseMove);
+    Mouse(about->fraLinks, QEvent::MouseMove);
     EXPECT_EQ(colour(about->lblMail), frmAbout::LinkColour());
 
     Click(about->lblURL);
@@ -145,7 +146,8 @@ TEST_F(About, CreditsClosedByOkOrByTheFrameStopAndAreGone) {
 }
 
 TEST_F(About, CreditsClimbOnePixelPerStepAndStartAgainAtTheBottom) {
-    auto* c = new frmCredits(Build(), window.get());  // the window's
+    Build();
+    auto* c = new frmCredits(QStringLiteral("Ann"), QStringLiteral("Bob"), window.get());  // the window's
     c->ScrollCredits();
     c->timer()->stop();  // the steps are counted here
     const int area = c->picScroll->height(), height = c->textHeight();
@@ -164,11 +166,19 @@ TEST_F(About, CreditsClimbOnePixelPerStepAndStartAgainAtTheBottom) {
 
 TEST_F(About, ThePairGetsItsOwnCreditsInEitherOrderAndAnyCapitals) {
     frmMain& w = Build();
+    // The names of the game at the table, as the about box passes them on.
     auto credits = [&](const char* first, const char* second) {
-        w.state().PlayerName[0] = first;
-        w.state().PlayerName[1] = second;
-        frmCredits c(w, &w);
-        return c.Label1->text() + u'|' + c.text();
+        w.table().SeatGame({{first, false, 1}, {second, false, 1}}, 5000, 500);
+        frmAbout about(w, &w);
+        QString seen;
+        Poll poll([&] {
+            if (auto* c = qobject_cast<frmCredits*>(QApplication::activeModalWidget()); c && seen.isEmpty()) {
+                seen = c->lblHeading->text() + u'|' + c->text();
+                c->close();
+            }
+        });
+        about.cmdCredits_Click();
+        return seen;
     };
     const QString usual = credits("Ann", "Bob");
     EXPECT_TRUE(usual.startsWith(QStringLiteral("Credits & Stuff|")));
@@ -182,7 +192,8 @@ TEST_F(About, ThePairGetsItsOwnCreditsInEitherOrderAndAnyCapitals) {
 }
 
 TEST_F(About, EveryControlHasAName) {
-    const std::initializer_list<QWidget*> boxes{&Open(), new frmCredits(*window, window.get())};
+    frmAbout* about = &Open();
+    const std::initializer_list<QWidget*> boxes{about, new frmCredits(QString(), QString(), window.get())};
     for (QWidget* box : boxes)
         for (QWidget* control : box->findChildren<QWidget*>())
             EXPECT_FALSE(control->accessibleName().isEmpty()) << qPrintable(control->objectName());
@@ -210,16 +221,16 @@ TEST(Help, TheScoringTableAgreesWithTheScoringCode) {
     std::set<std::string> seen;
     for (int row = 1; row < table->rows(); ++row) {
         const QString dice = CellText(table, row, 0);
-        GameState g;
+        Faces faces{};
         int n = 0;
-        for (const QString& face : dice.split(u' ', Qt::SkipEmptyParts)) g.Dice[n++] = face.toInt();
-        ScoreRoll(g, n);
+        for (const QString& face : dice.split(u' ', Qt::SkipEmptyParts)) faces[n++] = face.toInt();
+        const Codes codes = ScoreRoll(faces, n);
         int points = 0;
         std::set<std::string> groups;
         for (int i = 0; i < n; ++i) {
-            const std::string& code = g.DieCode[i];
-            EXPECT_TRUE(IsScoringCode(code)) << "die " << i << " of " << dice.toStdString();
-            if (!IsGroupCode(code) || groups.insert(code).second) points += CodePoints(code);
+            const std::string code = Letters(codes[i]);
+            EXPECT_TRUE(codes[i].Scores()) << "die " << i << " of " << dice.toStdString();
+            if (!codes[i].IsGroup() || groups.insert(code).second) points += codes[i].Points();
             seen.insert(code);
         }
         EXPECT_EQ(QString::number(points), CellText(table, row, table->columns() - 1)) << dice.toStdString();

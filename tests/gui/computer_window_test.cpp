@@ -22,19 +22,16 @@ protected:
         s.ComputerFast = 2;
         frmMain& w = Build(s);
         w.pauseFor = [](int) {};
-        GameState& g = w.state();
-        g.NumPlayers = 2;
-        g.PlayerIsComputer = {true, second != 0};
-        g.PlayerStyle = {style::Normal, second != 0 ? second : 1};
-        w.table().StartGame();
+        // The seating schedules seat 0's turn.
+        w.table().SeatGame({{"Hal", true, style::Normal}, {"Ann", second != 0, second != 0 ? second : 1}}, 5000, 500);
         w.ShowGameButtons(true);
+        seated = w.state();
         return w;
     }
     // The seat has done something since the start of its turn.
-    static bool Acted(frmMain& w) {
-        const GameState& g = w.state();
-        return g.AllowedActions != "r" || g.PassCount > 0 || g.GameOver;
-    }
+    bool Acted(frmMain& w) const { return w.state() != seated; }
+
+    GameState seated;
 };
 
 TEST_F(Computers, AModalWindowHoldsTheTurnUntilItCloses) {
@@ -43,7 +40,6 @@ TEST_F(Computers, AModalWindowHoldsTheTurnUntilItCloses) {
     about.setModal(true);
     about.show();
     ASSERT_EQ(QApplication::activeModalWidget(), &about);
-    w.StartComputerTurn();
     Idle(300);
     EXPECT_FALSE(Acted(w));
     EXPECT_TRUE(w.driver().TurnRunning());
@@ -53,11 +49,10 @@ TEST_F(Computers, AModalWindowHoldsTheTurnUntilItCloses) {
 
 TEST_F(Computers, AnAllComputerGamePlaysToItsWinner) {
     frmMain& w = Seat(style::Genius);
-    ModalAnswerer answers;  // the going-out message and the winner window
-    w.StartComputerTurn();
+    ModalAnswerer answers;  // the winner window
     ASSERT_TRUE(WaitFor([&] { return w.state().GameOver; }, 60000));
     const GameState& g = w.state();
-    EXPECT_GE(g.PlayerScore[g.Winner], w.settings().PlayToScore);
+    EXPECT_GE(g.PlayerScore[g.Winner], g.PlayToScore);
     EXPECT_LE(w.driver().MaxStepNesting(), 1);
 }
 
@@ -88,13 +83,13 @@ TEST_F(Computers, ATestRunPlaysItsGamesReportsAndEnds) {
     EXPECT_EQ(prompts, (QStringList{"How Many Games (7 or 14) ???", "Normal's Position (0-6) ???",
                                     "Play to 5000 or 10000 ???", "Amount needed to break in ???"}));
     const GameState& g = w.state();
-    EXPECT_EQ(g.TestNumGames, 7);
+    EXPECT_EQ(w.testRun().NumGames(), 7);
     EXPECT_EQ(g.PlayerName[0], "Moron");
     EXPECT_EQ(g.PlayerName[1], "Normal");
     EXPECT_EQ(firstCaption, QStringLiteral(" Game 1 of 7"));
     EXPECT_EQ(w.scorePad().windowTitle(), QStringLiteral(" Score Pad"));
-    EXPECT_EQ(report, QStringList{QString::fromStdString(TestReport(g))});
-    EXPECT_EQ(std::accumulate(g.TestWins.begin(), g.TestWins.end(), 0), 7);
+    EXPECT_EQ(report, QStringList{QString::fromStdString(TestReport(g, w.testRun().Wins()))});
+    EXPECT_EQ(std::accumulate(w.testRun().Wins().begin(), w.testRun().Wins().end(), 0), 7);
     EXPECT_EQ(programEndsNow, 1);
 }
 

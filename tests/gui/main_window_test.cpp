@@ -5,6 +5,7 @@
 #include <QAction>
 #include <QImageReader>
 #include <QLabel>
+#include <map>
 
 #include "ARButton.h"
 #include "Colors.h"
@@ -12,6 +13,7 @@
 #include "GuiTest.h"
 #include "Keys.h"
 #include "PictureBox.h"
+#include "Styles.h"
 #include "TrayColumn.h"
 #include "frmScorePad.h"
 
@@ -35,7 +37,7 @@ TEST_F(StartUp, FirstStartShowsTheSatinBackgroundAndWaitsForANewGame) {
               satin.read().convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(QFile::exists(tempDir + QStringLiteral("/bust.wav")));
     // Labels in the start-up text colour (light cyan).
-    for (QLabel* l : {w.gameTray()->Label1, w.gameTray()->lblPlayer}) EXPECT_EQ(TextColourOf(l), QColor(0x80, 0xFF, 0xFF));
+    for (QLabel* l : {w.gameTray()->lblCurrentPlayer, w.gameTray()->lblPlayer}) EXPECT_EQ(TextColourOf(l), QColor(0x80, 0xFF, 0xFF));
 
     // Narrowed to the game tray, waiting for F2.
     EXPECT_EQ(w.gameTray()->geometry(), w.centralWidget()->rect());
@@ -85,11 +87,12 @@ TEST_F(MainWindow, ClosingAsksOnlyDuringAGameAndNoKeepsEverything) {
     EXPECT_EQ(answers.seen().first().text, QStringLiteral("Are you sure you want to quit the current game?"));
     EXPECT_EQ(answers.seen().first().buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(w.state().Quitting);
+    EXPECT_FALSE(w.flags().Quitting);
     EXPECT_EQ(w.state().PlayerScore[1], 750);
-    // F2 asks the same; No leaves the game as it is.
+    // F2 asks the same, once the key's handler is done; No leaves the game
+    // as it is.
     Release(&w, Qt::Key_F2);
-    EXPECT_EQ(answers.seen().size(), 2);
+    EXPECT_TRUE(WaitFor([&] { return answers.seen().size() == 2; }));
     EXPECT_EQ(w.state().CurrentPlayer, 0);
     EXPECT_EQ(programEnds, 0);
 
@@ -99,7 +102,7 @@ TEST_F(MainWindow, ClosingAsksOnlyDuringAGameAndNoKeepsEverything) {
     other.show();
     answers.SetAnswer(QMessageBox::Yes);
     w.mnuExit->trigger();
-    EXPECT_TRUE(w.state().Quitting);
+    EXPECT_TRUE(w.flags().Quitting);
     EXPECT_FALSE(w.isVisible() || other.isVisible());
     EXPECT_EQ(programEnds, 1);
 }
@@ -143,7 +146,7 @@ TEST_F(MainWindow, TheRollKeyActsOnItsReleaseOnlyWhenRollIsEnabledAndEscEndsAtOn
     EXPECT_EQ(dice->Pending(), 0u);
     const int shown[] = {1, 5, 2, 3, 4, 4};
     for (int i = 0; i < kSlots; ++i) EXPECT_EQ(w.gameTray()->Picture1(i)->bitmapId(), 100 + shown[i]) << i;
-    EXPECT_TRUE(w.MarkerVisible(0) && w.MarkerVisible(1) && !w.MarkerVisible(2));
+    EXPECT_TRUE(w.gameTray()->MarkerVisible(0) && w.gameTray()->MarkerVisible(1) && !w.gameTray()->MarkerVisible(2));
     EXPECT_FALSE(w.RollEnabled());
 
     // Esc pressed here ends the program at once, asking nothing.
@@ -151,7 +154,7 @@ TEST_F(MainWindow, TheRollKeyActsOnItsReleaseOnlyWhenRollIsEnabledAndEscEndsAtOn
     EXPECT_TRUE(answers.seen().isEmpty());
     EXPECT_EQ(programEndsNow, 1);
     EXPECT_EQ(programEnds, 0);
-    EXPECT_TRUE(w.state().Quitting);
+    EXPECT_TRUE(w.flags().Quitting);
 }
 
 TEST(KeyMapping, QtKeysBecomeVirtualKeyCodes) {
@@ -215,7 +218,7 @@ TEST_F(MainWindow, MinimisingHidesTheScorePadAndRestoringPutsItBack) {
     frmScorePad& pad = w.scorePad();
     pad.show();
     pad.move(300, 120);
-    w.state().ScorePadShown = true;
+    w.flags().ScorePadShown = true;
     w.setWindowState(Qt::WindowMinimized);
     EXPECT_FALSE(pad.isVisible());
     pad.move(0, 0);
@@ -224,17 +227,17 @@ TEST_F(MainWindow, MinimisingHidesTheScorePadAndRestoringPutsItBack) {
     EXPECT_EQ(pad.pos(), QPoint(300, 120));
 
     // Tray moves are not minimising.
-    w.state().TrayMoving = true;
+    w.flags().TrayMoving = true;
     w.setWindowState(Qt::WindowMinimized);
     EXPECT_TRUE(pad.isVisible());
-    w.state().TrayMoving = false;
+    w.flags().TrayMoving = false;
 }
 
 // ---- the board ------------------------------------------------------------------
 
 TEST_F(MainWindow, DieBoxesShowTheSkinsBitmaps) {
     Settings s;
-    s.DieColor = 148;
+    s.DieSkin = 148;
     frmMain& w = Build(s);
     w.ShowDie(14, 6);
     EXPECT_EQ(w.gameTray()->Picture1(14)->bitmapId(), 154);
@@ -245,13 +248,80 @@ TEST_F(MainWindow, DieBoxesShowTheSkinsBitmaps) {
 
     // A stored code that is no skin draws the Blue dice on green trays
     // (not invisible dice on black) and stays stored as it was.
-    s.DieColor = 7;
+    s.DieSkin = 7;
     frmMain& odd = Build(s);
     odd.ShowDie(3, 5);
     EXPECT_EQ(odd.gameTray()->Picture1(3)->bitmapId(), 105);
     EXPECT_FALSE(odd.gameTray()->Picture1(3)->picture().isNull());
     EXPECT_EQ(odd.gameTray()->picTray1->backColor(), QColor(0, 0x80, 0));
-    EXPECT_EQ(odd.settings().DieColor, 7);
+    EXPECT_EQ(odd.settings().DieSkin, 7);
+}
+
+// Notes, per die box, the picture it last painted.
+class PaintedDice : public QObject {
+public:
+    explicit PaintedDice(GameTray& tray) : tray_(tray) {
+        for (int index : Indexes()) tray.Picture1(index)->installEventFilter(this);
+    }
+    static std::vector<int> Indexes() { return {0, 1, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15}; }
+    std::map<int, int> painted;  // index: the bitmap painted last
+    std::map<int, int> paints;   // index: how often it was painted
+    // Every box shows, painted, the picture it holds.
+    bool UpToDate() const {
+        for (int index : Indexes()) {
+            const auto it = painted.find(index);
+            const int shown = tray_.Picture1(index)->bitmapId();
+            if ((it == painted.end() ? 0 : it->second) != shown) return false;
+        }
+        return true;
+    }
+
+protected:
+    bool eventFilter(QObject* o, QEvent* e) override {
+        if (e->type() == QEvent::Paint)
+            for (int index : Indexes())
+                if (o == tray_.Picture1(index)) {
+                    painted[index] = tray_.Picture1(index)->bitmapId();
+                    ++paints[index];
+                }
+        return false;
+    }
+
+private:
+    GameTray& tray_;
+};
+
+// A computer's roll changes a box several times (emptied, drawn, drawn again
+// once sorted) but it is painted once, when the step is done; before any
+// pause, what changed is painted first.
+TEST_F(MainWindow, ChangesArePaintedOnceAStepAndBeforeEveryPause) {
+    Settings s;
+    s.ComputerFast = kRidiculous;
+    s.SortDice = true;
+    frmMain& w = Build(s);
+    w.table().SeatGame({{"Hal", true, style::Simple}, {"Ann", false, 1}}, 5000, 500);
+    w.flags().Quitting = true;  // the computer's own steps stay out of this
+    QApplication::processEvents();
+    PaintedDice painted(*w.gameTray());
+    ScriptRoll(*dice, {6, 5, 4, 3, 2, 2}, false);
+    w.table().cmdRoll_Click();  // what a computer's roll step does
+    EXPECT_TRUE(painted.paints.empty()) << "painted inside the step";
+    QApplication::processEvents();
+    EXPECT_TRUE(painted.UpToDate());
+    for (int i = 0; i < kSlots; ++i) EXPECT_EQ(painted.paints[i], 1) << i;
+
+    // A human's roll is animated: each frame is painted before its pause.
+    w.flags().Quitting = false;
+    StartTwoPlayerGame(w);
+    ScriptRoll(*dice, {1, 5, 2, 3, 4, 4});
+    int pauses = 0, stale = 0;
+    w.pauseFor = [&](int) {
+        ++pauses;
+        stale += !painted.UpToDate();
+    };
+    w.table().cmdRoll_Click();
+    EXPECT_EQ(pauses, 30);
+    EXPECT_EQ(stale, 0);
 }
 
 TEST(Colours, TextColoursFromTheirStoredText) {

@@ -13,6 +13,7 @@
 
 #include "ARButton.h"
 #include "GuiTest.h"
+#include "Notation.h"
 #include "PictureBox.h"
 #include "Scoring.h"
 #include "SettingKeys.h"
@@ -78,7 +79,7 @@ TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputerAndEachCountItsRows) {
             d.optNumPlayers[k]->click();
             EXPECT_EQ(ShownNames(d).size(), std::max(2, k + 1));
             // Every shown row fits above the option frames.
-            EXPECT_LE(d.TxtPlayerName[std::max(1, k)]->geometry().bottom(), d.Frame1->geometry().top()) << k;
+            EXPECT_LE(d.TxtPlayerName[std::max(1, k)]->geometry().bottom(), d.fraNumPlayers->geometry().top()) << k;
         }
         d.optNumPlayers[4]->click();
         d.optNumPlayers[0]->click();
@@ -128,7 +129,7 @@ TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
     EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Roll the dice."));
 
     frmScorePad& pad = w.scorePad();
-    EXPECT_TRUE(g.ScorePadShown && pad.isVisible());
+    EXPECT_TRUE(w.flags().ScorePadShown && pad.isVisible());
     // The current player bold, computers in italics.
     EXPECT_TRUE(pad.lblPlayer[0]->font().bold() && !pad.lblPlayer[1]->font().bold());
     EXPECT_TRUE(pad.lblPlayer[2]->font().italic() && !pad.lblPlayer[0]->font().italic());
@@ -312,7 +313,7 @@ TEST_F(Setup, ThePadAlternatesItsGoalLineRedrawsOnAClickAndStaysForTheWholeGame)
 
     EXPECT_FALSE(pad.close());  // its close box
     EXPECT_TRUE(pad.isVisible());
-    w.state().Quitting = true;  // the program's end
+    w.flags().Quitting = true;  // the program's end
     EXPECT_TRUE(pad.close());
 }
 
@@ -381,15 +382,21 @@ TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
     ASSERT_EQ(g.NumPlayers, 2);
     QString winnerShown;
     QStringList messages;
+    // Both windows open once the pass that led to them is over, over a board
+    // that shows where the game stands.
+    bool passedFirst = true;
     Poll poll([&] {
         QWidget* modal = QApplication::activeModalWidget();
         if (auto* c = qobject_cast<frmCongrats*>(modal)) {
             if (c->lblWinner->text().startsWith(QLatin1Char('*'))) {
                 winnerShown = c->lblWinner->text();
+                passedFirst &= w.gameTray()->lblStatus->text() == QStringLiteral("Press \"F2\" to start a game.");
                 c->cmdOK->click();
             }
         } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             messages << box->text();
+            passedFirst &= g.CurrentPlayer != g.WentOut &&
+                           w.gameTray()->lblPlayer->text() == QString::fromStdString(g.PlayerName[g.CurrentPlayer]);
             box->buttons().first()->click();
         }
     });
@@ -398,10 +405,11 @@ TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
     int actions = 0;
     while (!g.GameOver && actions < 20000) {
         ++actions;
+        QApplication::processEvents();  // a message waiting to be read
         int scoring = -1;
         for (int i = 0; i < kSlots && scoring < 0; ++i)
-            if (g.DieFree[i] && IsScoringCode(g.DieCode[i])) scoring = i;
-        const bool mustTake = g.AllowedActions.find('s') != std::string::npos && g.AllowedActions.find('r') == std::string::npos;
+            if (g.DieFree[i] && g.DieCode[i].Scores()) scoring = i;
+        const bool mustTake = g.AllowedActions.Has(Action::Select) && !g.AllowedActions.Has(Action::Roll);
         if (scoring >= 0 && (mustTake || g.TurnScore < 300 || !w.PassEnabled()))
             emit w.gameTray()->Picture1(scoring)->clicked();
         else if (w.PassEnabled() && g.TurnScore >= 300)
@@ -409,14 +417,17 @@ TEST_F(Setup, AWholeGameInTheWindowEndsWithTheWinnerWindow) {
         else if (w.RollEnabled())
             Release(&w, Qt::Key_R);
         else
-            FAIL() << "stuck: actions " << g.AllowedActions;
+            FAIL() << "stuck: actions " << Letters(g.AllowedActions);
     }
     ASSERT_TRUE(g.GameOver);
+    // The winner window opens once the last pass is done.
+    ASSERT_TRUE(WaitFor([&] { return !winnerShown.isEmpty(); }));
     EXPECT_GE(g.PlayerScore[g.Winner], 5000);
     // The going-out message, and nothing else.
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.first().contains(QString::fromStdString(g.PlayerName[g.WentOut]))) << messages.first().toStdString();
     EXPECT_EQ(winnerShown, QStringLiteral("* %1 *").arg(QString::fromStdString(g.PlayerName[g.Winner])));
+    EXPECT_TRUE(passedFirst);
     EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
     EXPECT_TRUE(w.gameTray()->ARCmdNewGame->isVisible());
     EXPECT_EQ(w.scorePad().lblScore[g.Winner]->text(), QString::number(g.PlayerScore[g.Winner]));

@@ -9,6 +9,7 @@
 #include "ComputerDriver.h"
 #include "DiceScript.h"
 #include "GuiTest.h"
+#include "Styles.h"
 #include "PictureBox.h"
 #include "Startup.h"
 #include "ThemeTray.h"
@@ -40,7 +41,7 @@ protected:
         t.cboDiceColor_Click();
     }
     static void ChooseBackground(ThemeTray& t, const QString& entry, int nth = 0) {
-        t.lstSkin->setCurrentItem(t.lstSkin->findItems(entry, Qt::MatchExactly).value(nth));
+        t.lstBackground->setCurrentItem(t.lstBackground->findItems(entry, Qt::MatchExactly).value(nth));
     }
     QString Stored(const char* key) const { return SettingsFile(DefaultSettingsPath()).Read(QLatin1String(key)); }
     QString BackgroundFolder() const {
@@ -59,9 +60,9 @@ protected:
     static Look LookOf(frmMain& w) {
         Look l;
         for (int i : {0, 1, 2, 3, 4, 5, 10, 11, 12, 13, 14, 15}) l.bitmaps.push_back(w.gameTray()->Picture1(i)->bitmapId());
-        for (int i = 0; i < kSlots; ++i) l.markers.push_back(w.MarkerVisible(i));
+        for (int i = 0; i < kSlots; ++i) l.markers.push_back(w.gameTray()->MarkerVisible(i));
         l.tray = w.gameTray()->picTray2->backColor();
-        l.labels = TextColourOf(w.gameTray()->Label1);
+        l.labels = TextColourOf(w.gameTray()->lblCurrentPlayer);
         l.roll = w.RollEnabled();
         l.pass = w.PassEnabled();
         l.picture = w.gameTray()->Image1->picture().toImage();
@@ -75,7 +76,7 @@ TEST_F(Theme, ASkinIsPreviewedOnSampleDiceCancelChangesNothingAndSaveRedrawsTheB
     const Look before = LookOf(w);
     ThemeTray& t = Open(w);
     EXPECT_TRUE(w.gameTray()->picSampleDice->isVisible());
-    EXPECT_FALSE(w.MarkerVisible(0));
+    EXPECT_FALSE(w.gameTray()->MarkerVisible(0));
     Choose(t, "Keys");
     for (int i = 0; i < kSlots; ++i) {
         EXPECT_EQ(w.gameTray()->Picture1(i)->bitmapId(), 160 + i + 1);
@@ -91,7 +92,7 @@ TEST_F(Theme, ASkinIsPreviewedOnSampleDiceCancelChangesNothingAndSaveRedrawsTheB
     t.ARCmdCancelTheme->click();
     EXPECT_TRUE(LookOf(w) == before);
     EXPECT_FALSE(w.gameTray()->picSampleDice->isVisible());
-    EXPECT_EQ(w.settings().DieColor, 100);
+    EXPECT_EQ(w.settings().DieSkin, 100);
     EXPECT_EQ(Stored("TextColor"), QString());
     EXPECT_EQ(Stored("DieColor"), QString());
 
@@ -102,7 +103,7 @@ TEST_F(Theme, ASkinIsPreviewedOnSampleDiceCancelChangesNothingAndSaveRedrawsTheB
     EXPECT_EQ(w.gameTray()->Picture1(0)->bitmapId(), 165);  // the roll's 5 again
     EXPECT_EQ(w.gameTray()->Picture1(5)->bitmapId(), 0);    // five dice rolled
     EXPECT_EQ(Stored("DieColor"), QStringLiteral("160"));
-    EXPECT_TRUE(w.MarkerVisible(0));
+    EXPECT_TRUE(w.gameTray()->MarkerVisible(0));
 }
 
 TEST_F(Theme, SaveUntouchedStoresTheThreeKeysAsTheyAreAndNoneIsStoredAsSuch) {
@@ -112,7 +113,7 @@ TEST_F(Theme, SaveUntouchedStoresTheThreeKeysAsTheyAreAndNoneIsStoredAsSuch) {
     EXPECT_EQ(Stored("Background"), GetTempDir() + QStringLiteral("2xuvsk9.jpg"));
     EXPECT_EQ(Stored("TextColor"), QStringLiteral("16777088"));  // the start-up default, now stored
     EXPECT_EQ(Stored("DieColor"), QStringLiteral("100"));
-    EXPECT_FALSE(w.state().TrayOpen);
+    EXPECT_FALSE(w.flags().TrayOpen);
 
     // "(None)" shows no picture at once; the next start from it takes the
     // recovery path (see the start-up tests).
@@ -135,27 +136,27 @@ TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {
     frmMain& w = BuildStarted();
     ThemeTray& t = Open(w);
     QStringList custom;
-    for (int i = 12; i < t.lstSkin->count(); ++i) custom << t.lstSkin->item(i)->text();
+    for (int i = 12; i < t.lstBackground->count(); ++i) custom << t.lstBackground->item(i)->text();
     custom.sort();
     EXPECT_EQ(custom, (QStringList{"Beach", "Beach", "Notes"}));
     // Both Beach entries show the file listed first, which is the one stored.
     ChooseBackground(t, QStringLiteral("Beach"), 1);
-    const QString shown = t.BackgroundPath(t.lstSkin->currentRow());
+    const QString shown = t.BackgroundPath(t.lstBackground->currentRow());
     EXPECT_TRUE(shown.endsWith(QStringLiteral("/Beach.jpg")) || shown.endsWith(QStringLiteral("/Beach.gif")));
     EXPECT_FALSE(w.gameTray()->Image1->picture().isNull());
-    const QColor labels = TextColourOf(w.gameTray()->Label1);  // a player's picture keeps the colour
+    const QColor labels = TextColourOf(w.gameTray()->lblCurrentPlayer);  // a player's picture keeps the colour
     t.ARCmdSaveTheme->click();
     EXPECT_EQ(Stored("Background"), shown);
-    EXPECT_EQ(TextColourOf(w.gameTray()->Label1), labels);
+    EXPECT_EQ(TextColourOf(w.gameTray()->lblCurrentPlayer), labels);
 
     // Opened again, the stored picture is selected; renamed, "(None)" is.
     Open(w);
-    EXPECT_EQ(t.lstSkin->currentItem()->text(), QStringLiteral("Beach"));
+    EXPECT_EQ(t.lstBackground->currentItem()->text(), QStringLiteral("Beach"));
     t.ARCmdCancelTheme->click();
     ASSERT_TRUE(QFile::rename(shown, BackgroundFolder() + QStringLiteral("/Sunset.jpg")));
     for (const char* other : {"/Beach.jpg", "/Beach.gif"}) QFile::remove(BackgroundFolder() + QLatin1String(other));
     Open(w);
-    EXPECT_EQ(t.lstSkin->currentRow(), 0);
+    EXPECT_EQ(t.lstBackground->currentRow(), 0);
     t.ARCmdCancelTheme->click();
 }
 
@@ -166,16 +167,13 @@ TEST_F(Theme, AComputerWaitsForTheTrayThenTheNextHumanCanRoll) {
     s.ComputerFast = 2;
     frmMain& w = Build(s);
     w.pauseFor = [](int) {};
-    GameState& g = w.state();
-    g.NumPlayers = 2;
-    g.PlayerIsComputer[0] = true;
-    g.PlayerStyle[0] = 2;  // Cautious
-    w.table().StartGame();
+    const GameState& g = w.state();
+    w.table().SeatGame({{"Cal", true, style::Cautious}, {"Ann", false, 1}}, 5000, 500);
     Open(w);
-    w.StartComputerTurn();
     ASSERT_TRUE(WaitFor([&] { return w.driver().TurnRunning(); }));
+    EXPECT_EQ(g.CurrentPlayer, 0);
     w.trays()->themeTray()->ARCmdCancelTheme->click();
-    ASSERT_TRUE(WaitFor([&] { return g.PassCount > 0 && g.CurrentPlayer == 1; }));
+    ASSERT_TRUE(WaitFor([&] { return g.CurrentPlayer == 1; }));
     EXPECT_TRUE(w.RollEnabled());
     EXPECT_FALSE(w.PassEnabled());
 }

@@ -12,6 +12,7 @@
 #include "ARButton.h"
 #include "ComputerDriver.h"
 #include "GuiTest.h"
+#include "Styles.h"
 #include "OptionsTray.h"
 #include "PictureBox.h"
 #include "SettingKeys.h"
@@ -51,7 +52,7 @@ TEST_F(Trays, SaveStoresAllFourOptionsRestoreDefaultThenCancelChangesNothingAndT
     s.SortDice = true;
     frmMain& w = Build(s);
     OptionsTray& tray = Open(w);
-    EXPECT_TRUE(w.state().TrayOpen);
+    EXPECT_TRUE(w.flags().TrayOpen);
     EXPECT_EQ(w.focusWidget(), tray.optSound[1]);  // the tray took the focus to its first control
     EXPECT_TRUE(tray.optComputerSpeed[2]->isChecked() && tray.optSound[1]->isChecked() &&
                 tray.chkSortDice->isChecked() && tray.chkMarkScorers->isChecked());
@@ -62,7 +63,7 @@ TEST_F(Trays, SaveStoresAllFourOptionsRestoreDefaultThenCancelChangesNothingAndT
     EXPECT_EQ(answers.seen().first().text, QStringLiteral("Original Settings Restored."));
     EXPECT_TRUE(tray.optComputerSpeed[0]->isChecked() && !tray.chkSortDice->isChecked());
     tray.ARCmdCancelOptions->click();
-    EXPECT_FALSE(w.state().TrayOpen);
+    EXPECT_FALSE(w.flags().TrayOpen);
     EXPECT_TRUE(w.settings().ComputerFast == 2 && w.settings().SortDice);
     EXPECT_TRUE(Written().isEmpty());
     Open(w);  // shows the old values again
@@ -73,7 +74,7 @@ TEST_F(Trays, SaveStoresAllFourOptionsRestoreDefaultThenCancelChangesNothingAndT
     EXPECT_NE(tray.ARCmdSaveOptions->focusPolicy() & Qt::TabFocus, 0);
     QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
     QApplication::sendEvent(tray.ARCmdSaveOptions, &enter);
-    ASSERT_TRUE(WaitFor([&] { return !w.state().TrayOpen; }));
+    ASSERT_TRUE(WaitFor([&] { return !w.flags().TrayOpen; }));
     EXPECT_EQ(w.focusWidget(), &w);
     EXPECT_EQ(Written(), (QStringList{"SoundFXOFF", "ComputerFast", "SortDice", "MarkScorers"}));
     // Marking switched off hides the markers at Save, not before.
@@ -82,9 +83,9 @@ TEST_F(Trays, SaveStoresAllFourOptionsRestoreDefaultThenCancelChangesNothingAndT
     tray.optSound[0]->click();
     tray.optComputerSpeed[1]->click();
     tray.chkMarkScorers->click();
-    EXPECT_TRUE(w.MarkerVisible(2));
+    EXPECT_TRUE(w.gameTray()->MarkerVisible(2));
     tray.ARCmdSaveOptions->click();
-    EXPECT_FALSE(w.MarkerVisible(2));
+    EXPECT_FALSE(w.gameTray()->MarkerVisible(2));
     Settings again;
     ReadSettings(SettingsFile(DefaultSettingsPath()), again, GetTempDir());
     EXPECT_TRUE(again.SoundFXOFF && again.ComputerFast == 1 && !again.MarkScorers);
@@ -120,22 +121,19 @@ TEST_F(Trays, AnOpenTrayHoldsAComputerTurnOnATimerAndSaveResumesIt) {
     frmMain& w = Build(s);
     w.pauseFor = [](int) {};
     w.sound().Preload();
-    GameState& g = w.state();
-    g.NumPlayers = 2;
-    g.PlayerIsComputer[0] = true;
-    g.PlayerStyle[0] = 1;  // Normal waits for the trays
-    w.table().StartGame();
+    const GameState& g = w.state();
+    w.table().SeatGame({{"Nor", true, style::Normal}, {"Ann", false, 1}}, 5000, 500);  // Normal waits for the trays
+    const GameState seated = g;
     OptionsTray& tray = Open(w);
-    w.StartComputerTurn();
     const std::clock_t cpu = std::clock();  // the process's CPU time
     Idle(1000);
     // Looking again every 50 ms costs next to nothing; a loop would cost
     // most of the second.
     EXPECT_LT(double(std::clock() - cpu) / CLOCKS_PER_SEC, 0.2);
-    EXPECT_EQ(g.AllowedActions, "r");
+    EXPECT_TRUE(g == seated);
     EXPECT_TRUE(w.driver().TurnRunning());
     tray.ARCmdSaveOptions->click();
-    EXPECT_TRUE(WaitFor([&] { return g.AllowedActions != "r" || g.PassCount > 0; }));
+    EXPECT_TRUE(WaitFor([&] { return g != seated; }));
 }
 
 TEST_F(Trays, TheSoundDialogEditsCopiesAndOkStoresAllEight) {

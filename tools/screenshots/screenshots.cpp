@@ -115,7 +115,7 @@ int main(int argc, char** argv) {
     // The theme tray during the game, with dice in both rows: a few skins,
     // colours and backgrounds.
     for (int i = 0; i < kSlots; ++i)
-        if (g.DieFree[std::size_t(i)] && g.DieCode[std::size_t(i)] != "0") {
+        if (g.DieFree[std::size_t(i)] && g.DieCode[std::size_t(i)].Scores()) {
             w.table().Picture1_Click(i);
             break;
         }
@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
     for (auto [skin, picture] : looks) {
         theme.cboDiceColor->setCurrentText(QLatin1String(skin));
         theme.cboDiceColor_Click();
-        theme.lstSkin->setCurrentItem(theme.lstSkin->findItems(QLatin1String(picture), Qt::MatchExactly).value(0));
+        theme.lstBackground->setCurrentItem(theme.lstBackground->findItems(QLatin1String(picture), Qt::MatchExactly).value(0));
         ok &= Save(w, dir + QStringLiteral("/theme-%1.png").arg(QLatin1String(skin)));
     }
     theme.ARCmdCancelTheme->click();
