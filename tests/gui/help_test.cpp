@@ -44,7 +44,7 @@ TEST_F(HelpFromTheGame, F1OpensHowToPlayFromEveryWindowOfTheGame) {
     help->close();
 
     w.cmdSkins_Click();
-    ASSERT_TRUE(w.state().TrayOpen);
+    ASSERT_TRUE(w.flags().TrayOpen);
     QTest::keyClick(&w, Qt::Key_F1);
     ASSERT_NE(OpenHelp(), nullptr);
     OpenHelp()->close();
@@ -57,7 +57,7 @@ TEST_F(HelpFromTheGame, F1OpensHowToPlayFromEveryWindowOfTheGame) {
     QTest::keyClick(pad, Qt::Key_F1);
     EXPECT_NE(OpenHelp(), nullptr);
     // The key is the help's alone: the game did not take it as a move.
-    EXPECT_EQ(w.state().AllowedActions, "r");
+    EXPECT_EQ(w.state().AllowedActions, Actions{Action::Roll});
 }
 
 // The help names the folder in the player's data folder where the game
@@ -79,7 +79,7 @@ TEST_F(HelpFromTheGame, TheBackgroundFolderItNamesIsWhereTheGameLooks) {
     ASSERT_TRUE(tide.save(folder + QStringLiteral("/Tide.png"), "PNG"));
     frmMain& w = Build();
     w.cmdSkins_Click();
-    const QListWidget* list = w.trays()->themeTray()->lstSkin;
+    const QListWidget* list = w.trays()->themeTray()->lstBackground;
     QCoreApplication::setApplicationName(ownName);
     EXPECT_EQ(list->findItems(QStringLiteral("Tide"), Qt::MatchExactly).size(), 1);
     w.trays()->themeTray()->ARCmdCancelTheme->click();

@@ -88,11 +88,11 @@ TEST_F(Readability, EveryBuiltInBackgroundInPlayAndWithATrayOpen) {
         const Background& b = kBackgrounds[n];
         const QString entry = QLatin1String(b.entry);
         w.cmdSkins_Click();
-        theme.lstSkin->setCurrentRow(int(n));
-        ASSERT_EQ(theme.lstSkin->currentItem()->text(), entry);
+        theme.lstBackground->setCurrentRow(int(n));
+        ASSERT_EQ(theme.lstBackground->currentItem()->text(), entry);
         ExpectEveryLabelReads(w, entry + QStringLiteral(", theme tray open"), b);
         theme.ARCmdSaveTheme->click();
-        ASSERT_FALSE(w.state().TrayOpen);
+        ASSERT_FALSE(w.flags().TrayOpen);
         ExpectEveryLabelReads(w, entry + QStringLiteral(", in play"), b);
         w.cmdOptions_Click();
         ExpectEveryLabelReads(w, entry + QStringLiteral(", options tray open"), b);
@@ -119,7 +119,7 @@ TEST_F(Readability, EachSquareDrawsTheLabelsInExactlyItsColour) {
             if (s->accessibleName() == QLatin1String(name)) square = s;
         ASSERT_NE(square, nullptr);
         square->click();
-        for (const QLabel* l : {w.gameTray()->lblStatus, w.gameTray()->Label1, w.gameTray()->lblTurnScore})
+        for (const QLabel* l : {w.gameTray()->lblStatus, w.gameTray()->lblCurrentPlayer, w.gameTray()->lblTurnScore})
             EXPECT_EQ(DrawnColour(l).name(), QColor(rgb).name()) << l->objectName().toStdString();
         // Painted: the bold status line's stems are covered whole, so some
         // of its pixels are the colour itself.
@@ -135,7 +135,7 @@ TEST_F(Readability, EachSquareDrawsTheLabelsInExactlyItsColour) {
     window.reset();
     frmMain* again = StartProgram();
     ASSERT_NE(again, nullptr);
-    EXPECT_EQ(DrawnColour(again->gameTray()->Label1).name(), QStringLiteral("#ffffff"));
+    EXPECT_EQ(DrawnColour(again->gameTray()->lblCurrentPlayer).name(), QStringLiteral("#ffffff"));
 }
 
 }  // namespace

@@ -2,34 +2,33 @@
 
 #include <algorithm>
 #include <map>
-#include <string>
 
-#include "GameState.h"
 #include "Scoring.h"
 
 namespace zarvel::test {
 
 EngineRoll EngineScore(const std::vector<int>& faces) {
-    GameState g;
     const int n = int(faces.size());
-    for (int i = 0; i < kSlots; ++i) g.Dice[i] = i < n ? faces[i] : kNone;
-    ScoreRoll(g, n);
+    Faces dice{};
+    for (int i = 0; i < kSlots; ++i) dice[std::size_t(i)] = i < n ? faces[std::size_t(i)] : kNone;
+    const Codes codes = ScoreRoll(dice, n);
 
     EngineRoll roll;
-    std::map<std::string, EngineGroup> letters;
+    // Dice of one combination share a code; two triples have two codes.
+    std::map<int, EngineGroup> groups;
     for (int i = 0; i < n; ++i) {
-        const std::string& code = g.DieCode[i];
-        if (!IsScoringCode(code)) {
+        const ScoringCode code = codes[std::size_t(i)];
+        if (!code.Scores()) {
             ++roll.nonScoring;
-        } else if (IsGroupCode(code)) {
-            EngineGroup& group = letters[code];
-            group.faces.push_back(faces[i]);
-            group.points = CodePoints(code);
+        } else if (code.IsGroup()) {
+            EngineGroup& group = groups[int(code.kind()) * 100 + code.count() * 10 + code.face()];
+            group.faces.push_back(faces[std::size_t(i)]);
+            group.points = code.Points();
         } else {
-            roll.groups.push_back({{faces[i]}, CodePoints(code)});
+            roll.groups.push_back({{faces[std::size_t(i)]}, code.Points()});
         }
     }
-    for (auto& [code, group] : letters) {
+    for (auto& [key, group] : groups) {
         std::sort(group.faces.begin(), group.faces.end());
         roll.groups.push_back(group);
     }

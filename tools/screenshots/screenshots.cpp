@@ -138,7 +138,7 @@ int main(int argc, char** argv) {
     // the theme tray open and in play.
     for (std::size_t n = 1; n < kBackgrounds.size(); ++n) {
         w.cmdSkins_Click();
-        theme.lstSkin->setCurrentRow(int(n));
+        theme.lstBackground->setCurrentRow(int(n));
         ok &= Save(w, dir + QStringLiteral("/background-%1-tray.png").arg(n, 2, 10, QLatin1Char('0')));
         theme.ARCmdSaveTheme->click();
         ok &= Save(w, dir + QStringLiteral("/background-%1-play.png").arg(n, 2, 10, QLatin1Char('0')));
