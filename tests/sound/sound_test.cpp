@@ -2,6 +2,7 @@
 // the monitor of a null sink (run-with-pulse.sh sets one up) and measured.
 #include <QListWidget>
 #include <QProcess>
+#include "DiceScript.h"
 #include <QPushButton>
 #include <QtEndian>
 
@@ -35,6 +36,8 @@ public:
     }
     bool Running() const { return !data_.isEmpty(); }  // the stream has begun
     double Seconds() const { return data_.size() / 2.0 / kRate; }
+    // The loudest sample of the last `seconds` recorded.
+    double PeakOfLast(double seconds) const { return Peak(std::max(0.0, Seconds() - seconds)); }
     double Peak(double fromSeconds = 0) const {
         double peak = 0;
         for (qsizetype i = qsizetype(fromSeconds * kRate) * 2; i + 1 < data_.size(); i += 2)
@@ -131,6 +134,59 @@ TEST_F(Sound, ASoundStartedWhileAnotherPlaysIsDropped) {
     // Only the chime was heard, not the fanfare after it.
     EXPECT_GT(rec->LoudSpan(), 0.3);
     EXPECT_LT(rec->LoudSpan(), 1.0);
+}
+
+}  // namespace
+}  // namespace zarvel::test
+
+namespace zarvel::test {
+namespace {
+
+// Streams the server holds open for programs (sink inputs).
+int OpenStreams() {
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    pactl.waitForFinished();
+    return int(pactl.readAllStandardOutput().count('\n'));
+}
+
+// Rolls, die moves, passes and the sound dialog's Test, each started as soon
+// as the sound before it is over: every one of them is heard, and once they
+// are all over no stream is left open on the server.
+TEST_F(Sound, TwoHundredSoundsInARowAreAllHeard) {
+    frmMain& w = Game(false);
+    StartTwoPlayerGame(w);
+    frmCustomizeSounds dialog(w.settings(), w.settingsFile(), [&w](const QString& path) { w.PlaySoundFile(path); }, &w);
+    dialog.show();
+    auto rec = Record();
+
+    int heard = 0;
+    // One sound: waits for silence, acts, and listens for the sound.
+    const auto sound = [&](const char* what, const std::function<void()>& act) {
+        ASSERT_TRUE(WaitFor([&] { return !w.sound().AnyPlaying() && rec->PeakOfLast(0.06) < 0.02; }))
+            << "still sounding before " << what << " (sound " << heard + 1 << ")";
+        const double start = rec->Seconds();
+        act();
+        ASSERT_TRUE(w.sound().AnyPlaying()) << what << " (sound " << heard + 1 << ") was not started";
+        ASSERT_TRUE(WaitFor([&] { return rec->Peak(start) > 0.1; }, 5000))
+            << what << " (sound " << heard + 1 << ") was not heard: peak " << rec->Peak(start);
+        ++heard;
+    };
+    // Short sounds for Test, so the run stays short.
+    const int tested[] = {2, 7, 6, 4};  // Move Dice, Undo, Roll One Die, Pass Dice (w/o points)
+    GameState& g = w.state();
+    for (int round = 0; heard < 200; ++round) {
+        ScriptRoll(*dice, {1, 1, 1, 2, 3, 4});
+        sound("a roll", [&] { w.table().cmdRoll_Click(); });
+        sound("a die move", [&] { w.table().Picture1_Click(0); });
+        g.PlayerScore.fill(0);  // nobody goes out: the game goes on
+        sound("a pass", [&] { w.table().cmdPassDice_Click(); });
+        dialog.lstEvents->setCurrentRow(tested[round % 4]);
+        sound("Test", [&] { dialog.cmdTest->click(); });
+        if (HasFatalFailure()) return;
+    }
+    EXPECT_GE(heard, 200);
+    EXPECT_TRUE(WaitFor([&] { return !w.sound().AnyPlaying() && OpenStreams() == 0; })) << OpenStreams() << " streams open";
 }
 
 }  // namespace
