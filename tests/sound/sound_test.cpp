@@ -1,8 +1,8 @@
 // The game's sounds as they reach a sound server's output: recorded from
 // the monitor of a null sink (run-with-pulse.sh sets one up) and measured.
 #include <QListWidget>
+#include <QLineEdit>
 #include <QProcess>
-#include "DiceScript.h"
 #include <QPushButton>
 #include <QtEndian>
 
@@ -15,6 +15,8 @@
 #include "Startup.h"
 #include "TrayColumn.h"
 #include "ARButton.h"
+#include "DiceScript.h"
+#include "WaveMaker.h"
 #include "frmCustomizeSounds.h"
 
 namespace zarvel::test {
@@ -187,6 +189,60 @@ TEST_F(Sound, TwoHundredSoundsInARowAreAllHeard) {
     }
     EXPECT_GE(heard, 200);
     EXPECT_TRUE(WaitFor([&] { return !w.sound().AnyPlaying() && OpenStreams() == 0; })) << OpenStreams() << " streams open";
+}
+
+}  // namespace
+}  // namespace zarvel::test
+
+namespace zarvel::test {
+namespace {
+
+// Wave files the sound library could not be trusted with (rates of 1, 2
+// and 8 Hz crashed it when played), or that would take it gigabytes of
+// memory: never handed to it, silent, and the game's next sound is heard.
+TEST_F(Sound, FilesTheGameDoesNotAcceptAreSilentAndHarmless) {
+    frmMain& w = Game(false);
+    QStringList files;
+    for (quint32 rate : {1u, 2u, 8u}) {
+        files << Path(QStringLiteral("rate%1.wav").arg(rate));
+        Put(files.last(), Wave({.rate = rate}, QByteArray(2000, '\x40')));
+    }
+    files << Path("huge.wav");
+    {
+        QFile f(files.last());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(Wave());
+        ASSERT_TRUE(f.resize(qint64(4) << 30));  // sparse: takes no room
+    }
+    auto rec = Record();
+    for (const QString& file : files) {
+        EXPECT_FALSE(w.sound().Play(file)) << file.toStdString();
+        EXPECT_FALSE(w.sound().AnyPlaying());
+    }
+    const double start = rec->Seconds();
+    ASSERT_TRUE(w.sound().Play(QString::fromStdString(w.settings().Passem1Sound)));
+    EXPECT_TRUE(WaitFor([&] { return rec->Peak(start) > 0.1; })) << rec->Peak(start);
+}
+
+// The sound dialog takes the file the player chose, and says why it will
+// not be heard.
+TEST_F(GuiTest, TheSoundDialogSaysWhyAChosenFileWillNotBeHeard) {
+    Put(Path("slow.wav"), Wave({.rate = 2}, QByteArray(100, '\x40')));
+    Put(Path("fine.wav"), Wave());
+    frmMain& w = Build();
+    frmCustomizeSounds dialog(w.settings(), w.settingsFile(), [](const QString&) {}, &w);
+    ModalAnswerer answers;
+    dialog.lstEvents->setCurrentRow(7);
+    dialog.chooseWaveFile = [&](const QString&) { return Path("slow.wav"); };
+    dialog.cmdBrowse->click();
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_TRUE(answers.seen()[0].text.contains("slow.wav") && answers.seen()[0].text.contains("2 Hz"))
+        << answers.seen()[0].text.toStdString();
+    EXPECT_EQ(dialog.EventSound[7], Path("slow.wav"));  // taken all the same
+    dialog.chooseWaveFile = [&](const QString&) { return Path("fine.wav"); };
+    dialog.cmdBrowse->click();
+    EXPECT_EQ(answers.seen().size(), 1);  // nothing to say
+    EXPECT_EQ(dialog.txtSound->text(), "fine.wav");
 }
 
 }  // namespace
