@@ -72,7 +72,7 @@ protected:
     // The game on its built-in sounds, the sound output loaded.
     frmMain& Game(bool soundOff) {
         Settings s;
-        const QString temp = GetTempDir();
+        const QString temp = CarriedFilesFolder();
         ExtractAllResources(temp);
         ReadSettings(SettingsFile(DefaultSettingsPath()), s, temp);
         s.SoundFXOFF = soundOff;
