@@ -38,6 +38,11 @@ QThreadPool& Decoders() {
     return *pool;
 }
 
+std::function<void()>& DecodeHook() {
+    static std::function<void()> hook;
+    return hook;
+}
+
 struct Pending {
     QMutex mutex;
     QWaitCondition done;
@@ -83,9 +88,12 @@ QImage DecodePicture(const QByteArray& bytes, QString* why) {
     return image;
 }
 
+void SetPictureDecodeHook(std::function<void()> hook) { DecodeHook() = std::move(hook); }
+
 QImage LoadPicture(const QString& path, QString* why, int waitMs) {
     auto pending = std::make_shared<Pending>();
-    Decoders().start([path, pending] {
+    Decoders().start([path, pending, hook = DecodeHook()] {
+        if (hook) hook();
         QByteArray bytes;
         QString reason;
         QImage image;

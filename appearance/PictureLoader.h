@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QImage>
 #include <QString>
+#include <functional>
 
 namespace zarvel {
 
@@ -30,5 +31,9 @@ QImage DecodePicture(const QByteArray& bytes, QString* why = nullptr);
 // cannot be read, is not a picture of those formats, is too large, or took
 // too long.
 QImage LoadPicture(const QString& path, QString* why = nullptr, int waitMs = kPictureWaitMs);
+
+// Run on the decoding thread before each picture is read: lets a test hold
+// a decode back as a slow one would be. Empty by default.
+void SetPictureDecodeHook(std::function<void()> hook);
 
 }  // namespace zarvel

@@ -152,12 +152,16 @@ TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {
     QStringList custom;
     for (int i = 12; i < t.lstSkin->count(); ++i) custom << t.lstSkin->item(i)->text();
     custom.sort();
-    EXPECT_EQ(custom, (QStringList{"Beach", "Beach", "Notes"}));
-    // Both Beach entries show the file listed first, which is the one stored.
-    ChooseBackground(t, QStringLiteral("Beach"), 1);
+    // Two files named Beach are two entries, each showing its own file.
+    const QString second = custom.contains("Beach (gif)") ? "Beach (gif)" : "Beach (jpg)";
+    EXPECT_EQ(custom, (QStringList{"Beach", second, "Notes"}));
+    ChooseBackground(t, QStringLiteral("Beach"));
+    const QColor first = w.gameTray()->Image1->picture().toImage().pixelColor(5, 5);
+    ChooseBackground(t, second);
     const QString shown = t.BackgroundPath(t.lstSkin->currentRow());
-    EXPECT_TRUE(shown.endsWith(QStringLiteral("/Beach.jpg")) || shown.endsWith(QStringLiteral("/Beach.gif")));
-    EXPECT_FALSE(w.gameTray()->Image1->picture().isNull());
+    EXPECT_TRUE(shown.endsWith(second == "Beach (gif)" ? QStringLiteral("/Beach.gif") : QStringLiteral("/Beach.jpg")));
+    ASSERT_FALSE(w.gameTray()->Image1->picture().isNull());
+    EXPECT_NE(w.gameTray()->Image1->picture().toImage().pixelColor(5, 5), first);
     const QColor labels = TextColourOf(w.gameTray()->Label1);  // a player's picture keeps the colour
     t.ARCmdSaveTheme->click();
     EXPECT_EQ(Stored("Background"), shown);
@@ -165,7 +169,7 @@ TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {
 
     // Opened again, the stored picture is selected; renamed, "(None)" is.
     Open(w);
-    EXPECT_EQ(t.lstSkin->currentItem()->text(), QStringLiteral("Beach"));
+    EXPECT_EQ(t.lstSkin->currentItem()->text(), second);
     t.ARCmdCancelTheme->click();
     ASSERT_TRUE(QFile::rename(shown, BackgroundFolder() + QStringLiteral("/Sunset.jpg")));
     for (const char* other : {"/Beach.jpg", "/Beach.gif"}) QFile::remove(BackgroundFolder() + QLatin1String(other));
