@@ -7,7 +7,7 @@ pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev)
 if [[ "${1:-}" != "--headless" ]]; then
   pkgs+=(qt6-base-dev qt6-multimedia-dev libqt6svg6-dev
          libgl-dev xvfb xauth x11-utils openbox fonts-dejavu-core
-         pulseaudio pulseaudio-utils dbus at-spi2-core python3-pyatspi)
+         pulseaudio pulseaudio-utils dbus at-spi2-core python3 python3-pyatspi)
 fi
 
 missing=()
