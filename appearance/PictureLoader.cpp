@@ -78,7 +78,8 @@ QImage DecodePicture(const QByteArray& bytes, QString* why) {
                         .arg(size.height())
                         .arg(kMaxPicturePixels / 1'000'000));
     // Room for the largest picture allowed at 8 bytes a pixel (16-bit
-    // colour), and not more.
+    // colour), and not more: a decoder that cannot scale while it decodes
+    // (GIF, BMP) holds the whole picture first, beyond Qt's default limit.
     reader.setAllocationLimit(int(kMaxPicturePixels * 8 / (1024 * 1024) + 1));
     if (size.width() > kMaxKeptPictureSide || size.height() > kMaxKeptPictureSide)
         reader.setScaledSize(size.scaled(kMaxKeptPictureSide, kMaxKeptPictureSide, Qt::KeepAspectRatio));

@@ -148,6 +148,14 @@ TEST_F(Pictures, ALargePictureUnderTheLimitIsShownScaledDown) {
     ASSERT_FALSE(image.isNull()) << why.toStdString();
     EXPECT_EQ(image.size(), QSize(kMaxKeptPictureSide, kMaxKeptPictureSide));
     EXPECT_EQ(image.pixelColor(100, 100), QColor(Qt::blue));
+
+    // Sixteen bits a colour: kept at four bytes a pixel.
+    QImage deep(kMaxKeptPictureSide, 4000, QImage::Format_RGBA64);
+    deep.fill(Qt::green);
+    const QImage shown = Load("deep.png", Encoded(deep, "PNG"), &why);
+    ASSERT_FALSE(shown.isNull()) << why.toStdString();
+    EXPECT_EQ(shown.size(), deep.size());
+    EXPECT_LE(shown.depth(), 32);  // kept at four bytes a pixel
 }
 
 TEST_F(Pictures, TheMessageSaysWhatIsWrong) {
