@@ -15,8 +15,6 @@ namespace zarvel {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("Picture", text); }
-
 // The image format of the bytes, by their first bytes; "" for any other.
 QByteArray FormatOf(const QByteArray& b) {
     if (b.startsWith("\xFF\xD8\xFF")) return "jpeg";
@@ -59,7 +57,7 @@ QImage DecodePicture(const QByteArray& bytes, QString* why) {
         return QImage();
     };
     const QByteArray format = FormatOf(bytes);
-    if (format.isEmpty()) return fail(Tr("it is not a picture this game can show (BMP, JPEG, GIF or PNG)"));
+    if (format.isEmpty()) return fail(QCoreApplication::translate("Picture", "it is not a picture this game can show (BMP, JPEG, GIF or PNG)"));
 
     QBuffer buffer;
     buffer.setData(bytes);
@@ -71,9 +69,9 @@ QImage DecodePicture(const QByteArray& bytes, QString* why) {
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
     const QSize size = reader.size();
-    if (!size.isValid() || size.isEmpty()) return fail(Tr("it is damaged or not a complete picture"));
+    if (!size.isValid() || size.isEmpty()) return fail(QCoreApplication::translate("Picture", "it is damaged or not a complete picture"));
     if (qint64(size.width()) * size.height() > kMaxPicturePixels)
-        return fail(Tr("the picture is too large (%1 x %2 pixels; at most %3 million)")
+        return fail(QCoreApplication::translate("Picture", "the picture is too large (%1 x %2 pixels; at most %3 million)")
                         .arg(size.width())
                         .arg(size.height())
                         .arg(kMaxPicturePixels / 1'000'000));
@@ -84,7 +82,7 @@ QImage DecodePicture(const QByteArray& bytes, QString* why) {
     if (size.width() > kMaxKeptPictureSide || size.height() > kMaxKeptPictureSide)
         reader.setScaledSize(size.scaled(kMaxKeptPictureSide, kMaxKeptPictureSide, Qt::KeepAspectRatio));
     QImage image = reader.read();
-    if (image.isNull()) return fail(Tr("it is damaged or not a complete picture"));
+    if (image.isNull()) return fail(QCoreApplication::translate("Picture", "it is damaged or not a complete picture"));
     if (image.depth() > 32) image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
     return image;
 }
@@ -110,7 +108,7 @@ QImage LoadPicture(const QString& path, QString* why, int waitMs) {
     while (!pending->finished)
         if (!pending->done.wait(&pending->mutex, deadline)) break;
     if (!pending->finished) {
-        if (why) *why = Tr("it took too long to load");
+        if (why) *why = QCoreApplication::translate("Picture", "it took too long to load");
         return QImage();
     }
     if (pending->image.isNull() && why) *why = pending->why;

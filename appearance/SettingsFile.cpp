@@ -55,8 +55,6 @@ bool FitsOnALine(const QString& s) {
     return IsTextFile(s) && !s.contains(u'\n') && !s.contains(u'\r');
 }
 
-QString Tr(const char* text) { return QCoreApplication::translate("SettingsFile", text); }
-
 // Index of the key's line in the section, or -1. The first occurrence
 // wins, as in every INI reader.
 int FindKey(const QStringList& lines, const QString& section, const QString& key) {
@@ -114,7 +112,7 @@ bool SettingsFile::Parse(const QByteArray& bytes, Text* text, QString* reason) {
     // byte (a broken or cut-off character) is not plain UTF-8 text.
     const QString decoded = QString::fromUtf8(data);
     if (decoded.toUtf8() != data || !IsTextFile(decoded)) {
-        *reason = Tr("it is not a text file");
+        *reason = QCoreApplication::translate("SettingsFile", "it is not a text file");
         return false;
     }
     // Lines may end in CR LF, LF or CR alone; a rewrite uses the first kind
@@ -146,17 +144,17 @@ bool SettingsFile::ReadNow(const QString& target, Text* text, bool* bad, QString
     if (!info.exists() && !info.isSymLink()) return true;  // a first start: no file yet
     *bad = true;
     if (info.isDir()) {
-        *reason = Tr("it is a folder");
+        *reason = QCoreApplication::translate("SettingsFile", "it is a folder");
         return false;
     }
     // Only a regular file is read: opening a pipe would wait for a writer,
     // and a device is no settings file.
     if (!info.isFile()) {
-        *reason = Tr("it is not a regular file");
+        *reason = QCoreApplication::translate("SettingsFile", "it is not a regular file");
         return false;
     }
     if (info.size() > kMaxFileSize) {
-        *reason = Tr("it is too large to be a settings file");
+        *reason = QCoreApplication::translate("SettingsFile", "it is too large to be a settings file");
         return false;
     }
     QFile file(target);
@@ -170,7 +168,7 @@ bool SettingsFile::ReadNow(const QString& target, Text* text, bool* bad, QString
         return false;
     }
     if (bytes.size() > kMaxFileSize) {
-        *reason = Tr("it is too large to be a settings file");
+        *reason = QCoreApplication::translate("SettingsFile", "it is too large to be a settings file");
         return false;
     }
     if (!Parse(bytes, text, reason)) return false;
@@ -182,7 +180,7 @@ void SettingsFile::Load() {
     bool bad = false;
     QString reason;
     if (ReadNow(path_, &text_, &bad, &reason)) return;
-    loadError_ = Tr("The settings file %1 could not be read (%2); the defaults are used.")
+    loadError_ = QCoreApplication::translate("SettingsFile", "The settings file %1 could not be read (%2); the defaults are used.")
                      .arg(QDir::toNativeSeparators(path_), reason);
     text_ = Text();
 }
@@ -212,11 +210,11 @@ QStringList SettingsFile::Keys() const {
 bool SettingsFile::Write(const QString& key, const QString& value) {
     const QString k = key.trimmed();
     if (k.isEmpty() || k.contains(u'=') || !FitsOnALine(k) || k.startsWith(u'[') || IsComment(k)) {
-        writeError_ = Tr("\"%1\" cannot be used as a settings key.").arg(key);
+        writeError_ = QCoreApplication::translate("SettingsFile", "\"%1\" cannot be used as a settings key.").arg(key);
         return false;
     }
     if (!FitsOnALine(value)) {
-        writeError_ = Tr("The value of %1 cannot be stored: it holds a line break or a control character.").arg(k);
+        writeError_ = QCoreApplication::translate("SettingsFile", "The value of %1 cannot be stored: it holds a line break or a control character.").arg(k);
         return false;
     }
 
@@ -260,7 +258,7 @@ bool SettingsFile::KeepBadFileAside(const QString& target) {
     }
     QFile original(target);
     if (info.size() > 64 * kMaxFileSize || !original.copy(copy)) {
-        writeError_ = Tr("The settings could not be saved to %1: the unreadable file there could not be kept aside "
+        writeError_ = QCoreApplication::translate("SettingsFile", "The settings could not be saved to %1: the unreadable file there could not be kept aside "
                          "first (%2).")
                           .arg(QDir::toNativeSeparators(path_), original.errorString());
         return false;
@@ -273,21 +271,21 @@ QString SettingsFile::WriteTarget() {
     const QFileInfo info(path_);
     const QString shown = QDir::toNativeSeparators(path_);
     const auto refuse = [&](const QString& why) {
-        writeError_ = Tr("The settings could not be saved to %1: %2.").arg(shown, why);
+        writeError_ = QCoreApplication::translate("SettingsFile", "The settings could not be saved to %1: %2.").arg(shown, why);
         return QString();
     };
     if (info.isSymLink()) {
         // The link stays; what it points to gets the new contents, if that
         // is an ordinary file. Anything else is not ours to replace.
         const QString target = info.canonicalFilePath();
-        if (target.isEmpty()) return refuse(Tr("it is a link to %1, which does not exist").arg(info.symLinkTarget()));
+        if (target.isEmpty()) return refuse(QCoreApplication::translate("SettingsFile", "it is a link to %1, which does not exist").arg(info.symLinkTarget()));
         if (!QFileInfo(target).isFile())
-            return refuse(Tr("it is a link to %1, which is not an ordinary file")
+            return refuse(QCoreApplication::translate("SettingsFile", "it is a link to %1, which is not an ordinary file")
                               .arg(QDir::toNativeSeparators(target)));
         return target;
     }
-    if (info.isDir()) return refuse(Tr("a folder of that name is in the way"));
-    if (info.exists() && !info.isFile()) return refuse(Tr("it is not an ordinary file"));
+    if (info.isDir()) return refuse(QCoreApplication::translate("SettingsFile", "a folder of that name is in the way"));
+    if (info.exists() && !info.isFile()) return refuse(QCoreApplication::translate("SettingsFile", "it is not an ordinary file"));
     return path_;
 }
 
@@ -298,7 +296,7 @@ bool SettingsFile::Save() {
 
     const QString dir = QFileInfo(target).absolutePath();
     if (!QDir().mkpath(dir)) {
-        writeError_ = Tr("The settings could not be saved to %1: its folder could not be made.").arg(shown);
+        writeError_ = QCoreApplication::translate("SettingsFile", "The settings could not be saved to %1: its folder could not be made.").arg(shown);
         return false;
     }
 
@@ -307,7 +305,7 @@ bool SettingsFile::Save() {
     // made (read-only) still gets its try below, and its own message.
     QLockFile lock(target + QStringLiteral(".lock"));
     if (!lock.tryLock(lockWaitMs) && lock.error() == QLockFile::LockFailedError) {
-        writeError_ = Tr("The settings could not be saved to %1: another copy of the game is saving its own.").arg(shown);
+        writeError_ = QCoreApplication::translate("SettingsFile", "The settings could not be saved to %1: another copy of the game is saving its own.").arg(shown);
         return false;
     }
 
@@ -325,7 +323,7 @@ bool SettingsFile::Save() {
     const QByteArray bytes = Serialise(merged);
     if (bytes.size() > kMaxFileSize) {
         // The next start would refuse the file, and every setting with it.
-        writeError_ = Tr("The settings could not be saved to %1: the file would grow past %2 KB, more than the game "
+        writeError_ = QCoreApplication::translate("SettingsFile", "The settings could not be saved to %1: the file would grow past %2 KB, more than the game "
                          "reads.")
                           .arg(shown)
                           .arg(kMaxFileSize / 1024);
@@ -335,7 +333,7 @@ bool SettingsFile::Save() {
 
     QSaveFile file(target);
     const auto fail = [this, &file, &shown]() {
-        writeError_ = Tr("The settings could not be saved to %1: %2.").arg(shown, file.errorString());
+        writeError_ = QCoreApplication::translate("SettingsFile", "The settings could not be saved to %1: %2.").arg(shown, file.errorString());
         file.cancelWriting();
         return false;
     };

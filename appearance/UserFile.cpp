@@ -13,28 +13,26 @@ namespace zarvel {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("UserFile", text); }
-
 QString OpenFailure(int error) {
     switch (error) {
         case ENOENT:
         case ENOTDIR:
-            return Tr("the file is not there");
+            return QCoreApplication::translate("UserFile", "the file is not there");
         case EACCES:
         case EPERM:
-            return Tr("you are not allowed to read it (no read permission)");
+            return QCoreApplication::translate("UserFile", "you are not allowed to read it (no read permission)");
         case ELOOP:
-            return Tr("it is a link that leads nowhere");
+            return QCoreApplication::translate("UserFile", "it is a link that leads nowhere");
         default:
-            return Tr("it cannot be opened (%1)").arg(QString::fromLocal8Bit(strerror(error)));
+            return QCoreApplication::translate("UserFile", "it cannot be opened (%1)").arg(QString::fromLocal8Bit(strerror(error)));
     }
 }
 
 }  // namespace
 
 QString SizeText(qint64 bytes) {
-    if (bytes >= 1024 * 1024) return Tr("%1 MB").arg(double(bytes) / (1024 * 1024), 0, 'f', 1);
-    return Tr("%1 KB").arg((bytes + 1023) / 1024);
+    if (bytes >= 1024 * 1024) return QCoreApplication::translate("UserFile", "%1 MB").arg(double(bytes) / (1024 * 1024), 0, 'f', 1);
+    return QCoreApplication::translate("UserFile", "%1 KB").arg((bytes + 1023) / 1024);
 }
 
 bool ReadUserFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QString* why) {
@@ -43,7 +41,7 @@ bool ReadUserFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QStri
         return false;
     };
     bytes->clear();
-    if (path.isEmpty()) return fail(Tr("the file is not there"));
+    if (path.isEmpty()) return fail(QCoreApplication::translate("UserFile", "the file is not there"));
     // Non-blocking: a pipe put where the file was would otherwise wait for
     // a writer. The checks below are made on what was opened, so the file
     // cannot be swapped between a look and the read.
@@ -56,10 +54,10 @@ bool ReadUserFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QStri
 
     struct stat st {};
     if (::fstat(fd, &st) != 0) return fail(OpenFailure(errno));
-    if (S_ISDIR(st.st_mode)) return fail(Tr("it is a folder, not a file"));
-    if (!S_ISREG(st.st_mode)) return fail(Tr("it is not an ordinary file (a device, a pipe or a link to one)"));
+    if (S_ISDIR(st.st_mode)) return fail(QCoreApplication::translate("UserFile", "it is a folder, not a file"));
+    if (!S_ISREG(st.st_mode)) return fail(QCoreApplication::translate("UserFile", "it is not an ordinary file (a device, a pipe or a link to one)"));
     if (st.st_size > maxBytes)
-        return fail(Tr("the file is too large (%1; at most %2)").arg(SizeText(st.st_size), SizeText(maxBytes)));
+        return fail(QCoreApplication::translate("UserFile", "the file is too large (%1; at most %2)").arg(SizeText(st.st_size), SizeText(maxBytes)));
 
     // Reads what is there, up to one byte past the limit: a file that grew
     // since it was looked at is refused too.
@@ -76,7 +74,7 @@ bool ReadUserFile(const QString& path, qint64 maxBytes, QByteArray* bytes, QStri
         if (n == 0) break;
         got += n;
     }
-    if (got > maxBytes) return fail(Tr("the file is too large (at most %1)").arg(SizeText(maxBytes)));
+    if (got > maxBytes) return fail(QCoreApplication::translate("UserFile", "the file is too large (at most %1)").arg(SizeText(maxBytes)));
     data.truncate(got);
     *bytes = std::move(data);
     return true;

@@ -9,8 +9,6 @@ namespace zarvel {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("WaveFile", text); }
-
 quint16 U16(QByteArrayView b, qsizetype at) { return qFromLittleEndian<quint16>(b.data() + at); }
 quint32 U32(QByteArrayView b, qsizetype at) { return qFromLittleEndian<quint32>(b.data() + at); }
 
@@ -31,7 +29,7 @@ std::optional<WaveSound> ParseWave(QByteArrayView bytes, QString* why) {
         return std::nullopt;
     };
     if (bytes.size() < 12 || bytes.first(4) != "RIFF" || bytes.sliced(8, 4) != "WAVE")
-        return fail(Tr("it is not a wave file"));
+        return fail(QCoreApplication::translate("WaveFile", "it is not a wave file"));
 
     WaveSound sound;
     bool haveFormat = false;
@@ -45,7 +43,7 @@ std::optional<WaveSound> ParseWave(QByteArrayView bytes, QString* why) {
         const qint64 left = bytes.size() - body;
 
         if (id == "fmt ") {
-            if (size < 16 || size > left) return fail(Tr("its format header is damaged"));
+            if (size < 16 || size > left) return fail(QCoreApplication::translate("WaveFile", "its format header is damaged"));
             quint16 tag = U16(bytes, body);
             if (tag == 0xFFFE && size >= 40 && bytes.sliced(body + 26, 14) == QByteArrayView(kPcmGuidTail, 14))
                 tag = U16(bytes, body + 24);  // extensible: the sub-format says
@@ -54,31 +52,31 @@ std::optional<WaveSound> ParseWave(QByteArrayView bytes, QString* why) {
             const quint32 byteRate = U32(bytes, body + 8);
             const quint16 blockAlign = U16(bytes, body + 12);
             sound.bitsPerSample = U16(bytes, body + 14);
-            if (tag != 1) return fail(Tr("it is compressed; only plain (PCM) wave files can be played"));
+            if (tag != 1) return fail(QCoreApplication::translate("WaveFile", "it is compressed; only plain (PCM) wave files can be played"));
             if (sound.channels < 1 || sound.channels > 2)
-                return fail(Tr("it has %1 channels; only mono and stereo can be played").arg(sound.channels));
+                return fail(QCoreApplication::translate("WaveFile", "it has %1 channels; only mono and stereo can be played").arg(sound.channels));
             if (sound.bitsPerSample != 8 && sound.bitsPerSample != 16)
-                return fail(Tr("it has %1-bit samples; only 8 and 16 bits can be played").arg(sound.bitsPerSample));
+                return fail(QCoreApplication::translate("WaveFile", "it has %1-bit samples; only 8 and 16 bits can be played").arg(sound.bitsPerSample));
             if (sound.sampleRate < kMinWaveRate || sound.sampleRate > kMaxWaveRate)
-                return fail(Tr("its sample rate is %1 Hz; only %2 to %3 Hz can be played")
+                return fail(QCoreApplication::translate("WaveFile", "its sample rate is %1 Hz; only %2 to %3 Hz can be played")
                                 .arg(sound.sampleRate)
                                 .arg(kMinWaveRate)
                                 .arg(kMaxWaveRate));
             if (blockAlign != sound.bytesPerFrame() || byteRate != quint32(sound.sampleRate) * blockAlign)
-                return fail(Tr("its format header contradicts itself"));
+                return fail(QCoreApplication::translate("WaveFile", "its format header contradicts itself"));
             haveFormat = true;
         } else if (id == "data") {
-            if (!haveFormat) return fail(Tr("its sound comes before its format header"));
-            if (size > left) return fail(Tr("the file is shorter than its header says (damaged or cut off)"));
+            if (!haveFormat) return fail(QCoreApplication::translate("WaveFile", "its sound comes before its format header"));
+            if (size > left) return fail(QCoreApplication::translate("WaveFile", "the file is shorter than its header says (damaged or cut off)"));
             const qsizetype whole = qsizetype(size) - qsizetype(size) % sound.bytesPerFrame();
-            if (whole <= 0) return fail(Tr("it holds no sound"));
+            if (whole <= 0) return fail(QCoreApplication::translate("WaveFile", "it holds no sound"));
             sound.pcm = bytes.sliced(body, whole).toByteArray();
             return sound;
         }
         if (size > left) break;
         at = body + qsizetype(size) + (size & 1);
     }
-    return fail(haveFormat ? Tr("it holds no sound") : Tr("it has no format header"));
+    return fail(haveFormat ? QCoreApplication::translate("WaveFile", "it holds no sound") : QCoreApplication::translate("WaveFile", "it has no format header"));
 }
 
 std::optional<WaveSound> ReadWave(const QString& path, QString* why) {
