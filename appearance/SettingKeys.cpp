@@ -6,6 +6,7 @@
 
 #include "Catalogue.h"
 #include "SettingsFile.h"
+#include "Startup.h"
 #include "StoredNumber.h"
 
 namespace zarvel {
@@ -111,24 +112,48 @@ QString KeyName(Key key) {
     return row ? QLatin1String(row->name) : QString();
 }
 
+namespace {
+
+// The text a key's value is written as.
+QString ValueText(const Settings& s, Key key) {
+    if (const int i = SoundIndex(key); i >= 0) return QString::fromStdString(EventSound(s, i));
+    const KeyRow* row = FindRow(key);
+    return row && row->write ? row->write(s) : QString();
+}
+
+// Fills the key's value in s from its stored text, with the key's default
+// or correction.
+void ReadKey(const SettingsFile& file, Settings& s, Key key, const QString& tempPath) {
+    if (const int i = SoundIndex(key); i >= 0) {
+        // A sound left empty is the built-in one, written into the carried
+        // files' folder; one stored where an earlier start wrote it is today's.
+        const QString stored = CarriedFileNow(file.Read(KeyName(key)), tempPath);
+        EventSound(s, i) = stored.isEmpty()
+                               ? (tempPath + QLatin1String(kSoundEvents[std::size_t(i)].builtIn.name)).toStdString()
+                               : stored.toStdString();
+        return;
+    }
+    if (const KeyRow* row = FindRow(key); row && row->read) row->read(s, file.Read(QLatin1String(row->name)));
+}
+
+}  // namespace
+
 void ReadSettings(const SettingsFile& file, Settings& s, const QString& tempPath) {
     s.TempPath = tempPath.toStdString();
-    // A sound left empty is the built-in one, written into the temporary folder.
-    for (int i = 0; i < int(kSoundEvents.size()); ++i) {
-        const QString stored = file.Read(KeyName(SoundKey(i)));
-        EventSound(s, i) = stored.isEmpty() ? (tempPath + QLatin1String(kSoundEvents[std::size_t(i)].builtIn.name)).toStdString()
-                                            : stored.toStdString();
-    }
-    for (const KeyRow& row : kKeys)
-        if (row.read) row.read(s, file.Read(QLatin1String(row.name)));
+    for (int i = 0; i < int(kSoundEvents.size()); ++i) ReadKey(file, s, SoundKey(i), tempPath);
+    for (const KeyRow& row : kKeys) ReadKey(file, s, row.key, tempPath);
 }
 
 bool WriteSetting(SettingsFile& file, const Settings& s, Key key) {
-    if (const int i = SoundIndex(key); i >= 0)
-        return file.Write(KeyName(key), QString::fromStdString(EventSound(s, i)));
-    const KeyRow* row = FindRow(key);
-    if (!row || !row->write) return false;
-    return file.Write(QLatin1String(row->name), row->write(s));
+    const QString text = ValueText(s, key);
+    if (KeyName(key).isEmpty() || (SoundIndex(key) < 0 && !FindRow(key)->write)) return false;
+    // A value the file already means, as this copy read and wrote it, was
+    // not changed here: writing it would undo what another copy of the
+    // game may have saved since.
+    Settings stored = s;
+    ReadKey(file, stored, key, QString::fromStdString(s.TempPath));
+    if (ValueText(stored, key) == text) return true;
+    return file.Write(KeyName(key), text);
 }
 
 }  // namespace zarvel

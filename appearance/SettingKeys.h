@@ -35,7 +35,9 @@ const std::array<Key, 8>& SoundKeysInFileOrder();
 // correction; an unusable number takes the key's default.
 void ReadSettings(const SettingsFile& file, Settings& s, const QString& tempPath);
 
-// Writes the key's current value from s, in the form its type is stored.
+// Writes the key's current value from s, in the form its type is stored,
+// unless the file already holds what reads as that value (this copy did
+// not change it). False when the write failed.
 bool WriteSetting(SettingsFile& file, const Settings& s, Key key);
 
 }  // namespace zarvel

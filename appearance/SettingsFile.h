@@ -1,5 +1,7 @@
 // The settings file: one "Info" section of key = value lines, read whole at
-// open and rewritten atomically on every write.
+// open and rewritten atomically on every write. Two copies of the game may
+// run at once: each write re-reads the file under a lock and changes only
+// the keys this copy has written, so neither undoes what the other saved.
 #pragma once
 
 #include <QString>
@@ -28,7 +30,10 @@ public:
     // Even then the value is kept for later reads of this run and goes to
     // disk with the next write that succeeds. A key or value that cannot be
     // stored on one line (line breaks, control characters, "=" in the key) is refused:
-    // false, and nothing changes.
+    // false, and nothing changes. A value this copy already holds for the
+    // key is not written again: another copy may have saved its own since.
+    // A write that would make the file larger than the game reads is
+    // refused; the value then holds for this run only.
     bool Write(const QString& key, const QString& value);
     bool WriteNumber(const QString& key, int value);
     bool WriteBool(const QString& key, bool value);  // "-1" for true, "0" for false
@@ -46,10 +51,26 @@ public:
     // no copy was needed.
     QString backupPath() const { return backupPath_; }
 
+    // How long a write waits for another copy of the game to finish
+    // saving before it gives up.
+    int lockWaitMs = 5000;
+
+    // The contents of a settings file as lines, with the way they were
+    // written (line ends, byte order mark), so a rewrite keeps them.
+    struct Text {
+        QStringList lines;
+        QString lineEnd = QStringLiteral("\n");
+        bool bom = false;
+    };
+
 private:
     void Load();
-    // Index into lines_ of the key's line in the section, or -1.
-    int FindKey(const QString& key) const;
+    // The bytes as a settings file, or false with the reason.
+    static bool Parse(const QByteArray& bytes, Text* text, QString* reason);
+    QByteArray Serialise(const Text& text) const;
+    // Reads the file at target as it is now; false when it is there but
+    // not a settings file this game reads (and then *bad is set).
+    bool ReadNow(const QString& target, Text* text, bool* bad, QString* reason) const;
     bool Save();
     // The file to replace: the path itself, or the ordinary file a link
     // there points to; "" (and writeError()) when neither may be replaced.
@@ -61,10 +82,9 @@ private:
     QString loadError_;
     QString writeError_;
     QString backupPath_;
-    QStringList lines_;  // the whole file, other sections and unknown keys kept
-    QString lineEnd_ = QStringLiteral("\n");
-    bool bom_ = false;
-    bool keepAside_ = false;  // the file on disk is not ours to overwrite unseen
+    Text text_;  // this copy's view: the file at start and its own writes
+    // Keys written but not yet on disk, with their values, in order.
+    QList<QPair<QString, QString>> pending_;
     bool failureTold_ = false;
 };
 

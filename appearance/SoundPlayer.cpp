@@ -1,11 +1,14 @@
 #include "SoundPlayer.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QStringList>
 
 #include "WaveBackend.h"
+
+#include <sys/stat.h>
 
 namespace zarvel {
 
@@ -55,9 +58,28 @@ bool SoundPlayer::Available() {
 
 bool SoundPlayer::AnyPlaying() const { return backend_ && backend_->AnyPlaying(); }
 
+const WaveSound* SoundPlayer::Load(const QString& path) {
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0) {
+        loaded_.remove(path);
+        return nullptr;
+    }
+    const qint64 modified = qint64(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+    auto it = loaded_.find(path);
+    if (it == loaded_.end() || it->size != st.st_size || it->modified != modified || it->inode != qint64(st.st_ino)) {
+        // A handful of event sounds are in use at a time; anything beyond
+        // that is a player trying files, and need not be kept.
+        if (loaded_.size() >= 16) loaded_.clear();
+        it = loaded_.insert(path, {st.st_size, modified, qint64(st.st_ino), ReadWave(path)});
+    }
+    return it->sound ? &*it->sound : nullptr;
+}
+
 bool SoundPlayer::Play(const QString& path) {
     if (path.isEmpty() || !Available() || backend_->AnyPlaying()) return false;
-    return backend_->Play(path);
+    const WaveSound* sound = Load(path);
+    if (!sound) return false;
+    return backend_->Play(sound->pcm, sound->sampleRate, sound->channels, sound->bitsPerSample, sound->durationMs());
 }
 
 }  // namespace zarvel

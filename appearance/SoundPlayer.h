@@ -1,11 +1,16 @@
 // Wave files played without waiting: a sound still playing is not cut off
-// (the new one is skipped), and a missing, empty or unreadable file, or a
-// machine without sound, is silent.
+// (the new one is skipped), and a missing, empty or unreadable file, one
+// the game does not accept (WaveFile.h), or a machine without sound, is
+// silent.
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <memory>
+#include <optional>
+
+#include "WaveFile.h"
 
 namespace zarvel {
 
@@ -33,6 +38,15 @@ public:
     static void SetModuleDirectory(const QString& dir);
 
 private:
+    // A file as it was last read, kept while it is unchanged on disk, so a
+    // sound heard on every roll is not read and checked on every roll.
+    struct Loaded {
+        qint64 size = -1, modified = -1, inode = -1;
+        std::optional<WaveSound> sound;  // nothing: the file cannot be played
+    };
+    const WaveSound* Load(const QString& path);
+
+    QHash<QString, Loaded> loaded_;
     std::unique_ptr<WaveBackend> backend_;
     bool tried_ = false;
 };

@@ -4,10 +4,14 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QImageReader>
 #include <QTemporaryFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "SettingKeys.h"
 
@@ -35,6 +39,68 @@ QString GetTempDir() {
     return {};
 }
 
+namespace {
+
+// Opens the folder itself, never a link put in its place, and keeps it only
+// when it is this user's and closed to everyone else (closing it first
+// when it is this user's but open).
+bool IsPrivateFolder(const QString& path, bool close) {
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st {};
+    bool ok = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == ::geteuid();
+    if (ok && (st.st_mode & 077) != 0) ok = close && ::fchmod(fd, 0700) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool MakePrivateFolder(const QString& path) {
+    if (::mkdir(QFile::encodeName(path).constData(), 0700) != 0 && errno != EEXIST) return false;
+    return IsPrivateFolder(path, true);
+}
+
+QString WithSeparator(QString dir) { return dir.endsWith(u'/') ? dir : dir + u'/'; }
+
+}  // namespace
+
+QString CarriedFilesFolder() {
+    // The session's own folder, which only this user may enter.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && IsPrivateFolder(runtime, false) &&
+        MakePrivateFolder(WithSeparator(runtime) + QStringLiteral("zarvel")))
+        return WithSeparator(runtime) + QStringLiteral("zarvel/");
+
+    const QString temp = GetTempDir();
+    if (temp.isEmpty()) return {};
+    const QString mine = QStringLiteral("zarvel-%1").arg(::geteuid());
+    if (MakePrivateFolder(temp + mine)) return temp + mine + u'/';
+    // Someone else holds that name: a folder of a name no one can foresee,
+    // the one an earlier start made if there is one.
+    const QStringList earlier =
+        QDir(temp).entryList({mine + QStringLiteral("-*")}, QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+    for (const QString& name : earlier)
+        if (IsPrivateFolder(temp + name, false)) return temp + name + u'/';
+    QByteArray pattern = QFile::encodeName(temp + mine + QStringLiteral("-XXXXXX"));
+    if (::mkdtemp(pattern.data()) && IsPrivateFolder(QFile::decodeName(pattern), false))
+        return QFile::decodeName(pattern) + u'/';
+    return {};
+}
+
+QString CarriedFileNow(const QString& stored, const QString& folder) {
+    const QString name = FileTitle(stored);
+    const QString dir = stored.left(stored.size() - name.size());
+    if (name.isEmpty() || dir == folder || folder.isEmpty()) return stored;
+    bool carried = false;
+    for (const CarriedFile& f : kCarriedFiles) carried = carried || name == QLatin1String(f.name);
+    if (!carried) return stored;
+    // The places earlier starts wrote them: the shared temporary folder,
+    // or a folder of the game's own.
+    const QString shared = GetTempDir();
+    const bool earlierPlace = dir == QLatin1String("/tmp/") || (!shared.isEmpty() && dir == shared) ||
+                              FileTitle(dir.chopped(1)).startsWith(QLatin1String("zarvel"));
+    return earlierPlace ? folder + name : stored;
+}
+
 int ExtractResource(int id, const QString& type, const QString& path) {
     if (type.compare(QLatin1String("CUSTOM"), Qt::CaseInsensitive) != 0) return kErrFileNotFound;
     QFile resource(QStringLiteral(":/custom/%1").arg(id));
@@ -45,10 +111,17 @@ int ExtractResource(int id, const QString& type, const QString& path) {
     // A file that already holds exactly the resource (the last start's) is
     // left alone: replacing it would cost a flush to disk on some file
     // systems, at every start, for nothing.
-    const QFileInfo existing(path);
-    if (existing.isFile() && !existing.isSymLink() && existing.size() == bytes.size()) {
-        QFile old(path);
-        if (old.open(QIODevice::ReadOnly) && old.readAll() == bytes) return 0;
+    // Only a file of this user's, never a link, is even looked at.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd >= 0) {
+        struct stat st {};
+        QFile old;
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_uid == ::geteuid() && st.st_size == bytes.size() &&
+            old.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+            if (old.readAll() == bytes) return 0;
+        } else {
+            ::close(fd);
+        }
     }
 
     // Written whole beside the old file and renamed over it: the file ends
@@ -78,22 +151,25 @@ QString BaseName(const QString& path) {
 }
 
 int ExtractAllResources(const QString& tempPath) {
+    // Never relative to whatever folder the game was started from.
+    if (!QDir::isAbsolutePath(tempPath)) return int(kCarriedFiles.size());
     int failed = 0;
     for (const CarriedFile& f : kCarriedFiles)
         if (ExtractResource(f.id, QStringLiteral("CUSTOM"), tempPath + QLatin1String(f.name)) != 0) ++failed;
     return failed;
 }
 
-QString StartupBackground(SettingsFile& file, const QString& tempPath, QImage* picture) {
+QString StartupBackground(SettingsFile& file, const QString& tempPath, QImage* picture, int waitMs) {
     const QString key = KeyName(Key::Background);
     // Only a full path is stored: one relative to today's folder would be
     // lost from any other.
     if (file.Read(key).isEmpty() && QDir::isAbsolutePath(tempPath))
         file.Write(key, tempPath + QLatin1String(kFirstBackground.picture.name));
-    const QString path = file.Read(key);
+    // A carried picture stored where an earlier start wrote it is today's.
+    const QString path = CarriedFileNow(file.Read(key), tempPath);
 
     if (picture) *picture = QImage();
-    const QImage image = LoadPicture(path);
+    const QImage image = LoadPicture(path, nullptr, waitMs);
     if (image.isNull()) return {};
     if (picture) *picture = image;
     return path;
@@ -104,25 +180,6 @@ QString BackgroundVariants(const QString& path, const QString& tempPath) {
         if (b.picture.id != 0 && path == tempPath + QLatin1String(b.picture.name))
             return QStringLiteral(":/hires/%1@%2x.jpg").arg(b.picture.id).arg(QStringLiteral("%1"));
     return {};
-}
-
-QImage LoadPicture(const QString& path, QString* why) {
-    // A picture to stretch over the game: anything larger is either a
-    // mistake or made to exhaust memory when decoded.
-    constexpr qint64 kMaxPixels = 40'000'000;
-    const auto fail = [why](const QString& reason) {
-        if (why) *why = reason;
-        return QImage();
-    };
-    if (path.isEmpty() || !QFileInfo(path).isFile()) return fail(QStringLiteral("the file is not there"));
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > kMaxPixels)
-        return fail(QStringLiteral("the picture is too large (%1 x %2)").arg(size.width()).arg(size.height()));
-    const QImage image = reader.read();
-    if (image.isNull()) return fail(QStringLiteral("it is not a picture this game can read"));
-    return image;
 }
 
 }  // namespace zarvel

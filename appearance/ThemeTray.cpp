@@ -105,32 +105,48 @@ QString ThemeTray::BackgroundPath(int index) const {
     if (index <= 0) return {};
     if (index < int(kBackgrounds.size()))
         return QString::fromStdString(settings_.TempPath) + QLatin1String(kBackgrounds[std::size_t(index)].picture.name);
-    // The player's entry: the first file listed whose name is the entry's
-    // text, or that text and an extension (so "My" finds My.Cat.jpg).
-    const QString text = lstBackground->item(index) ? lstBackground->item(index)->text() : QString();
-    for (const QString& path : customFiles_) {
-        const QString name = FileTitle(path);
-        if (name == text || name.startsWith(text + u'.')) return path;
-    }
-    return {};
+    // The player's entries follow the built-in ones, one for each file.
+    return customFiles_.value(index - int(kBackgrounds.size()));
 }
+
+namespace {
+
+// The entry of a player's picture: its name up to the first dot, and when
+// that is already taken (Beach.jpg and Beach.png) what follows the dot too,
+// so every entry can be chosen.
+QString CustomEntry(const QString& fileName, const QStringList& taken) {
+    const QString base = BaseName(fileName);
+    if (!taken.contains(base)) return base;
+    const QString rest = fileName.mid(base.size() + 1);
+    QString entry = rest.isEmpty() ? base : QStringLiteral("%1 (%2)").arg(base, rest);
+    for (int n = 2; taken.contains(entry); ++n)
+        entry = rest.isEmpty() ? QStringLiteral("%1 (%2)").arg(base).arg(n) : QStringLiteral("%1 (%2 %3)").arg(base, rest).arg(n);
+    return entry;
+}
+
+}  // namespace
 
 void ThemeTray::FillThemeLists() {
     filling_ = true;
     lstBackground->clear();
-    for (const Background& b : kBackgrounds) lstBackground->addItem(QLatin1String(b.entry));
+    QStringList entries;
+    for (const Background& b : kBackgrounds) entries << QLatin1String(b.entry);
     customFiles_.clear();
     for (const QString& folder : folders_) {
         const QDir dir(folder);
         for (const QString& name : dir.entryList(QDir::Files, QDir::Unsorted)) {
             customFiles_ << dir.filePath(name);
-            lstBackground->addItem(BaseName(name));
+            entries << CustomEntry(name, entries);
         }
     }
+    lstBackground->addItems(entries);
 
-    // The stored background, by the base name of its file.
-    const QString stored = BaseName(file_.Read(KeyName(Key::Background)));
-    int selected = 0;
+    // The stored background: the player's file of that very path, else by
+    // the base name of its file.
+    const QString storedPath = file_.Read(KeyName(Key::Background));
+    const qsizetype exact = customFiles_.indexOf(storedPath);
+    const QString stored = BaseName(storedPath);
+    int selected = exact >= 0 ? int(kBackgrounds.size() + exact) : 0;
     for (int i = 1; i < lstBackground->count() && selected == 0; ++i) {
         const bool builtIn = i < int(kBackgrounds.size());
         const QString name = builtIn ? BaseName(QLatin1String(kBackgrounds[std::size_t(i)].picture.name))
@@ -182,7 +198,7 @@ void ThemeTray::ShowBackground(int index, bool tell) {
     if (tell && picture.isNull() && index >= int(kBackgrounds.size())) {
         const QString shown = path.isEmpty() ? lstBackground->item(index)->text() : QDir::toNativeSeparators(path);
         QMessageBox box(QMessageBox::Warning, QLatin1String(kTitle),
-                        QStringLiteral("The picture %1 cannot be shown: %2.").arg(shown, why), QMessageBox::Ok, this);
+                        tr("The picture %1 cannot be shown: %2.").arg(shown, why), QMessageBox::Ok, this);
         box.exec();
     }
 }

@@ -1,22 +1,26 @@
 // The part of sound output that needs the multimedia library. It is built
-// as a module of its own and loaded when the first sound is due, so the
-// game's start does not wait for that library and its many dependencies.
+// as a module of its own and loaded once the window is up, so the game's
+// start does not wait for that library and its many dependencies. It only
+// ever sees samples the game has read and checked itself (WaveFile.h).
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 
 namespace zarvel {
 
 class WaveBackend {
 public:
     virtual ~WaveBackend() = default;
-    // Starts the file and returns; false when nothing was started.
-    virtual bool Play(const QString& path) = 0;
+    // Starts playing the samples (whole frames of 8-bit unsigned or 16-bit
+    // signed PCM) and returns at once; false when nothing was started.
+    virtual bool Play(const QByteArray& pcm, int sampleRate, int channels, int bitsPerSample, qint64 durationMs) = 0;
+    // True from a sound's start until it has been played out.
     virtual bool AnyPlaying() const = 0;
 };
 
 }  // namespace zarvel
 
-// The module's one entry point.
-extern "C" zarvel::WaveBackend* zarvel_create_wave_backend();
-#define ZARVEL_WAVE_BACKEND_ENTRY "zarvel_create_wave_backend"
+// The module's one entry point; its name changes with the interface, so a
+// module of another build is never mistaken for this one.
+extern "C" zarvel::WaveBackend* zarvel_create_wave_backend_v2();
+#define ZARVEL_WAVE_BACKEND_ENTRY "zarvel_create_wave_backend_v2"

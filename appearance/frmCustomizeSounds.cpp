@@ -14,6 +14,7 @@
 #include "SettingsFile.h"
 #include "Startup.h"
 #include "Twips.h"
+#include "WaveFile.h"
 
 namespace zarvel {
 
@@ -22,41 +23,41 @@ const QString frmCustomizeSounds::NoChoice = QString(3, QChar(0x00A4));
 frmCustomizeSounds::frmCustomizeSounds(Settings& settings, SettingsFile& file, std::function<void(const QString&)> play,
                                        QWidget* parent)
     : QDialog(parent), settings_(settings), file_(file), play_(std::move(play)) {
-    setWindowTitle(QStringLiteral(" Customize Sounds"));
+    setWindowTitle(tr(" Customize Sounds"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFont(DialogFont());
     setFixedSize(Px(5700), Px(3150));
 
-    lblEvent = new QLabel(QStringLiteral("Event:"), this);
+    lblEvent = new QLabel(tr("Event:"), this);
     lblEvent->setGeometry(TwipRect(240, 120, 2600, 255));
     lstEvents = new QListWidget(this);
     lstEvents->setGeometry(TwipRect(240, 390, 2600, 2100));
-    lstEvents->setAccessibleName(QStringLiteral("Event"));
+    lstEvents->setAccessibleName(tr("Event"));
     for (const SoundEvent& e : kSoundEvents) lstEvents->addItem(QLatin1String(e.entry));
     lblEvent->setBuddy(lstEvents);
 
-    Label1 = new QLabel(QStringLiteral("Sound:"), this);
+    Label1 = new QLabel(tr("Sound:"), this);
     Label1->setGeometry(TwipRect(3060, 120, 2400, 255));
     txtSound = new QLineEdit(this);
     txtSound->setGeometry(TwipRect(3060, 390, 2400, 315));
     txtSound->setReadOnly(true);
-    txtSound->setAccessibleName(QStringLiteral("Sound"));
+    txtSound->setAccessibleName(tr("Sound"));
     QPalette grey = txtSound->palette();
     grey.setColor(QPalette::Base, grey.color(QPalette::Window).darker(108));
     txtSound->setPalette(grey);
     Label1->setBuddy(txtSound);
 
-    cmdBrowse = new QPushButton(QStringLiteral("Browse..."), this);
+    cmdBrowse = new QPushButton(tr("Browse..."), this);
     cmdBrowse->setGeometry(TwipRect(3060, 840, 1140, 375));
-    cmdTest = new QPushButton(QStringLiteral("Test"), this);
+    cmdTest = new QPushButton(tr("Test"), this);
     cmdTest->setGeometry(TwipRect(4320, 840, 1140, 375));
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     cmdOK->setGeometry(TwipRect(3060, 2115, 1140, 375));
     cmdOK->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdCancel->setGeometry(TwipRect(4320, 2115, 1140, 375));
-    Label2 = new QLabel(QStringLiteral("[Hit Backspace to restore default sounds]"), this);
+    Label2 = new QLabel(tr("[Hit Backspace to restore default sounds]"), this);
     Label2->setGeometry(TwipRect(240, 2640, 5220, 255));
     Label2->setAlignment(Qt::AlignCenter);
 
@@ -83,16 +84,24 @@ void frmCustomizeSounds::lstEvents_Click() { txtSound->setText(FileTitle(EventSo
 QString frmCustomizeSounds::ChooseWaveFile(const QString& title) {
     const QString start = QFileInfo(EventSound[std::size_t(Selected())]).absolutePath();
     const QString chosen =
-        QFileDialog::getOpenFileName(this, title, start, QStringLiteral("Wav Files (*.wav)"));
+        QFileDialog::getOpenFileName(this, title, start, tr("Wav Files (*.wav)"));
     return chosen.isEmpty() ? NoChoice : chosen;
 }
 
 void frmCustomizeSounds::cmdBrowse_Click() {
-    const QString title = QStringLiteral("Select \"%1\" sound").arg(lstEvents->item(Selected())->text());
+    const QString title = tr("Select \"%1\" sound").arg(lstEvents->item(Selected())->text());
     LastChosenFile = chooseWaveFile(title);
     if (LastChosenFile == NoChoice) return;
     EventSound[std::size_t(Selected())] = LastChosenFile;
     txtSound->setText(FileTitle(LastChosenFile));
+    // Taken all the same, as the player chose it; it will simply be silent.
+    QString why;
+    if (!ReadWave(LastChosenFile, &why)) {
+        QMessageBox box(QMessageBox::Warning, QLatin1String(kTitle),
+                        tr("The sound %1 will not be heard: %2.").arg(FileTitle(LastChosenFile), why),
+                        QMessageBox::Ok, this);
+        box.exec();
+    }
 }
 
 void frmCustomizeSounds::cmdTest_Click() { play_(EventSound[std::size_t(Selected())]); }
@@ -101,7 +110,7 @@ void frmCustomizeSounds::RestoreBuiltInSounds() {
     const QString temp = QString::fromStdString(settings_.TempPath);
     for (std::size_t i = 0; i < EventSound.size(); ++i) EventSound[i] = temp + QLatin1String(kSoundEvents[i].builtIn.name);
     lstEvents_Click();
-    QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), QStringLiteral("Original Sounds Restored."),
+    QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), tr("Original Sounds Restored."),
                     QMessageBox::Ok, this);
     box.exec();
 }

@@ -9,7 +9,7 @@ if [[ "${1:-}" != "--headless" ]]; then
   pkgs+=(qt6-base-dev qt6-multimedia-dev qt6-svg-dev
          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
          libgl-dev xvfb xauth x11-utils openbox fonts-dejavu-core
-         pulseaudio pulseaudio-utils dbus at-spi2-core python3-pyatspi
+         pulseaudio pulseaudio-utils dbus at-spi2-core python3 python3-pyatspi
          appstream desktop-file-utils groff-base)
 fi
 if [[ "${1:-}" == "--package" ]]; then

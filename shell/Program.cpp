@@ -33,7 +33,7 @@ void StartupFailed(int errorNumber) {
 }
 
 std::unique_ptr<frmMain> RunStartup() {
-    const QString tempPath = GetTempDir();
+    const QString tempPath = CarriedFilesFolder();
     ExtractAllResources(tempPath);
 
     auto file = std::make_unique<SettingsFile>(DefaultSettingsPath());
@@ -42,7 +42,7 @@ std::unique_ptr<frmMain> RunStartup() {
     ReadSettings(*file, settings, tempPath);
 
     QImage background;
-    const QString picture = StartupBackground(*file, tempPath, &background);
+    const QString picture = StartupBackground(*file, tempPath, &background, kStartupPictureWaitMs);
 
     auto window =
         std::make_unique<frmMain>(std::move(file), settings, std::make_unique<UniformRandom>(TimeOfDaySeed()));

@@ -1,4 +1,4 @@
-// A private config, data and temporary folder for every test, and a way to
+// A private config, data, runtime and temporary folder for every test, and a way to
 // make writes fail even for root (a file size limit).
 #pragma once
 
@@ -29,7 +29,10 @@ private:
 
 class TestEnv : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(root_.isValid() && QDir().mkpath(configDir) && QDir().mkpath(tempDir)); }
+    void SetUp() override {
+        ASSERT_TRUE(root_.isValid() && QDir().mkpath(configDir) && QDir().mkpath(tempDir) && QDir().mkpath(runtimeDir));
+        ASSERT_TRUE(QFile::setPermissions(runtimeDir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    }
 
     QString Path(const QString& name) const { return root_.filePath(name); }
     static QByteArray Contents(const QString& path) {
@@ -47,8 +50,10 @@ private:
 
 protected:
     // The player's own pictures are looked for under the data folder, never in a real home.
-    const QString configDir = Path("config"), tempDir = Path("tmp");
-    ScopedEnv config_{"XDG_CONFIG_HOME", configDir}, tmp_{"TMPDIR", tempDir}, data_{"XDG_DATA_HOME", Path("data")};
+    // The session's private folder, where the carried files go.
+    const QString configDir = Path("config"), tempDir = Path("tmp"), runtimeDir = Path("run");
+    ScopedEnv config_{"XDG_CONFIG_HOME", configDir}, tmp_{"TMPDIR", tempDir}, data_{"XDG_DATA_HOME", Path("data")},
+        runtime_{"XDG_RUNTIME_DIR", runtimeDir};
 };
 
 }  // namespace zarvel::test

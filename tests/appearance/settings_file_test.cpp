@@ -1,9 +1,11 @@
 #include <QFileInfo>
+#include <QLockFile>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
+#include "SettingKeys.h"
 #include "SettingsFile.h"
 #include "TestEnv.h"
 
@@ -170,6 +172,115 @@ TEST_F(SettingsFileTest, LinksPipesAndDevicesAreNeverReplaced) {
     }
     EXPECT_FALSE(QFileInfo::exists(Path("nowhere")));
     EXPECT_TRUE(QDir(Path("")).entryList({"*.bad*"}, QDir::Files | QDir::System).isEmpty());
+}
+
+// Two copies of the game, both started on the same file: each save changes
+// only what that copy wrote, on top of what the other saved meanwhile.
+TEST_F(SettingsFileTest, TwoCopiesAtOnceNeverUndoEachOther) {
+    Put(path, "[Info]\nBackground=/pics/a.jpg\nTextColor=&HFF\n");
+    SettingsFile a(path), b(path);
+    Settings sa, sb;
+    ReadSettings(a, sa, Path("run/"));
+    ReadSettings(b, sb, Path("run/"));
+
+    // A saves its options; B then saves its theme, its options untouched.
+    sa.SortDice = true;
+    sa.ComputerFast = 2;
+    sa.MarkScorers = false;
+    for (Key k : {Key::SoundFXOFF, Key::ComputerFast, Key::SortDice, Key::MarkScorers}) ASSERT_TRUE(WriteSetting(a, sa, k));
+    sb.TextColor = "&HFFFF";
+    for (Key k : {Key::TextColor, Key::DieColor, Key::SoundFXOFF, Key::ComputerFast, Key::SortDice, Key::MarkScorers})
+        ASSERT_TRUE(WriteSetting(b, sb, k));
+    ASSERT_TRUE(b.Write("Background", "/pics/a.jpg"));  // as it was: not written again
+
+    const SettingsFile now(path);
+    EXPECT_EQ(now.Read("SortDice"), "-1");
+    EXPECT_EQ(now.Read("ComputerFast"), "2");
+    EXPECT_EQ(now.Read("MarkScorers"), "0");
+    EXPECT_EQ(now.Read("TextColor"), "&HFFFF");
+    EXPECT_EQ(now.Read("Background"), "/pics/a.jpg");
+    // Nobody changed the sound option: what the file lacks reads as it is.
+    EXPECT_EQ(now.Keys().join(u' '), "Background TextColor ComputerFast SortDice MarkScorers");
+
+    // A key B changes is B's, even one A saved.
+    sb.SortDice = false;
+    b.Write("Background", "/pics/b.jpg");
+    ASSERT_TRUE(WriteSetting(b, sb, Key::SortDice));  // B read no SortDice: false is no change
+    EXPECT_EQ(SettingsFile(path).Read("SortDice"), "-1");
+    sb.SortDice = true;
+    ASSERT_TRUE(WriteSetting(b, sb, Key::SortDice));
+    sb.SortDice = false;
+    ASSERT_TRUE(WriteSetting(b, sb, Key::SortDice));
+    EXPECT_EQ(SettingsFile(path).Read("SortDice"), "0");
+    EXPECT_EQ(SettingsFile(path).Read("Background"), "/pics/b.jpg");
+    EXPECT_EQ(SettingsFile(path).Read("ComputerFast"), "2");
+}
+
+TEST_F(SettingsFileTest, AWriteWaitsForAnotherCopySavingAndThenCarriesItsValue) {
+    SettingsFile f(path);
+    f.lockWaitMs = 0;
+    QStringList told;
+    f.onWriteFailed = [&](const QString& why) { told << why; };
+    {
+        QLockFile other(path + ".lock");  // another copy, in the middle of its save
+        ASSERT_TRUE(other.tryLock(0));
+        EXPECT_FALSE(f.Write("SortDice", "-1"));
+        EXPECT_FALSE(QFileInfo::exists(path));
+        ASSERT_EQ(told.size(), 1);
+        EXPECT_TRUE(told[0].contains("another copy")) << told[0].toStdString();
+        EXPECT_EQ(f.Read("SortDice"), "-1");  // holds for this run
+    }
+    ASSERT_TRUE(f.Write("MarkScorers", "0"));
+    EXPECT_EQ(Contents(path), "[Info]\nSortDice=-1\nMarkScorers=0\n");
+    EXPECT_FALSE(QFileInfo::exists(path + ".lock"));
+}
+
+// The file grows only as far as the next start reads it.
+TEST_F(SettingsFileTest, AWriteNeverMakesAFileTooLargeToRead) {
+    constexpr int kLimit = 1024 * 1024;
+    const QByteArray start = "[Info]\nPlayToScore=10000\n; " + QByteArray(kLimit - 40, 'x') + "\n";
+    Put(path, start);
+    ASSERT_LE(start.size(), kLimit);
+    SettingsFile f(path);
+    ASSERT_TRUE(f.loadError().isEmpty());
+    QStringList told;
+    f.onWriteFailed = [&](const QString& why) { told << why; };
+    EXPECT_FALSE(f.Write("Background", "/a/path/long/enough/to/pass/the/limit.jpg"));
+    EXPECT_EQ(Contents(path), start);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains("1024 KB")) << told[0].toStdString();
+    EXPECT_EQ(f.Read("Background"), "/a/path/long/enough/to/pass/the/limit.jpg");  // for this run
+    // The refused value is not carried into later writes, which still fit.
+    ASSERT_TRUE(f.Write("PlayToScore", "5000"));
+    const SettingsFile next(path);
+    EXPECT_TRUE(next.loadError().isEmpty());
+    EXPECT_EQ(next.Read("PlayToScore"), "5000");
+    EXPECT_EQ(next.Read("Background"), "");
+}
+
+TEST_F(SettingsFileTest, EveryKindOfLineEndIsReadAndKept) {
+    for (const char* end : {"\r", "\n", "\r\n"}) {
+        SCOPED_TRACE(QByteArray(end).toHex().toStdString());
+        const QByteArray e(end);
+        Put(path, "[Info]" + e + "SortDice=-1" + e + "Background=/p/a.jpg" + e);
+        SettingsFile f(path);
+        EXPECT_EQ(f.Keys(), QStringList({"SortDice", "Background"}));
+        EXPECT_EQ(f.Read("SortDice"), "-1");
+        ASSERT_TRUE(f.Write("Background", "/p/b.jpg"));
+        EXPECT_EQ(Contents(path), "[Info]" + e + "SortDice=-1" + e + "Background=/p/b.jpg" + e);
+    }
+}
+
+// A character cut off at the end is a damaged file like any other: kept
+// aside whole, not read with a byte missing.
+TEST_F(SettingsFileTest, ACutOffCharacterMakesTheFileUnreadable) {
+    const QByteArray cut = "[Info]\nUndoSound=/home/zo\xc3";
+    Put(path, cut);
+    SettingsFile f(path);
+    EXPECT_FALSE(f.loadError().isEmpty());
+    EXPECT_EQ(f.Read("UndoSound"), "");
+    ASSERT_TRUE(f.Write("A", "1"));
+    EXPECT_EQ(Contents(f.backupPath()), cut);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <QImage>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "Startup.h"
 #include "TestEnv.h"
 
@@ -137,6 +140,76 @@ TEST_F(StartupTest, BackgroundIsShownOnlyWhenItNamesAPicture) {
     QImage picture;
     EXPECT_EQ(StartupBackground(file, temp, &picture), Path("2xuvsk4.jpg"));
     EXPECT_FALSE(picture.isNull());
+}
+
+mode_t ModeOf(const QString& path) {
+    struct stat st {};
+    return lstat(QFile::encodeName(path).constData(), &st) == 0 ? st.st_mode : 0;
+}
+
+// The carried files never go where another user of the machine could have
+// put files under their names first.
+TEST_F(StartupTest, TheCarriedFilesGoIntoAFolderOfThisUserAlone) {
+    const QString mine = QStringLiteral("zarvel-%1").arg(geteuid());
+    EXPECT_EQ(CarriedFilesFolder(), runtimeDir + "/zarvel/");
+    EXPECT_EQ(ModeOf(runtimeDir + "/zarvel") & 0777, 0700u);
+
+    // A runtime folder others may enter is not the session's own.
+    ASSERT_EQ(chmod(QFile::encodeName(runtimeDir).constData(), 0755), 0);
+    EXPECT_EQ(CarriedFilesFolder(), tempDir + "/" + mine + "/");
+    EXPECT_EQ(ModeOf(tempDir + "/" + mine) & 0777, 0700u);
+    qunsetenv("XDG_RUNTIME_DIR");
+    EXPECT_EQ(CarriedFilesFolder(), tempDir + "/" + mine + "/");
+    // A folder of this user's that others may enter is closed first.
+    ASSERT_EQ(chmod(QFile::encodeName(tempDir + "/" + mine).constData(), 0777), 0);
+    EXPECT_EQ(CarriedFilesFolder(), tempDir + "/" + mine + "/");
+    EXPECT_EQ(ModeOf(tempDir + "/" + mine) & 0777, 0700u);
+
+    // The name taken by a link, or by another user's folder: a folder of a
+    // name no one can foresee, the same one at the next start.
+    ASSERT_TRUE(QDir(tempDir + "/" + mine).removeRecursively());
+    ASSERT_TRUE(QDir().mkpath(Path("elsewhere")));
+    ASSERT_TRUE(QFile::link(Path("elsewhere"), tempDir + "/" + mine));
+    const QString other = CarriedFilesFolder();
+    EXPECT_TRUE(other.startsWith(tempDir + "/" + mine + "-")) << other.toStdString();
+    EXPECT_EQ(ModeOf(other.chopped(1)) & 0777, 0700u);
+    EXPECT_EQ(CarriedFilesFolder(), other);
+    EXPECT_EQ(ExtractAllResources(other), 0);
+    EXPECT_TRUE(QDir(Path("elsewhere")).isEmpty());
+    if (geteuid() == 0) {
+        ASSERT_TRUE(QFile::remove(tempDir + "/" + mine));
+        ASSERT_TRUE(QDir().mkpath(tempDir + "/" + mine));
+        ASSERT_EQ(chown(QFile::encodeName(tempDir + "/" + mine).constData(), 12345, 12345), 0);
+        ASSERT_EQ(chmod(QFile::encodeName(tempDir + "/" + mine).constData(), 0700), 0);
+        EXPECT_EQ(CarriedFilesFolder(), other);
+    }
+}
+
+// Settings files of earlier versions name the carried files in the shared
+// temporary folder: they find the carried ones again, never a file someone
+// else put there.
+TEST_F(StartupTest, AStoredPathToACarriedFilesOldPlaceFindsItByName) {
+    const QString folder = CarriedFilesFolder();
+    ASSERT_EQ(ExtractAllResources(folder), 0);
+    const QString shared = tempDir + "/";
+    Put(shared + "2xuvsk9.jpg", "planted by someone else");
+    Put(shared + "undo.wav", "planted by someone else");
+    for (const QString& old : {shared, QString("/tmp/"), tempDir + "/zarvel-0-Ab12Cd/"})
+        EXPECT_EQ(CarriedFileNow(old + "undo.wav", folder), folder + "undo.wav") << old.toStdString();
+    for (const QString& other : {QString("/home/me/Background/2xuvsk9.jpg"), shared + "mine.wav", QString("(None)"),
+                                 folder + "bust.wav", QString()})
+        EXPECT_EQ(CarriedFileNow(other, folder), other) << other.toStdString();
+
+    SettingsFile file(DefaultSettingsPath());
+    ASSERT_TRUE(file.Write("Background", shared + "2xuvsk9.jpg"));
+    ASSERT_TRUE(file.Write("UndoSound", shared + "undo.wav"));
+    QImage picture;
+    EXPECT_EQ(StartupBackground(file, folder, &picture), folder + "2xuvsk9.jpg");
+    EXPECT_FALSE(picture.isNull());
+    Settings s;
+    ReadSettings(file, s, folder);
+    EXPECT_EQ(s.UndoSound, (folder + "undo.wav").toStdString());
+    EXPECT_EQ(file.Read("Background"), shared + "2xuvsk9.jpg");  // the file itself is left as it was
 }
 
 }  // namespace

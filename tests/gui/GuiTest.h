@@ -100,7 +100,7 @@ protected:
     // background (Satin at a first start) shown in the stored text colour,
     // but with dice the test chooses.
     frmMain& BuildStarted() {
-        const QString temp = GetTempDir();
+        const QString temp = CarriedFilesFolder();
         ExtractAllResources(temp);
         SettingsFile file(DefaultSettingsPath());
         Settings s;

@@ -14,6 +14,7 @@
 #include "Keys.h"
 #include "PictureBox.h"
 #include "Styles.h"
+#include "Startup.h"
 #include "TrayColumn.h"
 #include "frmScorePad.h"
 
@@ -35,7 +36,9 @@ TEST_F(StartUp, FirstStartShowsTheSatinBackgroundAndWaitsForANewGame) {
     satin.setDecideFormatFromContent(true);
     EXPECT_EQ(w.gameTray()->Image1->picture().toImage().convertToFormat(QImage::Format_RGB32),
               satin.read().convertToFormat(QImage::Format_RGB32));
-    EXPECT_TRUE(QFile::exists(tempDir + QStringLiteral("/bust.wav")));
+    // The carried files are in a folder of this user alone, not in the shared one.
+    EXPECT_TRUE(QFile::exists(CarriedFilesFolder() + QStringLiteral("bust.wav")));
+    EXPECT_FALSE(QFile::exists(tempDir + QStringLiteral("/bust.wav")));
     // Labels in the start-up text colour (light cyan).
     for (QLabel* l : {w.gameTray()->lblCurrentPlayer, w.gameTray()->lblPlayer}) EXPECT_EQ(TextColourOf(l), QColor(0x80, 0xFF, 0xFF));
 

@@ -43,7 +43,7 @@ protected:
         GameTray& tray = *w.gameTray();
         // Once the chosen picture is the one on the pane.
         const QImage carried =
-            QImage(GetTempDir() + QLatin1String(b.picture.name)).convertToFormat(QImage::Format_RGB32);
+            QImage(CarriedFilesFolder() + QLatin1String(b.picture.name)).convertToFormat(QImage::Format_RGB32);
         ASSERT_FALSE(carried.isNull());
         ASSERT_TRUE(WaitFor([&] {
             return tray.Image1->picture().toImage().convertToFormat(QImage::Format_RGB32) == carried;

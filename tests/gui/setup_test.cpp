@@ -180,7 +180,7 @@ TEST_F(Setup, CancelForgetsTheEntriesOkKeepsThemAndStoresTheScoreOptions) {
     // The next start preselects the stored score options.
     window.reset();
     Settings s;
-    ReadSettings(SettingsFile(DefaultSettingsPath()), s, GetTempDir());
+    ReadSettings(SettingsFile(DefaultSettingsPath()), s, CarriedFilesFolder());
     ASSERT_TRUE(WithNewGame(Build(s), [&](frmNewGame& d) {
         EXPECT_TRUE(d.optPlayTo[1]->isChecked() && d.optBreakIn[1]->isChecked());
     }));

@@ -106,13 +106,15 @@ TEST_F(Theme, ASkinIsPreviewedOnSampleDiceCancelChangesNothingAndSaveRedrawsTheB
     EXPECT_TRUE(w.gameTray()->MarkerVisible(0));
 }
 
-TEST_F(Theme, SaveUntouchedStoresTheThreeKeysAsTheyAreAndNoneIsStoredAsSuch) {
+TEST_F(Theme, SaveUntouchedStoresNothingNewAndNoneIsStoredAsSuch) {
     frmMain& w = BuildStarted();
     ThemeTray& t = Open(w);
     t.ARCmdSaveTheme->click();
-    EXPECT_EQ(Stored("Background"), GetTempDir() + QStringLiteral("2xuvsk9.jpg"));
-    EXPECT_EQ(Stored("TextColor"), QStringLiteral("16777088"));  // the start-up default, now stored
-    EXPECT_EQ(Stored("DieColor"), QStringLiteral("100"));
+    EXPECT_EQ(Stored("Background"), CarriedFilesFolder() + QStringLiteral("2xuvsk9.jpg"));
+    // The defaults the file already means are not written: another copy of
+    // the game may have saved its own since.
+    EXPECT_EQ(Stored("TextColor"), QString());
+    EXPECT_EQ(Stored("DieColor"), QString());
     EXPECT_FALSE(w.flags().TrayOpen);
 
     // "(None)" shows no picture at once; the next start from it takes the
@@ -138,12 +140,16 @@ TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {
     QStringList custom;
     for (int i = 12; i < t.lstBackground->count(); ++i) custom << t.lstBackground->item(i)->text();
     custom.sort();
-    EXPECT_EQ(custom, (QStringList{"Beach", "Beach", "Notes"}));
-    // Both Beach entries show the file listed first, which is the one stored.
-    ChooseBackground(t, QStringLiteral("Beach"), 1);
+    // Two files named Beach are two entries, each showing its own file.
+    const QString second = custom.contains("Beach (gif)") ? "Beach (gif)" : "Beach (jpg)";
+    EXPECT_EQ(custom, (QStringList{"Beach", second, "Notes"}));
+    ChooseBackground(t, QStringLiteral("Beach"));
+    const QColor first = w.gameTray()->Image1->picture().toImage().pixelColor(5, 5);
+    ChooseBackground(t, second);
     const QString shown = t.BackgroundPath(t.lstBackground->currentRow());
-    EXPECT_TRUE(shown.endsWith(QStringLiteral("/Beach.jpg")) || shown.endsWith(QStringLiteral("/Beach.gif")));
-    EXPECT_FALSE(w.gameTray()->Image1->picture().isNull());
+    EXPECT_TRUE(shown.endsWith(second == "Beach (gif)" ? QStringLiteral("/Beach.gif") : QStringLiteral("/Beach.jpg")));
+    ASSERT_FALSE(w.gameTray()->Image1->picture().isNull());
+    EXPECT_NE(w.gameTray()->Image1->picture().toImage().pixelColor(5, 5), first);
     const QColor labels = TextColourOf(w.gameTray()->lblCurrentPlayer);  // a player's picture keeps the colour
     t.ARCmdSaveTheme->click();
     EXPECT_EQ(Stored("Background"), shown);
@@ -151,7 +157,7 @@ TEST_F(Theme, ThePlayersOwnPicturesAreListedByNameAndFoundAgain) {
 
     // Opened again, the stored picture is selected; renamed, "(None)" is.
     Open(w);
-    EXPECT_EQ(t.lstBackground->currentItem()->text(), QStringLiteral("Beach"));
+    EXPECT_EQ(t.lstBackground->currentItem()->text(), second);
     t.ARCmdCancelTheme->click();
     ASSERT_TRUE(QFile::rename(shown, BackgroundFolder() + QStringLiteral("/Sunset.jpg")));
     for (const char* other : {"/Beach.jpg", "/Beach.gif"}) QFile::remove(BackgroundFolder() + QLatin1String(other));
@@ -188,7 +194,7 @@ TEST_F(Theme, APictureThatCannotBeReadIsNamedAndNothingIsWritten) {
     ASSERT_EQ(answers.seen().size(), 1);
     EXPECT_TRUE(answers.seen().first().text.contains(QStringLiteral("Broken.jpg")));
     EXPECT_TRUE(w.gameTray()->Image1->picture().isNull());
-    EXPECT_EQ(Stored("Background"), GetTempDir() + QStringLiteral("2xuvsk9.jpg"));
+    EXPECT_EQ(Stored("Background"), CarriedFilesFolder() + QStringLiteral("2xuvsk9.jpg"));
     t.ARCmdCancelTheme->click();
     EXPECT_FALSE(w.gameTray()->Image1->picture().isNull());  // Satin again
 }

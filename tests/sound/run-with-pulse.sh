@@ -26,5 +26,8 @@ trap cleanup EXIT
 for _ in $(seq 100); do pactl info >/dev/null 2>&1 && break; sleep 0.05; done
 if ! pactl info >/dev/null 2>&1; then echo "the sound server did not start:"; cat "$work/pulse.log"; exit 1; fi
 pactl set-default-sink "$sink"
+# Named outright, so programs that get a runtime folder of their own (the
+# tests give each one) still find this server.
+export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
 export ZARVEL_TEST_SINK=$sink
 "$@"

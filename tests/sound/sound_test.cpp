@@ -1,6 +1,7 @@
 // The game's sounds as they reach a sound server's output: recorded from
 // the monitor of a null sink (run-with-pulse.sh sets one up) and measured.
 #include <QListWidget>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QtEndian>
@@ -14,6 +15,8 @@
 #include "Startup.h"
 #include "TrayColumn.h"
 #include "ARButton.h"
+#include "DiceScript.h"
+#include "WaveMaker.h"
 #include "frmCustomizeSounds.h"
 
 namespace zarvel::test {
@@ -35,6 +38,8 @@ public:
     }
     bool Running() const { return !data_.isEmpty(); }  // the stream has begun
     double Seconds() const { return data_.size() / 2.0 / kRate; }
+    // The loudest sample of the last `seconds` recorded.
+    double PeakOfLast(double seconds) const { return Peak(std::max(0.0, Seconds() - seconds)); }
     double Peak(double fromSeconds = 0) const {
         double peak = 0;
         for (qsizetype i = qsizetype(fromSeconds * kRate) * 2; i + 1 < data_.size(); i += 2)
@@ -67,7 +72,7 @@ protected:
     // The game on its built-in sounds, the sound output loaded.
     frmMain& Game(bool soundOff) {
         Settings s;
-        const QString temp = GetTempDir();
+        const QString temp = CarriedFilesFolder();
         ExtractAllResources(temp);
         ReadSettings(SettingsFile(DefaultSettingsPath()), s, temp);
         s.SoundFXOFF = soundOff;
@@ -131,6 +136,113 @@ TEST_F(Sound, ASoundStartedWhileAnotherPlaysIsDropped) {
     // Only the chime was heard, not the fanfare after it.
     EXPECT_GT(rec->LoudSpan(), 0.3);
     EXPECT_LT(rec->LoudSpan(), 1.0);
+}
+
+}  // namespace
+}  // namespace zarvel::test
+
+namespace zarvel::test {
+namespace {
+
+// Streams the server holds open for programs (sink inputs).
+int OpenStreams() {
+    QProcess pactl;
+    pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
+    pactl.waitForFinished();
+    return int(pactl.readAllStandardOutput().count('\n'));
+}
+
+// Rolls, die moves, passes and the sound dialog's Test, each started as soon
+// as the sound before it is over: every one of them is heard, and once they
+// are all over no stream is left open on the server.
+TEST_F(Sound, TwoHundredSoundsInARowAreAllHeard) {
+    frmMain& w = Game(false);
+    StartTwoPlayerGame(w);
+    frmCustomizeSounds dialog(w.settings(), w.settingsFile(), [&w](const QString& path) { w.PlaySoundFile(path); }, &w);
+    dialog.show();
+    auto rec = Record();
+
+    int heard = 0;
+    // One sound: waits for silence, acts, and listens for the sound.
+    const auto sound = [&](const char* what, const std::function<void()>& act) {
+        ASSERT_TRUE(WaitFor([&] { return !w.sound().AnyPlaying() && rec->PeakOfLast(0.06) < 0.02; }))
+            << "still sounding before " << what << " (sound " << heard + 1 << ")";
+        const double start = rec->Seconds();
+        act();
+        ASSERT_TRUE(w.sound().AnyPlaying()) << what << " (sound " << heard + 1 << ") was not started";
+        ASSERT_TRUE(WaitFor([&] { return rec->Peak(start) > 0.1; }, 5000))
+            << what << " (sound " << heard + 1 << ") was not heard: peak " << rec->Peak(start);
+        ++heard;
+    };
+    // Short sounds for Test, so the run stays short.
+    const int tested[] = {2, 7, 6, 4};  // Move Dice, Undo, Roll One Die, Pass Dice (w/o points)
+    GameState& g = w.state();
+    for (int round = 0; heard < 200; ++round) {
+        ScriptRoll(*dice, {1, 1, 1, 2, 3, 4});
+        sound("a roll", [&] { w.table().cmdRoll_Click(); });
+        sound("a die move", [&] { w.table().Picture1_Click(0); });
+        g.PlayerScore.fill(0);  // nobody goes out: the game goes on
+        sound("a pass", [&] { w.table().cmdPassDice_Click(); });
+        dialog.lstEvents->setCurrentRow(tested[round % 4]);
+        sound("Test", [&] { dialog.cmdTest->click(); });
+        if (HasFatalFailure()) return;
+    }
+    EXPECT_GE(heard, 200);
+    EXPECT_TRUE(WaitFor([&] { return !w.sound().AnyPlaying() && OpenStreams() == 0; })) << OpenStreams() << " streams open";
+}
+
+}  // namespace
+}  // namespace zarvel::test
+
+namespace zarvel::test {
+namespace {
+
+// Wave files the sound library could not be trusted with (rates of 1, 2
+// and 8 Hz crashed it when played), or that would take it gigabytes of
+// memory: never handed to it, silent, and the game's next sound is heard.
+TEST_F(Sound, FilesTheGameDoesNotAcceptAreSilentAndHarmless) {
+    frmMain& w = Game(false);
+    QStringList files;
+    for (quint32 rate : {1u, 2u, 8u}) {
+        files << Path(QStringLiteral("rate%1.wav").arg(rate));
+        Put(files.last(), Wave({.rate = rate}, QByteArray(2000, '\x40')));
+    }
+    files << Path("huge.wav");
+    {
+        QFile f(files.last());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(Wave());
+        ASSERT_TRUE(f.resize(qint64(4) << 30));  // sparse: takes no room
+    }
+    auto rec = Record();
+    for (const QString& file : files) {
+        EXPECT_FALSE(w.sound().Play(file)) << file.toStdString();
+        EXPECT_FALSE(w.sound().AnyPlaying());
+    }
+    const double start = rec->Seconds();
+    ASSERT_TRUE(w.sound().Play(QString::fromStdString(w.settings().Passem1Sound)));
+    EXPECT_TRUE(WaitFor([&] { return rec->Peak(start) > 0.1; })) << rec->Peak(start);
+}
+
+// The sound dialog takes the file the player chose, and says why it will
+// not be heard.
+TEST_F(GuiTest, TheSoundDialogSaysWhyAChosenFileWillNotBeHeard) {
+    Put(Path("slow.wav"), Wave({.rate = 2}, QByteArray(100, '\x40')));
+    Put(Path("fine.wav"), Wave());
+    frmMain& w = Build();
+    frmCustomizeSounds dialog(w.settings(), w.settingsFile(), [](const QString&) {}, &w);
+    ModalAnswerer answers;
+    dialog.lstEvents->setCurrentRow(7);
+    dialog.chooseWaveFile = [&](const QString&) { return Path("slow.wav"); };
+    dialog.cmdBrowse->click();
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_TRUE(answers.seen()[0].text.contains("slow.wav") && answers.seen()[0].text.contains("2 Hz"))
+        << answers.seen()[0].text.toStdString();
+    EXPECT_EQ(dialog.EventSound[7], Path("slow.wav"));  // taken all the same
+    dialog.chooseWaveFile = [&](const QString&) { return Path("fine.wav"); };
+    dialog.cmdBrowse->click();
+    EXPECT_EQ(answers.seen().size(), 1);  // nothing to say
+    EXPECT_EQ(dialog.txtSound->text(), "fine.wav");
 }
 
 }  // namespace

@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     const QString dir = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(dir);
 
-    const QString temp = GetTempDir();
+    const QString temp = CarriedFilesFolder();
     ExtractAllResources(temp);
     auto file = std::make_unique<SettingsFile>(DefaultSettingsPath());
     Settings settings;
