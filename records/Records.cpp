@@ -288,18 +288,28 @@ bool Records::Write(const std::function<int()>& body) {
 
 bool Records::RecordGame(const GameRecord& game) {
     if (game.seats.empty() || game.winner < 0 || std::size_t(game.winner) >= game.seats.size()) return false;
+    return Write([&] { return InsertGame(game); });
+}
+
+bool Records::FinishGame(const GameRecord& game) {
+    if (game.seats.empty() || game.winner < 0 || std::size_t(game.winner) >= game.seats.size()) return false;
     return Write([&] {
-        sql::Statement insert(db_,
-                              "INSERT INTO game(finished_at, target, break_in, turns, winner, went_out) "
-                              "VALUES(?, ?, ?, ?, ?, ?)");
-        insert.Bind(1, game.finishedAt).Bind(2, game.target).Bind(3, game.breakIn).Bind(4, game.turns);
-        insert.Bind(5, game.winner).Bind(6, game.wentOut);
-        if (const int rc = insert.Run()) return rc;
-        return InsertSeats(db_,
-                           "INSERT INTO game_seat(game_id, seat, name, style, final_score, best_turn, turns, zarvels) "
-                           "VALUES(?, ?, ?, ?, ?, ?, ?, ?)",
-                           sqlite3_last_insert_rowid(db_), game.seats);
+        if (const int rc = InsertGame(game)) return rc;
+        return DeleteSavedGame();
     });
+}
+
+int Records::InsertGame(const GameRecord& game) {
+    sql::Statement insert(db_,
+                          "INSERT INTO game(finished_at, target, break_in, turns, winner, went_out) "
+                          "VALUES(?, ?, ?, ?, ?, ?)");
+    insert.Bind(1, game.finishedAt).Bind(2, game.target).Bind(3, game.breakIn).Bind(4, game.turns);
+    insert.Bind(5, game.winner).Bind(6, game.wentOut);
+    if (const int rc = insert.Run()) return rc;
+    return InsertSeats(db_,
+                       "INSERT INTO game_seat(game_id, seat, name, style, final_score, best_turn, turns, zarvels) "
+                       "VALUES(?, ?, ?, ?, ?, ?, ?, ?)",
+                       sqlite3_last_insert_rowid(db_), game.seats);
 }
 
 bool Records::ResetStatistics() {
@@ -356,13 +366,17 @@ bool Records::SaveGame(const SavedGame& game) {
 }
 
 bool Records::DropSavedGame() {
-    return Write([this] {
-        sql::Statement drop(db_, "DELETE FROM saved_seat WHERE slot = ?1");
-        if (const int rc = drop.Bind(1, slot_).Run()) return rc;
-        sql::Statement game(db_, "DELETE FROM saved_game WHERE slot = ?1");
-        return game.Bind(1, slot_).Run();
-    });
+    return Write([this] { return DeleteSavedGame(); });
 }
+
+int Records::DeleteSavedGame() {
+    sql::Statement drop(db_, "DELETE FROM saved_seat WHERE slot = ?1");
+    if (const int rc = drop.Bind(1, slot_).Run()) return rc;
+    sql::Statement game(db_, "DELETE FROM saved_game WHERE slot = ?1");
+    return game.Bind(1, slot_).Run();
+}
+
+void Records::LeaveSavedGame() { slot_ = NewSlot(); }
 
 std::optional<SavedGame> Records::LoadSavedGame() {
     if (!db_) return std::nullopt;
@@ -441,7 +455,7 @@ std::vector<HighScore> Records::HighScores(int target, int count) const {
         LIMIT ?2)");
     q.Bind(1, target).Bind(2, count);
     while (q.Step())
-        rows.push_back(HighScore{Seat{q.Text(0), int(q.Int(1))}, std::int32_t(q.Int(2)), int(q.Int(3)), q.Int(4)});
+        rows.push_back(HighScore{Player{q.Text(0), int(q.Int(1))}, std::int32_t(q.Int(2)), int(q.Int(3)), q.Int(4)});
     return rows;
 }
 

@@ -90,7 +90,7 @@ struct PlayerStats {
 
 // A winning score.
 struct HighScore {
-    Seat seat;
+    Player seat;
     std::int32_t score = 0;
     int target = 0;
     std::int64_t finishedAt = 0;
@@ -119,6 +119,9 @@ public:
     // Writes: true when the change is on disk. A failing write changes
     // nothing and is told once; again only after a write has worked since.
     bool RecordGame(const GameRecord& game);
+    // Records the finished game and drops this run's saved game, in one
+    // transaction: a game is never both in the history and left to resume.
+    bool FinishGame(const GameRecord& game);
     bool ResetStatistics();
     bool SaveLastSeats(const LastSeats& seats);
     // Replaces this run's saved game.
@@ -129,6 +132,9 @@ public:
     // The newest saved game, which from now on is this run's: later saves
     // replace it and DropSavedGame removes it. Nothing when there is none.
     std::optional<SavedGame> LoadSavedGame();
+    // Leaves the loaded saved game in the file for whoever can continue it
+    // (a newer version): this run saves under a place of its own again.
+    void LeaveSavedGame();
     std::optional<LastSeats> LoadLastSeats() const;
 
     // Targets that games were played to, lowest first.
@@ -150,6 +156,9 @@ private:
     // Runs `body` inside one write transaction.
     bool Write(const std::function<int()>& body);
     void Tell(RecordsTrouble::Kind kind, std::string keptAs, std::string detail);
+    // The statements of the writes, inside a transaction.
+    int InsertGame(const GameRecord& game);
+    int DeleteSavedGame();
 
     std::string path_;
     TroubleHandler onTrouble_;

@@ -34,7 +34,7 @@ GameRecord Game(const std::string& name, int turns) {
     g.target = 5000;
     g.breakIn = 500;
     g.turns = turns;
-    g.seats = {SeatRecord{Seat{name}, 5000, 900, turns, 1}, SeatRecord{Seat{"Computer", 1}, 3000, 700, turns, 2}};
+    g.seats = {SeatRecord{Player{name}, 5000, 900, turns, 1}, SeatRecord{Player{"Computer", 1}, 3000, 700, turns, 2}};
     g.winner = 0;
     g.wentOut = 0;
     return g;
@@ -42,7 +42,7 @@ GameRecord Game(const std::string& name, int turns) {
 
 SavedGame Snapshot(long n) {
     GameTally tally;
-    tally.Start({Seat{"Ann"}, Seat{"Computer", 2}}, 5000, 500);
+    tally.Start({Player{"Ann"}, Player{"Computer", 2}}, 5000, 500);
     tally.Banked(0, std::int32_t(n % 1000));
     return SavedGame{1, std::to_string(n), tally, 0};
 }
