@@ -147,7 +147,7 @@ TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
     EXPECT_FALSE(w.RollEnabled());
 }
 
-TEST_F(Setup, CancelForgetsTheEntriesOkKeepsThemAndStoresTheScoreOptions) {
+TEST_F(Setup, CancelForgetsTheEntriesOkKeepsThemAsTheLastSeatsAndStoresTheScoreOptions) {
     frmMain& w = Build();
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         d.optNumPlayers[3]->click();
@@ -175,14 +175,19 @@ TEST_F(Setup, CancelForgetsTheEntriesOkKeepsThemAndStoresTheScoreOptions) {
         QApplication::sendEvent(&d, &esc);
         EXPECT_FALSE(d.isVisible());
     }));
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) { EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"})); }));
+    // Built afresh, the dialog opens with the seats of the last game started.
+    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
+        EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Cy", "Player4"}));
+    }));
 
-    // The next start preselects the stored score options.
+    // The next start preselects the stored score options, and the seats.
     window.reset();
     Settings s;
     ReadSettings(SettingsFile(DefaultSettingsPath()), s, GetTempDir());
+    ModalAnswerer answers(QMessageBox::No, false);  // not the game left in play
     ASSERT_TRUE(WithNewGame(Build(s), [&](frmNewGame& d) {
         EXPECT_TRUE(d.optPlayTo[1]->isChecked() && d.optBreakIn[1]->isChecked());
+        EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Cy", "Player4"}));
     }));
 }
 
