@@ -479,6 +479,14 @@ TEST_F(LastSeats, SeatsTheProgramCannotShowLeaveTheDialogsOwnChoices) {
     }
     frmMain& again = Start();
     WithNewGame(again, [&](frmNewGame& d) { EXPECT_EQ(Shown(d), (QStringList{"Ann*Normal", "Bob", "Player3"})); });
+    Kill();
+    // One person's opponent is the "Computer" seat, whatever the file says.
+    {
+        Records r;
+        ASSERT_TRUE(r.SaveLastSeats({1, {{"Ann", false, 1}, {"Eve", false, 3}}}));
+    }
+    frmMain& third = Start();
+    WithNewGame(third, [&](frmNewGame& d) { EXPECT_EQ(Shown(d), (QStringList{"Ann", "Computer*Fearless"})); });
 }
 
 }  // namespace
