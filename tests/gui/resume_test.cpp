@@ -187,11 +187,11 @@ TEST_F(Resume, RightAfterARoll) {
     EXPECT_EQ(again.state().TurnScore, 100);
 }
 
-TEST_F(Resume, TheLastRound) {
+TEST_F(Resume, TheLastRoundThenTheEndRecordedAndShownInTheStatistics) {
     frmMain& w = Start();
     Seat(w, {"Ann", "Bob"});
-    Bank(w, {1, 1, 1, 1, 1, 2}, 0);  // 4000
-    Bank(w, {1, 1, 1, 2, 3, 4}, 0);
+    Bank(w, {1, 1, 1, 1, 1, 2}, 0);  // Ann 4000
+    Bank(w, {1, 1, 1, 2, 3, 4}, 0);  // Bob 1000
     Bank(w, {1, 1, 1, 2, 3, 4}, 0);  // Ann goes out with 5000
     ASSERT_EQ(w.state().WentOut, 0);
     ASSERT_TRUE(WaitFor([&] { return answers->seen().size() == 1; }));  // "Ann has gone out."
@@ -199,18 +199,45 @@ TEST_F(Resume, TheLastRound) {
     w.table().Picture1_Click(0);
     frmMain& again = KillAndContinue("Continue the game of Ann and Bob?");
     EXPECT_TRUE(again.gameTray()->lblLastRoll->isVisible());
-    // Bob's last turn ends the game: Ann wins, and the game is recorded once.
+
+    // Bob's last roll scores nothing: the game ends, Ann wins, the game is
+    // recorded once and leaves nothing to continue.
     Roll(again, {2, 2, 3, 4, 6});
-    EXPECT_FALSE(again.state().GameRunning());
+    ASSERT_FALSE(again.state().GameRunning());
     EXPECT_EQ(again.state().Winner, 0);
+    EXPECT_FALSE(SavedNow());
+    EXPECT_TRUE(again.records().lastSaved().empty());
     const auto stats = again.records().records().Statistics();
     ASSERT_EQ(stats.size(), 2u);
     EXPECT_EQ(stats[0].name, "Ann");
     EXPECT_EQ(stats[0].wins, 1);
+    EXPECT_EQ(stats[0].bestScore, 5000);
+    EXPECT_EQ(stats[0].bestTurn, 4000);
     EXPECT_EQ(stats[0].turns, 2);
+    EXPECT_EQ(stats[1].name, "Bob");
     EXPECT_EQ(stats[1].turns, 2);
     EXPECT_EQ(stats[1].zarvels, 1);
-    EXPECT_FALSE(SavedNow());
+
+    // Game > Statistics... shows both players.
+    ASSERT_TRUE(WaitFor([&] { return answers->seen().size() == 2 && !QApplication::activeModalWidget(); }));  // the winner
+    answers.reset();  // the statistics window is this test's to answer
+    int players = -1;
+    QString title;
+    Poll poll([&] {
+        auto* s = qobject_cast<frmStatistics*>(QApplication::activeModalWidget());
+        if (!s) return;
+        players = s->grdPlayers->model()->rowCount();
+        title = s->windowTitle();
+        s->cmdClose->click();
+    });
+    EXPECT_EQ(again.mnuStatistics->text(), QStringLiteral("&Statistics..."));
+    again.mnuStatistics->trigger();
+    EXPECT_EQ(title, QStringLiteral("Statistics"));
+    EXPECT_EQ(players, 2);
+
+    Kill();
+    Start();
+    EXPECT_TRUE(answers->seen().isEmpty());
 }
 
 TEST_F(Resume, AComputersTurnStartsAgainAtItsBeginning) {
@@ -305,50 +332,6 @@ TEST_F(Resume, NoDropsTheGameAndYesToQuittingDropsIt) {
     }
 }
 
-TEST_F(Resume, AFinishedGameIsRecordedAndShownInTheStatistics) {
-    frmMain& w = Start();
-    Seat(w, {"Ann", "Bob"});
-    Bank(w, {1, 1, 1, 1, 1, 2}, 0);  // Ann 4000
-    Bank(w, {1, 1, 1, 2, 3, 4}, 0);  // Bob 1000
-    Bank(w, {1, 1, 1, 2, 3, 4}, 0);  // Ann out with 5000
-    Roll(w, {2, 2, 3, 4, 6, 6});     // Bob's last roll scores nothing
-    ASSERT_FALSE(w.state().GameRunning());
-    EXPECT_FALSE(SavedNow());
-    EXPECT_TRUE(w.records().lastSaved().empty());
-
-    // Game > Statistics... shows both players.
-    int players = -1;
-    QString title;
-    Poll poll([&] {
-        auto* s = qobject_cast<frmStatistics*>(QApplication::activeModalWidget());
-        if (!s) return;
-        players = s->grdPlayers->model()->rowCount();
-        title = s->windowTitle();
-        s->cmdClose->click();
-    });
-    // "Ann has gone out." and the winner window, answered.
-    ASSERT_TRUE(WaitFor([&] { return answers->seen().size() == 2 && !QApplication::activeModalWidget(); }));
-    answers.reset();  // the statistics window is this test's to answer
-    EXPECT_EQ(w.mnuStatistics->text(), QStringLiteral("&Statistics..."));
-    w.mnuStatistics->trigger();
-    EXPECT_EQ(title, QStringLiteral("Statistics"));
-    EXPECT_EQ(players, 2);
-
-    const auto stats = w.records().records().Statistics();
-    ASSERT_EQ(stats.size(), 2u);
-    EXPECT_EQ(stats[0].name, "Ann");
-    EXPECT_EQ(stats[0].wins, 1);
-    EXPECT_EQ(stats[0].bestScore, 5000);
-    EXPECT_EQ(stats[0].bestTurn, 4000);
-    EXPECT_EQ(stats[1].name, "Bob");
-    EXPECT_EQ(stats[1].turns, 2);
-    EXPECT_EQ(stats[1].zarvels, 1);
-
-    Kill();
-    Start();
-    EXPECT_TRUE(answers->seen().isEmpty());
-}
-
 TEST_F(Resume, ADamagedSavedGameIsRefusedWithAMessageAndDropped) {
     // A game saved mid-turn, then changed by hand two ways: its state, and
     // the counts kept with it.
@@ -399,23 +382,9 @@ TEST_F(Resume, AnUnreadableRecordsFileIsToldOnceAfterTheWindowIsUp) {
 
 // ---- the seats of the last game ------------------------------------------------------------
 
-class LastSeats : public Resume {
+class NewGameSeats : public Resume {
 protected:
-    LastSeats() { rejectDialogs = false; }
-    // Runs `act` on the new game dialog opened from the menu.
-    template <typename Act>
-    void WithNewGame(frmMain& w, Act act) {
-        bool ran = false;
-        Poll poll([&] {
-            auto* d = qobject_cast<frmNewGame*>(QApplication::activeModalWidget());
-            if (!d || ran) return;
-            ran = true;
-            act(*d);
-            if (d->isVisible()) d->cmdCancel->click();
-        });
-        w.mnuNewGame->trigger();
-        EXPECT_TRUE(ran);
-    }
+    NewGameSeats() { rejectDialogs = false; }
     static QStringList Shown(const frmNewGame& d) {
         QStringList rows;
         for (int i = 0; i < frmNewGame::kRows; ++i)
@@ -425,9 +394,9 @@ protected:
     }
 };
 
-TEST_F(LastSeats, TheDialogOpensWithTheLastGamesSeatsAfterARestartAndCancelKeepsThem) {
+TEST_F(NewGameSeats, TheDialogOpensWithTheLastGamesSeatsAfterARestartAndCancelKeepsThem) {
     frmMain& w = Start();
-    WithNewGame(w, [](frmNewGame& d) {
+    ASSERT_TRUE(WithNewGame(w, [](frmNewGame& d) {
         d.optNumPlayers[2]->click();
         d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
         d.TxtPlayerName[1]->setText(QStringLiteral("Hal"));
@@ -435,58 +404,49 @@ TEST_F(LastSeats, TheDialogOpensWithTheLastGamesSeatsAfterARestartAndCancelKeeps
         d.cboStyle[1]->setCurrentIndex(5);  // Genius
         d.TxtPlayerName[2]->setText(QStringLiteral("Fay"));
         d.cmdPlay->click();
-    });
+    }));
     ASSERT_TRUE(w.state().GameRunning());
     Kill();
     frmMain& again = Start(QMessageBox::No);
     const QStringList last{"Ann", "Hal*Genius", "Fay"};
-    for (int showing = 0; showing < 2; ++showing)  // the second after Cancel
-        WithNewGame(again, [&](frmNewGame& d) {
+    for (int showing = 0; showing < 2; ++showing) {  // the second after Cancel
+        EXPECT_TRUE(WithNewGame(again, [&](frmNewGame& d) {
             EXPECT_EQ(Shown(d), last);
             EXPECT_TRUE(d.optNumPlayers[2]->isChecked());
             d.optNumPlayers[0]->click();
             d.cmdCancel->click();
-        });
+        }));
+    }
 
     // One player against the computer: its style is kept, its seat fixed.
-    WithNewGame(again, [](frmNewGame& d) {
+    ASSERT_TRUE(WithNewGame(again, [](frmNewGame& d) {
         d.optNumPlayers[0]->click();
         d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
         d.cboStyle[1]->setCurrentIndex(2);  // Fearless
         d.cmdPlay->click();
-    });
+    }));
     again.state().CurrentPlayer = kNone;
-    WithNewGame(again, [](frmNewGame& d) {
-        d.cmdCancel->click();  // destroyed: built afresh next time
-    });
-    WithNewGame(again, [&](frmNewGame& d) {
+    // Cancel destroys the dialog, which the next showing builds afresh.
+    ASSERT_TRUE(WithNewGame(again, [](frmNewGame& d) { d.cmdCancel->click(); }));
+    EXPECT_TRUE(WithNewGame(again, [&](frmNewGame& d) {
         EXPECT_EQ(Shown(d), (QStringList{"Ann", "Computer*Fearless"}));
         EXPECT_FALSE(d.TxtPlayerName[1]->isEnabled() || d.chkComputer[1]->isEnabled());
-    });
+    }));
 }
 
-TEST_F(LastSeats, SeatsTheProgramCannotShowLeaveTheDialogsOwnChoices) {
-    {
-        Records r;
-        ASSERT_TRUE(r.SaveLastSeats({12, {{"Ann", false, 1}}}));
+TEST_F(NewGameSeats, SeatsTheProgramCannotShowLeaveTheDialogsOwnChoices) {
+    const std::vector<std::pair<zarvel::LastSeats, QStringList>> cases{
+        {{12, {{"Ann", false, 1}}}, {"Player1", "Computer*Normal"}},
+        {{3, {{"Ann", true, 42}, {"Bob", false, -1}}}, {"Ann*Normal", "Bob", "Player3"}},
+        // One person's opponent is the "Computer" seat, whatever the file says.
+        {{1, {{"Ann", false, 1}, {"Eve", false, 3}}}, {"Ann", "Computer*Fearless"}},
+    };
+    for (const auto& [stored, shown] : cases) {
+        ASSERT_TRUE(Records().SaveLastSeats(stored));
+        frmMain& w = Start();
+        EXPECT_TRUE(WithNewGame(w, [&](frmNewGame& d) { EXPECT_EQ(Shown(d), shown); }));
+        Kill();
     }
-    frmMain& w = Start();
-    WithNewGame(w, [&](frmNewGame& d) { EXPECT_EQ(Shown(d), (QStringList{"Player1", "Computer*Normal"})); });
-    Kill();
-    {
-        Records r;
-        ASSERT_TRUE(r.SaveLastSeats({3, {{"Ann", true, 42}, {"Bob", false, -1}}}));
-    }
-    frmMain& again = Start();
-    WithNewGame(again, [&](frmNewGame& d) { EXPECT_EQ(Shown(d), (QStringList{"Ann*Normal", "Bob", "Player3"})); });
-    Kill();
-    // One person's opponent is the "Computer" seat, whatever the file says.
-    {
-        Records r;
-        ASSERT_TRUE(r.SaveLastSeats({1, {{"Ann", false, 1}, {"Eve", false, 3}}}));
-    }
-    frmMain& third = Start();
-    WithNewGame(third, [&](frmNewGame& d) { EXPECT_EQ(Shown(d), (QStringList{"Ann", "Computer*Fearless"})); });
 }
 
 }  // namespace

@@ -29,22 +29,6 @@ namespace {
 
 class Setup : public GuiTest {
 protected:
-    // Opens the new game dialog from the menu and runs `act` on it while it
-    // is shown; `act` ends it (OK or Cancel). Returns false if it never showed.
-    template <typename Act>
-    bool WithNewGame(frmMain& w, Act act) {
-        bool ran = false;
-        Poll poll([&] {
-            auto* d = qobject_cast<frmNewGame*>(QApplication::activeModalWidget());
-            if (!d || ran) return;
-            ran = true;
-            act(*d);
-            if (d->isVisible()) d->cmdCancel->click();
-        });
-        w.mnuNewGame->trigger();
-        return ran;
-    }
-
     // A game through the dialog: as many seats as names, all human.
     bool Play(frmMain& w, const QStringList& names) {
         return WithNewGame(w, [&](frmNewGame& d) {
