@@ -129,8 +129,9 @@ public:
     // Drops this run's saved game (the game ended, or was given up).
     bool DropSavedGame();
 
-    // The newest saved game, which from now on is this run's: later saves
-    // replace it and DropSavedGame removes it. Nothing when there is none.
+    // The newest saved game that no other running copy of the program is
+    // playing, which from now on is this run's: later saves replace it and
+    // DropSavedGame removes it. Nothing when there is none.
     std::optional<SavedGame> LoadSavedGame();
     // Leaves the loaded saved game in the file for whoever can continue it
     // (a newer version): this run saves under a place of its own again.
@@ -159,11 +160,19 @@ private:
     // The statements of the writes, inside a transaction.
     int InsertGame(const GameRecord& game);
     int DeleteSavedGame();
+    // Takes `slot` as this run's saved game; false when another running
+    // copy holds it.
+    bool Claim(std::int64_t slot);
 
     std::string path_;
     TroubleHandler onTrouble_;
     sqlite3* db_ = nullptr;
     std::int64_t slot_;             // this run's saved game
+    // A running copy holds a lock on the byte of its slot in "<file>.lock"
+    // for as long as it runs; the system lets go when the process ends,
+    // however it ends. -1: no such file, every slot is free.
+    int slotLocks_ = -1;
+    bool slotClaimed_ = false;
     bool writeTroubleTold_ = false;
 };
 

@@ -8,6 +8,9 @@
 //                                   records N games of NAME, saving between them
 //   records_writer DB probe         opens, records one game, and prints each
 //                                   trouble and whether the game was recorded
+//   records_writer DB hold STATE    saves a game in play with that state,
+//                                   prints "saved" and plays on until its
+//                                   input ends
 // Exit status 0 when every write worked.
 #include <unistd.h>
 
@@ -85,6 +88,15 @@ int main(int argc, char** argv) {
                 Say("S " + std::to_string(n));
             }
         }
+    }
+    if (mode == "hold" && argc == 4) {
+        SavedGame game = Snapshot(1);
+        game.state = argv[3];
+        if (!records.SaveGame(game)) return 3;
+        Say("saved");
+        for (std::string line; std::getline(std::cin, line);) {
+        }
+        return 0;
     }
     if (mode == "games" && argc == 5) {
         Say("ready");
