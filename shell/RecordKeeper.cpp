@@ -54,8 +54,9 @@ RecordKeeper::RecordKeeper(GameHost& host, std::string path) : host_(host) {
 RecordKeeper::~RecordKeeper() { host_.table().RemoveListener(*this); }
 
 bool RecordKeeper::eventFilter(QObject* watched, QEvent* e) {
-    if (e->type() == QEvent::Show && watched == host_.mainWindow() && !offered_) {
-        offered_ = true;
+    if (e->type() == QEvent::Show && watched == host_.mainWindow() && !windowUp_) {
+        windowUp_ = true;
+        watched->removeEventFilter(this);
         QTimer::singleShot(0, this, &RecordKeeper::OfferSavedGame);
     }
     return QObject::eventFilter(watched, e);
@@ -67,7 +68,7 @@ void RecordKeeper::Tell(const QString& text) {
     if (telling_ || !told_.isEmpty()) return;
     told_ = text;
     // Before the window shows, the offer to continue says it first.
-    if (offered_) QTimer::singleShot(0, this, &RecordKeeper::ShowTold);
+    if (windowUp_) QTimer::singleShot(0, this, &RecordKeeper::ShowTold);
 }
 
 void RecordKeeper::ShowTold() {
@@ -83,7 +84,7 @@ void RecordKeeper::ShowTold() {
 
 void RecordKeeper::OfferSavedGame() {
     if (offerMade_) return;
-    offered_ = offerMade_ = true;
+    windowUp_ = offerMade_ = true;
     ShowTold();
     // A game started meanwhile has the table: the saved one waits for the next start.
     if (host_.table().state().GameRunning()) return;

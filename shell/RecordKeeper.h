@@ -68,7 +68,7 @@ private:
     GameTally tally_;
     bool keeping_ = false;   // the game on the table is saved and will be recorded
     bool resuming_ = false;  // putting a saved game back: not a new game
-    bool offered_ = false;    // the offer waits for the event loop
+    bool windowUp_ = false;   // shown: messages may be said
     bool offerMade_ = false;
     std::string lastSaved_;
     QString told_;           // waiting to be shown
