@@ -44,7 +44,7 @@ GameRecord FourPlayerGame(int i) {
     g.wentOut = (i + 1) % 4;
     const char* names[] = {"Ann", "Carl", "Fay", "Computer"};
     for (int s = 0; s < 4; ++s) {
-        g.seats.push_back(SeatRecord{Seat{names[s], s == 3 ? 1 + i % 7 : 0}, 4000 + (i * 37 + s * 101) % 2000,
+        g.seats.push_back(SeatRecord{Player{names[s], s == 3 ? 1 + i % 7 : 0}, 4000 + (i * 37 + s * 101) % 2000,
                                      500 + (i + s) % 1500, 20, (i + s) % 5});
         g.turns += 20;
     }
@@ -53,7 +53,7 @@ GameRecord FourPlayerGame(int i) {
 
 SavedGame InPlay(int action) {
     GameTally tally;
-    tally.Start({Seat{"Ann"}, Seat{"Carl"}, Seat{"Fay"}, Seat{"Computer", 1}}, 5000, 500);
+    tally.Start({Player{"Ann"}, Player{"Carl"}, Player{"Fay"}, Player{"Computer", 1}}, 5000, 500);
     for (int t = 0; t < action % 40; ++t) tally.Banked(t % 4, 350);
     // About the size of the engine's state: dice, tray, four seats, flags.
     return SavedGame{1, std::string(1024, char('a' + action % 26)), tally, 0};

@@ -87,8 +87,15 @@ class TableListener {
 public:
     virtual ~TableListener() = default;
 
-    // A game was seated (it may replace one in progress).
+    // A game was seated (it may replace one in progress), or a saved one
+    // was put back on the table.
     virtual void GameSeated() {}
+    // A turn ended: `banked` points went to the seat's score, or nothing
+    // did because the turn ended in a Zarvel. Told before the game ends.
+    virtual void TurnEnded(int /*seat*/, Score /*banked*/, bool /*zarvel*/) {}
+    // A roll, a selection, an undo or a pass has changed the rules' state
+    // and is over, with everything it set off (a Zarvel's pass included).
+    virtual void StateChanged() {}
     // The dice passed to a computer seat (after the pass's own pauses).
     virtual void ComputerTurnDue() {}
     // A player went out and a human sits at the table: tell them.

@@ -180,6 +180,14 @@ struct GameState {
         return CurrentPlayer >= 0 && CurrentPlayer < kSeats && PlayerIsComputer[CurrentPlayer];
     }
     bool GameRunning() const { return CurrentPlayer != kNone; }
+    // The current turn has rolled: dice lie free or in the tray, or the
+    // roll's codes still stand. False from a pass (or the seating) until
+    // the next roll.
+    bool TurnUnderway() const {
+        for (int i = 0; i < kSlots; ++i)
+            if (DieFree[i] || TraySlotUsed[i] || DieCode[i] != ScoringCode::Nothing()) return true;
+        return false;
+    }
 
     bool operator==(const GameState&) const = default;
 };

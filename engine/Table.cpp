@@ -156,6 +156,51 @@ void Table::SeatGame(const std::vector<Seat>& seats, Score playTo, Score breakIn
     Tell(&TableListener::GameSeated);
 }
 
+void Table::ResumeGame(const GameState& state) {
+    g_ = state;
+    ShowState();
+    Tell(&TableListener::GameSeated);
+}
+
+void Table::ShowState() {
+    const bool human = !g_.IsComputerTurn();
+    const bool underway = g_.TurnUnderway();
+    // A bust the computer has still to pass shows the end of its sequence.
+    const bool bust = underway && g_.Zarveled && g_.AllowedActions == Actions{Action::Pass};
+    if (shows_) {
+        b_.SetBusyPointer(false);
+        for (int i = 0; i < kSlots; ++i) {
+            b_.ShowDie(i, g_.RolledDice[i]);
+            b_.ShowDie(10 + i, g_.TrayDice[i]);
+            b_.ShowMarker(i, s_.MarkScorers && g_.DieFree[i] && g_.DieCode[i].Scores());
+        }
+        if (underway) ShowDivider(g_.HeldCount);
+        else b_.HideDivider();
+
+        if (bust) {
+            b_.SetStatus({Status::ZarvelPassing, false, kPassingLetters});
+        } else {
+            Status status = StatusFor(g_.AllowedActions);
+            // Roll is all that is left once all six dice are in the tray.
+            if (underway && status == Status::RollTheDice && !AnyFree(g_) && TrayCount(g_) == kSlots)
+                status = Status::MustRoll;
+            b_.SetStatus({status, false, 0});
+        }
+        const bool lastRound = g_.WentOut != kNone;
+        b_.SetStatusTop(lastRound ? kStatusTopLastRound : kStatusTop);
+        b_.ShowLastRoll(lastRound);
+        b_.SetTurnScore(bust ? 0 : g_.TurnScore);
+        b_.SetPlayerText(g_.PlayerName[g_.CurrentPlayer]);
+        for (int p = 0; p < 8; ++p) {
+            b_.ScorePadScore(p, g_.PlayerScore[p]);
+            b_.ScorePadHighlight(p, p == g_.CurrentPlayer);
+        }
+        b_.ScorePadRepaint();
+    }
+    b_.SetRollEnabled(human && g_.AllowedActions.Has(Action::Roll));
+    b_.SetPassEnabled(human && g_.AllowedActions.Has(Action::Pass));
+}
+
 // ---- dice -----------------------------------------------------------------
 
 int Table::GetDie2() { return uniform_ ? ShuffledFace(*uniform_) : ShuffledFace(rng_); }
@@ -266,6 +311,7 @@ void Table::cmdRoll_Click() {
     // A human's dice pass by themselves after a bust, once the roll is done;
     // a computer passes them itself.
     if (g_.Zarveled && !g_.IsComputerTurn()) cmdPassDice_Click();
+    Tell(&TableListener::StateChanged);
 }
 
 void Table::ComputeCanPass() {
@@ -351,6 +397,7 @@ void Table::Picture1_Click(int index) {
     g_.TurnScore += code.Points();
     ShowTurnScore();
     AfterSelect();
+    Tell(&TableListener::StateChanged);
 }
 
 void Table::Undo(int s) {
@@ -378,6 +425,7 @@ void Table::Undo(int s) {
     PlaySound(s_.UndoSound);
     b_.SetRollEnabled(false);
     b_.SetPassEnabled(g_.AllowedActions.Has(Action::Pass) && !g_.IsComputerTurn());
+    Tell(&TableListener::StateChanged);
 }
 
 void Table::ShowZarvel() {
@@ -474,6 +522,7 @@ void Table::cmdPassDice_Click() {
         }
         if (g_.WentOut == kNone && g_.PlayerScore[cp] >= g_.PlayToScore) GoOut();
     }
+    for (TableListener* l : listeners_) l->TurnEnded(cp, g_.Zarveled ? 0 : g_.TurnScore, g_.Zarveled);
     EmptyDice();
 
     const int next = (cp + 1 >= g_.NumPlayers) ? 0 : cp + 1;
@@ -495,13 +544,14 @@ void Table::cmdPassDice_Click() {
 
     if (next == g_.WentOut) {
         EndGame();
-        return;
+    } else {
+        SetStatus(Status::RollTheDice);
+        if (g_.PlayerIsComputer[next]) {
+            if (s_.ComputerFast == 0) b_.Sleep(1000);
+            if (!g_.GameOver) Tell(&TableListener::ComputerTurnDue);
+        }
     }
-    SetStatus(Status::RollTheDice);
-    if (!g_.PlayerIsComputer[next]) return;
-    if (s_.ComputerFast == 0) b_.Sleep(1000);
-    if (g_.GameOver) return;
-    Tell(&TableListener::ComputerTurnDue);
+    Tell(&TableListener::StateChanged);
 }
 
 void Table::GoOut() {

@@ -45,6 +45,11 @@ public:
     // to roll, playing to playTo with a first banking of at least breakIn.
     // Any game in progress is over; listeners hear GameSeated.
     void SeatGame(const std::vector<Seat>& seats, Score playTo, Score breakIn);
+    // Puts a game in progress back on the table as `state` holds it (a
+    // state a game in play had: see DecodeState) and shows it: the dice,
+    // the tray, the labels, the buttons and the score pad. Listeners hear
+    // GameSeated, so a computer whose turn it is starts it.
+    void ResumeGame(const GameState& state);
 
     // Handlers.
     void cmdRoll_Click();
@@ -83,6 +88,8 @@ private:
     void GoOut();
     void ComputeCanPass();
     void EmptyDice();
+    // The board as the state stands, between actions.
+    void ShowState();
 
     // Drawing, skipped for a board that shows nothing.
     void Show(int index, int face) {

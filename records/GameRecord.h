@@ -18,18 +18,18 @@ inline constexpr int kHumanStyle = 0;
 // Seconds since 1970-01-01 UTC, now.
 std::int64_t NowSeconds();
 
-// A seat of a game: who sits there and how it is played.
-struct Seat {
+// Who sat at a seat of a game and how it was played, as the history keeps it.
+struct Player {
     std::string name;
     int style = kHumanStyle;
 
     bool computer() const { return style != kHumanStyle; }
-    bool operator==(const Seat&) const = default;
+    bool operator==(const Player&) const = default;
 };
 
 // One player's part in a game.
 struct SeatRecord {
-    Seat seat;
+    Player seat;
     std::int32_t finalScore = 0;  // points banked
     std::int32_t bestTurn = 0;    // most points banked in one turn
     int turns = 0;                // turns played, banked or lost
@@ -61,7 +61,7 @@ public:
     // A game in progress as a saved game kept it.
     GameTally(GameRecord progress, bool recorded) : game_(std::move(progress)), recorded_(recorded) {}
 
-    void Start(std::vector<Seat> seats, int target, int breakIn, bool recorded = true);
+    void Start(std::vector<Player> seats, int target, int breakIn, bool recorded = true);
 
     // A turn banked `points` (a pass).
     void Banked(int seat, std::int32_t points);

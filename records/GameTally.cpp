@@ -8,11 +8,11 @@ std::int64_t NowSeconds() {
     return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch()).count();
 }
 
-void GameTally::Start(std::vector<Seat> seats, int target, int breakIn, bool recorded) {
+void GameTally::Start(std::vector<Player> seats, int target, int breakIn, bool recorded) {
     game_ = GameRecord{};
     game_.target = target;
     game_.breakIn = breakIn;
-    for (Seat& s : seats) game_.seats.push_back(SeatRecord{std::move(s)});
+    for (Player& s : seats) game_.seats.push_back(SeatRecord{std::move(s)});
     recorded_ = recorded;
 }
 

@@ -1,9 +1,11 @@
 #include "Records.h"
 
+#include <fcntl.h>
 #include <pwd.h>
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -82,6 +84,18 @@ constexpr std::array<const char*, Records::kVersion> kMigrations{
 bool Unreadable(int rc) {
     rc &= 0xFF;
     return rc == SQLITE_NOTADB || rc == SQLITE_CORRUPT;
+}
+
+// A lock on byte `slot` of the lock file: F_WRLCK takes it, F_UNLCK lets
+// it go, and `test` only asks whether another process holds it.
+bool SlotLock(int fd, std::int64_t slot, short type, bool test = false) {
+    struct flock lock {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = off_t(slot);
+    lock.l_len = 1;
+    if (test) return fcntl(fd, F_GETLK, &lock) == 0 && lock.l_type != F_UNLCK;
+    return fcntl(fd, F_SETLK, &lock) == 0;
 }
 
 std::int64_t NewSlot() {
@@ -163,9 +177,30 @@ Records::Records(std::string path, TroubleHandler onTrouble)
     }
     if (opened == Opened::Newer) Tell(RecordsTrouble::Kind::Newer, {}, detail);
     else if (opened != Opened::Ok) Tell(RecordsTrouble::Kind::CannotWrite, {}, detail);
+    if (db_) slotLocks_ = open((path_ + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
 }
 
-Records::~Records() { sqlite3_close_v2(db_); }
+Records::~Records() {
+    sqlite3_close_v2(db_);
+    if (slotLocks_ >= 0) close(slotLocks_);
+}
+
+bool Records::Claim(std::int64_t slot) {
+    if (slotClaimed_ && slot == slot_) return true;
+    if (slotLocks_ >= 0) {
+        if (SlotLock(slotLocks_, slot, F_WRLCK, true)) return false;
+        if (!SlotLock(slotLocks_, slot, F_WRLCK)) {
+            if (errno == EACCES || errno == EAGAIN) return false;  // taken just now
+            // A file system without locks: every copy has the slots to itself.
+            close(slotLocks_);
+            slotLocks_ = -1;
+        }
+        if (slotClaimed_ && slotLocks_ >= 0) SlotLock(slotLocks_, slot_, F_UNLCK);
+    }
+    slot_ = slot;
+    slotClaimed_ = true;
+    return true;
+}
 
 void Records::Tell(RecordsTrouble::Kind kind, std::string keptAs, std::string detail) {
     if (onTrouble_) onTrouble_(RecordsTrouble{kind, path_, std::move(keptAs), std::move(detail)});
@@ -288,18 +323,28 @@ bool Records::Write(const std::function<int()>& body) {
 
 bool Records::RecordGame(const GameRecord& game) {
     if (game.seats.empty() || game.winner < 0 || std::size_t(game.winner) >= game.seats.size()) return false;
+    return Write([&] { return InsertGame(game); });
+}
+
+bool Records::FinishGame(const GameRecord& game) {
+    if (game.seats.empty() || game.winner < 0 || std::size_t(game.winner) >= game.seats.size()) return false;
     return Write([&] {
-        sql::Statement insert(db_,
-                              "INSERT INTO game(finished_at, target, break_in, turns, winner, went_out) "
-                              "VALUES(?, ?, ?, ?, ?, ?)");
-        insert.Bind(1, game.finishedAt).Bind(2, game.target).Bind(3, game.breakIn).Bind(4, game.turns);
-        insert.Bind(5, game.winner).Bind(6, game.wentOut);
-        if (const int rc = insert.Run()) return rc;
-        return InsertSeats(db_,
-                           "INSERT INTO game_seat(game_id, seat, name, style, final_score, best_turn, turns, zarvels) "
-                           "VALUES(?, ?, ?, ?, ?, ?, ?, ?)",
-                           sqlite3_last_insert_rowid(db_), game.seats);
+        if (const int rc = InsertGame(game)) return rc;
+        return DeleteSavedGame();
     });
+}
+
+int Records::InsertGame(const GameRecord& game) {
+    sql::Statement insert(db_,
+                          "INSERT INTO game(finished_at, target, break_in, turns, winner, went_out) "
+                          "VALUES(?, ?, ?, ?, ?, ?)");
+    insert.Bind(1, game.finishedAt).Bind(2, game.target).Bind(3, game.breakIn).Bind(4, game.turns);
+    insert.Bind(5, game.winner).Bind(6, game.wentOut);
+    if (const int rc = insert.Run()) return rc;
+    return InsertSeats(db_,
+                       "INSERT INTO game_seat(game_id, seat, name, style, final_score, best_turn, turns, zarvels) "
+                       "VALUES(?, ?, ?, ?, ?, ?, ?, ?)",
+                       sqlite3_last_insert_rowid(db_), game.seats);
 }
 
 bool Records::ResetStatistics() {
@@ -338,6 +383,10 @@ std::optional<LastSeats> Records::LoadLastSeats() const {
 
 bool Records::SaveGame(const SavedGame& game) {
     const GameRecord& g = game.tally.progress();
+    // Never in a slot another running copy holds: then in a new one.
+    if (!Claim(slot_))
+        while (!Claim(NewSlot())) {
+        }
     return Write([&] {
         sql::Statement drop(db_, "DELETE FROM saved_seat WHERE slot = ?1");
         if (const int rc = drop.Bind(1, slot_).Run()) return rc;
@@ -356,12 +405,20 @@ bool Records::SaveGame(const SavedGame& game) {
 }
 
 bool Records::DropSavedGame() {
-    return Write([this] {
-        sql::Statement drop(db_, "DELETE FROM saved_seat WHERE slot = ?1");
-        if (const int rc = drop.Bind(1, slot_).Run()) return rc;
-        sql::Statement game(db_, "DELETE FROM saved_game WHERE slot = ?1");
-        return game.Bind(1, slot_).Run();
-    });
+    return Write([this] { return DeleteSavedGame(); });
+}
+
+int Records::DeleteSavedGame() {
+    sql::Statement drop(db_, "DELETE FROM saved_seat WHERE slot = ?1");
+    if (const int rc = drop.Bind(1, slot_).Run()) return rc;
+    sql::Statement game(db_, "DELETE FROM saved_game WHERE slot = ?1");
+    return game.Bind(1, slot_).Run();
+}
+
+void Records::LeaveSavedGame() {
+    if (slotClaimed_ && slotLocks_ >= 0) SlotLock(slotLocks_, slot_, F_UNLCK);
+    slotClaimed_ = false;
+    slot_ = NewSlot();
 }
 
 std::optional<SavedGame> Records::LoadSavedGame() {
@@ -370,8 +427,12 @@ std::optional<SavedGame> Records::LoadSavedGame() {
     std::optional<SavedGame> result;
     sql::Statement newest(db_,
                           "SELECT slot, saved_at, format, state, recorded, target, break_in, turns, went_out "
-                          "FROM saved_game ORDER BY saved_at DESC, slot DESC LIMIT 1");
-    if (newest.Step()) {
+                          "FROM saved_game ORDER BY saved_at DESC, slot DESC");
+    // Another copy's game in play is not offered: it is still being played.
+    bool found = false;
+    while (newest.Step())
+        if ((found = Claim(newest.Int(0)))) break;
+    if (found) {
         GameRecord progress;
         progress.target = int(newest.Int(5));
         progress.breakIn = int(newest.Int(6));
@@ -382,7 +443,6 @@ std::optional<SavedGame> Records::LoadSavedGame() {
                              "WHERE slot = ? ORDER BY seat");
         seats.Bind(1, newest.Int(0));
         while (seats.Step()) progress.seats.push_back(ReadSeat(seats, 0));
-        slot_ = newest.Int(0);
         result = SavedGame{int(newest.Int(2)), newest.Blob(3), GameTally(std::move(progress), newest.Int(4) != 0),
                            newest.Int(1)};
     }
@@ -441,7 +501,7 @@ std::vector<HighScore> Records::HighScores(int target, int count) const {
         LIMIT ?2)");
     q.Bind(1, target).Bind(2, count);
     while (q.Step())
-        rows.push_back(HighScore{Seat{q.Text(0), int(q.Int(1))}, std::int32_t(q.Int(2)), int(q.Int(3)), q.Int(4)});
+        rows.push_back(HighScore{Player{q.Text(0), int(q.Int(1))}, std::int32_t(q.Int(2)), int(q.Int(3)), q.Int(4)});
     return rows;
 }
 

@@ -90,7 +90,7 @@ struct PlayerStats {
 
 // A winning score.
 struct HighScore {
-    Seat seat;
+    Player seat;
     std::int32_t score = 0;
     int target = 0;
     std::int64_t finishedAt = 0;
@@ -119,6 +119,9 @@ public:
     // Writes: true when the change is on disk. A failing write changes
     // nothing and is told once; again only after a write has worked since.
     bool RecordGame(const GameRecord& game);
+    // Records the finished game and drops this run's saved game, in one
+    // transaction: a game is never both in the history and left to resume.
+    bool FinishGame(const GameRecord& game);
     bool ResetStatistics();
     bool SaveLastSeats(const LastSeats& seats);
     // Replaces this run's saved game.
@@ -126,9 +129,13 @@ public:
     // Drops this run's saved game (the game ended, or was given up).
     bool DropSavedGame();
 
-    // The newest saved game, which from now on is this run's: later saves
-    // replace it and DropSavedGame removes it. Nothing when there is none.
+    // The newest saved game that no other running copy of the program is
+    // playing, which from now on is this run's: later saves replace it and
+    // DropSavedGame removes it. Nothing when there is none.
     std::optional<SavedGame> LoadSavedGame();
+    // Leaves the loaded saved game in the file for whoever can continue it
+    // (a newer version): this run saves under a place of its own again.
+    void LeaveSavedGame();
     std::optional<LastSeats> LoadLastSeats() const;
 
     // Targets that games were played to, lowest first.
@@ -150,11 +157,22 @@ private:
     // Runs `body` inside one write transaction.
     bool Write(const std::function<int()>& body);
     void Tell(RecordsTrouble::Kind kind, std::string keptAs, std::string detail);
+    // The statements of the writes, inside a transaction.
+    int InsertGame(const GameRecord& game);
+    int DeleteSavedGame();
+    // Takes `slot` as this run's saved game; false when another running
+    // copy holds it.
+    bool Claim(std::int64_t slot);
 
     std::string path_;
     TroubleHandler onTrouble_;
     sqlite3* db_ = nullptr;
     std::int64_t slot_;             // this run's saved game
+    // A running copy holds a lock on the byte of its slot in "<file>.lock"
+    // for as long as it runs; the system lets go when the process ends,
+    // however it ends. -1: no such file, every slot is free.
+    int slotLocks_ = -1;
+    bool slotClaimed_ = false;
     bool writeTroubleTold_ = false;
 };
 

@@ -35,7 +35,7 @@ QString TroubleText(const RecordsTrouble& trouble) {
         .arg(Shown(trouble.path), detail);
 }
 
-QString ContinueQuestion(const std::vector<std::string>& names) {
+QString NameList(const std::vector<std::string>& names) {
     QString list;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const QString name = QString::fromStdString(names[i]);
@@ -43,7 +43,11 @@ QString ContinueQuestion(const std::vector<std::string>& names) {
         else if (i + 1 == names.size()) list = Text::tr("%1 and %2", "the last two names of a list").arg(list, name);
         else list = Text::tr("%1, %2", "names of a list").arg(list, name);
     }
-    return Text::tr("Continue the game of %1?").arg(list);
+    return list;
+}
+
+QString ContinueQuestion(const std::vector<std::string>& names) {
+    return Text::tr("Continue the game of %1?").arg(NameList(names));
 }
 
 QString StyleName(int code) {

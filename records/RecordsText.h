@@ -12,6 +12,8 @@ namespace zarvel {
 // The one message for a trouble with the records file.
 QString TroubleText(const RecordsTrouble& trouble);
 
+// "Ann, Carl and Fay"
+QString NameList(const std::vector<std::string>& names);
 // "Continue the game of Ann, Carl and Fay?"
 QString ContinueQuestion(const std::vector<std::string>& names);
 

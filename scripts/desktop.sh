@@ -1,6 +1,6 @@
 # Sourced by the scripts that run the real program as a player would: a
-# private X server with the openbox window manager, and a fresh config and
-# temporary folder, all removed on exit. Sets DISPLAY and $work; the caller
+# private X server with the openbox window manager, and a fresh config, data
+# and temporary folder, all removed on exit. Sets DISPLAY and $work; the caller
 # may set $game to a process to end too.
 # Usage: start_desktop TOOL...   (the tools the caller needs besides these)
 start_desktop() {
@@ -18,8 +18,8 @@ start_desktop() {
   export DISPLAY=:$(head -n1 "$work/display")
   openbox >/dev/null 2>&1 & wm=$!
   sleep 1
-  export XDG_CONFIG_HOME=$work/config TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/run
-  mkdir -p "$XDG_CONFIG_HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
+  export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data TMPDIR=$work/tmp XDG_RUNTIME_DIR=$work/run
+  mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$TMPDIR" "$XDG_RUNTIME_DIR"
   chmod 700 "$XDG_RUNTIME_DIR"
   unset QT_QPA_PLATFORM
 }

@@ -10,6 +10,7 @@ class QWidget;
 namespace zarvel {
 
 class Table;
+class SeatMemory;
 class SettingsFile;
 class frmScorePad;
 
@@ -35,6 +36,8 @@ public:
     virtual int TestRunGames() const = 0;
     // The program is closing: its windows may close.
     virtual bool Quitting() const = 0;
+    // Where the new game dialog keeps the last seats; none: not kept.
+    virtual SeatMemory* seatMemory() { return nullptr; }
 };
 
 }  // namespace zarvel

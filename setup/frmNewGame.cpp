@@ -14,6 +14,7 @@
 
 #include "GameHost.h"
 #include "Catalogue.h"
+#include "SeatMemory.h"
 #include "SettingKeys.h"
 #include "Fonts.h"
 #include "Styles.h"
@@ -121,6 +122,9 @@ void frmNewGame::Form_Load() {
     for (QLineEdit* box : TxtPlayerName) box->clear();
     optNumPlayers[0]->setChecked(true);
     optNumPlayers_Click(0);
+    // The seats of the last game started, if they are kept.
+    if (SeatMemory* memory = host_.seatMemory())
+        if (const auto last = memory->Recall()) ShowSeats(*this, *last);
     loaded_ = true;
 }
 
@@ -198,6 +202,7 @@ void frmNewGame::cmdPlay_Click() {
     for (int i = 0; i < kRows; ++i) pad.setItalic(i, chkComputer[i]->isChecked());
     s.PlayToScore = kPlayToChoice.values[optPlayTo[0]->isChecked() ? 0 : 1];
     s.BreakInScore = kBreakInChoice.values[optBreakIn[0]->isChecked() ? 0 : 1];
+    if (SeatMemory* memory = host_.seatMemory()) memory->Remember(SeatsShown(*this));
     // Seat 0 first, scores and dice cleared, "Roll the dice."; a computer
     // first plays once the dialog has gone.
     table.SeatGame(Seats(), s.PlayToScore, s.BreakInScore);

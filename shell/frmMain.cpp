@@ -18,6 +18,7 @@
 #include "GameTray.h"
 #include "Keys.h"
 #include "PictureBox.h"
+#include "RecordKeeper.h"
 #include "SettingsFile.h"
 #include "SetupWindows.h"
 #include "SoundPlayer.h"
@@ -56,6 +57,7 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
 
     table_.AddListener(*this);
     computers_ = std::make_unique<ComputerPlayers>(table_, *this);
+    records_ = std::make_unique<RecordKeeper>(*this);
     endProgram = [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); };
     endProgramNow = [] { QCoreApplication::exit(0); };
 
@@ -67,6 +69,7 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
 }
 
 frmMain::~frmMain() {
+    records_.reset();
     computers_.reset();
     table_.RemoveListener(*this);
     if (busy_) QGuiApplication::restoreOverrideCursor();
@@ -101,6 +104,7 @@ void frmMain::BuildMenus() {
     mnuNewGame = mnuGame->addAction(QStringLiteral("&New Game   (F2)"), this, &frmMain::mnuNewGame_Click);
     mnuThemes = mnuGame->addAction(QStringLiteral("&Theme..."), this, &frmMain::cmdSkins_Click);
     mnuOptions = mnuGame->addAction(QStringLiteral("&Options..."), this, &frmMain::cmdOptions_Click);
+    mnuStatistics = mnuGame->addAction(tr("&Statistics..."), this, [this] { records_->ShowStatistics(); });
     mnuGame->addSeparator();
     mnuExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -114,6 +118,7 @@ void frmMain::BuildMenus() {
     mnuNewGame->setObjectName(QStringLiteral("mnuNewGame"));
     mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuStatistics->setObjectName(QStringLiteral("mnuStatistics"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuGoHelp->setObjectName(QStringLiteral("mnuGoHelp"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
@@ -145,7 +150,9 @@ bool frmMain::AskQuitGame() {
                     QStringLiteral("Are you sure you want to quit the current game?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    if (box.exec() != QMessageBox::Yes) return false;
+    records_->GameAbandoned();
+    return true;
 }
 
 void frmMain::ShowNewGameDialog() {
@@ -370,6 +377,7 @@ void frmMain::EndProgramNow() {
 // ---- the hosts' other needs ---------------------------------------------------------
 
 frmScorePad& frmMain::scorePad() { return setup_->scorePad(); }
+SeatMemory* frmMain::seatMemory() { return records_.get(); }
 bool frmMain::scorePadBuilt() const { return setup_->scorePadBuilt(); }
 void frmMain::HideNewGameDialog() { setup_->HideNewGame(); }
 

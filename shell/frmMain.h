@@ -28,6 +28,7 @@ namespace zarvel {
 class ComputerDriver;
 class GameTray;
 class KeyHeldFilter;
+class RecordKeeper;
 class SettingsFile;
 class SetupWindows;
 class SoundPlayer;
@@ -65,6 +66,7 @@ public:
     QAction* mnuNewGame = nullptr;
     QAction* mnuThemes = nullptr;
     QAction* mnuOptions = nullptr;
+    QAction* mnuStatistics = nullptr;
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuGoHelp = nullptr;
@@ -81,6 +83,7 @@ public:
     SoundPlayer& sound() { return *sound_; }
     ComputerDriver& driver();
     TestRun& testRun();
+    RecordKeeper& records() { return *records_; }
 
     // No game: the table as at start, no score pad.
     void ResetDice();
@@ -159,6 +162,7 @@ public:
     void RunTestGame() override;
     int TestRunGames() const override;
     bool Quitting() const override { return flags_.Quitting; }
+    SeatMemory* seatMemory() override;
 
     // ---- ComputerHost ----
     bool TrayOpen() const override { return flags_.TrayOpen; }
@@ -194,6 +198,7 @@ private:
     std::unique_ptr<SettingsFile> file_;
     std::unique_ptr<SetupWindows> setup_;
     std::unique_ptr<ComputerPlayers> computers_;
+    std::unique_ptr<RecordKeeper> records_;
     GameTray* tray_ = nullptr;
     TrayColumn* trays_ = nullptr;
     SoundPlayer* sound_ = nullptr;

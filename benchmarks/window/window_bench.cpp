@@ -35,6 +35,8 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QTemporaryDir root;
     qputenv("XDG_CONFIG_HOME", root.filePath(QStringLiteral("config")).toUtf8());
+    // Its games are no player's: they stay out of the player's records.
+    qputenv("XDG_DATA_HOME", root.filePath(QStringLiteral("data")).toUtf8());
     qputenv("TMPDIR", root.path().toUtf8());
     QApplication app(argc, argv);
     const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 14;

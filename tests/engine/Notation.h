@@ -11,33 +11,17 @@
 #include "Board.h"
 #include "GameState.h"
 #include "Scoring.h"
+#include "Snapshot.h"
 
 namespace zarvel {
 
-// "0" scores nothing, "99" no die, "1" and "5" singles, "a".."x" three to
-// six of a kind (by face within each block of six), "y" a straight, "z"
-// three pairs.
+// A die's code by its letters, as snapshots write it.
 inline ScoringCode Code(std::string_view s) {
-    if (s == "0") return ScoringCode::Nothing();
-    if (s == "99") return ScoringCode::NoDie();
-    if (s == "1" || s == "5") return ScoringCode::Single(s[0] - '0');
-    if (s == "y") return ScoringCode::Straight();
-    if (s == "z") return ScoringCode::ThreePairs();
-    if (s.size() == 1 && s[0] >= 'a' && s[0] <= 'x') return ScoringCode::OfAKind(3 + (s[0] - 'a') / 6, 1 + (s[0] - 'a') % 6);
+    if (const auto code = CodeFromText(s)) return *code;
     throw std::invalid_argument("no such code: " + std::string(s));
 }
 
-inline std::string Letters(ScoringCode c) {
-    switch (c.kind()) {
-        case ScoringCode::Kind::Nothing: return "0";
-        case ScoringCode::Kind::NoDie: return "99";
-        case ScoringCode::Kind::Single: return std::to_string(c.face());
-        case ScoringCode::Kind::OfAKind: return std::string(1, static_cast<char>('a' + 6 * (c.count() - 3) + c.face() - 1));
-        case ScoringCode::Kind::Straight: return "y";
-        case ScoringCode::Kind::ThreePairs: return "z";
-    }
-    return "?";
-}
+inline std::string Letters(ScoringCode c) { return CodeText(c); }
 
 inline Actions Acts(std::string_view s) {
     Actions a;

@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -20,6 +21,7 @@
 #include "SettingsFile.h"
 #include "Startup.h"
 #include "frmMain.h"
+#include "frmNewGame.h"
 
 // Readable failures for texts.
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
@@ -121,6 +123,22 @@ protected:
     void Hook(frmMain& w) {
         w.endProgram = [this] { ++programEnds; };
         w.endProgramNow = [this] { ++programEndsNow; };
+    }
+
+    // Opens the new game dialog from the menu and runs `act` on it while it
+    // is shown; `act` ends it (OK or Cancel). Returns false if it never showed.
+    template <typename Act>
+    bool WithNewGame(frmMain& w, Act act) {
+        bool ran = false;
+        Poll poll([&] {
+            auto* d = qobject_cast<frmNewGame*>(QApplication::activeModalWidget());
+            if (!d || ran) return;
+            ran = true;
+            act(*d);
+            if (d->isVisible()) d->cmdCancel->click();
+        });
+        w.mnuNewGame->trigger();
+        return ran;
     }
 
     // Two human players, the first to roll, at the settings' target and break-in.

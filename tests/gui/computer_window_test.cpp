@@ -7,6 +7,7 @@
 
 #include "ComputerDriver.h"
 #include "GuiTest.h"
+#include "RecordKeeper.h"
 #include "TestMode.h"
 #include "frmScorePad.h"
 
@@ -87,6 +88,9 @@ TEST_F(Computers, ATestRunPlaysItsGamesReportsAndEnds) {
     EXPECT_EQ(g.PlayerName[0], "Moron");
     EXPECT_EQ(g.PlayerName[1], "Normal");
     EXPECT_EQ(firstCaption, QStringLiteral(" Game 1 of 7"));
+    // Nobody's games: neither recorded nor kept to continue.
+    EXPECT_TRUE(w.records().records().Statistics().empty());
+    EXPECT_FALSE(w.records().records().LoadSavedGame());
     EXPECT_EQ(w.scorePad().windowTitle(), QStringLiteral(" Score Pad"));
     EXPECT_EQ(report, QStringList{QString::fromStdString(TestReport(g, w.testRun().Wins()))});
     EXPECT_EQ(std::accumulate(w.testRun().Wins().begin(), w.testRun().Wins().end(), 0), 7);

@@ -29,22 +29,6 @@ namespace {
 
 class Setup : public GuiTest {
 protected:
-    // Opens the new game dialog from the menu and runs `act` on it while it
-    // is shown; `act` ends it (OK or Cancel). Returns false if it never showed.
-    template <typename Act>
-    bool WithNewGame(frmMain& w, Act act) {
-        bool ran = false;
-        Poll poll([&] {
-            auto* d = qobject_cast<frmNewGame*>(QApplication::activeModalWidget());
-            if (!d || ran) return;
-            ran = true;
-            act(*d);
-            if (d->isVisible()) d->cmdCancel->click();
-        });
-        w.mnuNewGame->trigger();
-        return ran;
-    }
-
     // A game through the dialog: as many seats as names, all human.
     bool Play(frmMain& w, const QStringList& names) {
         return WithNewGame(w, [&](frmNewGame& d) {
@@ -147,7 +131,7 @@ TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
     EXPECT_FALSE(w.RollEnabled());
 }
 
-TEST_F(Setup, CancelForgetsTheEntriesOkKeepsThemAndStoresTheScoreOptions) {
+TEST_F(Setup, CancelForgetsTheEntriesOkKeepsThemAsTheLastSeatsAndStoresTheScoreOptions) {
     frmMain& w = Build();
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         d.optNumPlayers[3]->click();
@@ -175,14 +159,19 @@ TEST_F(Setup, CancelForgetsTheEntriesOkKeepsThemAndStoresTheScoreOptions) {
         QApplication::sendEvent(&d, &esc);
         EXPECT_FALSE(d.isVisible());
     }));
-    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) { EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"})); }));
+    // Built afresh, the dialog opens with the seats of the last game started.
+    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
+        EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Cy", "Player4"}));
+    }));
 
-    // The next start preselects the stored score options.
+    // The next start preselects the stored score options, and the seats.
     window.reset();
     Settings s;
     ReadSettings(SettingsFile(DefaultSettingsPath()), s, CarriedFilesFolder());
+    ModalAnswerer answers(QMessageBox::No, false);  // not the game left in play
     ASSERT_TRUE(WithNewGame(Build(s), [&](frmNewGame& d) {
         EXPECT_TRUE(d.optPlayTo[1]->isChecked() && d.optBreakIn[1]->isChecked());
+        EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Cy", "Player4"}));
     }));
 }
 

@@ -105,7 +105,7 @@ protected:
         g.wentOut = 0;
         for (std::size_t i = 0; i < names.size(); ++i) {
             SeatRecord s;
-            s.seat = names[i].starts_with('#') ? Seat{"Computer", std::atoi(names[i].c_str() + 1)} : Seat{names[i]};
+            s.seat = names[i].starts_with('#') ? Player{"Computer", std::atoi(names[i].c_str() + 1)} : Player{names[i]};
             s.finalScore = scores[i];
             s.bestTurn = scores[i] / 4;
             s.turns = 10;

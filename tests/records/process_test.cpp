@@ -152,6 +152,31 @@ TEST_F(RecordsTest, TwoProgramsWritingAtOnceBothRecordEveryGame) {
     EXPECT_FALSE(r->LoadSavedGame());  // each dropped its own
 }
 
+TEST_F(RecordsTest, AGameAnotherRunningCopyPlaysIsNotOfferedUntilItsEnd) {
+    {
+        // A copy that ended without finishing its game.
+        SavedGame left{1, "left", {}, 0};
+        left.tally.Start({Player{"Ann"}, Player{"Bob"}}, 5000, 500);
+        ASSERT_TRUE(Open()->SaveGame(left));
+    }
+    Writer playing({db, "hold", "playing"});
+    std::string line;
+    ASSERT_TRUE(playing.ReadLine(line) && line == "saved");
+    // The newest game is in play elsewhere: the one left is offered.
+    auto r = Open();
+    const auto offered = r->LoadSavedGame();
+    ASSERT_TRUE(offered);
+    EXPECT_EQ(offered->state, "left");
+    ASSERT_TRUE(r->DropSavedGame());  // not continued
+    r.reset();
+    // Killed, the other copy's game can be continued.
+    playing.Kill();
+    playing.Wait();
+    const auto after = Open()->LoadSavedGame();
+    ASSERT_TRUE(after);
+    EXPECT_EQ(after->state, "playing");
+}
+
 // What a program with a user's rights (not root's) finds in `path`.
 std::vector<std::string> Probe(const std::string& path) {
     Writer w({path, "probe"}, true);

@@ -115,7 +115,7 @@ TEST_F(RecordsTest, TheTenHighestWinningScoresPerTargetEarliestFirstOnATie) {
 
     const auto ten = r->HighScores(10000);
     ASSERT_EQ(ten.size(), 1u);
-    EXPECT_EQ(ten[0].seat, (Seat{"Computer", 2}));
+    EXPECT_EQ(ten[0].seat, (Player{"Computer", 2}));
     EXPECT_EQ(r->HighScores(5000, 3).size(), 3u);
 }
 
@@ -125,7 +125,7 @@ TEST_F(RecordsTest, ResetEmptiesTheHistoryAndKeepsTheSeatsAndTheGameInPlay) {
     const LastSeats seats{2, {LastSeat{"Ann", false, 1}, LastSeat{"Bob", false, 1}}};
     ASSERT_TRUE(r->SaveLastSeats(seats));
     GameTally tally;
-    tally.Start({Seat{"Ann"}, Seat{"Bob"}}, 5000, 500);
+    tally.Start({Player{"Ann"}, Player{"Bob"}}, 5000, 500);
     ASSERT_TRUE(r->SaveGame(SavedGame{1, "state", tally, 0}));
 
     ASSERT_TRUE(r->ResetStatistics());
@@ -153,7 +153,7 @@ TEST_F(RecordsTest, TheLastSeatsComeBackAsTheyWereLeft) {
 
 SavedGame InPlay() {
     GameTally tally;
-    tally.Start({Seat{"Ann"}, Seat{"Carl", 6}, Seat{"Fay \"the\" ace, Ö"}}, 10000, 1000);
+    tally.Start({Player{"Ann"}, Player{"Carl", 6}, Player{"Fay \"the\" ace, Ö"}}, 10000, 1000);
     tally.Banked(0, 10050);
     tally.WentOut(0);
     tally.Zarvel(1);
@@ -205,6 +205,38 @@ TEST_F(RecordsTest, TwoRunsKeepTheirOwnGamesInPlay) {
     const auto left = third->LoadSavedGame();
     ASSERT_TRUE(left);
     EXPECT_EQ(left->state, "first");
+}
+
+// The end of a game is one change: in the history and no longer to resume,
+// or neither when any part of it fails.
+TEST_F(RecordsTest, AFinishedGameIsRecordedAndItsSaveDroppedTogether) {
+    auto r = Open();
+    ASSERT_TRUE(r->SaveGame(InPlay()));
+    // A failure on either side leaves both as they were.
+    for (const char* refuse : {"BEFORE INSERT ON game", "BEFORE DELETE ON saved_game"}) {
+        ASSERT_EQ(Exec(db, std::string("CREATE TRIGGER refuse ") + refuse + " BEGIN SELECT RAISE(ABORT, 'no'); END"), SQLITE_OK);
+        EXPECT_FALSE(r->FinishGame(Game({"Ann", "Bob"}, {5000, 100}, 0)));
+        EXPECT_EQ(Query(db, "SELECT COUNT(*) FROM game"), "0") << refuse;
+        EXPECT_EQ(Query(db, "SELECT COUNT(*) FROM saved_game"), "1") << refuse;
+        ASSERT_EQ(Exec(db, "DROP TRIGGER refuse"), SQLITE_OK);
+    }
+    ASSERT_TRUE(r->FinishGame(Game({"Ann", "Bob"}, {5000, 100}, 0)));
+    EXPECT_EQ(Query(db, "SELECT COUNT(*) FROM game"), "1");
+    EXPECT_FALSE(Open()->LoadSavedGame());
+}
+
+// A game in play that this version cannot continue stays for the one that can.
+TEST_F(RecordsTest, ASavedGameLeftAloneIsNotReplaced) {
+    SavedGame theirs = InPlay(), mine = InPlay();
+    theirs.state = "theirs";
+    mine.state = "mine";
+    ASSERT_TRUE(Open()->SaveGame(theirs));
+    auto r = Open();
+    ASSERT_EQ(r->LoadSavedGame()->state, "theirs");
+    r->LeaveSavedGame();
+    ASSERT_TRUE(r->SaveGame(mine));
+    ASSERT_TRUE(r->DropSavedGame());
+    EXPECT_EQ(Open()->LoadSavedGame()->state, "theirs");
 }
 
 TEST_F(RecordsTest, AVersionOneFileIsBroughtUpToDateWithItsHistory) {

@@ -8,6 +8,9 @@
 //                                   records N games of NAME, saving between them
 //   records_writer DB probe         opens, records one game, and prints each
 //                                   trouble and whether the game was recorded
+//   records_writer DB hold STATE    saves a game in play with that state,
+//                                   prints "saved" and plays on until its
+//                                   input ends
 // Exit status 0 when every write worked.
 #include <unistd.h>
 
@@ -34,7 +37,7 @@ GameRecord Game(const std::string& name, int turns) {
     g.target = 5000;
     g.breakIn = 500;
     g.turns = turns;
-    g.seats = {SeatRecord{Seat{name}, 5000, 900, turns, 1}, SeatRecord{Seat{"Computer", 1}, 3000, 700, turns, 2}};
+    g.seats = {SeatRecord{Player{name}, 5000, 900, turns, 1}, SeatRecord{Player{"Computer", 1}, 3000, 700, turns, 2}};
     g.winner = 0;
     g.wentOut = 0;
     return g;
@@ -42,7 +45,7 @@ GameRecord Game(const std::string& name, int turns) {
 
 SavedGame Snapshot(long n) {
     GameTally tally;
-    tally.Start({Seat{"Ann"}, Seat{"Computer", 2}}, 5000, 500);
+    tally.Start({Player{"Ann"}, Player{"Computer", 2}}, 5000, 500);
     tally.Banked(0, std::int32_t(n % 1000));
     return SavedGame{1, std::to_string(n), tally, 0};
 }
@@ -85,6 +88,15 @@ int main(int argc, char** argv) {
                 Say("S " + std::to_string(n));
             }
         }
+    }
+    if (mode == "hold" && argc == 4) {
+        SavedGame game = Snapshot(1);
+        game.state = argv[3];
+        if (!records.SaveGame(game)) return 3;
+        Say("saved");
+        for (std::string line; std::getline(std::cin, line);) {
+        }
+        return 0;
     }
     if (mode == "games" && argc == 5) {
         Say("ready");

@@ -11,7 +11,7 @@ namespace {
 
 TEST(GameTally, CountsTurnsBestTurnsZarvelsAndTheFirstToGoOut) {
     GameTally t;
-    t.Start({Seat{"Ann"}, Seat{"Computer", 3}, Seat{"Fay"}}, 5000, 1000);
+    t.Start({Player{"Ann"}, Player{"Computer", 3}, Player{"Fay"}}, 5000, 1000);
     t.Banked(0, 1200);
     t.Zarvel(1);
     t.Banked(2, 350);
@@ -32,16 +32,16 @@ TEST(GameTally, CountsTurnsBestTurnsZarvelsAndTheFirstToGoOut) {
     EXPECT_EQ(r->wentOut, 0);
     EXPECT_EQ(r->turns, 6);
     ASSERT_EQ(r->seats.size(), 3u);
-    EXPECT_EQ(r->seats[0], (SeatRecord{Seat{"Ann"}, 5100, 3900, 2, 0}));
-    EXPECT_EQ(r->seats[1], (SeatRecord{Seat{"Computer", 3}, 2000, 2000, 2, 1}));
-    EXPECT_EQ(r->seats[2], (SeatRecord{Seat{"Fay"}, 350, 350, 2, 1}));
+    EXPECT_EQ(r->seats[0], (SeatRecord{Player{"Ann"}, 5100, 3900, 2, 0}));
+    EXPECT_EQ(r->seats[1], (SeatRecord{Player{"Computer", 3}, 2000, 2000, 2, 1}));
+    EXPECT_EQ(r->seats[2], (SeatRecord{Player{"Fay"}, 350, 350, 2, 1}));
     EXPECT_DOUBLE_EQ(r->seats[0].PointsPerTurn(), 2550.0);
     EXPECT_DOUBLE_EQ(r->seats[2].PointsPerTurn(), 175.0);
 }
 
 TEST(GameTally, TheGamesOwnScoresWinAndAGameIsFinishedOnce) {
     GameTally t;
-    t.Start({Seat{"Ann"}, Seat{"Bob"}}, 10000, 500);
+    t.Start({Player{"Ann"}, Player{"Bob"}}, 10000, 500);
     t.Banked(0, 600);
     t.Banked(1, 700);
     // Only Ann's score is given: Bob keeps what was banked.
@@ -56,19 +56,19 @@ TEST(GameTally, TheGamesOwnScoresWinAndAGameIsFinishedOnce) {
 
 TEST(GameTally, TestGamesAndBadWinnersRecordNothing) {
     GameTally t;
-    t.Start({Seat{"Computer", 1}, Seat{"Computer", 2}}, 5000, 500, false);
+    t.Start({Player{"Computer", 1}, Player{"Computer", 2}}, 5000, 500, false);
     t.Banked(0, 5000);
     EXPECT_EQ(t.progress().turns, 0);
     EXPECT_FALSE(t.Finish(0, {}, 1));
 
-    t.Start({Seat{"Ann"}, Seat{"Bob"}}, 5000, 500);
+    t.Start({Player{"Ann"}, Player{"Bob"}}, 5000, 500);
     EXPECT_FALSE(t.Finish(2, {}, 1));
     EXPECT_FALSE(GameTally().Finish(0, {}, 1));
 }
 
 TEST(GameTally, CarriesOnFromWhatASavedGameKept) {
     GameTally t;
-    t.Start({Seat{"Ann"}, Seat{"Bob"}}, 5000, 500);
+    t.Start({Player{"Ann"}, Player{"Bob"}}, 5000, 500);
     t.Banked(0, 800);
     GameTally resumed(t.progress(), t.recorded());
     EXPECT_EQ(resumed, t);

@@ -14,7 +14,7 @@ if [[ -n $missing ]]; then
   exit 77
 fi
 work=$(mktemp -d)
-export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config
+export HOME=$work XDG_RUNTIME_DIR=$work/run XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
 mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
 unset PULSE_SERVER
 sink=zarvel_test
