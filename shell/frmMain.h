@@ -26,7 +26,9 @@ class QMenu;
 namespace zarvel {
 
 class ComputerDriver;
+class ExpertTables;
 class GameTray;
+class Hint;
 class KeyHeldFilter;
 class SettingsFile;
 class SetupWindows;
@@ -63,6 +65,7 @@ public:
     TrayColumn* trays() const { return trays_; }
     QMenu* mnuGame = nullptr;
     QAction* mnuNewGame = nullptr;
+    QAction* mnuHint = nullptr;
     QAction* mnuThemes = nullptr;
     QAction* mnuOptions = nullptr;
     QAction* mnuExit = nullptr;
@@ -81,6 +84,8 @@ public:
     SoundPlayer& sound() { return *sound_; }
     ComputerDriver& driver();
     TestRun& testRun();
+    Hint& hint() { return *hint_; }
+    ExpertTables& expertTables();
 
     // No game: the table as at start, no score pad.
     void ResetDice();
@@ -197,6 +202,7 @@ private:
     GameTray* tray_ = nullptr;
     TrayColumn* trays_ = nullptr;
     SoundPlayer* sound_ = nullptr;
+    Hint* hint_ = nullptr;
     KeyHeldFilter* keys_ = nullptr;
     QPointer<frmHelp> help_;
     bool busy_ = false;
