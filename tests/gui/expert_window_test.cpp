@@ -1,10 +1,12 @@
 // The Expert and the hint in the window: the solved table worked out off the
 // window's thread, the Expert's turn waiting for it, and the hint's words
 // and marks for situations whose best play is known.
+#include <QComboBox>
 #include <QDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 
 #include "ARButton.h"
 #include "ComputerDriver.h"
@@ -16,6 +18,7 @@
 #include "PictureBox.h"
 #include "TableCache.h"
 #include "TrayColumn.h"
+#include "frmNewGame.h"
 #include "Twips.h"
 
 namespace zarvel::test {
@@ -98,6 +101,29 @@ TEST_F(ExpertWindow, TheHintSaysAndMarksTheBestPlay) {
     w.mnuHint->trigger();
     EXPECT_EQ(Status(w), QStringLiteral("Pass the dice — %1 to win.").arg(Percent(1 - solved.Win(4950, 4950))));
     for (int slot = 0; slot < kSlots; ++slot) EXPECT_FALSE(w.hint().Marked(slot)) << slot;
+}
+
+// The new game dialog offers the Expert as its eighth style, stored as code
+// 8; a game with an Expert seat has its table prepared as it starts.
+TEST_F(ExpertWindow, TheNewGameDialogSeatsTheExpert) {
+    frmMain& w = BuildQuick();
+    bool shown = false;
+    Poll answer([&] {
+        auto* d = qobject_cast<frmNewGame*>(QApplication::activeModalWidget());
+        if (!d || shown) return;
+        shown = true;
+        QComboBox* styles = d->cboStyle[1];
+        ASSERT_EQ(styles->count(), 8);
+        EXPECT_EQ(styles->itemText(7), QStringLiteral("Expert"));
+        styles->setCurrentIndex(7);
+        d->cmdPlay->click();
+    });
+    w.mnuNewGame->trigger();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(w.state().PlayerIsComputer[1]);
+    EXPECT_EQ(w.state().PlayerStyle[1], style::Expert);
+    EXPECT_EQ(frmNewGame::StyleCode(QStringLiteral("Expert")), 8);
+    EXPECT_TRUE(WaitFor([&] { return w.expertTables().Ready({5000, 500}); }, kSolveWaitMs));
 }
 
 // The hint is a person's: none before a game, none on a computer's turn,
