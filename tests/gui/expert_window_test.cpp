@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QPushButton>
+#include <QTextBrowser>
 
 #include "ARButton.h"
 #include "ComputerDriver.h"
@@ -18,6 +19,7 @@
 #include "PictureBox.h"
 #include "TableCache.h"
 #include "TrayColumn.h"
+#include "frmHelp.h"
 #include "frmNewGame.h"
 #include "Twips.h"
 
@@ -124,6 +126,20 @@ TEST_F(ExpertWindow, TheNewGameDialogSeatsTheExpert) {
     EXPECT_EQ(w.state().PlayerStyle[1], style::Expert);
     EXPECT_EQ(frmNewGame::StyleCode(QStringLiteral("Expert")), 8);
     EXPECT_TRUE(WaitFor([&] { return w.expertTables().Ready({5000, 500}); }, kSolveWaitMs));
+}
+
+// The help tells of the style and of the hint, its key among the keys.
+TEST_F(ExpertWindow, TheHelpExplainsTheExpertAndTheHint) {
+    frmHelp help;
+    help.ShowTopic(1);
+    const QString text = help.browser()->document()->toPlainText();
+    EXPECT_TRUE(text.contains(QStringLiteral("Expert: plays the best play there is.")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Game > Hint or the H key")));
+    EXPECT_TRUE(text.contains(QStringLiteral("H\tA hint: the best play on your turn")) ||
+                text.contains(QStringLiteral("H\nA hint: the best play on your turn")))
+        << text.toStdString();
+    // Where the work is kept, as the game keeps it.
+    EXPECT_TRUE(text.contains(QStringLiteral("~/.cache/zarvel")));
 }
 
 // The hint is a person's: none before a game, none on a computer's turn,
