@@ -7,6 +7,7 @@
 #include <QThread>
 #include <atomic>
 #include <exception>
+#include <system_error>
 #include <thread>
 
 #include "Catalogue.h"
@@ -91,7 +92,7 @@ void ExpertTables::Prepare(const solver::Rules& rules) {
     job->rules = rules;
     const std::string folder = solver::DefaultCacheFolder();
     const int threads = std::max(1, QThread::idealThreadCount());
-    job->thread = std::thread([job, folder, threads] {
+    auto work = [job, folder, threads] {
         try {
             job->table = solver::TableFor(
                 job->rules, folder,
@@ -107,7 +108,13 @@ void ExpertTables::Prepare(const solver::Rules& rules) {
             job->failure = "unknown failure";
         }
         job->finished = true;
-    });
+    };
+    try {
+        job->thread = std::thread(work);
+    } catch (const std::system_error& e) {
+        job->failure = e.what();  // told by Poll, as any other failure
+        job->finished = true;
+    }
     current_ = job;
     jobs_.push_back(std::move(job));
     poll_.start();
@@ -123,7 +130,7 @@ void ExpertTables::Poll() {
             ++it;
             continue;
         }
-        job.thread.join();
+        if (job.thread.joinable()) job.thread.join();
         if (job.table && !job.table->Empty()) {
             ready_[Key(job.rules)] = job.table;
             becameReady = true;

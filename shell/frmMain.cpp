@@ -285,7 +285,7 @@ void frmMain::SetStatus(const StatusLine& status) {
     std::array<bool, kSlots> scores{};
     for (int i = 0; i < kSlots; ++i) scores[std::size_t(i)] = state_.DieFree[i] && state_.DieCode[i].Scores();
     tray_->DescribeScoring(scores);
-    hint_->StatusChanged();
+    if (hint_) hint_->StatusChanged();
 }
 void frmMain::SetStatusTop(int twips) { tray_->SetStatusTop(twips); }
 void frmMain::ShowLastRoll(bool visible) { tray_->ShowLastRoll(visible); }
@@ -409,7 +409,7 @@ void frmMain::SetScorePadCaption(const QString& caption) { scorePad().setWindowT
 void frmMain::SetTrayFlags(bool open, bool moving) {
     flags_.TrayOpen = open;
     flags_.TrayMoving = moving;
-    hint_->Refresh();
+    if (hint_) hint_->Refresh();
 }
 
 void frmMain::EnableTrayMenus(bool enabled) {
