@@ -1,6 +1,7 @@
 // zarvel-tournament: the computer styles against each other, headless.
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -228,7 +229,8 @@ std::shared_ptr<const zarvel::solver::Table> ExpertTable(const Options& o, bool 
         std::cerr << "\rsolving the Expert's table for " << rules.target << '/' << rules.breakIn << ": " << percent
                   << " %\x1b[K" << std::flush;
     };
-    auto table = zarvel::solver::TableFor(rules, zarvel::solver::DefaultCacheFolder(), progress, o.run.jobs);
+    auto table = zarvel::solver::TableFor(rules, zarvel::solver::DefaultCacheFolder(), progress,
+                                          std::min(o.run.jobs, zarvel::UsableCores()));
     if (shown >= 0) std::cerr << "\r\x1b[K" << std::flush;
     return table;
 }
