@@ -210,6 +210,21 @@ TEST_F(ExpertWindow, AskedBeforeItsTableIsReadyTheHintComesOnceItIs) {
     EXPECT_TRUE(WaitFor([&] { return w.expertTables().progressWindow() == nullptr; }));
 }
 
+// Closing the window stops a solve under way rather than waiting for it to
+// end, and leaves no table, whole or half-written, behind.
+TEST_F(ExpertWindow, ClosingTheWindowStopsASolveUnderWay) {
+    ScopedEnv fresh("XDG_CACHE_HOME", Path("cache"));
+    const solver::Rules rules{10000, 500};
+    {
+        frmMain& w = BuildQuick();
+        w.expertTables().Prepare(rules);
+        EXPECT_FALSE(w.expertTables().Ready(rules));
+        window.reset();
+    }
+    const QDir folder(Path("cache/zarvel"));
+    EXPECT_TRUE(folder.entryList(QDir::Files).isEmpty()) << folder.entryList(QDir::Files).join(u' ').toStdString();
+}
+
 // With more players the hint plays the strongest other alone, and says so.
 TEST_F(ExpertWindow, WithMorePlayersTheHintSaysWhomItPlays) {
     GameState g;
