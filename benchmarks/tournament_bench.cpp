@@ -16,7 +16,11 @@
 //   Tournament/...  the seven styles at 5000/500 and 10000/1000, per
 //                   generator, on one thread and on every usable core;
 //   Linear/...      1,000 to 100,000 games on every core: the time per game
-//                   must not grow with the run.
+//                   must not grow with the run;
+//   Expert/...      two-seat games with an Expert seat (seats alternating),
+//                   against Normal and against another Expert, on one thread;
+//                   the solved table is read from the cache folder (or
+//                   solved there first, untimed).
 // A table at the end sets the figures of each target side by side.
 #include <benchmark/benchmark.h>
 
@@ -36,6 +40,7 @@
 
 #include "ComputerDriver.h"
 #include "Random.h"
+#include "TableCache.h"
 #include "Scheduler.h"
 #include "Table.h"
 #include "TestMode.h"
@@ -474,6 +479,38 @@ BENCHMARK(BM_Linear)
     ->UseRealTime()
     ->Complexity(benchmark::oN);
 
+// ---- games with an Expert seat -----------------------------------------------------
+
+void BM_Expert(benchmark::State& state, int target, int opponent) {
+    auto options = Options(target);
+    options.seats = {zarvel::style::Expert, opponent};
+    options.alternate = true;
+    options.games = 200;
+    options.expertTable = zarvel::solver::TableFor({options.playTo, options.breakIn},
+                                                   zarvel::solver::DefaultCacheFolder());
+    const Since start;
+    for (auto _ : state) {
+        auto result = zarvel::RunTournament(options);
+        if (!result.completed) state.SkipWithError(result.error.c_str());
+        benchmark::DoNotOptimize(result.wins.data());
+        ++options.seed;
+    }
+    Report(state, "Expert/" + zarvel::StyleName(opponent) + "/" + std::to_string(target),
+           state.iterations() * options.games, start);
+}
+
+const int kExpertRegistered = [] {
+    for (int target : {5000, 10000})
+        for (int opponent : {zarvel::style::Normal, zarvel::style::Expert})
+            benchmark::RegisterBenchmark(
+                ("Expert/" + zarvel::StyleName(opponent) + "/" + std::to_string(target) + "/1-thread").c_str(),
+                BM_Expert, target, opponent)
+                ->Unit(benchmark::kMillisecond)
+                ->UseRealTime()
+                ->MinTime(2.0);
+    return 0;
+}();
+
 // The figures of one run side by side, for whatever the filter let run.
 void PrintSummary() {
     const auto& m = Measured();
@@ -497,6 +534,10 @@ void PrintSummary() {
     }
     // Per processor-second the work a game takes; per second what the cores
     // delivered, which other work on the machine also decides.
+    for (int target : {5000, 10000})
+        if (cpu("Expert/Normal/" + std::to_string(target)) > 0)
+            std::printf("two seats, %d: Expert against Normal %.0f games/cpu_s, against Expert %.0f\n", target,
+                        cpu("Expert/Normal/" + std::to_string(target)), cpu("Expert/Expert/" + std::to_string(target)));
     if (cpu("Linear/1000") > 0 && cpu("Linear/100000") > 0)
         std::printf("linear: %.0f games/cpu_s at 1,000 games, %.0f at 10,000, %.0f at 100,000 (%.0f, %.0f, %.0f games/s)\n",
                     cpu("Linear/1000"), cpu("Linear/10000"), cpu("Linear/100000"), wall("Linear/1000"),

@@ -142,7 +142,12 @@ void ComputerDriver::Act(std::uint64_t gen) {
         Schedule(kRecheckMs, gen, Step::Head);
         return;
     }
-    BotStep step = RoutineStep(routine_, g_, bot_.BotPicked);
+    const std::optional<BotStep> decided = Decide();
+    if (!decided) {
+        Schedule(kRecheckMs, gen, Step::Head);  // the Expert's table is not ready yet
+        return;
+    }
+    const BotStep& step = *decided;
     if (step.numDiceUp) bot_.NumDiceUp = *step.numDiceUp;
     if (step.highScore) bot_.HighScore = *step.highScore;
 
@@ -188,6 +193,16 @@ void ComputerDriver::Act(std::uint64_t gen) {
             Schedule(kRecheckMs, gen, Step::Head);
             return;
     }
+}
+
+std::optional<BotStep> ComputerDriver::Decide() {
+    if (routine_ != style::Expert) return RoutineStep(routine_, g_, bot_.BotPicked);
+    std::shared_ptr<const solver::Table> table = expertTable ? expertTable(RulesOf(g_)) : nullptr;
+    if (!table) return std::nullopt;
+    std::optional<BotStep> step = Bot_Expert(g_, [&] { return expert_.Advise(g_, std::move(table)); });
+    if (step) return step;
+    ++expertMisses_;
+    return Bot_Simple(g_);
 }
 
 void ComputerDriver::Click(std::uint64_t gen) {

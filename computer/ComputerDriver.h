@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 
+#include "Expert.h"
 #include "Scheduler.h"
 #include "Styles.h"
 #include "Table.h"
@@ -66,6 +67,10 @@ public:
     std::function<void()> requestClose;
     // Ends the program at once; without it the computers stop.
     std::function<void()> endProgram;
+    // Where the Expert finds the solved table of the game's rules. While it
+    // gives none (being solved, or no source at all) the Expert's turn
+    // waits, as it waits for a tray.
+    ExpertTableSource expertTable;
 
     // Schedules the current player's turn by its style; ends any turn still
     // running.
@@ -88,6 +93,10 @@ public:
     // Deepest nesting of driver steps seen; 1 means no step ran inside another.
     int MaxStepNesting() const { return maxNesting_; }
     std::uint64_t TurnsStarted() const { return turnsStarted_; }
+    // The Expert's advice, and how often it did not fit the state (then
+    // the Expert played that step as Simple would; it never should).
+    const TurnAdvisor& expert() const { return expert_; }
+    std::uint64_t ExpertMisses() const { return expertMisses_; }
 
     // TableListener.
     void GameSeated() override;
@@ -116,6 +125,9 @@ private:
     bool Waiting() const;
     bool Quitting() const { return stopped_ || (quitting && quitting()); }
     void Report(BotReport report);
+    // The step the running routine takes now; nothing while the Expert
+    // waits for its table.
+    std::optional<BotStep> Decide();
     void EndTurn();
     int Speed() const;
 
@@ -131,6 +143,8 @@ private:
     int seat_ = kNone;
     std::uint64_t turnsStarted_ = 0;
     std::optional<BotReport> lastReport_;
+    TurnAdvisor expert_;
+    std::uint64_t expertMisses_ = 0;
 
     // The clicks of the running turn's current pick, in order: only one
     // chain of steps is alive per turn, and a superseded one never reads them.

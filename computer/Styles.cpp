@@ -197,6 +197,7 @@ int ChooseRoutine(const GameState& g, RandomSource& rng) {
         case style::Fearless:
         case style::Simple:
         case style::Moron:
+        case style::Expert:
             return g.PlayerStyle[cp];
         case style::Random: {
             // 1 Normal, 2 Cautious, 3 Fearless: the codes themselves.

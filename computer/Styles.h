@@ -1,4 +1,4 @@
-// The seven computer styles as decisions. Every decision looks only at the
+// The computer styles as decisions. Every decision looks only at the
 // game state and the computer's own marks and says what to do next: click
 // some slots, roll, pass, or nothing. The turn driver carries it out.
 #pragma once
@@ -18,11 +18,15 @@ namespace zarvel {
 namespace style {
 constexpr int None = 0;
 constexpr int Normal = 1, Cautious = 2, Fearless = 3, Simple = 4, Random = 5, Genius = 6, Moron = 7;
+// The best play of the solved game (Expert.h); it needs the solved table.
+constexpr int Expert = 8;
 }  // namespace style
 
 constexpr int kStyleCount = int(kStyleNames.size());
+// The seven styles of fixed rules, codes 1..7: the ones test mode seats.
+constexpr int kFixedStyleCount = style::Moron;
 
-// "Normal" .. "Moron" for codes 1..7; empty for any other code.
+// "Normal" .. "Expert" for codes 1..8; empty for any other code.
 std::string StyleName(int code);
 // The code of a style name (exact spelling, any case); 0 when unknown.
 int StyleCode(const std::string& name);
@@ -70,13 +74,15 @@ BotStep Bot_Simple(const GameState& g);
 BotStep Bot_Moron(const GameState& g);
 
 // The routine a seat's style plays this turn: Normal, Cautious, Fearless,
-// Simple or Moron; style::None for a code outside 1..7. "Random" draws one
+// Simple, Moron or Expert; style::None for a code outside 1..8. "Random" draws one
 // value from the random source; nothing else draws.
 int ChooseRoutine(const GameState& g, RandomSource& rng);
 
 // A routine that uses BotRoll/BotPass and the pick marks.
 bool IsThinking(int routine);
 bool WaitsForTray(int routine);
+// The step of a routine that decides from the state alone; the Expert's
+// comes from the driver, which holds its solved turn.
 BotStep RoutineStep(int routine, const GameState& g, const PickMarks& picked);
 
 // The two error reports of the computer players.

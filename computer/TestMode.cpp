@@ -36,10 +36,10 @@ int TestAnswerValue(int question, const std::optional<std::string>& answer) {
     return std::find(q.accepted.begin(), q.accepted.end(), v) != q.accepted.end() ? v : q.defaultValue;
 }
 
-std::array<int, kStyleCount> TestSeating(int normalPosition) {
-    const int p = ((normalPosition % kStyleCount) + kStyleCount) % kStyleCount;
-    std::array<int, kStyleCount> seats{};
-    for (int k = 0; k < kStyleCount; ++k) seats[(p + k) % kStyleCount] = k + 1;
+std::array<int, kFixedStyleCount> TestSeating(int normalPosition) {
+    const int p = ((normalPosition % kFixedStyleCount) + kFixedStyleCount) % kFixedStyleCount;
+    std::array<int, kFixedStyleCount> seats{};
+    for (int k = 0; k < kFixedStyleCount; ++k) seats[(p + k) % kFixedStyleCount] = k + 1;
     return seats;
 }
 

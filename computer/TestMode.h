@@ -43,7 +43,7 @@ struct TestSetup {
 };
 
 // Style code per seat 0..6: Normal at the position, the others after it.
-std::array<int, kStyleCount> TestSeating(int normalPosition);
+std::array<int, kFixedStyleCount> TestSeating(int normalPosition);
 
 // Computer seats of the given styles, named after their styles.
 std::vector<Seat> ComputerSeats(const std::vector<int>& styles);

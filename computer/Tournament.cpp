@@ -31,7 +31,25 @@ std::vector<int> SeatStyles(const TournamentOptions& options) {
     return {seating.begin(), seating.end()};
 }
 
+// The player at seat `seat` of game `game`.
+int PlayerAt(const TournamentOptions& options, int seat, int game, int players) {
+    return options.alternate ? (seat + game % players) % players : seat;
+}
+
 }  // namespace
+
+bool SeatsExpert(const TournamentOptions& options) {
+    const std::vector<int> styles = SeatStyles(options);
+    return std::find(styles.begin(), styles.end(), style::Expert) != styles.end();
+}
+
+std::vector<int> GameSeating(const TournamentOptions& options, int game) {
+    const std::vector<int> players = SeatStyles(options);
+    const int n = static_cast<int>(players.size());
+    std::vector<int> seats(players.size());
+    for (int p = 0; p < n; ++p) seats[std::size_t(p)] = players[std::size_t(PlayerAt(options, p, game, n))];
+    return seats;
+}
 
 std::uint64_t GameSeed(std::uint64_t runSeed, int game) {
     // Mixed twice, so that neighbouring seeds and neighbouring games start
@@ -41,7 +59,18 @@ std::uint64_t GameSeed(std::uint64_t runSeed, int game) {
     return SplitMix64(t);
 }
 
-GameOutcome PlayTournamentGame(const TournamentOptions& options, RandomSource& rng) {
+GameOutcome PlayTournamentGame(const TournamentOptions& options, RandomSource& rng, int game) {
+    GameOutcome outcome;
+    const solver::Rules rules{options.playTo, options.breakIn};
+    const std::shared_ptr<const solver::Table> expertTable =
+        options.expertTable && options.expertTable->rules() == rules && !options.expertTable->Empty()
+            ? options.expertTable
+            : nullptr;
+    if (!expertTable && SeatsExpert(options)) {
+        outcome.error = "the Expert has no solved table for " + std::to_string(rules.target) + "/" +
+                        std::to_string(rules.breakIn);
+        return outcome;
+    }
     GameState g;
     Settings s;
     s.SoundFXOFF = true;
@@ -49,13 +78,15 @@ GameOutcome PlayTournamentGame(const TournamentOptions& options, RandomSource& r
     Table table(g, s, board, rng);
     VirtualScheduler scheduler;
     ComputerDriver driver(table, scheduler);
+    driver.expertTable = [&expertTable](const solver::Rules&) { return expertTable; };
     TestRun run(table, driver, scheduler);
-    run.seats = options.seats;
+    // Without chosen seats the test seating plays, as test mode seats it.
+    if (!options.seats.empty() || options.alternate) run.seats = GameSeating(options, game);
     run.Start({1, options.normalPosition, options.playTo, options.breakIn});
     const bool idle = scheduler.RunUntilIdle(options.maxStepsPerGame);
 
-    GameOutcome outcome;
     outcome.steps = scheduler.StepsRun();
+    outcome.expertMisses = driver.ExpertMisses();
     if (run.Reported()) {
         for (int p = 0; p < g.NumPlayers && p < kSeats; ++p)
             if (run.Wins()[std::size_t(p)] > 0) outcome.winner = p;
@@ -75,12 +106,15 @@ TournamentResult RunTournament(const TournamentOptions& options, const Tournamen
     TournamentResult result;
     result.styles = SeatStyles(options);
     result.wins.assign(result.styles.size(), 0);
+    result.seatWins.assign(result.styles.size(), 0);
+    const int players = static_cast<int>(result.styles.size());
     const int games = std::max(options.games, 0);
 
     // Each worker takes the next game number; a game's winner goes to its
     // own slot, so nothing depends on which thread played which game.
     std::vector<std::int8_t> winners(static_cast<std::size_t>(games), -1);
     std::vector<std::uint64_t> steps(static_cast<std::size_t>(games), 0);
+    std::vector<std::uint64_t> misses(static_cast<std::size_t>(games), 0);
     std::atomic<int> nextGame{0};
     std::atomic<int> gamesDone{0};
     std::mutex mutex;
@@ -102,7 +136,7 @@ TournamentResult RunTournament(const TournamentOptions& options, const Tournamen
                                                         ? hooks.makeRandom(GameSeed(options.seed, k))
                                                         : std::make_unique<UniformRandom>(GameSeed(options.seed, k));
                 if (rng)
-                    outcome = PlayTournamentGame(options, *rng);
+                    outcome = PlayTournamentGame(options, *rng, k);
                 else
                     outcome.error = "no generator for the game";
             } catch (const std::exception& e) {
@@ -113,6 +147,7 @@ TournamentResult RunTournament(const TournamentOptions& options, const Tournamen
                 outcome.error = "the game failed";
             }
             steps[static_cast<std::size_t>(k)] = outcome.steps;
+            misses[static_cast<std::size_t>(k)] = outcome.expertMisses;
             if (outcome.winner >= 0 && static_cast<std::size_t>(outcome.winner) < result.wins.size()) {
                 winners[static_cast<std::size_t>(k)] = static_cast<std::int8_t>(outcome.winner);
             } else {
@@ -160,8 +195,12 @@ TournamentResult RunTournament(const TournamentOptions& options, const Tournamen
     // Tallies in game order, over the games before the first that failed.
     for (int k = 0; k < firstFailed; ++k) {
         const int seat = winners[static_cast<std::size_t>(k)];
-        if (seat >= 0) ++result.wins[static_cast<std::size_t>(seat)];
+        if (seat >= 0) {
+            ++result.seatWins[static_cast<std::size_t>(seat)];
+            ++result.wins[static_cast<std::size_t>(PlayerAt(options, seat, k, players))];
+        }
         result.steps += steps[static_cast<std::size_t>(k)];
+        result.expertMisses += misses[static_cast<std::size_t>(k)];
     }
     result.gamesPlayed = firstFailed;
     result.completed = firstFailed == games;

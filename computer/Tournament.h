@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "Board.h"
+#include "Expert.h"
 #include "Random.h"
 
 namespace zarvel {
@@ -59,15 +60,28 @@ struct TournamentOptions {
     int breakIn = kBreakInChoice.byDefault;
     int normalPosition = kNormalPositionChoice.byDefault;
     std::vector<int> seats;  // style codes by seat; empty: one seat per style
+    // The players move one seat on between games (game k seats player
+    // (p + k) mod n at seat p), so each plays from every seat alike.
+    bool alternate = false;
     int jobs = 1;            // threads playing the games; the result does not depend on it
     std::uint64_t maxStepsPerGame = kMaxStepsPerGame;
+    // The solved table of the run's target and break-in, for Expert seats.
+    std::shared_ptr<const solver::Table> expertTable;
 };
 
+// Whether the run seats the Expert, which needs options.expertTable.
+bool SeatsExpert(const TournamentOptions& options);
+
 struct TournamentResult {
-    std::vector<int> styles;  // by seat
-    std::vector<int> wins;    // by seat, over the games played
+    // The players: styles as listed, and the games each won from whichever
+    // seat. Without alternating, player p sits at seat p throughout.
+    std::vector<int> styles;
+    std::vector<int> wins;
+    std::vector<int> seatWins;  // by seat at the table, over the games played
     int gamesPlayed = 0;      // games before the first that did not finish
     std::uint64_t steps = 0;  // scheduler steps of those games
+    // Steps where the Expert's advice did not fit the game (never seen).
+    std::uint64_t expertMisses = 0;
     bool completed = false;
     std::string error;  // why game gamesPlayed + 1 did not finish, if one did not
 };
@@ -75,6 +89,7 @@ struct TournamentResult {
 struct GameOutcome {
     int winner = -1;  // the winning seat; -1 when the game did not finish
     std::uint64_t steps = 0;
+    std::uint64_t expertMisses = 0;
     std::string error;
 };
 
@@ -90,9 +105,12 @@ struct TournamentHooks {
 // The seed of game number `game` (0-based) of a run.
 std::uint64_t GameSeed(std::uint64_t runSeed, int game);
 
-// Plays one game of the options' seating and scores on rng, on a table of its
-// own; stops it after options.maxStepsPerGame scheduler steps.
-GameOutcome PlayTournamentGame(const TournamentOptions& options, RandomSource& rng);
+// The styles by seat of game number `game` (0-based).
+std::vector<int> GameSeating(const TournamentOptions& options, int game);
+
+// Plays game number `game` of the options' seating and scores on rng, on a
+// table of its own; stops it after options.maxStepsPerGame scheduler steps.
+GameOutcome PlayTournamentGame(const TournamentOptions& options, RandomSource& rng, int game = 0);
 
 // Plays options.games games, game k on a generator seeded with
 // GameSeed(options.seed, k), on options.jobs threads, and adds up the wins

@@ -179,7 +179,7 @@ inline constexpr std::array<CarriedFile, 20> kCarriedFiles = CarriedFiles();
 // ---- computer styles -----------------------------------------------------------
 
 // Style names in code order: the code of a style is its position + 1.
-inline constexpr std::array<const char*, 7> kStyleNames{"Normal", "Cautious", "Fearless", "Simple",
-                                                         "Random", "Genius",   "Moron"};
+inline constexpr std::array<const char*, 8> kStyleNames{"Normal", "Cautious", "Fearless", "Simple",
+                                                         "Random", "Genius",   "Moron",    "Expert"};
 
 }  // namespace zarvel

@@ -180,7 +180,7 @@ void frmNewGame::TxtPlayerName_GotFocus(int index) {
 }
 
 int frmNewGame::StyleCode(const QString& text) {
-    // The list offers only the seven names; anything else plays Normal.
+    // The list offers only the styles' names; anything else plays Normal.
     const int code = zarvel::StyleCode(text.toStdString());
     return code != 0 ? code : 1;
 }

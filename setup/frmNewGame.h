@@ -62,7 +62,7 @@ public:
     void cmdCancel_Click();
     void lblComputer_DblClick();
 
-    // Code 1..7 for a style's text; Normal's for any other text.
+    // Code 1..8 for a style's text; Normal's for any other text.
     static int StyleCode(const QString& text);
 
 protected:

@@ -6,6 +6,7 @@
 
 #include "Catalogue.h"
 #include "ComputerDriver.h"
+#include "ExpertTables.h"
 #include "QtScheduler.h"
 #include "TestMode.h"
 
@@ -27,6 +28,7 @@ QString ReportMessage(BotReport report, int numDiceUp) {
 
 ComputerPlayers::ComputerPlayers(Table& table, ComputerHost& host)
     : scheduler_(std::make_unique<QtScheduler>()),
+      expertTables_(std::make_unique<ExpertTables>(table, host.mainWindow())),
       driver_(std::make_unique<ComputerDriver>(table, *scheduler_)),
       testRun_(std::make_unique<TestRun>(table, *driver_, *scheduler_)) {
     // A message box, the about box or any other modal window holds the
@@ -42,6 +44,7 @@ ComputerPlayers::ComputerPlayers(Table& table, ComputerHost& host)
     };
     driver_->requestClose = [&host] { host.mainWindow()->close(); };
     driver_->endProgram = [&host] { host.EndProgramNow(); };
+    driver_->expertTable = [tables = expertTables_.get()](const solver::Rules& rules) { return tables->Get(rules); };
 
     testRun_->ask = [&host](const std::string& prompt, const std::string& answer) -> std::optional<std::string> {
         bool ok = false;

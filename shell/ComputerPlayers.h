@@ -1,6 +1,7 @@
 // The computer seats in the window: their turns run as steps on the event
-// loop's timers, a modal window or an open tray holds them, and the hidden
-// test run shows its questions, score pad and report through the host.
+// loop's timers, a modal window or an open tray holds them, the Expert waits
+// for its solved table, and the hidden test run shows its questions, score
+// pad and report through the host.
 #pragma once
 
 #include <QString>
@@ -11,6 +12,7 @@ class QWidget;
 namespace zarvel {
 
 class ComputerDriver;
+class ExpertTables;
 class QtScheduler;
 class Table;
 class TestRun;
@@ -42,11 +44,15 @@ public:
 
     ComputerDriver& driver() { return *driver_; }
     TestRun& testRun() { return *testRun_; }
+    // The Expert's solved tables, worked out off the window's thread.
+    ExpertTables& expertTables() { return *expertTables_; }
 
 private:
     // Destroyed last: steps still pending die with it, and none runs once
     // the driver has gone.
     std::unique_ptr<QtScheduler> scheduler_;
+    // Outlives the driver, which asks it for the Expert's table.
+    std::unique_ptr<ExpertTables> expertTables_;
     std::unique_ptr<ComputerDriver> driver_;
     std::unique_ptr<TestRun> testRun_;
 };

@@ -56,9 +56,27 @@ void PictureBox::setStretch(bool stretch) {
     update();
 }
 
+void PictureBox::setFrameColor(const QColor& c) {
+    if (frame_ == c) return;
+    frame_ = c;
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent*) {
     QPainter p(this);
     if (back_.isValid()) p.fillRect(rect(), back_);
+    paintPicture(p);
+    if (!frame_.isValid()) return;
+    // A light band inside a dark line: seen on every skin and tray colour.
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    p.setPen(QPen(QColor(0x20, 0x20, 0x20), 4));
+    p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 4, 4);
+    p.setPen(QPen(frame_, 2));
+    p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 4, 4);
+}
+
+void PictureBox::paintPicture(QPainter& p) {
     if (picture_.isNull()) return;
     const qreal dpr = devicePixelRatioF();
     const QPixmap shown = shownPicture();

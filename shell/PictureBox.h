@@ -10,6 +10,8 @@
 
 #include "Variants.h"
 
+class QPainter;
+
 namespace zarvel {
 
 // Bitmap resource ":/bitmap/<id>.bmp", read by content; null when missing.
@@ -38,6 +40,11 @@ public:
 
     void setStretch(bool stretch);
 
+    // A frame drawn over the picture, to point a die out; an invalid colour
+    // draws none.
+    void setFrameColor(const QColor& c);
+    QColor frameColor() const { return frame_; }
+
     // Does what a click does; the die boxes offer it to screen readers as
     // their press action.
     void click() { emit clicked(); }
@@ -51,7 +58,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
+    void paintPicture(QPainter& p);
+
     QColor back_;
+    QColor frame_;
     QPixmap picture_;
     QString variants_;
     QPixmap scaled_;  // the stretched picture at the box's size, made once

@@ -16,6 +16,7 @@
 #include "Catalogue.h"
 #include "ComputerDriver.h"
 #include "GameTray.h"
+#include "Hint.h"
 #include "Keys.h"
 #include "PictureBox.h"
 #include "RecordKeeper.h"
@@ -64,12 +65,14 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
     // The window takes the keys itself: no control holds the focus.
     setFocusPolicy(Qt::StrongFocus);
     BuildControls();
+    hint_ = new Hint(table_, *tray_, computers_->expertTables(), [this] { return flags_.TrayOpen; }, this);
     BuildMenus();
     Form_Load();
 }
 
 frmMain::~frmMain() {
     records_.reset();
+    delete hint_;
     computers_.reset();
     table_.RemoveListener(*this);
     if (busy_) QGuiApplication::restoreOverrideCursor();
@@ -78,6 +81,7 @@ frmMain::~frmMain() {
 
 ComputerDriver& frmMain::driver() { return computers_->driver(); }
 TestRun& frmMain::testRun() { return computers_->testRun(); }
+ExpertTables& frmMain::expertTables() { return computers_->expertTables(); }
 
 void frmMain::BuildControls() {
     auto* client = new QWidget(this);
@@ -102,6 +106,7 @@ void frmMain::BuildMenus() {
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     // F2 is the window's key (handled on release), so it is only named here.
     mnuNewGame = mnuGame->addAction(QStringLiteral("&New Game   (F2)"), this, &frmMain::mnuNewGame_Click);
+    mnuHint = hint_->AddTo(mnuGame);
     mnuThemes = mnuGame->addAction(QStringLiteral("&Theme..."), this, &frmMain::cmdSkins_Click);
     mnuOptions = mnuGame->addAction(QStringLiteral("&Options..."), this, &frmMain::cmdOptions_Click);
     mnuStatistics = mnuGame->addAction(tr("&Statistics..."), this, [this] { records_->ShowStatistics(); });
@@ -287,6 +292,7 @@ void frmMain::SetStatus(const StatusLine& status) {
     std::array<bool, kSlots> scores{};
     for (int i = 0; i < kSlots; ++i) scores[std::size_t(i)] = state_.DieFree[i] && state_.DieCode[i].Scores();
     tray_->DescribeScoring(scores);
+    if (hint_) hint_->StatusChanged();
 }
 void frmMain::SetStatusTop(int twips) { tray_->SetStatusTop(twips); }
 void frmMain::ShowLastRoll(bool visible) { tray_->ShowLastRoll(visible); }
@@ -411,6 +417,7 @@ void frmMain::SetScorePadCaption(const QString& caption) { scorePad().setWindowT
 void frmMain::SetTrayFlags(bool open, bool moving) {
     flags_.TrayOpen = open;
     flags_.TrayMoving = moving;
+    if (hint_) hint_->Refresh();
 }
 
 void frmMain::EnableTrayMenus(bool enabled) {

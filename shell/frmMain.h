@@ -26,7 +26,9 @@ class QMenu;
 namespace zarvel {
 
 class ComputerDriver;
+class ExpertTables;
 class GameTray;
+class Hint;
 class KeyHeldFilter;
 class RecordKeeper;
 class SettingsFile;
@@ -64,6 +66,7 @@ public:
     TrayColumn* trays() const { return trays_; }
     QMenu* mnuGame = nullptr;
     QAction* mnuNewGame = nullptr;
+    QAction* mnuHint = nullptr;
     QAction* mnuThemes = nullptr;
     QAction* mnuOptions = nullptr;
     QAction* mnuStatistics = nullptr;
@@ -84,6 +87,8 @@ public:
     ComputerDriver& driver();
     TestRun& testRun();
     RecordKeeper& records() { return *records_; }
+    Hint& hint() { return *hint_; }
+    ExpertTables& expertTables();
 
     // No game: the table as at start, no score pad.
     void ResetDice();
@@ -202,6 +207,7 @@ private:
     GameTray* tray_ = nullptr;
     TrayColumn* trays_ = nullptr;
     SoundPlayer* sound_ = nullptr;
+    Hint* hint_ = nullptr;
     KeyHeldFilter* keys_ = nullptr;
     QPointer<frmHelp> help_;
     bool busy_ = false;

@@ -1,14 +1,16 @@
-# Runs zarvel-tournament as a user would: bad options, determinism, totals.
-# Usage: cmake -DTOOL=<path> -P cli_test.cmake
+# Runs zarvel-tournament as a user would: bad options, determinism, totals,
+# the Expert and alternating seats.
+# Usage: cmake -DTOOL=<path> -DCACHE_HOME=<folder for the solved tables> -P cli_test.cmake
 
 execute_process(COMMAND ${TOOL} --help RESULT_VARIABLE rc OUTPUT_VARIABLE out)
-if(NOT rc EQUAL 0 OR NOT out MATCHES "--normal-position" OR NOT out MATCHES "--csv")
+if(NOT rc EQUAL 0 OR NOT out MATCHES "--normal-position" OR NOT out MATCHES "--csv" OR NOT out MATCHES "--alternate"
+   OR NOT out MATCHES "Expert")
   message(FATAL_ERROR "--help: exit ${rc}\n${out}")
 endif()
 
 foreach(bad "--bogus" "--games;0" "--games;x" "--games" "--target;8000" "--break-in;750"
             "--normal-position;7" "--seats;Normal" "--seats;Normal,Genious" "--csv=1"
-            "--jobs;0" "--jobs;1025" "--jobs" "--quiet=1")
+            "--jobs;0" "--jobs;1025" "--jobs" "--quiet=1" "--alternate=1" "--seats;Expert,9")
   execute_process(COMMAND ${TOOL} ${bad} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(NOT rc EQUAL 2 OR err STREQUAL "" OR NOT out STREQUAL "")
     message(FATAL_ERROR "'${bad}': exit ${rc}, stderr '${err}', stdout '${out}' (wanted exit 2, a message on stderr only)")
@@ -55,4 +57,23 @@ execute_process(COMMAND ${TOOL} --games 5 --seed 3 --seats Moron,simple,4 --targ
                 RESULT_VARIABLE rc OUTPUT_VARIABLE out)
 if(NOT rc EQUAL 0 OR NOT out MATCHES "Moron" OR NOT out MATCHES "Total +5")
   message(FATAL_ERROR "chosen seats: exit ${rc}\n${out}")
+endif()
+
+# The Expert against Moron, the seats alternating: a row per player, whose
+# wins add up to the games; the table, and each seat's wins below it.
+set(cached ${CMAKE_COMMAND} -E env XDG_CACHE_HOME=${CACHE_HOME})
+execute_process(COMMAND ${cached} ${TOOL} --games 20 --seed 5 --seats Expert,Moron --alternate --csv --quiet
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0 OR NOT err STREQUAL "" OR NOT out MATCHES "^player,style,wins\n0,Expert,([0-9]+)\n1,Moron,([0-9]+)\n$")
+  message(FATAL_ERROR "Expert,Moron alternating: exit ${rc}, stderr '${err}'\n${out}")
+endif()
+math(EXPR total "${CMAKE_MATCH_1} + ${CMAKE_MATCH_2}")
+if(NOT total EQUAL 20)
+  message(FATAL_ERROR "Expert,Moron alternating won ${total} of 20 games:\n${out}")
+endif()
+execute_process(COMMAND ${cached} ${TOOL} --games 20 --seed 5 --seats 8,7 --alternate --quiet
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out)
+if(NOT rc EQUAL 0 OR NOT out MATCHES "seats alternating" OR NOT out MATCHES "\nPlayer +Style"
+   OR NOT out MATCHES "\nSeat +Wins" OR NOT out MATCHES "Total +20")
+  message(FATAL_ERROR "Expert,Moron alternating, as a table: exit ${rc}\n${out}")
 endif()

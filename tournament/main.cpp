@@ -1,6 +1,7 @@
 // zarvel-tournament: the computer styles against each other, headless.
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -13,6 +14,7 @@
 
 #include "Options.h"
 #include "Styles.h"
+#include "TableCache.h"
 #include "Tournament.h"
 
 namespace {
@@ -31,7 +33,11 @@ constexpr const char* kUsage =
     "  --seats LIST         play these styles instead, one seat each, in seat order:\n"
     "                       2 to 8 names or codes separated by commas, from Normal(1),\n"
     "                       Cautious(2), Fearless(3), Simple(4), Random(5), Genius(6),\n"
-    "                       Moron(7); e.g. --seats Normal,Genius,Genius\n"
+    "                       Moron(7), Expert(8); e.g. --seats Normal,Genius,Genius\n"
+    "  --alternate          move every player one seat on after each game, so each\n"
+    "                       plays from every seat alike, and count each player's\n"
+    "                       wins over all seats (the first seat has the advantage\n"
+    "                       of rolling first)\n"
     "  --jobs N             threads to play the games on (1 to 1024; default: every\n"
     "                       core this process may use); the result is the same\n"
     "                       whatever N is\n"
@@ -42,6 +48,9 @@ constexpr const char* kUsage =
     "The share of each seat comes with its 95 % Wilson score interval. On a\n"
     "terminal, standard error shows the games played, games per second and the\n"
     "time left while the run lasts.\n"
+    "The Expert plays the solved game: its table for the target and break-in is\n"
+    "read from $XDG_CACHE_HOME/zarvel (~/.cache/zarvel), or solved and kept there\n"
+    "the first time (seconds to a quarter of a minute).\n"
     "Exit status: 0 done; 1 a game did not finish (a computer player stopped it,\n"
     "or it never ended), and the wins count the games before it; 2 bad options.\n";
 
@@ -78,7 +87,7 @@ std::vector<int> ParseSeats(const std::string& text) {
     std::string item;
     while (std::getline(in, item, ',')) {
         int code = zarvel::StyleCode(item);
-        if (code == 0 && item.size() == 1 && item[0] >= '1' && item[0] <= '7') code = item[0] - '0';
+        if (code == 0 && item.size() == 1 && item[0] >= '1' && item[0] < '1' + zarvel::kStyleCount) code = item[0] - '0';
         if (code == 0) throw UsageError{"--seats: unknown style '" + item + "'"};
         seats.push_back(code);
     }
@@ -122,6 +131,9 @@ Options Parse(int argc, char** argv) {
         } else if (arg == "--quiet") {
             flag();
             o.quiet = true;
+        } else if (arg == "--alternate") {
+            flag();
+            o.run.alternate = true;
         } else if (arg == "--jobs") {
             o.run.jobs = static_cast<int>(ParseUnsigned(arg, next(), 1, 1024));
         } else if (arg == "--games") {
@@ -160,29 +172,67 @@ std::string Percent(double x) {
     return buf;
 }
 
+// One row of the table: a place (a column `width` wide), its wins, the share
+// and its interval.
+void PrintRow(int width, const std::string& place, const std::string& style, int wins, int games) {
+    const auto [lo, hi] = Wilson(wins, games);
+    const double share = games ? static_cast<double>(wins) / games : 0.0;
+    char line[160];
+    std::snprintf(line, sizeof line, "%-*s %-9s %7d %7s  %s - %s\n", width, place.c_str(), style.c_str(), wins,
+                  Percent(share).c_str(), Percent(lo).c_str(), Percent(hi).c_str());
+    std::cout << line;
+}
+
+void PrintHeading(int width, const char* place, const char* style) {
+    char line[128];
+    std::snprintf(line, sizeof line, "%-*s %-9s %7s %7s  %s\n", width, place, style, "Wins", "Share", "95% CI");
+    std::cout << line;
+}
+
 void Print(const Options& o, const zarvel::TournamentResult& r) {
+    const bool alternate = o.run.alternate;
     if (o.csv) {
-        std::cout << "seat,style,wins\n";
+        // Alternating, a row is a player as listed, wherever it sat.
+        std::cout << (alternate ? "player,style,wins\n" : "seat,style,wins\n");
         for (std::size_t p = 0; p < r.styles.size(); ++p)
             std::cout << p << ',' << zarvel::StyleName(r.styles[p]) << ',' << r.wins[p] << '\n';
         return;
     }
     std::cout << "Games " << r.gamesPlayed << ", seed " << o.run.seed << ", target " << o.run.playTo
-              << ", break-in " << o.run.breakIn << "\n\n";
-    char line[128];
-    std::snprintf(line, sizeof line, "%-5s %-9s %7s %7s  %s\n", "Seat", "Style", "Wins", "Share", "95% CI");
-    std::cout << line;
+              << ", break-in " << o.run.breakIn << (alternate ? ", seats alternating" : "") << "\n\n";
+    const int width = alternate ? 6 : 5;
+    PrintHeading(width, alternate ? "Player" : "Seat", "Style");
     int total = 0;
     for (std::size_t p = 0; p < r.styles.size(); ++p) {
-        const auto [lo, hi] = Wilson(r.wins[p], r.gamesPlayed);
-        const double share = r.gamesPlayed ? static_cast<double>(r.wins[p]) / r.gamesPlayed : 0.0;
-        std::snprintf(line, sizeof line, "%-5zu %-9s %7d %7s  %s - %s\n", p, zarvel::StyleName(r.styles[p]).c_str(),
-                      r.wins[p], Percent(share).c_str(), Percent(lo).c_str(), Percent(hi).c_str());
-        std::cout << line;
+        PrintRow(width, std::to_string(p), zarvel::StyleName(r.styles[p]), r.wins[p], r.gamesPlayed);
         total += r.wins[p];
     }
-    std::snprintf(line, sizeof line, "%-5s %-9s %7d\n", "", "Total", total);
+    char line[64];
+    std::snprintf(line, sizeof line, "%-*s %-9s %7d\n", width, "", "Total", total);
     std::cout << line;
+    if (!alternate) return;
+    // What each seat won, whoever sat there.
+    std::cout << '\n';
+    PrintHeading(width, "Seat", "");
+    for (std::size_t p = 0; p < r.seatWins.size(); ++p) PrintRow(width, std::to_string(p), "", r.seatWins[p], r.gamesPlayed);
+}
+
+// The Expert's table for the run's setting: read from the cache folder, or
+// solved there (with its progress on a terminal). Empty when it cannot be had.
+std::shared_ptr<const zarvel::solver::Table> ExpertTable(const Options& o, bool showProgress) {
+    const zarvel::solver::Rules rules{o.run.playTo, o.run.breakIn};
+    int shown = -1;
+    auto progress = [&](double done) {
+        const int percent = static_cast<int>(100 * done);
+        if (!showProgress || percent == shown) return;
+        shown = percent;
+        std::cerr << "\rsolving the Expert's table for " << rules.target << '/' << rules.breakIn << ": " << percent
+                  << " %\x1b[K" << std::flush;
+    };
+    auto table = zarvel::solver::TableFor(rules, zarvel::solver::DefaultCacheFolder(), progress,
+                                          std::min(o.run.jobs, zarvel::UsableCores()));
+    if (shown >= 0) std::cerr << "\r\x1b[K" << std::flush;
+    return table;
 }
 
 }  // namespace
@@ -201,6 +251,7 @@ int main(int argc, char** argv) {
     }
     zarvel::TournamentHooks hooks;
     const bool showProgress = !o.quiet && isatty(STDERR_FILENO) == 1;
+    if (zarvel::SeatsExpert(o.run)) o.run.expertTable = ExpertTable(o, showProgress);
     const auto start = std::chrono::steady_clock::now();
     if (showProgress) {
         hooks.progress = [&](int done) {
@@ -212,6 +263,9 @@ int main(int argc, char** argv) {
     const zarvel::TournamentResult r = zarvel::RunTournament(o.run, hooks);
     if (showProgress) std::cerr << "\r\x1b[K" << std::flush;
     Print(o, r);
+    if (r.expertMisses > 0)
+        std::cerr << "zarvel-tournament: the Expert's advice did not fit the game " << r.expertMisses
+                  << " times; it played those steps as Simple\n";
     if (!r.completed) {
         std::cerr << "zarvel-tournament: stopped after " << r.gamesPlayed << " games: game " << r.gamesPlayed + 1
                   << " did not finish: " << r.error << '\n';

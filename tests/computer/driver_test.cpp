@@ -48,7 +48,7 @@ TEST_F(DriverTest, PausesOfATurnAtEachSpeed) {
     for (int speed : {0, 1, 2}) {
         s.ComputerFast = speed;
         board.Clear();
-        SeatStyles({"*Bot", "*Idle"}, {style::Normal, 8});  // the seating schedules the turn
+        SeatStyles({"*Bot", "*Idle"}, {style::Normal, kStyleCount + 1});  // the seating schedules the turn
         Script({2, 2, 2, 3, 4, 6});
         Script({2, 3, 4});
         board.Clear();

@@ -174,7 +174,9 @@ TEST(ChooseRoutine, GeniusByTheLeadRandomByOneDraw) {
     }
     g.PlayerScore = {};
     EXPECT_EQ(ChooseRoutine(g, rng), style::Normal);
-    g.PlayerStyle[0] = 8;
+    g.PlayerStyle[0] = style::Expert;
+    EXPECT_EQ(ChooseRoutine(g, rng), style::Expert);
+    g.PlayerStyle[0] = kStyleCount + 1;
     EXPECT_EQ(ChooseRoutine(g, rng), style::None);
     EXPECT_EQ(rng.Draws(), 0u);
 

@@ -2,8 +2,10 @@
 // for a seed whatever the number of threads; the progress line.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <numeric>
 
+#include "TableCache.h"
 #include "Tournament.h"
 
 namespace zarvel::test {
@@ -67,6 +69,61 @@ TEST(Tournament, SameSeedSameResultWhateverTheThreads) {
             EXPECT_EQ(many.error, one.error) << jobs;
         }
     }
+}
+
+// Alternating, the players move one seat on each game, and each player's
+// wins are the games won from whichever seat it had: with three different
+// styles the winner's style names the player.
+TEST(Tournament, AlternatingSeatsCountEachPlayerOverEverySeat) {
+    TournamentOptions o = Games(30, kMaxStepsPerGame, 2);
+    o.seats = {style::Simple, style::Moron, style::Normal};
+    o.alternate = true;
+    EXPECT_EQ(GameSeating(o, 0), o.seats);
+    EXPECT_EQ(GameSeating(o, 1), (std::vector<int>{style::Moron, style::Normal, style::Simple}));
+    EXPECT_EQ(GameSeating(o, 5), (std::vector<int>{style::Normal, style::Simple, style::Moron}));
+
+    const auto r = RunTournament(o);
+    ASSERT_TRUE(r.completed) << r.error;
+    EXPECT_EQ(r.styles, o.seats);
+    std::vector<int> byStyle(3), bySeat(3);
+    for (int k = 0; k < o.games; ++k) {
+        UniformRandom rng(GameSeed(o.seed, k));
+        const GameOutcome game = PlayTournamentGame(o, rng, k);
+        ASSERT_GE(game.winner, 0) << game.error;
+        ++bySeat[std::size_t(game.winner)];
+        const int style = GameSeating(o, k)[std::size_t(game.winner)];
+        ++byStyle[std::size_t(std::find(o.seats.begin(), o.seats.end(), style) - o.seats.begin())];
+    }
+    EXPECT_EQ(r.wins, byStyle);
+    EXPECT_EQ(r.seatWins, bySeat);
+    EXPECT_NE(r.wins, r.seatWins);  // not one seat per player throughout
+
+    // Not alternating, a player keeps its seat.
+    o.alternate = false;
+    const auto fixed = RunTournament(o);
+    EXPECT_EQ(fixed.wins, fixed.seatWins);
+    EXPECT_EQ(GameSeating(o, 1), o.seats);
+}
+
+// Expert seats play on the run's solved table, and only on it.
+TEST(Tournament, TheExpertPlaysOnTheSolvedTableOfTheRun) {
+    TournamentOptions o = Games(60, kMaxStepsPerGame, 2);
+    o.seats = {style::Expert, style::Moron};
+    o.alternate = true;
+    const auto none = RunTournament(o);
+    EXPECT_FALSE(none.completed);
+    EXPECT_NE(none.error.find("no solved table for 5000/500"), std::string::npos) << none.error;
+
+    o.expertTable = solver::TableFor({5000, 500}, ZARVEL_TEST_CACHE);
+    o.playTo = 10000;  // a table of other rules will not do
+    EXPECT_FALSE(RunTournament(o).completed);
+
+    o.playTo = 5000;
+    const auto r = RunTournament(o);
+    ASSERT_TRUE(r.completed) << r.error;
+    EXPECT_EQ(TotalWins(r), 60);
+    EXPECT_EQ(r.expertMisses, 0u);
+    EXPECT_GT(r.wins[0], r.wins[1]);  // Moron banks whatever it has
 }
 
 TEST(Tournament, ProgressLineCopesWithNoRateYet) {

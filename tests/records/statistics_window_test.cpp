@@ -253,7 +253,8 @@ TEST(RecordsText, TheQuestionAndTheMessagesNameWhatTheyAreAbout) {
     EXPECT_EQ(ContinueQuestion({"Ann"}), "Continue the game of Ann?");
     EXPECT_EQ(ContinueQuestion({"%1", "%2"}), "Continue the game of %1 and %2?");
     EXPECT_EQ(StyleName(6), "Genius");
-    EXPECT_EQ(StyleName(8), "Style 8");
+    EXPECT_EQ(StyleName(8), "Expert");
+    EXPECT_EQ(StyleName(9), "Style 9");
 
     const QString kept = TroubleText({RecordsTrouble::Kind::KeptAside, "/h/z.db", "/h/z.db.bad", "file is not a database"});
     EXPECT_TRUE(kept.contains("/h/z.db.bad") && kept.contains("file is not a database")) << kept.toStdString();
