@@ -181,7 +181,7 @@ void GameTray::SetStatusText(const QString& text) {
     lblStatus->setText(text);
 }
 
-QString GameTray::StatusText(const StatusLine& line) {
+QString GameTray::StatusText(const StatusLine& line, const QString& player) {
     QString text;
     switch (line.status) {
         case Status::Blank: break;
@@ -210,6 +210,9 @@ QString GameTray::StatusText(const StatusLine& line) {
             break;
         }
         case Status::PressF2: text = tr("Press \"F2\" to start a game."); break;
+        case Status::ComputerPlaying: text = tr("%1 is playing.").arg(player); break;
+        case Status::Banked: text = tr("%1 banked %2 points.").arg(player).arg(line.points); break;
+        case Status::BreakInNeeded: text = tr("%1 in one turn to get on the board.").arg(line.points); break;
     }
     return line.undo ? tr("%1 (Undo)").arg(text) : text;
 }

@@ -63,8 +63,9 @@ public:
     void ShowDividerAt(int leftTwips);
     void HideDivider();
     void SetStatusText(const QString& text);
-    // What the status line says for the table's message.
-    static QString StatusText(const StatusLine& line);
+    // What the status line says for the table's message; player is the
+    // name of the seat the message names, if any.
+    static QString StatusText(const StatusLine& line, const QString& player = {});
     void SetStatusTop(int twips);
     void ShowLastRoll(bool visible);
     void SetTurnScoreText(const QString& text);
