@@ -8,8 +8,9 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "GameHost.h"
 #include "Fonts.h"
+#include "GameHost.h"
+#include "NameLabel.h"
 #include "Table.h"
 #include "Twips.h"
 #include "WindowPlace.h"
@@ -22,8 +23,9 @@ const QString kBack = QStringLiteral("#FFFF80");  // light yellow
 const QString kNavy = QStringLiteral("#000080");
 const QString kRed = QStringLiteral("#FF0000");
 
-QLabel* PadLabel(QWidget* parent, QRect where, int pixelSize = 14) {
-    auto* l = new QLabel(parent);
+template <class Label = QLabel>
+Label* PadLabel(QWidget* parent, QRect where, int pixelSize = 14) {
+    auto* l = new Label(parent);
     l->setGeometry(where);
     l->setFont(CasualFont(pixelSize));
     l->setTextFormat(Qt::PlainText);
@@ -61,7 +63,8 @@ frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
         heading->setFont(f);
     }
     for (int i = 0; i < kRows; ++i) {
-        lblPlayer[i] = PadLabel(this, TwipRect(240, 900 + 420 * i, 1400, 330));
+        // The name stops short of the score column.
+        lblPlayer[i] = PadLabel<NameLabel>(this, TwipRect(240, 900 + 420 * i, 1320, 330));
         lblScore[i] = PadLabel(this, TwipRect(1680, 900 + 420 * i, 750, 330));
         lblScore[i]->setText(QStringLiteral("0"));
         lblPlayer[i]->installEventFilter(this);
@@ -103,7 +106,7 @@ void frmScorePad::Form_Activate() {
     lblGoal->setText(TargetText());
     const int n = std::clamp(g.NumPlayers, 0, kRows);
     for (int i = 0; i < n; ++i) {
-        lblPlayer[i]->setText(QString::fromStdString(g.PlayerName[i]));
+        lblPlayer[i]->setName(QString::fromStdString(g.PlayerName[i]));
         lblScore[i]->setText(QString::number(g.PlayerScore[i]));
         setHighlight(i, false);
     }

@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <array>
 
+#include "NameLabel.h"
+
 class QLabel;
 class QTimer;
 
@@ -25,7 +27,7 @@ public:
     QLabel* lblGoal = nullptr;
     QLabel* lblPlayerHeading = nullptr;  // "Player"
     QLabel* lblScoreHeading = nullptr;   // "Score"
-    std::array<QLabel*, kRows> lblPlayer{};
+    std::array<NameLabel*, kRows> lblPlayer{};  // shortened where long; the whole name in the tooltip
     std::array<QLabel*, kRows> lblScore{};
     QTimer* Timer1 = nullptr;
 

@@ -8,6 +8,7 @@
 #include "Colors.h"
 #include "PictureBox.h"
 #include "Fonts.h"
+#include "NameLabel.h"
 #include "Table.h"
 #include "Twips.h"
 
@@ -120,7 +121,11 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
                             Qt::AlignCenter);
     lblLastRoll->hide();
     lblCurrentPlayer = MakeLabel(this, "lblCurrentPlayer", QStringLiteral("Current Player:"), TwipRect(240, 3360, 1455, 255));
-    lblPlayer = MakeLabel(this, "lblPlayer", QStringLiteral(" "), TwipRect(1920, 3360, 1695, 255));
+    lblPlayer = new NameLabel(this);
+    lblPlayer->setObjectName(QStringLiteral("lblPlayer"));
+    lblPlayer->setGeometry(TwipRect(1920, 3360, 1695, 255));
+    lblPlayer->setFont(DialogFont());
+    lblPlayer->setName(QStringLiteral(" "));
     lblTurnScoreLabel =
         MakeLabel(this, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), TwipRect(240, 3600, 1575, 255));
     lblTurnScore = MakeLabel(this, "lblTurnScore", QStringLiteral("0"), TwipRect(1920, 3600, 615, 255));
@@ -181,6 +186,11 @@ void GameTray::SetStatusText(const QString& text) {
     lblStatus->setText(text);
 }
 
+void GameTray::ShowStatus(const StatusLine& line, const QString& player) {
+    SetStatusText(FitName([&line](const QString& name) { return StatusText(line, name); }, player,
+                          lblStatus->fontMetrics(), lblStatus->contentsRect().width()));
+}
+
 QString GameTray::StatusText(const StatusLine& line, const QString& player) {
     QString text;
     switch (line.status) {
@@ -225,9 +235,7 @@ void GameTray::SetTurnScoreText(const QString& text) {
     lblTurnScore->setText(text);
 }
 
-void GameTray::SetPlayerText(const QString& text) {
-    lblPlayer->setText(text);
-}
+void GameTray::SetPlayerText(const QString& text) { lblPlayer->setName(text); }
 
 void GameTray::SetRollEnabled(bool enabled) {
     cmdRoll->setEnabled(enabled);

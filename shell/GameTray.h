@@ -10,6 +10,7 @@
 
 #include "Board.h"
 #include "GameState.h"
+#include "NameLabel.h"
 #include "ThemeTray.h"
 
 class QLabel;
@@ -37,7 +38,7 @@ public:
     QLabel* lblStatus = nullptr;
     QLabel* lblLastRoll = nullptr;
     QLabel* lblCurrentPlayer = nullptr;
-    QLabel* lblPlayer = nullptr;
+    NameLabel* lblPlayer = nullptr;
     QLabel* lblTurnScoreLabel = nullptr;
     QLabel* lblTurnScore = nullptr;
     ARButton* ARCmdNewGame = nullptr;
@@ -63,6 +64,9 @@ public:
     void ShowDividerAt(int leftTwips);
     void HideDivider();
     void SetStatusText(const QString& text);
+    // The table's message in the status line; a long name in it is
+    // shortened so the whole message fits.
+    void ShowStatus(const StatusLine& line, const QString& player);
     // What the status line says for the table's message; player is the
     // name of the seat the message names, if any.
     static QString StatusText(const StatusLine& line, const QString& player = {});

@@ -275,8 +275,7 @@ void frmMain::ShowDividerAt(int leftTwips) { tray_->ShowDividerAt(leftTwips); }
 void frmMain::HideDivider() { tray_->HideDivider(); }
 void frmMain::SetStatus(const StatusLine& status) {
     const bool named = status.seat >= 0 && status.seat < kSeats;
-    tray_->SetStatusText(
-        GameTray::StatusText(status, named ? QString::fromStdString(state_.PlayerName[status.seat]) : QString()));
+    tray_->ShowStatus(status, named ? QString::fromStdString(state_.PlayerName[status.seat]) : QString());
     // Every roll, selection and undo ends in a status: the dice's
     // descriptions follow it.
     std::array<bool, kSlots> scores{};

@@ -37,7 +37,7 @@ TEST_F(StartUp, FirstStartShowsTheSatinBackgroundAndWaitsForANewGame) {
               satin.read().convertToFormat(QImage::Format_RGB32));
     EXPECT_TRUE(QFile::exists(tempDir + QStringLiteral("/bust.wav")));
     // Labels in the start-up text colour (light cyan).
-    for (QLabel* l : {w.gameTray()->lblCurrentPlayer, w.gameTray()->lblPlayer}) EXPECT_EQ(TextColourOf(l), QColor(0x80, 0xFF, 0xFF));
+    for (QLabel* l : {w.gameTray()->lblCurrentPlayer, static_cast<QLabel*>(w.gameTray()->lblPlayer)}) EXPECT_EQ(TextColourOf(l), QColor(0x80, 0xFF, 0xFF));
 
     // Narrowed to the game tray, waiting for F2.
     EXPECT_EQ(w.gameTray()->geometry(), w.centralWidget()->rect());
