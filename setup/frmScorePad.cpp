@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -44,7 +45,8 @@ void Paint(QLabel* l, bool current) {
 
 frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
     // A tool window: it stays with the game, out of the task bar.
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint), host_(host) {
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      host_(host) {
     setWindowTitle(QStringLiteral(" Score Pad"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -176,13 +178,14 @@ void frmScorePad::showRebuilt() {
 }
 
 void frmScorePad::closeEvent(QCloseEvent* e) {
-    // The game never closes its pad: a close from the window manager would
-    // hide the scores for the rest of the game. Only the program's end
-    // closes it.
-    if (host_.Quitting())
-        e->accept();
-    else
-        e->ignore();
+    // Closing only hides the pad: the game menu, or the next game, shows it again.
+    e->accept();
+    if (!host_.Quitting()) emit closedByPlayer();
+}
+
+void frmScorePad::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (!e->spontaneous()) emit shownChanged(false);
 }
 
 bool frmScorePad::event(QEvent* e) {
@@ -194,6 +197,7 @@ bool frmScorePad::event(QEvent* e) {
 void frmScorePad::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     Form_Activate();
+    if (!e->spontaneous()) emit shownChanged(true);
 }
 
 // A click on the pad redraws it from the game state.

@@ -52,8 +52,15 @@ public:
     QString TargetText() const;
     QString BreakInText() const;
 
+signals:
+    // The pad was shown or hidden, by anyone.
+    void shownChanged(bool shown);
+    // The player closed the pad; it stays hidden until shown again.
+    void closedByPlayer();
+
 protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;

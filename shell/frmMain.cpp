@@ -38,6 +38,13 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
     setObjectName(QStringLiteral("frmMain"));
     if (!file_) file_ = std::make_unique<SettingsFile>(DefaultSettingsPath());
     setup_ = std::make_unique<SetupWindows>(*this, this);
+    // The menu's check follows the pad; one the player closed stays closed
+    // through minimising, until the menu or the next game shows it.
+    setup_->padShownChanged = [this](bool shown) {
+        mnuScorePad->setChecked(shown);
+        if (shown) flags_.ScorePadClosed = false;
+    };
+    setup_->padClosed = [this] { flags_.ScorePadClosed = true; };
     sound_ = new SoundPlayer(this);
     // Sound output loads once the window is up, not before it.
     QTimer::singleShot(300, sound_, &SoundPlayer::Preload);
@@ -101,6 +108,10 @@ void frmMain::BuildMenus() {
     mnuNewGame = mnuGame->addAction(QStringLiteral("&New Game   (F2)"), this, &frmMain::mnuNewGame_Click);
     mnuThemes = mnuGame->addAction(QStringLiteral("&Theme..."), this, &frmMain::cmdSkins_Click);
     mnuOptions = mnuGame->addAction(QStringLiteral("&Options..."), this, &frmMain::cmdOptions_Click);
+    mnuScorePad = mnuGame->addAction(tr("Score &Pad"));
+    mnuScorePad->setCheckable(true);
+    mnuScorePad->setEnabled(false);  // until a game has a pad to show
+    connect(mnuScorePad, &QAction::triggered, this, &frmMain::mnuScorePad_Click);
     mnuGame->addSeparator();
     mnuExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -114,6 +125,7 @@ void frmMain::BuildMenus() {
     mnuNewGame->setObjectName(QStringLiteral("mnuNewGame"));
     mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
+    mnuScorePad->setObjectName(QStringLiteral("mnuScorePad"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuGoHelp->setObjectName(QStringLiteral("mnuGoHelp"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
@@ -135,6 +147,7 @@ void frmMain::Form_Load() {
 void frmMain::ResetDice() {
     state_ = GameState{};
     flags_.ScorePadShown = false;
+    mnuScorePad->setEnabled(false);
 }
 
 // ---- menus and buttons ------------------------------------------------------
@@ -165,6 +178,11 @@ void frmMain::ARCmdNewGame_Click() {
 
 void frmMain::cmdSkins_Click() { trays_->OpenTheme(); }
 void frmMain::cmdOptions_Click() { trays_->OpenOptions(); }
+
+void frmMain::mnuScorePad_Click(bool shown) {
+    setup_->ShowScorePad(shown);
+    if (!shown) flags_.ScorePadClosed = true;
+}
 
 void frmMain::mnuGoHelp_Click() { ShowHelpTopic(1); }
 
@@ -226,6 +244,7 @@ void frmMain::Form_Resize() {
         pad->hide();
         return;
     }
+    if (flags_.ScorePadClosed) return;
     pad->show();
     // Only a place saved at minimising is put back; before that the pad
     // stays where the game put it.
@@ -334,7 +353,10 @@ void frmMain::ScorePadRepaint() { setup_->Repaint(); }
 // Windows that wait for the player open from the event loop, once the
 // table's handler has finished and the board shows where the game stands.
 
-void frmMain::GameSeated() { flags_.ScorePadShown = true; }
+void frmMain::GameSeated() {
+    flags_.ScorePadShown = true;
+    mnuScorePad->setEnabled(true);
+}
 
 void frmMain::GoneOut(int seat) {
     QTimer::singleShot(0, this, [this, seat] {

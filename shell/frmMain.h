@@ -40,6 +40,7 @@ struct ShellFlags {
     bool TrayOpen = false;       // a tray is open: the game waits
     bool TrayMoving = false;     // the window is changing size for a tray
     bool ScorePadShown = false;  // a game has shown the score pad
+    bool ScorePadClosed = false; // the player closed it: it stays hidden until shown again
 };
 
 class frmMain : public QMainWindow,
@@ -65,6 +66,7 @@ public:
     QAction* mnuNewGame = nullptr;
     QAction* mnuThemes = nullptr;
     QAction* mnuOptions = nullptr;
+    QAction* mnuScorePad = nullptr;  // checked while the pad shows
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuGoHelp = nullptr;
@@ -90,6 +92,7 @@ public:
     void ARCmdNewGame_Click();
     void cmdSkins_Click();
     void cmdOptions_Click();
+    void mnuScorePad_Click(bool shown);
     void mnuGoHelp_Click();
     void mnuAbout_Click();
     // The help window at a topic: 1 how to play, 7 the licence.

@@ -451,11 +451,38 @@ TEST_F(Setup, ThePadAlternatesItsGoalLineRedrawsOnAClickAndStaysForTheWholeGame)
     w.pauseFor = [&](int) { ++pauses; };
     Release(&pad, Qt::Key_R);
     EXPECT_GT(pauses, 0) << "no roll";
+}
 
-    EXPECT_FALSE(pad.close());  // its close box
-    EXPECT_TRUE(pad.isVisible());
-    w.flags().Quitting = true;  // the program's end
+// The pad's close box hides it, through minimising and restoring too; the
+// Game menu's entry, checked while the pad shows, brings it back where it
+// was, and so does the next game.
+TEST_F(Setup, ThePadClosesAndTheMenuOrTheNextGameShowsItAgain) {
+    frmMain& w = Build();
+    EXPECT_FALSE(w.mnuScorePad->isEnabled()) << "no pad before the first game";
+    ASSERT_TRUE(Play(w, {"Ann", "Bob"}));
+    frmScorePad& pad = w.scorePad();
+    ASSERT_TRUE(pad.isVisible());
+    EXPECT_TRUE(w.mnuScorePad->isEnabled() && w.mnuScorePad->isCheckable() && w.mnuScorePad->isChecked());
+    pad.move(pad.pos() + QPoint(30, 20));
+    const QPoint place = pad.pos();
+
     EXPECT_TRUE(pad.close());
+    EXPECT_FALSE(pad.isVisible() || w.mnuScorePad->isChecked());
+    w.setWindowState(Qt::WindowMinimized);
+    w.setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(pad.isVisible()) << "restoring the window brought back a pad the player closed";
+
+    w.mnuScorePad->trigger();
+    EXPECT_TRUE(pad.isVisible() && w.mnuScorePad->isChecked());
+    EXPECT_EQ(pad.pos(), place);
+    EXPECT_EQ(pad.lblPlayer[1]->text(), QStringLiteral("Bob"));
+    w.mnuScorePad->trigger();
+    EXPECT_FALSE(pad.isVisible() || w.mnuScorePad->isChecked());
+
+    w.state().CurrentPlayer = kNone;
+    ASSERT_TRUE(Play(w, {"Cy", "Di", "Ed"}));
+    EXPECT_TRUE(pad.isVisible() && w.mnuScorePad->isChecked());
+    EXPECT_EQ(pad.lblPlayer[2]->text(), QStringLiteral("Ed"));
 }
 
 // ---- winner window and a whole game ----------------------------------------
