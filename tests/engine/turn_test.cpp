@@ -314,14 +314,18 @@ TEST_F(TurnTest, KeysActOnlyWhereAClickWouldAndNeverForAComputer) {
     EXPECT_EQ(heard.newGameRequests, 1);
     EXPECT_EQ(heard.endRequests, 1);
 
-    // The dice keys do not play for a computer.
+    // The dice keys do not play for a computer, nor undo what it took.
     Seat({"*Hal", "Ann"});
     s.ComputerFast = 2;
     Roll({1, 2, 3, 4, 6, 6});
     table.Form_KeyUp(vk::Key1);
-    table.Form_KeyUp(vk::Back);
     EXPECT_TRUE(g.DieFree[0]);
     EXPECT_EQ(g.TurnScore, 0);
+    table.Picture1_Click(0);  // the computer takes its 1
+    table.Form_KeyUp(vk::Back);
+    EXPECT_FALSE(g.DieFree[0]);
+    EXPECT_TRUE(g.TraySlotUsed[0]);
+    EXPECT_EQ(g.TurnScore, 100);
 }
 
 }  // namespace

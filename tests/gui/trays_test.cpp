@@ -92,6 +92,32 @@ TEST_F(Trays, SaveStoresAllFourOptionsRestoreDefaultThenCancelChangesNothingAndT
     EXPECT_TRUE(w.settings().SoundFXOFF && !w.settings().MarkScorers);
 }
 
+// From options that are none of the defaults, Restore Default shows every
+// default, and Save then stores them.
+TEST_F(Trays, RestoreDefaultShowsEveryDefaultAndSaveStoresThem) {
+    Settings s;
+    s.SoundFXOFF = !kSoundOffByDefault;
+    s.ComputerFast = 2;
+    s.SortDice = !kSortDiceByDefault;
+    s.MarkScorers = !kMarkScorersByDefault;
+    frmMain& w = Build(s);
+    OptionsTray& tray = Open(w);
+    ModalAnswerer answers;
+    tray.ARCmdRestoreDefaults->click();
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_TRUE(tray.optComputerSpeed[0]->isChecked());
+    EXPECT_EQ(tray.optSound[1]->isChecked(), !kSoundOffByDefault);
+    EXPECT_EQ(tray.chkSortDice->isChecked(), kSortDiceByDefault);
+    EXPECT_EQ(tray.chkMarkScorers->isChecked(), kMarkScorersByDefault);
+    tray.ARCmdSaveOptions->click();
+    Settings stored;
+    ReadSettings(SettingsFile(DefaultSettingsPath()), stored, GetTempDir());
+    const Settings defaults;
+    EXPECT_TRUE(stored.SoundFXOFF == defaults.SoundFXOFF && stored.ComputerFast == defaults.ComputerFast &&
+                stored.SortDice == defaults.SortDice && stored.MarkScorers == defaults.MarkScorers);
+    EXPECT_TRUE(w.settings().ComputerFast == 0 && w.settings().SortDice == kSortDiceByDefault);
+}
+
 TEST_F(Trays, TheWindowGrowsLeftWithItsRightEdgeFixedAndTheGameWaits) {
     frmMain& w = Build();
     StartTwoPlayerGame(w);
