@@ -88,6 +88,8 @@ public:
     // Deepest nesting of driver steps seen; 1 means no step ran inside another.
     int MaxStepNesting() const { return maxNesting_; }
     std::uint64_t TurnsStarted() const { return turnsStarted_; }
+    // Times a turn held by a tray or a dialog has looked again.
+    std::uint64_t Looks() const { return looks_; }
 
     // TableListener.
     void GameSeated() override;
@@ -104,6 +106,7 @@ private:
     // Schedules the next action after the step pause, or a look again
     // while the turn must wait.
     void Next(std::uint64_t gen);
+    void LookAgain(std::uint64_t gen);
     // Schedules the next action after an action's pause and the step pause.
     void NextAfter(int pauseMs, std::uint64_t gen);
     void Act(std::uint64_t gen);
@@ -130,6 +133,7 @@ private:
     int routine_ = style::None;
     int seat_ = kNone;
     std::uint64_t turnsStarted_ = 0;
+    std::uint64_t looks_ = 0;
     std::optional<BotReport> lastReport_;
 
     // The clicks of the running turn's current pick, in order: only one
