@@ -17,6 +17,7 @@
 #include "ComputerDriver.h"
 #include "GameTray.h"
 #include "Keys.h"
+#include "ModalPaint.h"
 #include "PictureBox.h"
 #include "SettingsFile.h"
 #include "SetupWindows.h"
@@ -60,6 +61,9 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
     };
     keys_ = new KeyHeldFilter(this);
     qApp->installEventFilter(keys_);
+    // A modal window opens over a board that shows where the game stands.
+    modalPaint_ = new ModalPaint(this);
+    qApp->installEventFilter(modalPaint_);
 
     table_.AddListener(*this);
     computers_ = std::make_unique<ComputerPlayers>(table_, *this);
@@ -324,8 +328,7 @@ void frmMain::Beep() { QApplication::beep(); }
 void frmMain::Sleep(int ms) {
     // What changed is painted before the pause, once; clicks and keys wait
     // until the handler that paused has finished.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+    PaintPendingChanges();
     if (pauseFor)
         pauseFor(ms);
     else if (ms > 0)

@@ -28,6 +28,7 @@ namespace zarvel {
 class ComputerDriver;
 class GameTray;
 class KeyHeldFilter;
+class ModalPaint;
 class SettingsFile;
 class SetupWindows;
 class SoundPlayer;
@@ -201,6 +202,7 @@ private:
     TrayColumn* trays_ = nullptr;
     SoundPlayer* sound_ = nullptr;
     KeyHeldFilter* keys_ = nullptr;
+    ModalPaint* modalPaint_ = nullptr;
     QPointer<frmHelp> help_;
     bool busy_ = false;
     bool unloading_ = false;  // every window is being closed; no more questions
