@@ -73,6 +73,8 @@ ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& previ
     cboDiceColor = new QComboBox(this);
     cboDiceColor->setGeometry(TwipRect(60, 300, 1530, 330));
     cboDiceColor->setAccessibleName(QStringLiteral("Dice"));
+    // Where a list is read by its current entry, the heading labels it.
+    lblDice->setBuddy(cboDiceColor);
     for (const Skin& skin : kSkins) cboDiceColor->addItem(QLatin1String(skin.entry), skin.code);
 
     lblTextColor = MakeHeading(this, QStringLiteral("Text Color"), 780);

@@ -122,11 +122,13 @@ void ComputerDriver::Head(std::uint64_t gen) {
 }
 
 void ComputerDriver::Next(std::uint64_t gen) {
-    if (Waiting()) {
-        Schedule(kRecheckMs, gen, Step::Head);
-        return;
-    }
+    if (Waiting()) return LookAgain(gen);
     Schedule(StepPauseMs(Speed()), gen, Step::Act);
+}
+
+void ComputerDriver::LookAgain(std::uint64_t gen) {
+    ++looks_;
+    Schedule(kRecheckMs, gen, Step::Head);
 }
 
 void ComputerDriver::NextAfter(int pauseMs, std::uint64_t gen) {
@@ -138,10 +140,7 @@ void ComputerDriver::NextAfter(int pauseMs, std::uint64_t gen) {
 void ComputerDriver::Act(std::uint64_t gen) {
     NestingGuard guard(nesting_, maxNesting_);
     if (!Resume(gen)) return;
-    if (Waiting()) {  // a tray or dialog opened during the pause
-        Schedule(kRecheckMs, gen, Step::Head);
-        return;
-    }
+    if (Waiting()) return LookAgain(gen);  // a tray or dialog opened during the pause
     const std::optional<BotStep> decided = Decide();
     if (!decided) {
         Schedule(kRecheckMs, gen, Step::Head);  // the Expert's table is not ready yet

@@ -97,6 +97,8 @@ public:
     // the Expert played that step as Simple would; it never should).
     const TurnAdvisor& expert() const { return expert_; }
     std::uint64_t ExpertMisses() const { return expertMisses_; }
+    // Times a turn held by a tray or a dialog has looked again.
+    std::uint64_t Looks() const { return looks_; }
 
     // TableListener.
     void GameSeated() override;
@@ -113,6 +115,7 @@ private:
     // Schedules the next action after the step pause, or a look again
     // while the turn must wait.
     void Next(std::uint64_t gen);
+    void LookAgain(std::uint64_t gen);
     // Schedules the next action after an action's pause and the step pause.
     void NextAfter(int pauseMs, std::uint64_t gen);
     void Act(std::uint64_t gen);
@@ -142,6 +145,7 @@ private:
     int routine_ = style::None;
     int seat_ = kNone;
     std::uint64_t turnsStarted_ = 0;
+    std::uint64_t looks_ = 0;
     std::optional<BotReport> lastReport_;
     TurnAdvisor expert_;
     std::uint64_t expertMisses_ = 0;

@@ -56,10 +56,14 @@ bool VirtualScheduler::RunUntilIdle(std::size_t maxSteps) {
     return Pending() == 0;
 }
 
-void VirtualScheduler::RunFor(std::int64_t ms) {
+bool VirtualScheduler::RunFor(std::int64_t ms, std::size_t maxSteps) {
     const std::int64_t until = now_ + std::max<std::int64_t>(ms, 0);
-    while (next_now_ < now_queue_.size() || (!queue_.empty() && queue_.front().at <= until)) RunOne();
+    for (std::size_t n = 0; next_now_ < now_queue_.size() || (!queue_.empty() && queue_.front().at <= until); ++n) {
+        if (n == maxSteps) return false;
+        RunOne();
+    }
     now_ = until;
+    return true;
 }
 
 }  // namespace zarvel

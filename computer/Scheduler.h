@@ -41,8 +41,9 @@ public:
     // Runs steps until none is left; false if maxSteps ran out first (a
     // waiting turn re-checks forever, so an idle table is never "idle").
     bool RunUntilIdle(std::size_t maxSteps = 500'000'000);
-    // Runs every step due within the next ms, then moves the clock there.
-    void RunFor(std::int64_t ms);
+    // Runs every step due within the next ms, then moves the clock there;
+    // false, with the clock where it stopped, if maxSteps ran out first.
+    bool RunFor(std::int64_t ms, std::size_t maxSteps = 500'000'000);
     // Runs the earliest step, if any.
     bool RunOne();
 

@@ -26,6 +26,11 @@ enum class Status : std::uint8_t {
     Zarvel,            // "ZARVEL !!!"
     ZarvelPassing,     // "ZARVEL - Passing the dice.", growing letter by letter
     PressF2,           // "Press "F2" to start a game."
+    // A computer's turn shows whose it is, never a human's prompts.
+    ComputerPlaying,   // "<seat's name> is playing."
+    Banked,            // "<seat's name> banked <points> points."
+    // Why the dice cannot be passed yet: the turn has points, but not enough.
+    BreakInNeeded,     // "<points> in one turn to get on the board."
 };
 
 // The letters of the passing text, shown one more at a time: blanks come
@@ -36,6 +41,8 @@ struct StatusLine {
     Status status = Status::Blank;
     bool undo = false;  // followed by " (Undo)"
     int letters = 0;    // ZarvelPassing: letters of the passing text shown, 1..kPassingLetters
+    int seat = kNone;   // ComputerPlaying, Banked: whose turn
+    Score points = 0;   // Banked: the turn's points; BreakInNeeded: the break-in
 
     constexpr bool operator==(const StatusLine&) const = default;
 };

@@ -56,6 +56,23 @@ Status StatusFor(Actions a) {
     return pass ? Status::PassTheDice : Status::Blank;
 }
 
+// The prompts that tell the player at the table what to do next.
+bool Prompts(Status status) {
+    switch (status) {
+        case Status::Rolling:
+        case Status::SelectDice:
+        case Status::SelectOrPass:
+        case Status::MustRoll:
+        case Status::RollTheDice:
+        case Status::RollOrPass:
+        case Status::SelectOrRoll:
+        case Status::RollSelectOrPass:
+        case Status::PassTheDice:
+        case Status::BreakInNeeded: return true;
+        default: return false;
+    }
+}
+
 // 1..n from a fraction in [0, 1). The product is never negative, so the
 // cast truncates exactly as a floor would, without its slow emulation.
 inline int Face(double u, int n) { return static_cast<int>(u * n) + 1; }
@@ -109,8 +126,14 @@ void Table::PlaySound(const std::string& path) {
     if (!s_.SoundFXOFF && shows_) b_.PlaySoundFile(path);
 }
 
-void Table::SetStatus(Status status, bool undo) {
-    if (shows_) b_.SetStatus({status, undo, 0});
+void Table::SetStatus(Status status, bool undo) { ShowStatus({status, undo}); }
+
+void Table::ShowStatus(StatusLine line) {
+    if (!shows_) return;
+    // Nobody at the table is asked to act for a computer: its whole turn
+    // says whose it is, and what ends it (a bank, a Zarvel) says so.
+    if (g_.IsComputerTurn() && Prompts(line.status)) line = {Status::ComputerPlaying, false, 0, g_.CurrentPlayer};
+    b_.SetStatus(line);
 }
 
 void Table::HideMarkers() {
@@ -369,7 +392,11 @@ void Table::AfterSelect() {
     } else {
         status = Status::RollSelectOrPass, actions = {Action::Roll, Action::Select, Action::Pass}, pass = true;
     }
-    SetStatus(status);
+    // Points on the table that may not be banked yet: say why Pass stays off.
+    if (!g_.CanPass && g_.TurnScore > 0 && actions.Has(Action::Roll) && anyFree)
+        ShowStatus({Status::BreakInNeeded, false, 0, g_.CurrentPlayer, g_.BreakInScore});
+    else
+        SetStatus(status);
     b_.SetRollEnabled(roll && human);
     b_.SetPassEnabled(pass && human);
     g_.AllowedActions = actions;
@@ -512,6 +539,8 @@ void Table::cmdPassDice_Click() {
     const int cp = g_.CurrentPlayer;
     if (cp < 0 || cp >= g_.NumPlayers) return;  // no game to pass in
     b_.SetPassEnabled(false);
+    // Seen during the pass's pause; a Zarvel has said what happened already.
+    if (!g_.Zarveled) ShowStatus({Status::Banked, false, 0, cp, g_.TurnScore});
     PlaySound(g_.Zarveled ? s_.Passem2Sound : s_.Passem1Sound);
     if (s_.ComputerFast != kRidiculous) b_.Sleep(1000);
     if (!g_.Zarveled) {

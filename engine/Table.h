@@ -84,6 +84,8 @@ public:
 
 private:
     void PlaySound(const std::string& path);
+    // The status line, as the player at the table should see it.
+    void ShowStatus(StatusLine line);
     void Undo(int traySlot);
     void GoOut();
     void ComputeCanPass();

@@ -7,8 +7,9 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "GameHost.h"
 #include "Fonts.h"
+#include "GameHost.h"
+#include "NameLabel.h"
 #include "Table.h"
 #include "Twips.h"
 #include "Variants.h"
@@ -80,7 +81,12 @@ void frmCongrats::Form_Activate() {
     Table& table = host_.table();
     const GameState& g = table.state();
     const int winner = g.Winner >= 0 && g.Winner < kSeats ? g.Winner : 0;
-    lblWinner->setText(WinnerText(QString::fromStdString(g.PlayerName[winner])));
+    // A long name is shortened to the window; the whole of it is the tooltip
+    // and what a screen reader reads.
+    const QString name = QString::fromStdString(g.PlayerName[winner]);
+    lblWinner->setAccessibleName(WinnerText(name));
+    lblWinner->setText(FitName(&frmCongrats::WinnerText, name, lblWinner->fontMetrics(), lblWinner->contentsRect().width()));
+    lblWinner->setToolTip(lblWinner->text() == WinnerText(name) ? QString() : WinnerText(name));
     lblWinner->repaint();
     table.board().Sleep(500);
     if (!table.settings().SoundFXOFF) host_.PlaySoundFile(QString::fromStdString(table.settings().GameOverSound));

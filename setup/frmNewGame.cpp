@@ -35,6 +35,9 @@ constexpr int kFramesFromBottom = 1575, kFrameHeight = 1020, kButtonsFromBottom 
 const char* const kNumberCaptions[frmNewGame::kRows] = {"One", "Two", "Three", "Four",
                                                         "Five", "Six", "Seven", "Eight"};
 
+// Room for a name on every window that shows one, shortened or not.
+constexpr int kNameLength = 32;
+
 }  // namespace
 
 frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_(host) {
@@ -58,6 +61,8 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
         TxtPlayerName[i] = new QLineEdit(this);
         TxtPlayerName[i]->setObjectName(QStringLiteral("TxtPlayerName%1").arg(i));
         TxtPlayerName[i]->setGeometry(TwipRect(240, top, 2300, kRowHeight));
+        TxtPlayerName[i]->setMaxLength(kNameLength);
+        TxtPlayerName[i]->setAccessibleName(tr("Name of player %1").arg(i + 1));
         TxtPlayerName[i]->installEventFilter(this);
         chkComputer[i] = new QCheckBox(this);
         chkComputer[i]->setObjectName(QStringLiteral("chkComputer%1").arg(i));
@@ -66,6 +71,13 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
         cboStyle[i] = new QComboBox(this);
         cboStyle[i]->setObjectName(QStringLiteral("cboStyle%1").arg(i));
         cboStyle[i]->setGeometry(TwipRect(4400, top - 15, 1800, kRowHeight + 30));
+        cboStyle[i]->setAccessibleName(tr("Style of player %1").arg(i + 1));
+        // Screen readers on Linux name a list by the label that points to
+        // it; the column heading can point to one list only, so each has
+        // a label of its own that is never shown.
+        auto* styleLabel = new QLabel(cboStyle[i]->accessibleName(), this);
+        styleLabel->setBuddy(cboStyle[i]);
+        styleLabel->hide();
         for (const char* style : kStyleNames) cboStyle[i]->addItem(QString::fromLatin1(style));
         connect(chkComputer[i], &QCheckBox::toggled, this, [this, i] { chkComputer_Click(i); });
     }
@@ -119,7 +131,7 @@ void frmNewGame::Form_Load() {
     // A little below and right of the main window's corner, so the game
     // stays in view behind it.
     if (QWidget* main = host_.mainWindow()) MoveFrameTo(this, main->pos() + TwipPoint(500, 500), main);
-    for (QLineEdit* box : TxtPlayerName) box->clear();
+    for (int i = 0; i < kRows; ++i) TxtPlayerName[i]->setText(DefaultName(i));
     optNumPlayers[0]->setChecked(true);
     optNumPlayers_Click(0);
     // The seats of the last game started, if they are kept.
@@ -139,30 +151,31 @@ void frmNewGame::Form_Activate() {
 void frmNewGame::optNumPlayers_Click(int index) {
     if (index < 0 || index >= kRows) return;
     numPlayers_ = index + 1;
-    for (int i = 0; i < kRows; ++i) {
-        const bool shown = i <= index;
-        TxtPlayerName[i]->setVisible(shown);
-        TxtPlayerName[i]->setEnabled(shown);
-        chkComputer[i]->setChecked(false);
-        chkComputer[i]->setVisible(shown);
-        chkComputer[i]->setEnabled(shown);
-        cboStyle[i]->setCurrentIndex(0);
-        cboStyle[i]->setEnabled(false);
-        if (shown) TxtPlayerName[i]->setText(QStringLiteral("Player%1").arg(i + 1));
-    }
-    if (index == 0) {
-        // One human against a computer seat whose style alone can change.
-        for (int i = 0; i < 2; ++i) {
-            TxtPlayerName[i]->setVisible(true);
-            chkComputer[i]->setVisible(true);
-        }
+    // One human plays the computer seat below, whose style alone can
+    // change; the seat's own entries come back when more players are chosen.
+    const bool one = index == 0;
+    if (one && !computerSeat_) {
+        computerSeat_ = true;
+        seat1Name_ = TxtPlayerName[1]->text();
+        seat1Computer_ = chkComputer[1]->isChecked();
         TxtPlayerName[1]->setText(QStringLiteral("Computer"));
         chkComputer[1]->setChecked(true);
-        TxtPlayerName[1]->setEnabled(false);
-        chkComputer[1]->setEnabled(false);
-        cboStyle[1]->setEnabled(true);
+    } else if (!one && computerSeat_) {
+        computerSeat_ = false;
+        TxtPlayerName[1]->setText(seat1Name_);
+        chkComputer[1]->setChecked(seat1Computer_);
     }
-    for (int i = 0; i < kRows; ++i) cboStyle[i]->setVisible(chkComputer[i]->isChecked());
+    // Every seat keeps what was typed and chosen for it, shown or not.
+    for (int i = 0; i < kRows; ++i) {
+        const bool shown = i <= std::max(index, 1);
+        const bool fixed = one && i == 1;
+        TxtPlayerName[i]->setVisible(shown);
+        TxtPlayerName[i]->setEnabled(shown && !fixed);
+        chkComputer[i]->setVisible(shown);
+        chkComputer[i]->setEnabled(shown && !fixed);
+        cboStyle[i]->setVisible(shown && chkComputer[i]->isChecked());
+        cboStyle[i]->setEnabled(chkComputer[i]->isChecked());
+    }
     SetHeightTwips(kHeights[index]);
 }
 
@@ -185,12 +198,19 @@ int frmNewGame::StyleCode(const QString& text) {
     return code != 0 ? code : 1;
 }
 
+QString frmNewGame::DefaultName(int seat) { return QStringLiteral("Player%1").arg(seat + 1); }
+
+QString frmNewGame::SeatName(int seat) const {
+    // A seat left without a name would be a blank row on the score pad.
+    const QString typed = TxtPlayerName[seat]->text();
+    return typed.trimmed().isEmpty() ? DefaultName(seat) : typed;
+}
+
 std::vector<Seat> frmNewGame::Seats() const {
     // A lone player plays the computer seat below.
     std::vector<Seat> seats;
     for (int i = 0; i < std::max(numPlayers_, 2); ++i)
-        seats.push_back({TxtPlayerName[i]->text().toStdString(), chkComputer[i]->isChecked(),
-                         StyleCode(cboStyle[i]->currentText())});
+        seats.push_back({SeatName(i).toStdString(), chkComputer[i]->isChecked(), StyleCode(cboStyle[i]->currentText())});
     return seats;
 }
 
@@ -206,6 +226,8 @@ void frmNewGame::cmdPlay_Click() {
     // Seat 0 first, scores and dice cleared, "Roll the dice."; a computer
     // first plays once the dialog has gone.
     table.SeatGame(Seats(), s.PlayToScore, s.BreakInScore);
+    // The boxes show the names played under, for the next game.
+    for (int i = 0; i < kRows; ++i) TxtPlayerName[i]->setText(SeatName(i));
     WriteSetting(host_.settingsFile(), s, Key::PlayToScore);
     WriteSetting(host_.settingsFile(), s, Key::BreakInScore);
 
@@ -223,8 +245,8 @@ void frmNewGame::cmdPlay_Click() {
     }
 }
 
+// The game in play, if any, goes on exactly as it was.
 void frmNewGame::cmdCancel_Click() {
-    host_.table().board().SetRollEnabled(false);
     cancelled_ = true;
     QDialog::reject();
 }

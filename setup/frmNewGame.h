@@ -64,6 +64,8 @@ public:
 
     // Code 1..8 for a style's text; Normal's for any other text.
     static int StyleCode(const QString& text);
+    // A seat's name until one is typed, and for a name left empty.
+    static QString DefaultName(int seat);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -73,6 +75,8 @@ protected:
 private:
     void Form_Load();
     void SetHeightTwips(int twips);
+    // The seat's name as it plays: as typed, or the default for none.
+    QString SeatName(int seat) const;
     void PlaceControls();
 
     GameHost& host_;
@@ -80,6 +84,10 @@ private:
     int heightTwips_ = 0;
     bool cancelled_ = false;
     bool loaded_ = false;
+    // Seat 1 plays the computer of a one-player game; what it held before.
+    bool computerSeat_ = false;
+    QString seat1Name_;
+    bool seat1Computer_ = false;
 };
 
 }  // namespace zarvel

@@ -2,14 +2,16 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QHideEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 
-#include "GameHost.h"
 #include "Fonts.h"
+#include "GameHost.h"
+#include "NameLabel.h"
 #include "Table.h"
 #include "Twips.h"
 #include "WindowPlace.h"
@@ -22,8 +24,9 @@ const QString kBack = QStringLiteral("#FFFF80");  // light yellow
 const QString kNavy = QStringLiteral("#000080");
 const QString kRed = QStringLiteral("#FF0000");
 
-QLabel* PadLabel(QWidget* parent, QRect where, int pixelSize = 14) {
-    auto* l = new QLabel(parent);
+template <class Label = QLabel>
+Label* PadLabel(QWidget* parent, QRect where, int pixelSize = 14) {
+    auto* l = new Label(parent);
     l->setGeometry(where);
     l->setFont(CasualFont(pixelSize));
     l->setTextFormat(Qt::PlainText);
@@ -42,7 +45,8 @@ void Paint(QLabel* l, bool current) {
 
 frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
     // A tool window: it stays with the game, out of the task bar.
-    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint), host_(host) {
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
+      host_(host) {
     setWindowTitle(QStringLiteral(" Score Pad"));
     setAutoFillBackground(true);
     QPalette pal = palette();
@@ -61,7 +65,8 @@ frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
         heading->setFont(f);
     }
     for (int i = 0; i < kRows; ++i) {
-        lblPlayer[i] = PadLabel(this, TwipRect(240, 900 + 420 * i, 1400, 330));
+        // The name stops short of the score column.
+        lblPlayer[i] = PadLabel<NameLabel>(this, TwipRect(240, 900 + 420 * i, 1320, 330));
         lblScore[i] = PadLabel(this, TwipRect(1680, 900 + 420 * i, 750, 330));
         lblScore[i]->setText(QStringLiteral("0"));
         lblPlayer[i]->installEventFilter(this);
@@ -103,7 +108,7 @@ void frmScorePad::Form_Activate() {
     lblGoal->setText(TargetText());
     const int n = std::clamp(g.NumPlayers, 0, kRows);
     for (int i = 0; i < n; ++i) {
-        lblPlayer[i]->setText(QString::fromStdString(g.PlayerName[i]));
+        lblPlayer[i]->setName(QString::fromStdString(g.PlayerName[i]));
         lblScore[i]->setText(QString::number(g.PlayerScore[i]));
         setHighlight(i, false);
     }
@@ -173,13 +178,14 @@ void frmScorePad::showRebuilt() {
 }
 
 void frmScorePad::closeEvent(QCloseEvent* e) {
-    // The game never closes its pad: a close from the window manager would
-    // hide the scores for the rest of the game. Only the program's end
-    // closes it.
-    if (host_.Quitting())
-        e->accept();
-    else
-        e->ignore();
+    // Closing only hides the pad: the game menu, or the next game, shows it again.
+    e->accept();
+    if (!host_.Quitting()) emit closedByPlayer();
+}
+
+void frmScorePad::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    if (!e->spontaneous()) emit shownChanged(false);
 }
 
 bool frmScorePad::event(QEvent* e) {
@@ -191,6 +197,7 @@ bool frmScorePad::event(QEvent* e) {
 void frmScorePad::showEvent(QShowEvent* e) {
     QWidget::showEvent(e);
     Form_Activate();
+    if (!e->spontaneous()) emit shownChanged(true);
 }
 
 // A click on the pad redraws it from the game state.

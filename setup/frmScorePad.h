@@ -6,6 +6,8 @@
 #include <QWidget>
 #include <array>
 
+#include "NameLabel.h"
+
 class QLabel;
 class QTimer;
 
@@ -25,7 +27,7 @@ public:
     QLabel* lblGoal = nullptr;
     QLabel* lblPlayerHeading = nullptr;  // "Player"
     QLabel* lblScoreHeading = nullptr;   // "Score"
-    std::array<QLabel*, kRows> lblPlayer{};
+    std::array<NameLabel*, kRows> lblPlayer{};  // shortened where long; the whole name in the tooltip
     std::array<QLabel*, kRows> lblScore{};
     QTimer* Timer1 = nullptr;
 
@@ -50,8 +52,15 @@ public:
     QString TargetText() const;
     QString BreakInText() const;
 
+signals:
+    // The pad was shown or hidden, by anyone.
+    void shownChanged(bool shown);
+    // The player closed the pad; it stays hidden until shown again.
+    void closedByPlayer();
+
 protected:
     void showEvent(QShowEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     bool event(QEvent* e) override;
     void mousePressEvent(QMouseEvent* e) override;

@@ -8,6 +8,7 @@
 #include "Colors.h"
 #include "PictureBox.h"
 #include "Fonts.h"
+#include "NameLabel.h"
 #include "Table.h"
 #include "Twips.h"
 
@@ -120,7 +121,11 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
                             Qt::AlignCenter);
     lblLastRoll->hide();
     lblCurrentPlayer = MakeLabel(this, "lblCurrentPlayer", QStringLiteral("Current Player:"), TwipRect(240, 3360, 1455, 255));
-    lblPlayer = MakeLabel(this, "lblPlayer", QStringLiteral(" "), TwipRect(1920, 3360, 1695, 255));
+    lblPlayer = new NameLabel(this);
+    lblPlayer->setObjectName(QStringLiteral("lblPlayer"));
+    lblPlayer->setGeometry(TwipRect(1920, 3360, 1695, 255));
+    lblPlayer->setFont(DialogFont());
+    lblPlayer->setName(QStringLiteral(" "));
     lblTurnScoreLabel =
         MakeLabel(this, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), TwipRect(240, 3600, 1575, 255));
     lblTurnScore = MakeLabel(this, "lblTurnScore", QStringLiteral("0"), TwipRect(1920, 3600, 615, 255));
@@ -181,7 +186,12 @@ void GameTray::SetStatusText(const QString& text) {
     lblStatus->setText(text);
 }
 
-QString GameTray::StatusText(const StatusLine& line) {
+void GameTray::ShowStatus(const StatusLine& line, const QString& player) {
+    SetStatusText(FitName([&line](const QString& name) { return StatusText(line, name); }, player,
+                          lblStatus->fontMetrics(), lblStatus->contentsRect().width()));
+}
+
+QString GameTray::StatusText(const StatusLine& line, const QString& player) {
     QString text;
     switch (line.status) {
         case Status::Blank: break;
@@ -210,6 +220,9 @@ QString GameTray::StatusText(const StatusLine& line) {
             break;
         }
         case Status::PressF2: text = tr("Press \"F2\" to start a game."); break;
+        case Status::ComputerPlaying: text = tr("%1 is playing.").arg(player); break;
+        case Status::Banked: text = tr("%1 banked %2 points.").arg(player).arg(line.points); break;
+        case Status::BreakInNeeded: text = tr("%1 in one turn to get on the board.").arg(line.points); break;
     }
     return line.undo ? tr("%1 (Undo)").arg(text) : text;
 }
@@ -222,9 +235,7 @@ void GameTray::SetTurnScoreText(const QString& text) {
     lblTurnScore->setText(text);
 }
 
-void GameTray::SetPlayerText(const QString& text) {
-    lblPlayer->setText(text);
-}
+void GameTray::SetPlayerText(const QString& text) { lblPlayer->setName(text); }
 
 void GameTray::SetRollEnabled(bool enabled) {
     cmdRoll->setEnabled(enabled);

@@ -10,6 +10,7 @@
 
 #include "Board.h"
 #include "GameState.h"
+#include "NameLabel.h"
 #include "ThemeTray.h"
 
 class QLabel;
@@ -37,7 +38,7 @@ public:
     QLabel* lblStatus = nullptr;
     QLabel* lblLastRoll = nullptr;
     QLabel* lblCurrentPlayer = nullptr;
-    QLabel* lblPlayer = nullptr;
+    NameLabel* lblPlayer = nullptr;
     QLabel* lblTurnScoreLabel = nullptr;
     QLabel* lblTurnScore = nullptr;
     ARButton* ARCmdNewGame = nullptr;
@@ -63,8 +64,12 @@ public:
     void ShowDividerAt(int leftTwips);
     void HideDivider();
     void SetStatusText(const QString& text);
-    // What the status line says for the table's message.
-    static QString StatusText(const StatusLine& line);
+    // The table's message in the status line; a long name in it is
+    // shortened so the whole message fits.
+    void ShowStatus(const StatusLine& line, const QString& player);
+    // What the status line says for the table's message; player is the
+    // name of the seat the message names, if any.
+    static QString StatusText(const StatusLine& line, const QString& player = {});
     void SetStatusTop(int twips);
     void ShowLastRoll(bool visible);
     void SetTurnScoreText(const QString& text);

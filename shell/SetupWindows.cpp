@@ -13,9 +13,19 @@ SetupWindows::SetupWindows(GameHost& host, QWidget* mainWindow) : host_(host), m
 SetupWindows::~SetupWindows() { delete pad_; }
 
 frmScorePad& SetupWindows::scorePad() {
-    if (!pad_) pad_ = new frmScorePad(host_, nullptr);
+    if (!pad_) {
+        pad_ = new frmScorePad(host_, nullptr);
+        QObject::connect(pad_, &frmScorePad::shownChanged, [this](bool shown) {
+            if (padShownChanged) padShownChanged(shown);
+        });
+        QObject::connect(pad_, &frmScorePad::closedByPlayer, [this] {
+            if (padClosed) padClosed();
+        });
+    }
     return *pad_;
 }
+
+void SetupWindows::ShowScorePad(bool shown) { scorePad().setVisible(shown); }
 
 
 void SetupWindows::ScoreText(int seat, const QString& text) { scorePad().setScore(seat, text); }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <memory>
 
 class QWidget;
@@ -23,6 +24,12 @@ public:
     // Built on first use; lives until the program ends.
     frmScorePad& scorePad();
     bool scorePadBuilt() const { return pad_ != nullptr; }
+
+    // Told when the pad is shown or hidden, and when the player closes it.
+    std::function<void(bool shown)> padShownChanged;
+    std::function<void()> padClosed;
+    // Shows the pad where it was, or hides it.
+    void ShowScorePad(bool shown);
 
     void ScoreText(int seat, const QString& text);
     void Highlight(int seat, bool current);

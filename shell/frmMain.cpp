@@ -18,6 +18,7 @@
 #include "GameTray.h"
 #include "Hint.h"
 #include "Keys.h"
+#include "ModalPaint.h"
 #include "PictureBox.h"
 #include "RecordKeeper.h"
 #include "SettingsFile.h"
@@ -40,6 +41,13 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
     setObjectName(QStringLiteral("frmMain"));
     if (!file_) file_ = std::make_unique<SettingsFile>(DefaultSettingsPath());
     setup_ = std::make_unique<SetupWindows>(*this, this);
+    // The menu's check follows the pad; one the player closed stays closed
+    // through minimising, until the menu or the next game shows it.
+    setup_->padShownChanged = [this](bool shown) {
+        mnuScorePad->setChecked(shown);
+        if (shown) flags_.ScorePadClosed = false;
+    };
+    setup_->padClosed = [this] { flags_.ScorePadClosed = true; };
     sound_ = new SoundPlayer(this);
     // Sound output loads once the window is up, not before it.
     QTimer::singleShot(300, sound_, &SoundPlayer::Preload);
@@ -55,6 +63,9 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
     };
     keys_ = new KeyHeldFilter(this);
     qApp->installEventFilter(keys_);
+    // A modal window opens over a board that shows where the game stands.
+    modalPaint_ = new ModalPaint(this);
+    qApp->installEventFilter(modalPaint_);
 
     table_.AddListener(*this);
     computers_ = std::make_unique<ComputerPlayers>(table_, *this);
@@ -110,6 +121,10 @@ void frmMain::BuildMenus() {
     mnuThemes = mnuGame->addAction(QStringLiteral("&Theme..."), this, &frmMain::cmdSkins_Click);
     mnuOptions = mnuGame->addAction(QStringLiteral("&Options..."), this, &frmMain::cmdOptions_Click);
     mnuStatistics = mnuGame->addAction(tr("&Statistics..."), this, [this] { records_->ShowStatistics(); });
+    mnuScorePad = mnuGame->addAction(tr("Score &Pad"));
+    mnuScorePad->setCheckable(true);
+    mnuScorePad->setEnabled(false);  // until a game has a pad to show
+    connect(mnuScorePad, &QAction::triggered, this, &frmMain::mnuScorePad_Click);
     mnuGame->addSeparator();
     mnuExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
@@ -124,6 +139,7 @@ void frmMain::BuildMenus() {
     mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
     mnuOptions->setObjectName(QStringLiteral("mnuOptions"));
     mnuStatistics->setObjectName(QStringLiteral("mnuStatistics"));
+    mnuScorePad->setObjectName(QStringLiteral("mnuScorePad"));
     mnuExit->setObjectName(QStringLiteral("mnuExit"));
     mnuGoHelp->setObjectName(QStringLiteral("mnuGoHelp"));
     mnuAbout->setObjectName(QStringLiteral("mnuAbout"));
@@ -145,6 +161,7 @@ void frmMain::Form_Load() {
 void frmMain::ResetDice() {
     state_ = GameState{};
     flags_.ScorePadShown = false;
+    mnuScorePad->setEnabled(false);
 }
 
 // ---- menus and buttons ------------------------------------------------------
@@ -177,6 +194,11 @@ void frmMain::ARCmdNewGame_Click() {
 
 void frmMain::cmdSkins_Click() { trays_->OpenTheme(); }
 void frmMain::cmdOptions_Click() { trays_->OpenOptions(); }
+
+void frmMain::mnuScorePad_Click(bool shown) {
+    setup_->ShowScorePad(shown);
+    if (!shown) flags_.ScorePadClosed = true;
+}
 
 void frmMain::mnuGoHelp_Click() { ShowHelpTopic(1); }
 
@@ -238,6 +260,7 @@ void frmMain::Form_Resize() {
         pad->hide();
         return;
     }
+    if (flags_.ScorePadClosed) return;
     pad->show();
     // Only a place saved at minimising is put back; before that the pad
     // stays where the game put it.
@@ -286,7 +309,8 @@ void frmMain::ShowMarker(int slot, bool visible) { tray_->ShowMarker(slot, visib
 void frmMain::ShowDividerAt(int leftTwips) { tray_->ShowDividerAt(leftTwips); }
 void frmMain::HideDivider() { tray_->HideDivider(); }
 void frmMain::SetStatus(const StatusLine& status) {
-    tray_->SetStatusText(GameTray::StatusText(status));
+    const bool named = status.seat >= 0 && status.seat < kSeats;
+    tray_->ShowStatus(status, named ? QString::fromStdString(state_.PlayerName[status.seat]) : QString());
     // Every roll, selection and undo ends in a status: the dice's
     // descriptions follow it.
     std::array<bool, kSlots> scores{};
@@ -317,8 +341,7 @@ void frmMain::Beep() { QApplication::beep(); }
 void frmMain::Sleep(int ms) {
     // What changed is painted before the pause, once; clicks and keys wait
     // until the handler that paused has finished.
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
+    PaintPendingChanges();
     if (pauseFor)
         pauseFor(ms);
     else if (ms > 0)
@@ -346,7 +369,10 @@ void frmMain::ScorePadRepaint() { setup_->Repaint(); }
 // Windows that wait for the player open from the event loop, once the
 // table's handler has finished and the board shows where the game stands.
 
-void frmMain::GameSeated() { flags_.ScorePadShown = true; }
+void frmMain::GameSeated() {
+    flags_.ScorePadShown = true;
+    mnuScorePad->setEnabled(true);
+}
 
 void frmMain::GoneOut(int seat) {
     QTimer::singleShot(0, this, [this, seat] {

@@ -31,6 +31,7 @@ class GameTray;
 class Hint;
 class KeyHeldFilter;
 class RecordKeeper;
+class ModalPaint;
 class SettingsFile;
 class SetupWindows;
 class SoundPlayer;
@@ -43,6 +44,7 @@ struct ShellFlags {
     bool TrayOpen = false;       // a tray is open: the game waits
     bool TrayMoving = false;     // the window is changing size for a tray
     bool ScorePadShown = false;  // a game has shown the score pad
+    bool ScorePadClosed = false; // the player closed it: it stays hidden until shown again
 };
 
 class frmMain : public QMainWindow,
@@ -70,6 +72,7 @@ public:
     QAction* mnuThemes = nullptr;
     QAction* mnuOptions = nullptr;
     QAction* mnuStatistics = nullptr;
+    QAction* mnuScorePad = nullptr;  // checked while the pad shows
     QAction* mnuExit = nullptr;
     QMenu* mnuHelp = nullptr;
     QAction* mnuGoHelp = nullptr;
@@ -98,6 +101,7 @@ public:
     void ARCmdNewGame_Click();
     void cmdSkins_Click();
     void cmdOptions_Click();
+    void mnuScorePad_Click(bool shown);
     void mnuGoHelp_Click();
     void mnuAbout_Click();
     // The help window at a topic: 1 how to play, 7 the licence.
@@ -209,6 +213,7 @@ private:
     SoundPlayer* sound_ = nullptr;
     Hint* hint_ = nullptr;
     KeyHeldFilter* keys_ = nullptr;
+    ModalPaint* modalPaint_ = nullptr;
     QPointer<frmHelp> help_;
     bool busy_ = false;
     bool unloading_ = false;  // every window is being closed; no more questions

@@ -67,6 +67,11 @@ TEST_F(StartupTest, StoredValuesAreCorrectedOrTakeTheDefault) {
     EXPECT_EQ(ReadWith("DieColor", "0.4").DieSkin, 100);
     EXPECT_EQ(ReadWith("DieColor", "-7").DieSkin, -7);  // not a skin, used unchanged
     EXPECT_EQ(ReadWith("DieColor", "40000").DieSkin, 100);
+    // The ends of a stored 16-bit number are kept; one past them is unusable.
+    EXPECT_EQ(ReadWith("DieColor", "-32768").DieSkin, -32768);
+    EXPECT_EQ(ReadWith("DieColor", "32767").DieSkin, 32767);
+    EXPECT_EQ(ReadWith("DieColor", "-32769").DieSkin, 100);
+    EXPECT_EQ(ReadWith("DieColor", "32768").DieSkin, 100);
     EXPECT_EQ(ReadWith("ComputerFast", "2.5").ComputerFast, 2);
     EXPECT_EQ(ReadWith("ComputerFast", "7").ComputerFast, 7);
     EXPECT_EQ(ReadWith("ComputerFast", "300").ComputerFast, 0);

@@ -6,6 +6,7 @@
 #include "ComputerDriver.h"
 #include "Fixture.h"
 #include "Scheduler.h"
+#include "StepCap.h"
 
 namespace zarvel::test {
 
@@ -23,6 +24,11 @@ protected:
         driver.quitting = [this] { return quitting; };
         driver.trayOpen = [this] { return trayOpen; };
     }
+
+    // Runs the scheduler until nothing is left, or for ms of virtual time:
+    // false when the steps of that many games ran out first.
+    bool RunToEnd(int games = 1) { return sched.RunUntilIdle(kStepsPerGame * std::size_t(games)); }
+    bool RunFor(std::int64_t ms) { return sched.RunFor(ms, kStepsPerGame); }
 
     // Seats these players (as TableTest::Seat) with these styles.
     void SeatStyles(const std::vector<std::string>& names, const std::vector<int>& styles) {
@@ -46,6 +52,8 @@ protected:
     int Count(const std::string& entry) const {
         return static_cast<int>(std::count(board.log.begin(), board.log.end(), entry));
     }
+    // Rolls made since the log was cleared, by their sound (not at Ridiculous).
+    int Rolls() const { return Count("sound multi.wav") + Count("sound one.wav"); }
 };
 
 }  // namespace zarvel::test

@@ -8,6 +8,7 @@
 
 #include "ComputerDriver.h"
 #include "Scheduler.h"
+#include "StepCap.h"
 #include "Table.h"
 #include "Tournament.h"
 
@@ -37,7 +38,7 @@ TEST(Allocations, AComputerGameAllocatesNothingStepByStep) {
     ComputerDriver driver(table, sched);
     table.SeatGame({{"Normal", true, 1}, {"Cautious", true, 2}, {"Random", true, 5}, {"Moron", true, 7}}, 5000, 500);
     const long before = allocations.load();
-    ASSERT_TRUE(sched.RunUntilIdle());
+    ASSERT_TRUE(sched.RunUntilIdle(kStepsPerGame));
     ASSERT_TRUE(g.GameOver);
     EXPECT_GT(sched.StepsRun(), 300u);
     // The scheduler's queue grows once; nothing else allocates.

@@ -55,7 +55,7 @@ TEST_F(DriverTest, PausesOfATurnAtEachSpeed) {
         const auto start = sched.Now();
         sched.RunOne();
         EXPECT_FALSE(rollArea);
-        EXPECT_TRUE(sched.RunUntilIdle());
+        EXPECT_TRUE(RunToEnd());
 
         EXPECT_EQ(rng.Pending(), 0u) << speed;
         EXPECT_EQ(g.PlayerScore[0], 0);
@@ -66,7 +66,9 @@ TEST_F(DriverTest, PausesOfATurnAtEachSpeed) {
     }
 }
 
-TEST_F(DriverTest, NobodyPlaysWhileATrayIsOpenOrADialogHolds) {
+// A tray or a modal dialog holds every style's turn. The waiting turn looks
+// again a few times a second (never a spin), and goes on soon after.
+TEST_F(DriverTest, NobodyPlaysWhileATrayIsOpenOrADialogHoldsAndPlayGoesOnSoonAfter) {
     for (int code : {style::Normal, style::Cautious, style::Fearless, style::Simple, style::Moron, style::Genius}) {
         for (bool byDialog : {false, true}) {
             ComputerThenHuman(code, 1);
@@ -74,13 +76,18 @@ TEST_F(DriverTest, NobodyPlaysWhileATrayIsOpenOrADialogHolds) {
             bool dialog = byDialog;
             driver.held = [&] { return dialog; };
             trayOpen = !byDialog;
-            sched.RunFor(5000);
-            EXPECT_EQ(Count("status Rolling"), 0) << code << byDialog;
+            const auto steps = sched.StepsRun();
+            ASSERT_TRUE(RunFor(5000)) << "the waiting turn spins";
+            EXPECT_EQ(Rolls(), 0) << code << byDialog;
+            EXPECT_LE(sched.StepsRun() - steps, 5u * 25) << code << byDialog;
+            EXPECT_TRUE(driver.TurnRunning());
 
             trayOpen = dialog = false;
-            sched.RunFor(kRecheckMs + StepPauseMs(1));
-            EXPECT_GT(Count("status Rolling"), 0) << code;
-            EXPECT_TRUE(sched.RunUntilIdle());
+            const auto freed = sched.Now();
+            while (Rolls() == 0 && sched.Now() - freed < 5000) ASSERT_TRUE(sched.RunOne());
+            // A look, then the step's own pause at Fast (100 ms).
+            EXPECT_LE(sched.Now() - freed, 150) << code << byDialog;
+            EXPECT_TRUE(RunToEnd());
             driver.held = nullptr;
         }
     }
@@ -107,7 +114,9 @@ protected:
         Script({1, 5, 2, 3, 4, 6});
         Script({2, 3, 4, 6});
         trayOpen = when.tray;
-        if (when.at >= 0) sched.RunFor(when.at);
+        if (when.at >= 0) {
+            ASSERT_TRUE(RunFor(when.at));
+        }
         EXPECT_EQ(driver.TurnRunning(), when.at >= 0) << when.where;
         trayOpen = false;
     }
@@ -123,13 +132,13 @@ TEST_F(Interrupted, QuittingOrANewGameStopsTheTurnBeforeItActsAgain) {
             else
                 Seat({"Ann", "Bob"});
             const auto logged = board.log.size();
-            sched.RunFor(10000);
+            ASSERT_TRUE(RunFor(10000));
             EXPECT_EQ(board.log.size(), logged) << when.where;
             EXPECT_EQ(g.AllowedActions, quit ? state : Acts("r")) << when.where;
             // Quitting leaves the roll area as it was; a new game gets it back.
             EXPECT_EQ(rollArea, !quit || when.at < 0) << when.where;
             EXPECT_FALSE(driver.TurnRunning());
-            EXPECT_TRUE(sched.RunUntilIdle());
+            EXPECT_TRUE(RunToEnd());
             quitting = false;
             rollArea = true;
             while (rng.Pending()) rng.Next();  // the faces the turn did not roll
@@ -141,9 +150,9 @@ TEST_F(Interrupted, QuittingOrANewGameStopsTheTurnBeforeItActsAgain) {
     board.Clear();
     ComputerThenHuman(style::Simple, 0);
     Script({1, 1, 1, 2, 3, 4});
-    EXPECT_TRUE(sched.RunUntilIdle());
+    EXPECT_TRUE(RunToEnd());
     EXPECT_EQ(rng.Pending(), 0u);
-    EXPECT_EQ(Count("status Rolling"), 1);
+    EXPECT_EQ(Rolls(), 1);
     EXPECT_EQ(g.PlayerScore[0], 1000);
     EXPECT_EQ(g.CurrentPlayer, 1);
 }
@@ -159,11 +168,11 @@ TEST_F(DriverTest, ImpossibleDiceCountIsReportedUntilTheCloseIsConfirmed) {
         counts.push_back(n);
     };
     driver.requestClose = [&] { quitting = ++asked == 2; };
-    sched.RunFor(1000);
+    ASSERT_TRUE(RunFor(1000));
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(counts, std::vector<int>(2, 6));
     EXPECT_EQ(ReportText(BotReport::DiceCount, 6), DiceCountErrorText(6));
-    EXPECT_TRUE(sched.RunUntilIdle());
+    EXPECT_TRUE(RunToEnd());
 }
 
 TEST_F(DriverTest, NothingToTakeEndsTheProgram) {
@@ -172,7 +181,7 @@ TEST_F(DriverTest, NothingToTakeEndsTheProgram) {
     int reports = 0, ends = 0;
     driver.report = [&](BotReport r, int) { reports += r == BotReport::NothingToTake; };
     driver.endProgram = [&] { ++ends; };
-    EXPECT_TRUE(sched.RunUntilIdle());
+    EXPECT_TRUE(RunToEnd());
     EXPECT_EQ(reports, 1);
     EXPECT_EQ(ends, 1);
     EXPECT_EQ(driver.LastReport(), BotReport::NothingToTake);
@@ -187,7 +196,7 @@ TEST_F(DriverTest, AllComputerGamePlaysToItsEndOneStepAtATime) {
         const auto turns = driver.TurnsStarted();
         SeatStyles({"*Normal", "*Genius", "*Moron", "*Random"},
                    {style::Normal, style::Genius, style::Moron, style::Random});
-        EXPECT_TRUE(sched.RunUntilIdle());
+        EXPECT_TRUE(RunToEnd());
         EXPECT_TRUE(g.GameOver);
         EXPECT_EQ(g.CurrentPlayer, kNone);
         EXPECT_EQ(heard.gameOver.size(), speed == 0 ? 1u : 2u);

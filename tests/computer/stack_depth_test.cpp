@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "ComputerDriver.h"
+#include "StepCap.h"
 #include "TestMode.h"
 #include "Tournament.h"
 
@@ -58,11 +59,13 @@ TEST(StackDepth, StaysConstantOverTenThousandGames) {
     volatile char base = 0;
     const auto top = reinterpret_cast<std::uintptr_t>(&base);
     std::uintptr_t afterWarmUp = 0;
+    std::uint64_t gameStart = 0;
     run.onGameStarting = [&] {
+        gameStart = sched.StepsRun();
         if (run.GamesPlayed() == kWarmUp + 1) afterWarmUp = board.deepest;
     };
     run.Start({kGames, 0, 5000, 500});
-    ASSERT_TRUE(sched.RunUntilIdle());
+    while (sched.RunOne()) ASSERT_LE(sched.StepsRun() - gameStart, kStepsPerGame) << "game " << run.GamesPlayed() << " never ends";
 
     ASSERT_TRUE(run.Reported());
     int wins = 0;

@@ -67,7 +67,7 @@ TEST_F(TestRunTest, CancelledQuestionsPlayFourteenGamesAndReportOnce) {
     // The questions themselves are checked through the window's input boxes.
     EXPECT_EQ(defaults, (std::vector<std::string>{"14", "0", "5000", "500"}));
     EXPECT_TRUE(s.ComputerFast == 2 && s.SoundFXOFF);
-    EXPECT_TRUE(sched.RunUntilIdle());
+    EXPECT_TRUE(sched.RunUntilIdle(kStepsPerGame * 14));
 
     EXPECT_TRUE(run.NumGames() == 14 && g.PlayToScore == 5000 && g.BreakInScore == 500);
     EXPECT_EQ(std::accumulate(run.Wins().begin(), run.Wins().end(), 0), 14);

@@ -1,8 +1,9 @@
 #!/usr/bin/python3
 # A screen reader's view of the game, through the accessibility bus: waits
 # for the program to say "rolled", reads the dice of the roll by their
-# names, checks that the status line told its change, and takes a scoring
-# die with the press action. Prints what it read; exits non-zero on a fault.
+# names, checks that the status line told its change, takes a scoring die
+# with the press action, passes the dice to the computer and listens to its
+# turn. Prints what it read and heard; exits non-zero on a fault.
 import sys
 import pyatspi
 from gi.repository import GLib
@@ -15,7 +16,8 @@ failures = []
 def on_name(event):
     try:
         if event.source.getRoleName() == "label":
-            statuses.append(event.source.name)
+            # The name as it changed: by the time it is read it may have changed again.
+            statuses.append(event.any_data if isinstance(event.any_data, str) else event.source.name)
     except Exception:
         pass
 
@@ -42,8 +44,31 @@ def dice():
             (a.name.startswith("Die ") or a.name.startswith("Set aside "))]
 
 
+# How long the program may take to show what the reader waits for; a busy
+# machine only makes it slower, so the reader looks again until then.
+PATIENCE_MS = 20000
+LOOK_EVERY_MS = 100
+
+
+def wait_for(ready, then, waited=0):
+    """Calls then() once ready() holds, looking again every little while."""
+    if ready() or waited >= PATIENCE_MS:
+        then()
+        return False
+    GLib.timeout_add(LOOK_EVERY_MS, wait_for, ready, then, waited + LOOK_EVERY_MS)
+    return False
+
+
+def rolled_dice():
+    return [d for d in dice() if d.name.startswith("Die ") and not d.name.endswith("empty")]
+
+
+def roll_read():
+    return bool(rolled_dice()) and "Select Dice." in statuses and any(d.description == "scores" for d in rolled_dice())
+
+
 def after_roll():
-    rolled = [d for d in dice() if d.name.startswith("Die ") and not d.name.endswith("empty")]
+    rolled = rolled_dice()
     print("read:", ", ".join(d.name for d in rolled))
     if not rolled:
         failures.append("no die of the roll could be read")
@@ -60,23 +85,69 @@ def after_roll():
         else:
             action.doAction(names.index("Press") if "Press" in names else names.index("press"))
             print("pressed:", scoring[0].name)
-    GLib.timeout_add(500, done)
-    return False
+            wait_for(lambda: bool(kept()), done)
+            return
+    pyatspi.Registry.stop()
+
+
+def kept():
+    return [d.name for d in dice() if d.name.startswith("Set aside ") and not d.name.endswith("empty")]
 
 
 def done():
-    kept = [d.name for d in dice() if d.name.startswith("Set aside ") and not d.name.endswith("empty")]
-    print("set aside:", ", ".join(kept))
-    if not kept:
+    print("set aside:", ", ".join(kept()))
+    if not kept():
         failures.append("the pressed die did not reach the tray")
+        pyatspi.Registry.stop()
+        return
+    # The dice pass to the computer: the reader hears whose turn it is and
+    # how it ended, and none of the prompts meant for the player.
+    passing = [a for a in walk(app(), []) if a.getRoleName() == "push button" and a.name == "Pass Dice"]
+    if not passing:
+        failures.append("no Pass Dice button")
+        pyatspi.Registry.stop()
+        return
+    del statuses[:]
+    passing[0].queryAction().doAction(0)
+    wait_for(computer_turn_over, computer_turn_heard)
+
+
+def computer_turn():
+    """What was heard from the computer's turn on, up to the prompt after it."""
+    playing = [i for i, s in enumerate(statuses) if s.endswith(" is playing.")]
+    if not playing:
+        return None
+    after = statuses[playing[0]:]
+    end = [i for i, s in enumerate(after) if s == "Roll the dice."]
+    return after[:end[0]] if end else None
+
+
+def computer_turn_over():
+    return computer_turn() is not None
+
+
+PROMPTS = ("Select Dice.", "Select Dice or Pass Dice.", "All dice score - You must roll.", "Roll or pass the dice.",
+           "Select dice or roll.", "Roll, select, or pass the dice.", "Rolling...")
+
+
+def computer_turn_heard():
+    turn = computer_turn()
+    print("heard:", " | ".join(turn or statuses))
+    if turn is None:
+        failures.append("the computer's turn was not heard (heard %r)" % statuses)
+    else:
+        if not any(s.startswith("ZARVEL") or " banked " in s for s in turn):
+            failures.append("how the computer's turn ended was not heard (%r)" % turn)
+        prompts = [s for s in turn if s in PROMPTS]
+        if prompts:
+            failures.append("the player was prompted during the computer's turn (%r)" % prompts)
     pyatspi.Registry.stop()
-    return False
 
 
 def on_stdin(source, condition):
     line = sys.stdin.readline().strip()
     if line == "rolled":
-        GLib.timeout_add(700, after_roll)
+        wait_for(roll_read, after_roll)
         return False
     return True
 
@@ -91,9 +162,17 @@ def start():
     return False
 
 
+def start_when_on_bus(waited=0):
+    if app() is None and waited < PATIENCE_MS:
+        GLib.timeout_add(LOOK_EVERY_MS, start_when_on_bus, waited + LOOK_EVERY_MS)
+        return False
+    start()
+    return False
+
+
 pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
-GLib.timeout_add(200, start)
-GLib.timeout_add(30000, lambda: (failures.append("timed out"), pyatspi.Registry.stop()))
+GLib.timeout_add(LOOK_EVERY_MS, start_when_on_bus)
+GLib.timeout_add(3 * PATIENCE_MS, lambda: (failures.append("timed out"), pyatspi.Registry.stop()))
 pyatspi.Registry.start()
 for f in failures:
     print("FAULT:", f)

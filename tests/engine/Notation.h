@@ -43,13 +43,15 @@ inline const char* Name(Status s) {
     static const char* const kNames[] = {"Blank",        "Rolling",     "SelectDice",       "SelectOrPass",
                                          "MustRoll",     "RollTheDice", "RollOrPass",       "SelectOrRoll",
                                          "RollSelectOrPass", "PassTheDice", "Zarvel",       "ZarvelPassing",
-                                         "PressF2"};
+                                         "PressF2",      "ComputerPlaying", "Banked",       "BreakInNeeded"};
     return kNames[static_cast<int>(s)];
 }
 
 inline std::string Text(const StatusLine& l) {
     std::string t = Name(l.status);
     if (l.status == Status::ZarvelPassing) t += " " + std::to_string(l.letters);
+    if (l.seat != kNone) t += " seat " + std::to_string(l.seat);
+    if (l.points != 0) t += " " + std::to_string(l.points);
     if (l.undo) t += " (Undo)";
     return t;
 }

@@ -47,6 +47,23 @@ TEST_F(DiceTest, RollFillsOnlyTheRolledSlotsAndSortsOnlyThem) {
     EXPECT_EQ(g.Dice, (std::array<int, 6>{1, 2, 4, 6, 3, 5}));
 }
 
+// A marker stands over each die of the roll that scores, and over nothing
+// else: not over a die that scores nothing, nor a slot this roll left empty.
+TEST_F(DiceTest, MarkersStandOverTheRollsScoringDiceOnly) {
+    Roll({1, 5, 2, 3, 4, 4});
+    EXPECT_EQ(board.markers, (std::array<bool, 6>{true, true, false, false, false, false}));
+    table.Picture1_Click(0);
+    table.Picture1_Click(1);
+    Roll({2, 5, 3, 6});
+    EXPECT_EQ(board.markers, (std::array<bool, 6>{false, true, false, false, false, false}));
+    table.Picture1_Click(1);
+    Roll({4, 4, 4});
+    EXPECT_EQ(board.markers, (std::array<bool, 6>{true, true, true, false, false, false}));
+    table.Picture1_Click(0);
+    Roll({2, 2, 3, 4, 6, 5});  // every die set aside: six roll again
+    EXPECT_EQ(board.markers, (std::array<bool, 6>{false, false, false, false, false, true}));
+}
+
 TEST_F(DiceTest, MovedDiceSlideToTheLowestFreeTraySlot) {
     ScriptRoll(rng, {1, 5, 1, 5, 1, 5});
     table.RollDice(6);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "Fixture.h"
 
 namespace zarvel::test {
@@ -51,11 +53,11 @@ TEST_F(TurnTest, AfterARollOnlyABrokenInPlayerWithDiceInTheTrayMayPass) {
 TEST_F(TurnTest, EverySelectionRow) {
     Roll({1, 2, 3, 4, 6, 6});
     table.Picture1_Click(0);
-    EXPECT_EQ(Now(), (View{"r", Status::RollTheDice, true, false}));  // 100, not broken in
+    EXPECT_EQ(Now(), (View{"r", Status::BreakInNeeded, true, false}));  // 100, not broken in
     Roll({1, 1, 5, 2, 3});
     EXPECT_EQ(g.AllowedActions, Acts("s"));  // a die in the tray, but not broken in
     table.Picture1_Click(0);
-    EXPECT_EQ(Now(), (View{"rs", Status::SelectOrRoll, true, false}));
+    EXPECT_EQ(Now(), (View{"rs", Status::BreakInNeeded, true, false}));
     table.Picture1_Click(1);
     table.Picture1_Click(2);
     EXPECT_EQ(g.TurnScore, 350);
@@ -144,7 +146,8 @@ TEST_F(TurnTest, UndoRestoresSelectOrPassAndTheButtonsAreAHumansOnly) {
         EXPECT_EQ(g.AllowedActions, Acts("rp"));
         EXPECT_EQ(board.rollEnabled || board.passEnabled, !computer);
         table.Picture1_Click(11);
-        EXPECT_EQ(Now(), (View{"sp", Status::SelectOrPass, false, !computer, true}));
+        EXPECT_EQ(Now(), (computer ? View{"sp", Status::ComputerPlaying, false, false}
+                                   : View{"sp", Status::SelectOrPass, false, true, true}));
         EXPECT_EQ(g.TurnScore, 100);
     }
 }
@@ -175,7 +178,7 @@ TEST_F(TurnTest, BustDisplayAndWhoPasses) {
             table.Picture1_Click(0);
             Roll({2, 3, 4, 6, 2, 3});
             auto want = BustDisplay(computer && speed >= 1);
-            want.insert(want.begin(), StatusLine{Status::Rolling});
+            want.insert(want.begin(), computer ? StatusLine{Status::ComputerPlaying, false, 0, 0} : StatusLine{Status::Rolling});
             if (!computer) want.push_back({Status::RollTheDice});
             const std::vector<StatusLine> shown(board.statuses.end() - long(want.size()), board.statuses.end());
             EXPECT_EQ(shown, want) << speed << computer;
@@ -187,6 +190,93 @@ TEST_F(TurnTest, BustDisplayAndWhoPasses) {
             EXPECT_EQ(g.TurnScoreAtRoll, computer ? 1600 : 0);
             EXPECT_TRUE(g.PlayerScore[0] == 0 && board.turnScore == 0 && !board.busy);
         }
+    }
+}
+
+// ---- what the status line tells ------------------------------------------------
+
+// Before a player has broken in, points on the table cannot be banked: the
+// status line says why Pass stays off, at this game's break-in. It keeps
+// its prompt where the player must take dice or roll whatever the score.
+TEST_F(TurnTest, PointsThatCannotBeBankedYetSayWhy) {
+    for (Score breakIn : {500, 1000}) {
+        s.BreakInScore = breakIn;
+        Seat({"Ann", "Bob"});
+        Roll({1, 5, 2, 3, 4, 4});
+        EXPECT_EQ(board.status, StatusLine{Status::SelectDice});  // nothing taken yet
+        table.Picture1_Click(0);
+        const StatusLine why{Status::BreakInNeeded, false, 0, 0, breakIn};
+        EXPECT_EQ(board.status, why);
+        EXPECT_EQ(Now(), (View{"rs", Status::BreakInNeeded, true, false}));
+        table.Picture1_Click(1);
+        EXPECT_EQ(board.status, why);
+        EXPECT_EQ(Now(), (View{"r", Status::BreakInNeeded, true, false}));
+        // Undo names the restored actions, as it always does.
+        table.Picture1_Click(10);
+        EXPECT_EQ(board.status, (StatusLine{Status::SelectDice, true}));
+        table.Picture1_Click(0);
+        table.Picture1_Click(1);
+        // Every die of the roll taken: roll, whatever the score.
+        Roll({5, 5, 5, 1});
+        for (int i = 0; i < 4; ++i) table.Picture1_Click(i);
+        EXPECT_EQ(board.status, StatusLine{Status::MustRoll});
+    }
+    // Once the turn reaches the break-in, or the player is in, the prompts.
+    s.BreakInScore = 500;
+    Seat({"Ann", "Bob"});
+    Roll({5, 5, 5, 2, 3, 4});
+    table.Picture1_Click(0);
+    EXPECT_EQ(Now(), (View{"rp", Status::RollOrPass, true, true}));
+    g.PlayerScore[0] = 500;
+    Roll({1, 2, 3});
+    table.Picture1_Click(0);
+    EXPECT_EQ(Now(), (View{"rp", Status::RollOrPass, true, true}));
+}
+
+// A computer's turn says whose it is from the moment it has the dice, and
+// then only what happened: never a prompt meant for the player at the table.
+TEST_F(TurnTest, AComputersTurnSaysWhoseItIsThenWhatHappened) {
+    for (int speed : {0, 2}) {
+        s.ComputerFast = speed;
+        Seat({"*Hal", "Ann", "*Cy"});
+        const StatusLine hal{Status::ComputerPlaying, false, 0, 0};
+        EXPECT_EQ(board.status, hal);
+        board.Clear();
+        Roll({1, 5, 2, 3, 4, 4});
+        table.Picture1_Click(0);
+        table.Picture1_Click(1);  // 150: not yet on the board
+        Roll({5, 5, 5, 1});
+        table.Picture1_Click(3);
+        table.Picture1_Click(0);
+        table.Picture1_Click(10);  // an undo, as a computer never makes one
+        table.Picture1_Click(0);
+        for (const StatusLine& l : board.statuses) EXPECT_EQ(l, hal) << Text(l);
+        EXPECT_EQ(g.TurnScore, 750);
+        board.Clear();
+        table.cmdPassDice_Click();
+        // The bank first, seen through the pass's pause; then Ann's prompt.
+        ASSERT_EQ(board.statuses.size(), 2u);
+        EXPECT_EQ(board.statuses[0], (StatusLine{Status::Banked, false, 0, 0, 750}));
+        EXPECT_EQ(board.statuses[1], StatusLine{Status::RollTheDice});
+        if (speed == 0) {
+            const auto bank = std::find(board.log.begin(), board.log.end(), "status Banked seat 0 750");
+            ASSERT_NE(bank, board.log.end());
+            EXPECT_NE(std::find(bank, board.log.end(), "sleep 1000"), board.log.end()) << "no pause after the bank";
+        }
+
+        // Ann banks too; then Cy busts: the Zarvel tells it, and its pass
+        // adds nothing before the next prompt.
+        Roll({1, 1, 1, 2, 3, 4});
+        table.Picture1_Click(0);
+        board.Clear();
+        table.cmdPassDice_Click();
+        EXPECT_EQ(board.statuses.front(), (StatusLine{Status::Banked, false, 0, 1, 1000}));
+        EXPECT_EQ(board.statuses.back(), (StatusLine{Status::ComputerPlaying, false, 0, 2}));
+        Roll({2, 2, 3, 3, 4, 6});
+        EXPECT_EQ(board.status.status, Status::ZarvelPassing);
+        board.Clear();
+        table.cmdPassDice_Click();
+        EXPECT_EQ(board.statuses, (std::vector<StatusLine>{hal}));
     }
 }
 
@@ -224,14 +314,18 @@ TEST_F(TurnTest, KeysActOnlyWhereAClickWouldAndNeverForAComputer) {
     EXPECT_EQ(heard.newGameRequests, 1);
     EXPECT_EQ(heard.endRequests, 1);
 
-    // The dice keys do not play for a computer.
+    // The dice keys do not play for a computer, nor undo what it took.
     Seat({"*Hal", "Ann"});
     s.ComputerFast = 2;
     Roll({1, 2, 3, 4, 6, 6});
     table.Form_KeyUp(vk::Key1);
-    table.Form_KeyUp(vk::Back);
     EXPECT_TRUE(g.DieFree[0]);
     EXPECT_EQ(g.TurnScore, 0);
+    table.Picture1_Click(0);  // the computer takes its 1
+    table.Form_KeyUp(vk::Back);
+    EXPECT_FALSE(g.DieFree[0]);
+    EXPECT_TRUE(g.TraySlotUsed[0]);
+    EXPECT_EQ(g.TurnScore, 100);
 }
 
 }  // namespace

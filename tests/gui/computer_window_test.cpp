@@ -41,7 +41,9 @@ TEST_F(Computers, AModalWindowHoldsTheTurnUntilItCloses) {
     about.setModal(true);
     about.show();
     ASSERT_EQ(QApplication::activeModalWidget(), &about);
-    Idle(300);
+    // The turn has looked, and decided to wait, again and again.
+    const auto looks = w.driver().Looks();
+    ASSERT_TRUE(WaitFor([&] { return w.driver().Looks() >= looks + 3; }));
     EXPECT_FALSE(Acted(w));
     EXPECT_TRUE(w.driver().TurnRunning());
     about.close();

@@ -40,7 +40,7 @@ TEST_F(StartUp, FirstStartShowsTheSatinBackgroundAndWaitsForANewGame) {
     EXPECT_TRUE(QFile::exists(CarriedFilesFolder() + QStringLiteral("bust.wav")));
     EXPECT_FALSE(QFile::exists(tempDir + QStringLiteral("/bust.wav")));
     // Labels in the start-up text colour (light cyan).
-    for (QLabel* l : {w.gameTray()->lblCurrentPlayer, w.gameTray()->lblPlayer}) EXPECT_EQ(TextColourOf(l), QColor(0x80, 0xFF, 0xFF));
+    for (QLabel* l : {w.gameTray()->lblCurrentPlayer, static_cast<QLabel*>(w.gameTray()->lblPlayer)}) EXPECT_EQ(TextColourOf(l), QColor(0x80, 0xFF, 0xFF));
 
     // Narrowed to the game tray, waiting for F2.
     EXPECT_EQ(w.gameTray()->geometry(), w.centralWidget()->rect());
@@ -258,6 +258,28 @@ TEST_F(MainWindow, DieBoxesShowTheSkinsBitmaps) {
     EXPECT_FALSE(odd.gameTray()->Picture1(3)->picture().isNull());
     EXPECT_EQ(odd.gameTray()->picTray1->backColor(), QColor(0, 0x80, 0));
     EXPECT_EQ(odd.settings().DieSkin, 7);
+}
+
+// The divider stands between the dice kept from earlier rolls and the
+// first place left for this roll's.
+TEST_F(MainWindow, TheDividerStandsAfterTheDiceKeptBeforeThisRoll) {
+    frmMain& w = Build();
+    StartTwoPlayerGame(w);
+    w.pauseFor = [](int) {};
+    GameTray& tray = *w.gameTray();
+    const std::vector<int> faces{1, 2, 3, 4, 6, 6};
+    for (int kept = 0; kept < kSlots; ++kept) {
+        ScriptRoll(*dice, std::vector<int>(faces.begin(), faces.end() - kept));
+        w.table().cmdRoll_Click();
+        ASSERT_EQ(w.state().HeldCount, kept);
+        EXPECT_EQ(tray.pctDivider->isVisible(), kept > 0) << kept;
+        if (kept > 0) {
+            const int middle = tray.pctDivider->geometry().center().x();
+            EXPECT_GT(middle, tray.Picture1(10 + kept - 1)->geometry().right()) << kept;
+            EXPECT_LT(middle, tray.Picture1(10 + kept)->geometry().left()) << kept;
+        }
+        w.table().Picture1_Click(0);  // the 1
+    }
 }
 
 // Notes, per die box, the picture it last painted.

@@ -2,6 +2,7 @@
 // their widgets on a real main window.
 #include <malloc.h>
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,12 +14,15 @@
 
 #include "ARButton.h"
 #include "GuiTest.h"
+#include "NameLabel.h"
 #include "Notation.h"
+#include "DiceScript.h"
 #include "PictureBox.h"
 #include "Scoring.h"
 #include "SettingKeys.h"
 #include "SoundPlayer.h"
 #include "Startup.h"
+#include "Styles.h"
 #include "Twips.h"
 #include "frmCongrats.h"
 #include "frmNewGame.h"
@@ -70,13 +74,6 @@ TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputerAndEachCountItsRows) {
         EXPECT_EQ(d.HeightTwips(), 3435);
         EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Computer"}));
 
-        d.optNumPlayers[3]->click();
-        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
-        d.chkComputer[2]->setChecked(true);
-        EXPECT_TRUE(d.cboStyle[2]->isVisibleTo(&d));
-        d.optNumPlayers[2]->click();
-        EXPECT_EQ(ShownNames(d), (QStringList{"Player1", "Player2", "Player3"}));
-        for (int i = 0; i < 3; ++i) EXPECT_FALSE(d.chkComputer[i]->isChecked() || d.cboStyle[i]->isVisibleTo(&d)) << i;
         d.optNumPlayers[0]->click();
         d.cmdPlay->click();
     }));
@@ -84,6 +81,118 @@ TEST_F(Setup, AFreshDialogShowsYouAgainstTheComputerAndEachCountItsRows) {
     EXPECT_EQ(w.state().NumPlayers, 2);
     EXPECT_TRUE(w.state().PlayerIsComputer[1]);
     EXPECT_EQ(w.state().PlayerName[1], "Computer");
+}
+
+// Choosing another number of players only shows or hides rows: what was
+// typed and chosen for every seat stays, and the computer seat of a game of
+// one gives seat 2 back as it was.
+TEST_F(Setup, ChangingTheNumberOfPlayersKeepsEverySeatsEntries) {
+    frmMain& w = Build();
+    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
+        d.optNumPlayers[3]->click();
+        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
+        d.TxtPlayerName[1]->setText(QStringLiteral("Bob"));
+        d.TxtPlayerName[3]->setText(QStringLiteral("Dee"));
+        d.chkComputer[3]->setChecked(true);
+        d.cboStyle[3]->setCurrentText(QStringLiteral("Genius"));
+        for (int k : {2, 7, 0, 1, 3}) {
+            d.optNumPlayers[k]->click();
+            const QStringList all{"Ann", k == 0 ? "Computer" : "Bob", "Player3", "Dee", "Player5", "Player6", "Player7", "Player8"};
+            EXPECT_EQ(ShownNames(d), all.mid(0, std::max(2, k + 1))) << k;
+            EXPECT_EQ(d.TxtPlayerName[1]->isEnabled(), k != 0) << k;
+            EXPECT_EQ(d.chkComputer[1]->isChecked(), k == 0) << k;
+            EXPECT_TRUE(d.chkComputer[3]->isChecked()) << k;
+            EXPECT_EQ(d.cboStyle[3]->isVisibleTo(&d), k >= 3) << k;
+        }
+        EXPECT_EQ(d.cboStyle[3]->currentText(), QStringLiteral("Genius"));
+        d.cmdPlay->click();
+    }));
+    const GameState& g = w.state();
+    EXPECT_EQ(g.NumPlayers, 4);
+    EXPECT_EQ(g.PlayerName[1], "Bob");
+    EXPECT_TRUE(g.PlayerIsComputer[3] && !g.PlayerIsComputer[1]);
+    EXPECT_EQ(g.PlayerStyle[3], 6);
+}
+
+// A name left empty (or blank) is the seat's own; a long one is shortened
+// on the pad, beside the dice and in the winner's line, and read whole.
+TEST_F(Setup, AnEmptyNameIsTheSeatsDefaultAndALongOneIsShortenedButReadWhole) {
+    frmMain& w = Build();
+    w.pauseFor = [](int) {};
+    const QString longName = QStringLiteral("Maximilian Alexander Wolfgang");
+    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
+        d.optNumPlayers[3]->click();
+        d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
+        d.TxtPlayerName[1]->setText(longName);
+        d.TxtPlayerName[2]->setText(QString());
+        d.TxtPlayerName[3]->setText(QStringLiteral("   "));
+        d.cmdPlay->click();
+    }));
+    const GameState& g = w.state();
+    EXPECT_EQ(g.PlayerName[2], "Player3");
+    EXPECT_EQ(g.PlayerName[3], "Player4");
+    frmScorePad& pad = w.scorePad();
+    const auto check = [&](const char* when) {
+        for (int seat = 0; seat < 4; ++seat) {
+            NameLabel* row = pad.lblPlayer[seat];
+            const QString name = QString::fromStdString(g.PlayerName[seat]);
+            const bool shortened = seat == 1;
+            EXPECT_EQ(row->elided(), shortened) << when << seat;
+            // Bold (the current player) or not, it ends before the score column.
+            EXPECT_LE(row->x() + row->fontMetrics().horizontalAdvance(row->text()), pad.lblScore[seat]->x())
+                << when << seat;
+            EXPECT_EQ(row->toolTip(), shortened ? name : QString()) << when << seat;
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(row)->text(QAccessible::Name), name) << when << seat;
+        }
+    };
+    check("at the start");
+    EXPECT_TRUE(pad.lblPlayer[1]->text().endsWith(QChar(0x2026)));
+    // The dice pass to the long name: bold, it is shortened further.
+    w.ScorePadHighlight(0, false);
+    w.ScorePadHighlight(1, true);
+    w.SetPlayerText(longName.toStdString());
+    check("in bold");
+    NameLabel* current = w.gameTray()->lblPlayer;
+    EXPECT_TRUE(current->elided());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(current)->text(QAccessible::Name), longName);
+    // The status line names the player whole where it fits, else shortened.
+    w.table().SeatGame({{(longName + longName).toStdString(), true, 1}, {"Ann", false, 1}}, 5000, 500);
+    w.flags().Quitting = true;  // the computer stays out of this
+    QLabel* status = w.gameTray()->lblStatus;
+    EXPECT_TRUE(status->text().endsWith(QStringLiteral("\u2026 is playing.")));
+    EXPECT_LE(status->fontMetrics().horizontalAdvance(status->text()), status->contentsRect().width());
+
+    // The next showing offers the names played under.
+    w.flags().Quitting = false;
+    w.state().CurrentPlayer = kNone;
+    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
+        EXPECT_EQ(ShownNames(d), (QStringList{"Ann", longName, "Player3", "Player4"}));
+        d.TxtPlayerName[0]->setText(longName + longName);
+        EXPECT_LE(d.TxtPlayerName[0]->text().size(), 32) << "no room for it anywhere";
+    }));
+}
+
+// What a screen reader calls a control: its name, or for a list (read by
+// its entry on Linux) the label that points to it.
+QString LabelOf(QWidget* w) {
+    const auto labels = QAccessible::queryAccessibleInterface(w)->relations(QAccessible::Label);
+    return labels.isEmpty() ? QString() : labels.first().first->text(QAccessible::Name);
+}
+
+TEST_F(Setup, EveryControlOfTheDialogIsNamedAndEachListByItsLabel) {
+    frmMain& w = Build();
+    ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
+        for (int i = 0; i < frmNewGame::kRows; ++i) {
+            EXPECT_EQ(QAccessible::queryAccessibleInterface(d.TxtPlayerName[i])->text(QAccessible::Name),
+                      QStringLiteral("Name of player %1").arg(i + 1));
+            EXPECT_EQ(LabelOf(d.cboStyle[i]), QStringLiteral("Style of player %1").arg(i + 1));
+        }
+        for (QWidget* control : d.findChildren<QWidget*>()) {
+            if (control->focusPolicy() == Qt::NoFocus) continue;
+            EXPECT_FALSE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name).isEmpty())
+                << control->metaObject()->className() << " " << control->objectName().toStdString();
+        }
+    }));
 }
 
 TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
@@ -104,7 +213,7 @@ TEST_F(Setup, OkStoresSeatsStylesAndStartsTheGame) {
     const GameState& g = w.state();
     EXPECT_EQ(g.NumPlayers, 3);
     EXPECT_EQ(g.PlayerName[0], "Ann");
-    EXPECT_EQ(g.PlayerName[1], "");
+    EXPECT_EQ(g.PlayerName[1], "Player2");  // left empty: the seat's own name
     EXPECT_TRUE(!g.PlayerIsComputer[1] && g.PlayerIsComputer[2]);
     EXPECT_EQ((std::array<int, 3>{g.PlayerStyle[0], g.PlayerStyle[1], g.PlayerStyle[2]}), (std::array<int, 3>{1, 6, 7}));
     EXPECT_EQ(g.CurrentPlayer, 0);
@@ -175,19 +284,57 @@ TEST_F(Setup, CancelForgetsTheEntriesOkKeepsThemAsTheLastSeatsAndStoresTheScoreO
     }));
 }
 
+// Yes to the quit question, then Cancel: the game in play goes on exactly
+// as it was, a human's turn with its Roll button, a computer's turn where
+// it waited; with no game the window still waits for F2.
+TEST_F(Setup, CancelAfterYesToTheQuitQuestionGoesBackToTheGameAsItWas) {
+    frmMain& w = Build();
+    w.pauseFor = [](int) {};
+    ModalAnswerer answers(QMessageBox::Yes);  // and Cancel for the dialog
+    w.mnuNewGame->trigger();
+    ASSERT_EQ(answers.seen().size(), 1);
+    EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Press \"F2\" to start a game."));
+    EXPECT_TRUE(w.gameTray()->ARCmdNewGame->isVisible() && !w.gameTray()->cmdRoll->isVisible());
+
+    StartTwoPlayerGame(w);
+    const GameState before = w.state();
+    Release(&w, Qt::Key_F2);
+    ASSERT_TRUE(WaitFor([&] { return answers.seen().size() == 3 && !QApplication::activeModalWidget(); }));
+    EXPECT_EQ(answers.seen()[1].title, QStringLiteral("Quit?"));
+    EXPECT_TRUE(w.state() == before);
+    EXPECT_EQ(w.gameTray()->lblStatus->text(), QStringLiteral("Roll the dice."));
+    EXPECT_TRUE(w.RollEnabled());
+    ScriptRoll(*dice, {1, 5, 2, 3, 4, 4});
+    Release(&w, Qt::Key_R);
+    EXPECT_EQ(dice->Pending(), 0u) << "R did not roll";
+
+    // A computer's turn, held by the two windows, plays on after them.
+    w.settings().ComputerFast = kRidiculous;
+    w.table().SeatGame({{"Hal", true, style::Normal}, {"Ann", false, 1}}, 5000, 500);
+    w.mnuNewGame->trigger();
+    EXPECT_EQ(answers.seen().size(), 5u);
+    EXPECT_TRUE(WaitFor([&] { return w.state().CurrentPlayer == 1 && w.RollEnabled(); }));
+}
+
 TEST_F(Setup, ASettingThatCannotBeSavedIsToldOnceAndTheGameGoesOn) {
     // A file stands where the settings folder would have to be made.
     Put(configDir + QStringLiteral("/blocker"), "");
     qputenv("XDG_CONFIG_HOME", (configDir + QStringLiteral("/blocker/config")).toUtf8());
     frmMain& w = Build();
     ModalAnswerer answers(QMessageBox::Ok, false);
+    // Both writes fail; the file decides to tell the first only.
+    int told = 0;
+    w.settingsFile().onWriteFailed = [&, tell = w.settingsFile().onWriteFailed](const QString& why) {
+        ++told;
+        tell(why);
+    };
     ASSERT_TRUE(WithNewGame(w, [&](frmNewGame& d) {
         d.optPlayTo[1]->click();
         d.optBreakIn[1]->click();
         d.cmdPlay->click();
     }));
+    EXPECT_EQ(told, 1);
     ASSERT_TRUE(WaitFor([&] { return !answers.seen().isEmpty(); }));
-    Idle(100);  // no second message follows
     ASSERT_EQ(answers.seen().size(), 1);
     EXPECT_TRUE(answers.seen().first().text.contains(DefaultSettingsPath())) << answers.seen().first().text.toStdString();
     EXPECT_EQ(w.settings().PlayToScore, 10000);
@@ -299,11 +446,38 @@ TEST_F(Setup, ThePadAlternatesItsGoalLineRedrawsOnAClickAndStaysForTheWholeGame)
     w.pauseFor = [&](int) { ++pauses; };
     Release(&pad, Qt::Key_R);
     EXPECT_GT(pauses, 0) << "no roll";
+}
 
-    EXPECT_FALSE(pad.close());  // its close box
-    EXPECT_TRUE(pad.isVisible());
-    w.flags().Quitting = true;  // the program's end
+// The pad's close box hides it, through minimising and restoring too; the
+// Game menu's entry, checked while the pad shows, brings it back where it
+// was, and so does the next game.
+TEST_F(Setup, ThePadClosesAndTheMenuOrTheNextGameShowsItAgain) {
+    frmMain& w = Build();
+    EXPECT_FALSE(w.mnuScorePad->isEnabled()) << "no pad before the first game";
+    ASSERT_TRUE(Play(w, {"Ann", "Bob"}));
+    frmScorePad& pad = w.scorePad();
+    ASSERT_TRUE(pad.isVisible());
+    EXPECT_TRUE(w.mnuScorePad->isEnabled() && w.mnuScorePad->isCheckable() && w.mnuScorePad->isChecked());
+    pad.move(pad.pos() + QPoint(30, 20));
+    const QPoint place = pad.pos();
+
     EXPECT_TRUE(pad.close());
+    EXPECT_FALSE(pad.isVisible() || w.mnuScorePad->isChecked());
+    w.setWindowState(Qt::WindowMinimized);
+    w.setWindowState(Qt::WindowNoState);
+    EXPECT_FALSE(pad.isVisible()) << "restoring the window brought back a pad the player closed";
+
+    w.mnuScorePad->trigger();
+    EXPECT_TRUE(pad.isVisible() && w.mnuScorePad->isChecked());
+    EXPECT_EQ(pad.pos(), place);
+    EXPECT_EQ(pad.lblPlayer[1]->text(), QStringLiteral("Bob"));
+    w.mnuScorePad->trigger();
+    EXPECT_FALSE(pad.isVisible() || w.mnuScorePad->isChecked());
+
+    w.state().CurrentPlayer = kNone;
+    ASSERT_TRUE(Play(w, {"Cy", "Di", "Ed"}));
+    EXPECT_TRUE(pad.isVisible() && w.mnuScorePad->isChecked());
+    EXPECT_EQ(pad.lblPlayer[2]->text(), QStringLiteral("Ed"));
 }
 
 // ---- winner window and a whole game ----------------------------------------
@@ -315,7 +489,8 @@ TEST_F(Setup, TheWinnerWindowNamesTheWinnerAndBringsBackNewGame) {
     w.pauseFor = [&](int ms) { pauses.push_back(ms); };
     QStringList played;
     w.onPlaySound = [&](const QString& path) { played << path; };
-    for (const std::string name : {"Ann", ""}) {
+    const std::string longName = "Maximilian Alexander Wolfgang";
+    for (const std::string name : {"Ann", "", longName.c_str()}) {
         w.state().PlayerName[1] = name;
         w.state().Winner = 1;
         w.settings().SoundFXOFF = name.empty();
@@ -323,16 +498,24 @@ TEST_F(Setup, TheWinnerWindowNamesTheWinnerAndBringsBackNewGame) {
         pauses.clear();
         played.clear();
         QString shown;
+        QString read;  // by a screen reader
         Poll poll([&] {
             auto* c = qobject_cast<frmCongrats*>(QApplication::activeModalWidget());
             if (!c || pauses.empty()) return;
             shown = c->lblWinner->text();
+            read = c->lblWinner->accessibleName();
             EXPECT_EQ(c->size(), QSize(Px(4245), Px(6540)));  // inside its frame
             EXPECT_TRUE(c->cmdOK->isDefault());
             c->cmdOK->click();
         });
         w.ShowWinner();
-        EXPECT_EQ(shown, name.empty() ? QStringLiteral("*  *") : QStringLiteral("* Ann *"));
+        if (name == longName) {
+            // Shortened to the window, read whole.
+            EXPECT_TRUE(shown.startsWith(QStringLiteral("* Maxi")) && shown.endsWith(QStringLiteral("\u2026 *"))) << shown.toStdString();
+            EXPECT_EQ(read, QStringLiteral("* %1 *").arg(QString::fromStdString(name)));
+        } else {
+            EXPECT_EQ(shown, name.empty() ? QStringLiteral("*  *") : QStringLiteral("* Ann *"));
+        }
         EXPECT_EQ(pauses, std::vector<int>{500});
         EXPECT_EQ(played, name.empty() ? QStringList{} : QStringList{"/x/gameover.wav"});
         EXPECT_TRUE(w.gameTray()->ARCmdNewGame->isVisible());

@@ -1,5 +1,6 @@
 // The theme tray through its widgets: skins, text colours and backgrounds
 // shown at once on the game, kept by Save, put back by Cancel.
+#include <QAccessible>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -69,6 +70,17 @@ protected:
         return l;
     }
 };
+
+// The skins' list is read by its entry on Linux: its heading labels it.
+// The backgrounds' list is read by its own name.
+TEST_F(Theme, TheListsAreReadByTheirHeadings) {
+    frmMain& w = Build();
+    ThemeTray& t = Open(w);
+    const auto labels = QAccessible::queryAccessibleInterface(t.cboDiceColor)->relations(QAccessible::Label);
+    ASSERT_EQ(labels.size(), 1);
+    EXPECT_EQ(labels.first().first->text(QAccessible::Name), QStringLiteral("Dice"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(t.lstBackground)->text(QAccessible::Name), QStringLiteral("Background"));
+}
 
 TEST_F(Theme, ASkinIsPreviewedOnSampleDiceCancelChangesNothingAndSaveRedrawsTheBoard) {
     frmMain& w = BuildStarted();
