@@ -19,6 +19,7 @@
 #include "Program.h"
 #include "SettingsFile.h"
 #include "Startup.h"
+#include "Twips.h"
 #include "frmMain.h"
 
 // Readable failures for texts.
@@ -82,6 +83,7 @@ protected:
         for (QWidget* w : QApplication::topLevelWidgets()) w->close();
         window.reset();
         QApplication::processEvents();
+        SetZoomPercent(kMinZoom);  // the next test's windows at the design's size
     }
 
     // A window on these settings, shown, with the program's end replaced
