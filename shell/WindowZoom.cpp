@@ -125,9 +125,13 @@ QSize WindowZoom::Chrome() const {
     const QWindow* handle = window_.windowHandle();
     const QMargins known = handle ? handle->frameMargins() : QMargins();
     const QMargins frame = known.isNull() ? kExpectedFrame : known;
+    return QSize(frame.left() + frame.right(), frame.top() + frame.bottom() + MenuHeight(area_.board()->width()));
+}
+
+int WindowZoom::MenuHeight(int width) const {
     const QWidget* menu = window_.menuWidget();
-    const int menuHeight = menu ? (menu->isVisible() ? menu->height() : menu->sizeHint().height()) : 0;
-    return QSize(frame.left() + frame.right(), frame.top() + frame.bottom() + menuHeight);
+    if (!menu) return 0;
+    return menu->hasHeightForWidth() ? menu->heightForWidth(width) : menu->sizeHint().height();
 }
 
 int WindowZoom::ScreenFitPercent(bool roomForTray) const {
@@ -162,6 +166,7 @@ void WindowZoom::Start() {
     }
     Apply(std::min(percent, MaxPercent()));
     SizeWindowToBoard();
+    emit zoomed();
 }
 
 void WindowZoom::Apply(int percent) {
@@ -170,20 +175,20 @@ void WindowZoom::Apply(int percent) {
     area_.FitBoard();
     area_.setMinimumSize(BoardSizeAt(kMinZoom));
     ShowChecks();
-    emit zoomed();
 }
 
 void WindowZoom::SizeWindowToBoard() {
     sizing_ = true;
     area_.FitBoard();
     area_.setMinimumSize(BoardSizeAt(kMinZoom));
-    QLayout* layout = window_.layout();
-    layout->activate();
+    // The board fills the window below the menu bar.
     const QSize board = area_.board()->size();
-    window_.resize(board + (window_.size() - area_.size()));
-    layout->activate();
-    // A menu bar that wraps at this width takes more height.
-    if (area_.size() != board) window_.resize(window_.size() + (board - area_.size()));
+    window_.resize(board.width(), board.height() + MenuHeight(board.width()));
+    if (window_.isVisible()) {
+        // What the window's own layout makes of it, should that differ.
+        window_.layout()->activate();
+        if (area_.size() != board) window_.resize(window_.size() + (board - area_.size()));
+    }
     sizing_ = false;
 }
 
@@ -192,23 +197,27 @@ void WindowZoom::AreaResized() {
     const int percent = FitPercent(area_.size());
     if (percent == ZoomPercent()) return;
     Apply(percent);
+    emit zoomed();
     Remember(false);
 }
 
 void WindowZoom::ZoomTo(int percent) {
     percent = std::clamp(percent, kMinZoom, MaxPercent());
     if (Maximised()) window_.showNormal();
+    const QPoint centre = window_.frameGeometry().center();
     Apply(percent);
     SizeWindowToBoard();
-    // Grown past the screen's edge, the window comes back onto it.
+    // The window grows or shrinks about its middle, and stays on the screen.
     if (const QScreen* screen = window_.screen(); screen && window_.isVisible()) {
         const QRect avail = screen->availableGeometry();
         const QRect frame = window_.frameGeometry();
         const QSize size = frame.size().expandedTo(window_.size().grownBy(kExpectedFrame));
-        const int left = std::clamp(frame.left(), avail.left(), std::max(avail.left(), avail.right() + 1 - size.width()));
-        const int top = std::clamp(frame.top(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - size.height()));
+        const QPoint wanted = centre - QPoint(size.width() / 2, size.height() / 2);
+        const int left = std::clamp(wanted.x(), avail.left(), std::max(avail.left(), avail.right() + 1 - size.width()));
+        const int top = std::clamp(wanted.y(), avail.top(), std::max(avail.top(), avail.bottom() + 1 - size.height()));
         if (QPoint(left, top) != frame.topLeft()) window_.move(left, top);
     }
+    emit zoomed();
     Remember(true);
 }
 
@@ -227,7 +236,10 @@ void WindowZoom::FitToScreen() { ZoomTo(ScreenFitPercent(true)); }
 bool WindowZoom::FitWindowToBoard() {
     if (Maximised()) {
         area_.FitBoard();
-        if (const int percent = FitPercent(area_.size()); percent != ZoomPercent()) Apply(percent);
+        if (const int percent = FitPercent(area_.size()); percent != ZoomPercent()) {
+            Apply(percent);
+            emit zoomed();
+        }
         return false;
     }
     SizeWindowToBoard();

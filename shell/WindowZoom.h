@@ -44,7 +44,7 @@ public:
     // the board.
     void Start();
     // A zoom the player chose: the window leaves maximised and takes the
-    // board's size at it, on the screen; remembered.
+    // board's size at it, about its middle and on the screen; remembered.
     void ZoomTo(int percent);
     // The next step up or down from today's zoom.
     void ZoomIn();
@@ -72,7 +72,7 @@ public:
     static int FirstStartPercent(int availableHeight, int mainChrome, int padChrome);
 
 signals:
-    // Every window is laid out at another zoom.
+    // Every window is laid out at another zoom, and the main window sized.
     void zoomed();
 
 private:
@@ -86,6 +86,8 @@ private:
     bool Maximised() const;
     // The window's frame and menu bar: what it needs beside its board.
     QSize Chrome() const;
+    // The menu bar's height at a width of the window.
+    int MenuHeight(int width) const;
     // The largest zoom at which the window fits the screen's available area.
     int ScreenFitPercent(bool roomForTray) const;
     void ShowChecks();
