@@ -231,7 +231,15 @@ void WindowZoom::ZoomOut() {
         if (*step < ZoomPercent()) return ZoomTo(*step);
 }
 
-void WindowZoom::FitToScreen() { ZoomTo(ScreenFitPercent(true)); }
+void WindowZoom::FitToScreen() {
+    ZoomTo(ScreenFitPercent(true));
+    // Room on the left for a tray to open into.
+    const QScreen* screen = window_.screen();
+    if (!screen || !window_.isVisible() || PlacedTwips(&tray_).x() > 0) return;
+    const int room = window_.frameGeometry().left() - screen->availableGeometry().left();
+    const int column = Px(TrayColumn::kWidthTwips);
+    if (room < column) window_.move(window_.frameGeometry().topLeft() + QPoint(column - room, 0));
+}
 
 bool WindowZoom::FitWindowToBoard() {
     if (Maximised()) {

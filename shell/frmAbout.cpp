@@ -37,11 +37,8 @@ constexpr int kWidthTwips = 7200, kHeightTwips = 4260;
 constexpr int kLeftWidthTwips = 4560;
 constexpr int kButtonWidthTwips = 2040;
 
-// A place measured on the screen at today's zoom, in twips of the design.
-int DesignTwips(int pixels) { return (pixels * 100 * kTwipsPerPixel + ZoomPercent() - 1) / ZoomPercent(); }
-QRect DesignTwips(QRect pixels) {
-    return QRect(DesignTwips(pixels.x()), DesignTwips(pixels.y()), DesignTwips(pixels.width()), DesignTwips(pixels.height()));
-}
+// The two link frames, and the middle of the room below their captions.
+constexpr int kLinkFrameWidthTwips = kLeftWidthTwips - 240, kLinkFrameHeightTwips = 690, kLinkMiddleTwips = 450;
 
 // Told when F12 is held while the rattling dice are clicked.
 const char* const kJoke[5] = {
@@ -163,10 +160,10 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
     Place(fraLinks, 240, 1800, kLeftWidthTwips, 1560);
     fraWeb = new QGroupBox(QStringLiteral("www"), fraLinks);
     fraWeb->setObjectName(QStringLiteral("fraWeb"));
-    Place(fraWeb, 120, 60, kLeftWidthTwips - 240, 690);
+    Place(fraWeb, 120, 60, kLinkFrameWidthTwips, kLinkFrameHeightTwips);
     fraMail = new QGroupBox(QStringLiteral("e-mail"), fraLinks);
     fraMail->setObjectName(QStringLiteral("fraMail"));
-    Place(fraMail, 120, 810, kLeftWidthTwips - 240, 690);
+    Place(fraMail, 120, 810, kLinkFrameWidthTwips, kLinkFrameHeightTwips);
     for (QGroupBox* f : {fraLinks, fraWeb, fraMail}) {
         SetZoomedFont(f, DialogFont());
         f->setMouseTracking(true);
@@ -187,12 +184,13 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
         l->setAccessibleName(what + QStringLiteral(" ") + text);
         l->setToolTip(l->accessibleName());
         SetLinkColour(l, navy);
-        // The text's own size, centred in the frame below its caption: the
-        // frame around it is where the mouse turns it back.
-        const QSize size = l->sizeHint();
-        const QPoint centre = frame->contentsRect().center();
-        const QRect twips = DesignTwips(QRect(centre - QPoint(size.width() / 2, size.height() / 2), size));
-        Place(l, twips.x(), twips.y(), twips.width(), twips.height());
+        // The text's own size at 100 %, centred in the frame below its
+        // caption: the frame around it is where the mouse turns it back.
+        QLabel probe(text);
+        probe.setFont(f);
+        const QSize size = probe.sizeHint();
+        Place(l, Twips((DesignPx(kLinkFrameWidthTwips) - size.width()) / 2),
+              Twips(DesignPx(kLinkMiddleTwips) - size.height() / 2), Twips(size.width()), Twips(size.height()));
         l->onLeave = [this] { BothLinksNavy(); };
         return l;
     };
@@ -224,7 +222,11 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
     // A column at the right, wide enough for the longest caption.
     const QList<QPushButton*> column{cmdOK, cmdSysInfo, cmdEULA, cmdCredits};
     int width = kButtonWidthTwips;
-    for (QPushButton* b : column) width = qMax(width, DesignTwips(b->sizeHint().width()));
+    for (QPushButton* b : column) {
+        QPushButton probe(b->text());  // as large as at 100 %
+        probe.setFont(DialogFont());
+        width = qMax(width, Twips(probe.sizeHint().width()));
+    }
     int top = 1860;
     for (QPushButton* b : column) {
         Place(b, kWidthTwips - 240 - width, top, width, 390);

@@ -20,6 +20,7 @@
 #include "SettingsFile.h"
 #include "Startup.h"
 #include "Twips.h"
+#include "WindowZoom.h"
 #include "frmMain.h"
 
 // Readable failures for texts.
@@ -96,7 +97,13 @@ protected:
         Hook(*window);
         window->ResetDice();
         window->show();
+        ZoomAsAsked(*window);
         return *window;
+    }
+    // The tests that hold at every zoom run again at one ZARVEL_TEST_ZOOM
+    // names (percent), the window zoomed as the View menu zooms it.
+    static void ZoomAsAsked(frmMain& w) {
+        if (const int percent = qEnvironmentVariableIntValue("ZARVEL_TEST_ZOOM"); percent > 0) w.zoom().ZoomTo(percent);
     }
     // A window as start-up leaves it: the carried files written, the stored
     // background (Satin at a first start) shown in the stored text colour,
@@ -117,7 +124,10 @@ protected:
     // The window as the program's start makes it; null if it made none.
     frmMain* StartProgram() {
         window = Main();
-        if (window) Hook(*window);
+        if (window) {
+            Hook(*window);
+            ZoomAsAsked(*window);
+        }
         return window.get();
     }
     void Hook(frmMain& w) {
