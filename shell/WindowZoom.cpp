@@ -41,15 +41,12 @@ WindowZoom::WindowZoom(QMainWindow& window, BoardArea& area, GameTray& tray, Set
     remember_ = new QTimer(this);
     remember_->setSingleShot(true);
     remember_->setInterval(kRememberAfterMs);
-    connect(remember_, &QTimer::timeout, this, [this] { Remember(true); });
+    connect(remember_, &QTimer::timeout, this, &WindowZoom::Write);
     connect(&area_, &BoardArea::resized, this, &WindowZoom::AreaResized);
 }
 
 WindowZoom::~WindowZoom() {
-    if (remember_->isActive()) {
-        settings_.Zoom = ZoomPercent();
-        WriteSetting(file_, settings_, Key::Zoom);
-    }
+    if (remember_->isActive()) Write();
 }
 
 QMenu* WindowZoom::BuildMenu(QMenuBar* bar) {
@@ -255,14 +252,19 @@ bool WindowZoom::FitWindowToBoard() {
 }
 
 void WindowZoom::Remember(bool now) {
-    // A maximised window's zoom is the screen's, not a choice.
+    // A maximised window's zoom is the screen's, not a choice: a choice
+    // still waiting to be written stays the one written.
     if (Maximised()) return;
-    if (!now) {
+    chosen_ = ZoomPercent();
+    if (now)
+        Write();
+    else
         remember_->start();
-        return;
-    }
+}
+
+void WindowZoom::Write() {
     remember_->stop();
-    settings_.Zoom = ZoomPercent();
+    settings_.Zoom = chosen_;
     WriteSetting(file_, settings_, Key::Zoom);
 }
 

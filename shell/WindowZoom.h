@@ -83,6 +83,7 @@ private:
     void AreaResized();
     // The zoom into the settings file, now or once the player stops resizing.
     void Remember(bool now);
+    void Write();
     bool Maximised() const;
     // The window's frame and menu bar: what it needs beside its board.
     QSize Chrome() const;
@@ -99,6 +100,7 @@ private:
     SettingsFile& file_;
     QActionGroup* steps_ = nullptr;
     QTimer* remember_ = nullptr;  // writes the zoom once a resize has settled
+    int chosen_ = kZoomNotChosen;  // the zoom to write
     bool sizing_ = false;         // the window is being sized to the board
 };
 
