@@ -26,11 +26,11 @@ ARButton::ARButton(const QString& caption, QWidget* parent) : QAbstractButton(pa
     hoverBack_ = back_;
 }
 
-ARButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& where) {
+ARButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& twips) {
     auto* b = new ARButton(caption, parent);
     b->setObjectName(QLatin1String(name));
-    b->setGeometry(where);
-    b->setFont(DialogFont());
+    Place(b, twips.x(), twips.y(), twips.width(), twips.height());
+    SetZoomedFont(b, DialogFont());
     const QPalette pal = b->palette();
     b->setColours(pal.color(QPalette::ButtonText), pal.color(QPalette::Button));
     b->setHoverColours(QColor(Qt::red), pal.color(QPalette::Button));
@@ -41,8 +41,8 @@ QLabel* MakeHeading(QWidget* parent, const QString& caption, int top) {
     auto* l = new QLabel(caption, parent);
     QFont f = DialogFont();
     f.setBold(true);
-    l->setFont(f);
-    l->setGeometry(TwipRect(90, top, 1470, 240));
+    SetZoomedFont(l, f);
+    Place(l, 90, top, 1470, 240);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, FromColourNumber(kHeadingColour));
     l->setPalette(p);
@@ -68,7 +68,7 @@ void ARButton::setPicturePainter(PicturePainter painter) {
 
 QSize ARButton::sizeHint() const {
     const QSize text = fontMetrics().size(Qt::TextShowMnemonic, this->text());
-    return QSize(text.width() + 16, text.height() + 10);
+    return QSize(text.width() + Zoomed(16), text.height() + Zoomed(10));
 }
 
 void ARButton::enterEvent(QEnterEvent* e) {
@@ -107,28 +107,32 @@ void ARButton::paintEvent(QPaintEvent*) {
     const QColor caption = hover ? hoverCaption_ : caption_;
     const bool sunken = isDown();
 
-    QRect r = rect();
+    const QRect r = rect();
     p.fillRect(r, back);
 
-    // A raised bevel, pressed in while the mouse button is down.
+    // A raised bevel, pressed in while the mouse button is down: two rims
+    // of a line each at 100 %, as thick as the zoom makes a pixel.
+    const int line = std::max(1, ZoomPercent() / 100);
     const QColor light = back.lighter(160), mid = back.darker(130), dark = back.darker(250);
     const QColor topLeft = sunken ? dark : light, bottomRight = sunken ? light : dark;
-    p.setPen(topLeft);
-    p.drawLine(r.topLeft(), r.topRight() - QPoint(1, 0));
-    p.drawLine(r.topLeft(), r.bottomLeft() - QPoint(0, 1));
-    p.setPen(bottomRight);
-    p.drawLine(r.bottomLeft(), r.bottomRight());
-    p.drawLine(r.topRight(), r.bottomRight());
-    p.setPen(sunken ? light : mid);
-    p.drawLine(r.bottomLeft() + QPoint(1, -1), r.bottomRight() - QPoint(1, 1));
-    p.drawLine(r.topRight() + QPoint(-1, 1), r.bottomRight() - QPoint(1, 1));
+    const auto rim = [&](const QRect& box, const QColor& upperLeft, const QColor& lowerRight) {
+        p.fillRect(QRect(box.left(), box.top(), box.width() - line, line), upperLeft);
+        p.fillRect(QRect(box.left(), box.top(), line, box.height() - line), upperLeft);
+        p.fillRect(QRect(box.left(), box.bottom() + 1 - line, box.width(), line), lowerRight);
+        p.fillRect(QRect(box.right() + 1 - line, box.top(), line, box.height()), lowerRight);
+    };
+    rim(r, topLeft, bottomRight);
+    const QRect second = r.adjusted(line, line, -line, -line);
+    p.fillRect(QRect(second.left(), second.bottom() + 1 - line, second.width(), line), sunken ? light : mid);
+    p.fillRect(QRect(second.right() + 1 - line, second.top(), line, second.height()), sunken ? light : mid);
 
-    QRectF inner = QRectF(r).adjusted(3, 3, -3, -3);
-    if (sunken) inner.translate(1, 1);
+    const int inset = 3 * line;
+    QRectF inner = QRectF(r).adjusted(inset, inset, -inset, -inset);
+    if (sunken) inner.translate(line, line);
     if (hasFocus()) {  // where the keyboard is: a dotted ring inside the bevel
         p.save();
-        p.setPen(QPen(caption, 1, Qt::DotLine));
-        p.drawRect(r.adjusted(3, 3, -4, -4));
+        p.setPen(QPen(caption, line, Qt::DotLine));
+        p.drawRect(r.adjusted(inset, inset, -inset - line, -inset - line));
         p.restore();
     }
 
@@ -149,7 +153,7 @@ void ARButton::paintEvent(QPaintEvent*) {
     } else {
         // Etched, as disabled captions are drawn.
         p.setPen(light);
-        p.drawText(inner.translated(1, 1), flags, text());
+        p.drawText(inner.translated(line, line), flags, text());
         p.setPen(back.darker(170));
         p.drawText(inner, flags, text());
     }
@@ -162,7 +166,7 @@ void PaintDie(QPainter& p, const QRectF& r, int face, bool enabled) {
     const QColor body = enabled ? QColor(252, 252, 246) : QColor(214, 214, 214);
     const QColor edge = enabled ? QColor(60, 60, 60) : QColor(150, 150, 150);
     const QColor pip = enabled ? QColor(180, 20, 20) : QColor(160, 160, 160);
-    p.setPen(QPen(edge, 1.2));
+    p.setPen(QPen(edge, 1.2 * ZoomFactor()));
     p.setBrush(body);
     p.drawRoundedRect(r, r.width() * 0.18, r.height() * 0.18);
 
@@ -197,7 +201,7 @@ void PaintCaption(QPainter& p, const QRectF& r, const QString& text, const QColo
     p.setFont(PictureFont(p, r.height() * 0.42));
     if (!enabled) {
         p.setPen(QColor(255, 255, 255, 200));
-        p.drawText(r.translated(1, 1), Qt::AlignCenter, text);
+        p.drawText(r.translated(ZoomFactor(), ZoomFactor()), Qt::AlignCenter, text);
         p.setPen(QColor(140, 140, 140));
     } else {
         p.setPen(caption);
@@ -208,46 +212,48 @@ void PaintCaption(QPainter& p, const QRectF& r, const QString& text, const QColo
 }  // namespace
 
 void PaintRollPicture(QPainter& p, const QRectF& r, const QColor& caption, bool enabled) {
+    const qreal z = ZoomFactor();
     const qreal side = r.height() * 0.78;
-    const QRectF die1(r.left() + 6, r.center().y() - side / 2 - 1, side, side);
+    const QRectF die1(r.left() + 6 * z, r.center().y() - side / 2 - z, side, side);
     p.save();
     p.translate(die1.center());
     p.rotate(-12);
     p.translate(-die1.center());
     PaintDie(p, die1, 5, enabled);
     p.restore();
-    const QRectF text(die1.right() + 4, r.top(), r.right() - die1.right() - 6, r.height());
+    const QRectF text(die1.right() + 4 * z, r.top(), r.right() - die1.right() - 6 * z, r.height());
     PaintCaption(p, text, QStringLiteral("Roll"), caption, enabled);
 }
 
 void PaintPassDicePicture(QPainter& p, const QRectF& r, const QColor& caption, bool enabled) {
+    const qreal z = ZoomFactor();
     const qreal side = r.height() * 0.42;
-    const QRectF a(r.left() + 5, r.top() + 3, side, side);
-    const QRectF b(r.left() + 5 + side * 0.55, r.bottom() - side - 3, side, side);
+    const QRectF a(r.left() + 5 * z, r.top() + 3 * z, side, side);
+    const QRectF b(r.left() + 5 * z + side * 0.55, r.bottom() - side - 3 * z, side, side);
     PaintDie(p, a, 3, enabled);
     PaintDie(p, b, 2, enabled);
 
     // An arrow from the dice towards the caption: they go to the next player.
     const qreal y = r.center().y();
-    const qreal x0 = b.right() + 3, x1 = x0 + r.width() * 0.13;
+    const qreal x0 = b.right() + 3 * z, x1 = x0 + r.width() * 0.13;
     const QColor arrow = enabled ? QColor(30, 110, 30) : QColor(150, 150, 150);
-    p.setPen(QPen(arrow, 2.2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(arrow, 2.2 * z, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(x0, y), QPointF(x1, y));
     QPainterPath head;
-    head.moveTo(x1 + 4, y);
-    head.lineTo(x1 - 1.5, y - 4.5);
-    head.lineTo(x1 - 1.5, y + 4.5);
+    head.moveTo(x1 + 4 * z, y);
+    head.lineTo(x1 - 1.5 * z, y - 4.5 * z);
+    head.lineTo(x1 - 1.5 * z, y + 4.5 * z);
     head.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(arrow);
     p.drawPath(head);
 
-    const QRectF text(x1 + 5, r.top(), r.right() - x1 - 5, r.height());
+    const QRectF text(x1 + 5 * z, r.top(), r.right() - x1 - 5 * z, r.height());
     QFont f = PictureFont(p, r.height() * 0.34);
     p.setFont(f);
     if (!enabled) {
         p.setPen(QColor(255, 255, 255, 200));
-        p.drawText(text.translated(1, 1), Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Pass\nDice"));
+        p.drawText(text.translated(z, z), Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Pass\nDice"));
         p.setPen(QColor(140, 140, 140));
     } else {
         p.setPen(caption);

@@ -46,11 +46,12 @@ private:
 };
 
 // A button of the game's windows as they all look: the window font, the
-// platform's button colours, the caption red under the mouse.
-ARButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& where);
+// platform's button colours, the caption red under the mouse; placed at a
+// rectangle in twips, at every zoom.
+ARButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& twips);
 
 // A tray's heading: bold, and dark blue whatever the text colour; `top` in
-// twips, the tray's width.
+// twips, the tray's width, at every zoom.
 QLabel* MakeHeading(QWidget* parent, const QString& caption, int top);
 
 // The main window's pictures: a die with "Roll", and dice with an arrow

@@ -21,7 +21,7 @@ namespace {
 
 QGroupBox* Frame(QWidget* parent, const QString& caption, int top, int height) {
     auto* f = new QGroupBox(caption, parent);
-    f->setGeometry(TwipRect(60, top, 1530, height));
+    Place(f, 60, top, 1530, height);
     return f;
 }
 
@@ -52,15 +52,15 @@ OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<v
     : QWidget(parent), settings_(settings), file_(file), play_(std::move(play)) {
     setObjectName(QStringLiteral("picOptionsTray"));
     setAccessibleName(QStringLiteral("Options"));
-    setFont(DialogFont());
+    SetZoomedFont(this, DialogFont());
 
     lblSoundHeading = MakeHeading(this, QStringLiteral("Sound Effects"), 60);
     fraSound = Frame(this, QStringLiteral("Sound FX:"), 300, 1080);
     optSound[1] = new QRadioButton(QStringLiteral("On"), fraSound);
-    optSound[1]->setGeometry(TwipRect(90, 270, 780, 285));
+    Place(optSound[1], 90, 270, 780, 285);
     optSound[0] = new QRadioButton(QStringLiteral("Off"), fraSound);
-    optSound[0]->setGeometry(TwipRect(90, 600, 780, 285));
-    cmdCustomizeSounds = MakeButton(fraSound, "cmdCustomizeSounds", QString(), TwipRect(900, 300, 540, 540));
+    Place(optSound[0], 90, 600, 780, 285);
+    cmdCustomizeSounds = MakeButton(fraSound, "cmdCustomizeSounds", QString(), QRect(900, 300, 540, 540));
     cmdCustomizeSounds->setPicturePainter(PaintSpeaker);
     cmdCustomizeSounds->setAccessibleName(QStringLiteral("Customize Sounds"));
     cmdCustomizeSounds->setToolTip(QStringLiteral("Customize Sounds"));
@@ -70,20 +70,20 @@ OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<v
     const char* const speeds[3] = {"Normal", "Fast", "Ridiculous"};
     for (int k = 0; k < 3; ++k) {
         optComputerSpeed[std::size_t(k)] = new QRadioButton(QLatin1String(speeds[k]), fraSpeed);
-        optComputerSpeed[std::size_t(k)]->setGeometry(TwipRect(90, 270 + 285 * k, 1380, 285));
+        Place(optComputerSpeed[std::size_t(k)], 90, 270 + 285 * k, 1380, 285);
     }
 
     lblMiscHeading = MakeHeading(this, QStringLiteral("Misc."), 2910);
     fraMisc = Frame(this, QStringLiteral("Misc:"), 3150, 780);
     chkSortDice = new QCheckBox(QStringLiteral("Sort Dice"), fraMisc);
-    chkSortDice->setGeometry(TwipRect(90, 270, 1380, 240));
+    Place(chkSortDice, 90, 270, 1380, 240);
     chkMarkScorers = new QCheckBox(QStringLiteral("Mark Points"), fraMisc);
-    chkMarkScorers->setGeometry(TwipRect(90, 510, 1380, 240));
+    Place(chkMarkScorers, 90, 510, 1380, 240);
 
     ARCmdRestoreDefaults = MakeButton(this, "ARCmdRestoreDefaults", QStringLiteral("Restore Default"),
-                                      TwipRect(60, 3990, 1530, 330));
-    ARCmdSaveOptions = MakeButton(this, "ARCmdSaveOptions", QStringLiteral("Save"), TwipRect(60, 4350, 735, 330));
-    ARCmdCancelOptions = MakeButton(this, "ARCmdCancelOptions", QStringLiteral("Cancel"), TwipRect(855, 4350, 735, 330));
+                                      QRect(60, 3990, 1530, 330));
+    ARCmdSaveOptions = MakeButton(this, "ARCmdSaveOptions", QStringLiteral("Save"), QRect(60, 4350, 735, 330));
+    ARCmdCancelOptions = MakeButton(this, "ARCmdCancelOptions", QStringLiteral("Cancel"), QRect(855, 4350, 735, 330));
 
     // Reached from the keyboard too: the tray's buttons take the focus,
     // and the tray hands its own to its first control.

@@ -78,6 +78,14 @@ const KeyRow kKeys[] = {
      [](const Settings& s) { return BoolText(s.SortDice); }},
     {Key::MarkScorers, "MarkScorers", [](Settings& s, const QString& t) { s.MarkScorers = Bool(t, kMarkScorersByDefault); },
      [](const Settings& s) { return BoolText(s.MarkScorers); }},
+    // A percent within the zoom's range; anything else is no choice, and
+    // the first start's rule picks one for the screen.
+    {Key::Zoom, "Zoom",
+     [](Settings& s, const QString& t) {
+         const auto v = Int16(t);
+         s.Zoom = v && *v >= kMinZoom && *v <= kMaxZoom ? int(*v) : kZoomNotChosen;
+     },
+     [](const Settings& s) { return QString::number(s.Zoom); }},
     {Key::Background, "Background", nullptr, nullptr},
 };
 

@@ -17,6 +17,7 @@ enum class Key {
     // The eight event sounds, in the sound dialog's order.
     ZarvelSound, GameOverSound, MoveDieSound, Passem1Sound, Passem2Sound, MultiDieSound, OneDieSound, UndoSound,
     DieColor, TextColor, PlayToScore, BreakInScore, SoundFXOFF, ComputerFast, SortDice, MarkScorers,
+    Zoom,        // the windows' zoom in percent
     Background,  // no value of its own: the picture file, read and written by name
 };
 

@@ -67,11 +67,11 @@ ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& previ
     : QWidget(parent), settings_(settings), file_(file), preview_(preview), folders_(std::move(backgroundFolders)) {
     setObjectName(QStringLiteral("picThemeTray"));
     setAccessibleName(QStringLiteral("Theme"));
-    setFont(DialogFont());
+    SetZoomedFont(this, DialogFont());
 
     lblDice = MakeHeading(this, QStringLiteral("Dice"), 60);
     cboDiceColor = new QComboBox(this);
-    cboDiceColor->setGeometry(TwipRect(60, 300, 1530, 330));
+    Place(cboDiceColor, 60, 300, 1530, 330);
     cboDiceColor->setAccessibleName(QStringLiteral("Dice"));
     // Where a list is read by its current entry, the heading labels it.
     lblDice->setBuddy(cboDiceColor);
@@ -80,7 +80,7 @@ ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& previ
     lblTextColor = MakeHeading(this, QStringLiteral("Text Color"), 780);
     for (int k = 0; k < int(kTextColours.size()); ++k) {
         auto* square = new ColourSquare(kTextColours[std::size_t(k)], this);
-        square->setGeometry(TwipRect(105 + 375 * (k % 4), 1020 + 375 * (k / 4), 330, 330));
+        Place(square, 105 + 375 * (k % 4), 1020 + 375 * (k / 4), 330, 330);
         // Reached from the keyboard too: the tray's buttons take the focus,
     // and the tray hands its own to its first control.
     for (ARButton* b : findChildren<ARButton*>()) b->setFocusPolicy(Qt::StrongFocus);
@@ -91,11 +91,11 @@ ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& previ
 
     lblBackground = MakeHeading(this, QStringLiteral("Background"), 1830);
     lstBackground = new QListWidget(this);
-    lstBackground->setGeometry(TwipRect(60, 2070, 1530, 2190));
+    Place(lstBackground, 60, 2070, 1530, 2190);
     lstBackground->setAccessibleName(QStringLiteral("Background"));
 
-    ARCmdSaveTheme = MakeButton(this, "ARCmdSaveTheme", QStringLiteral("Save"), TwipRect(60, 4350, 735, 330));
-    ARCmdCancelTheme = MakeButton(this, "ARCmdCancelTheme", QStringLiteral("Cancel"), TwipRect(855, 4350, 735, 330));
+    ARCmdSaveTheme = MakeButton(this, "ARCmdSaveTheme", QStringLiteral("Save"), QRect(60, 4350, 735, 330));
+    ARCmdCancelTheme = MakeButton(this, "ARCmdCancelTheme", QStringLiteral("Cancel"), QRect(855, 4350, 735, 330));
 
     connect(cboDiceColor, &QComboBox::activated, this, [this] { cboDiceColor_Click(); });
     connect(lstBackground, &QListWidget::currentRowChanged, this, [this] { lstBackground_Click(); });

@@ -26,21 +26,21 @@ frmCustomizeSounds::frmCustomizeSounds(Settings& settings, SettingsFile& file, s
     setWindowTitle(tr(" Customize Sounds"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFont(DialogFont());
-    setFixedSize(Px(5700), Px(3150));
+    SetZoomedFont(this, DialogFont());
+    FixSize(this, 5700, 3150);
 
     lblEvent = new QLabel(tr("Event:"), this);
-    lblEvent->setGeometry(TwipRect(240, 120, 2600, 255));
+    Place(lblEvent, 240, 120, 2600, 255);
     lstEvents = new QListWidget(this);
-    lstEvents->setGeometry(TwipRect(240, 390, 2600, 2100));
+    Place(lstEvents, 240, 390, 2600, 2100);
     lstEvents->setAccessibleName(tr("Event"));
     for (const SoundEvent& e : kSoundEvents) lstEvents->addItem(QLatin1String(e.entry));
     lblEvent->setBuddy(lstEvents);
 
     Label1 = new QLabel(tr("Sound:"), this);
-    Label1->setGeometry(TwipRect(3060, 120, 2400, 255));
+    Place(Label1, 3060, 120, 2400, 255);
     txtSound = new QLineEdit(this);
-    txtSound->setGeometry(TwipRect(3060, 390, 2400, 315));
+    Place(txtSound, 3060, 390, 2400, 315);
     txtSound->setReadOnly(true);
     txtSound->setAccessibleName(tr("Sound"));
     QPalette grey = txtSound->palette();
@@ -49,16 +49,16 @@ frmCustomizeSounds::frmCustomizeSounds(Settings& settings, SettingsFile& file, s
     Label1->setBuddy(txtSound);
 
     cmdBrowse = new QPushButton(tr("Browse..."), this);
-    cmdBrowse->setGeometry(TwipRect(3060, 840, 1140, 375));
+    Place(cmdBrowse, 3060, 840, 1140, 375);
     cmdTest = new QPushButton(tr("Test"), this);
-    cmdTest->setGeometry(TwipRect(4320, 840, 1140, 375));
+    Place(cmdTest, 4320, 840, 1140, 375);
     cmdOK = new QPushButton(tr("OK"), this);
-    cmdOK->setGeometry(TwipRect(3060, 2115, 1140, 375));
+    Place(cmdOK, 3060, 2115, 1140, 375);
     cmdOK->setDefault(true);
     cmdCancel = new QPushButton(tr("Cancel"), this);
-    cmdCancel->setGeometry(TwipRect(4320, 2115, 1140, 375));
+    Place(cmdCancel, 4320, 2115, 1140, 375);
     Label2 = new QLabel(tr("[Hit Backspace to restore default sounds]"), this);
-    Label2->setGeometry(TwipRect(240, 2640, 5220, 255));
+    Place(Label2, 240, 2640, 5220, 255);
     Label2->setAlignment(Qt::AlignCenter);
 
     connect(lstEvents, &QListWidget::currentRowChanged, this, [this] { lstEvents_Click(); });

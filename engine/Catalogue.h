@@ -73,6 +73,15 @@ constexpr const Skin& SkinToDraw(int code) {
 inline constexpr int kDividerBitmap = 198;
 inline constexpr int kMarkerBitmap = 199;
 
+// Besides its carried size, every bitmap and picture of the game's own is
+// drawn from the same design at these many times its size: 2 and 3 for
+// screens with more pixels, 6 for the zoomed windows on them (300 % on a
+// screen at a scale of 2). Each is shown from the smallest one at least as
+// large as it is shown, scaled down.
+inline constexpr std::array<int, 3> kArtScales{2, 3, 6};
+// What a picture may be shown enlarged past its largest drawn size.
+inline constexpr double kMaxEnlargement = 1.25;
+
 // ---- text colours ------------------------------------------------------------
 
 // The theme tray's eight colour squares, in index order. A square shows

@@ -203,6 +203,7 @@ struct Settings {
     bool MarkScorers = kMarkScorersByDefault;
     int DieSkin = kDefaultSkin;  // face v is picture DieSkin + v
     std::string TextColor = kDefaultTextColourText;
+    int Zoom = kZoomNotChosen;  // the windows' zoom in percent; kZoomNotChosen: the first start's rule
     std::string TempPath;
 
     std::string ZarvelSound;

@@ -48,6 +48,16 @@ inline constexpr bool kMarkScorersByDefault = true;
 // The die skin of a first start.
 inline constexpr int kDefaultSkin = kSkins[0].code;
 
+// The windows' zoom, in percent of the designed size: the View menu's
+// steps, and the range a stored zoom may hold (a window resized by the
+// player zooms to any percent between). The largest is as far as the
+// largest drawn pictures may be enlarged. 0 means none chosen yet: the
+// first start's rule picks a step for the screen.
+inline constexpr std::array<int, 5> kZoomSteps{100, 150, 200, 250, 300};
+inline constexpr int kMinZoom = kZoomSteps.front();
+inline constexpr int kMaxZoom = int(kArtScales.back() * kMaxEnlargement * 100);
+inline constexpr int kZoomNotChosen = 0;
+
 // Test mode: how many games a run plays, and where Normal sits.
 inline constexpr Choice<2> kTestGamesChoice{14, {7, 14}};
 inline constexpr Choice<7> kNormalPositionChoice{0, {0, 1, 2, 3, 4, 5, 6}};

@@ -21,28 +21,29 @@ frmCongrats::frmCongrats(GameHost& host, QWidget* parent) : QDialog(parent), hos
     setWindowTitle(QStringLiteral(" Congratulations !!!"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
-    setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
+    FixSize(this, kWidthTwips, kHeightTwips);
 
     picture = new QLabel(this);
-    picture->setGeometry(0, 0, width(), Px(4500));
+    Place(picture, 0, 0, kWidthTwips, 4500);
     picture->setAlignment(Qt::AlignCenter);
     ShowPicture();
 
     lblChampion = new QLabel(QStringLiteral("Zarvel Champion"), this);
-    lblChampion->setFont(CasualFont(22, true));
+    SetZoomedFont(lblChampion, CasualFont(22, true));
     lblChampion->setAlignment(Qt::AlignCenter);
-    lblChampion->setGeometry(0, Px(4560), width(), Px(480));
+    Place(lblChampion, 0, 4560, kWidthTwips, 480);
     lblChampion->setStyleSheet(QStringLiteral("color: #000080"));
 
     lblWinner = new QLabel(QStringLiteral("Engraving..."), this);
-    lblWinner->setFont(CasualFont(20, true));
+    SetZoomedFont(lblWinner, CasualFont(20, true));
     lblWinner->setTextFormat(Qt::PlainText);
     lblWinner->setAlignment(Qt::AlignCenter);
-    lblWinner->setGeometry(Px(120), Px(5070), width() - Px(240), Px(450));
+    Place(lblWinner, 120, 5070, kWidthTwips - 240, 450);
     lblWinner->setStyleSheet(QStringLiteral("color: #FF0000"));
 
     cmdOK = new QPushButton(QStringLiteral("OK"), this);
-    cmdOK->setGeometry((width() - Px(1200)) / 2, Px(5580), Px(1200), Px(420));
+    SetZoomedFont(cmdOK, cmdOK->font());
+    Place(cmdOK, (kWidthTwips - 1200) / 2, 5580, 1200, 420);
     cmdOK->setDefault(true);
     connect(cmdOK, &QPushButton::clicked, this, &frmCongrats::cmdOK_Click);
 }
@@ -55,14 +56,12 @@ void frmCongrats::paintEvent(QPaintEvent* e) {
     QDialog::paintEvent(e);
 }
 
-// The picture as sharp as the screen allows, from the variant that fits it.
+// The picture as sharp as the screen and the zoom allow, from the variant
+// that fits it.
 void frmCongrats::ShowPicture() {
     static const QPixmap onex(QStringLiteral(":/picture/congrats.png"));
-    const qreal dpr = devicePixelRatioF();
-    const QPixmap art = PictureVariant(onex, QStringLiteral(":/picture/congrats@%1x.png"), dpr);
-    QPixmap shown = art.scaled((QSizeF(picture->size()) * dpr).toSize(), Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    shown.setDevicePixelRatio(dpr);
-    picture->setPixmap(shown);
+    picture->setPixmap(PictureAtSize(onex, QStringLiteral(":/picture/congrats@%1x.png"), picture->size(),
+                                     devicePixelRatioF(), Qt::KeepAspectRatio));
 }
 
 QString frmCongrats::WinnerText(const QString& name) { return QStringLiteral("* ") + name + QStringLiteral(" *"); }

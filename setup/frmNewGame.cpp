@@ -43,7 +43,7 @@ constexpr int kNameLength = 32;
 frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setWindowTitle(QStringLiteral(" Start New Game"));
     setModal(true);
-    setFont(DialogFont());
+    SetZoomedFont(this, DialogFont());
     // The dialog sizes itself by the number of players; the user doesn't.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -51,26 +51,26 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
     lblComputer = new QLabel(QStringLiteral("Computer Player?"), this);
     lblStyle = new QLabel(QStringLiteral("Computer Style"), this);
     lblComputer->installEventFilter(this);
-    lblPlayerName->setGeometry(TwipRect(240, 120, 2300, 255));
-    lblComputer->setGeometry(TwipRect(2700, 120, 1500, 255));
+    Place(lblPlayerName, 240, 120, 2300, 255);
+    Place(lblComputer, 2700, 120, 1500, 255);
     lblComputer->setAlignment(Qt::AlignCenter);
-    lblStyle->setGeometry(TwipRect(4400, 120, 2000, 255));
+    Place(lblStyle, 4400, 120, 2000, 255);
 
     for (int i = 0; i < kRows; ++i) {
         const int top = kRowTop + kRowStep * i;
         TxtPlayerName[i] = new QLineEdit(this);
         TxtPlayerName[i]->setObjectName(QStringLiteral("TxtPlayerName%1").arg(i));
-        TxtPlayerName[i]->setGeometry(TwipRect(240, top, 2300, kRowHeight));
+        Place(TxtPlayerName[i], 240, top, 2300, kRowHeight);
         TxtPlayerName[i]->setMaxLength(kNameLength);
         TxtPlayerName[i]->setAccessibleName(tr("Name of player %1").arg(i + 1));
         TxtPlayerName[i]->installEventFilter(this);
         chkComputer[i] = new QCheckBox(this);
         chkComputer[i]->setObjectName(QStringLiteral("chkComputer%1").arg(i));
-        chkComputer[i]->setGeometry(TwipRect(3300, top, 315, kRowHeight));
+        Place(chkComputer[i], 3300, top, 315, kRowHeight);
         chkComputer[i]->setAccessibleName(QStringLiteral("Computer Player %1").arg(i + 1));
         cboStyle[i] = new QComboBox(this);
         cboStyle[i]->setObjectName(QStringLiteral("cboStyle%1").arg(i));
-        cboStyle[i]->setGeometry(TwipRect(4400, top - 15, 1800, kRowHeight + 30));
+        Place(cboStyle[i], 4400, top - 15, 1800, kRowHeight + 30);
         cboStyle[i]->setAccessibleName(tr("Style of player %1").arg(i + 1));
         // Screen readers on Linux name a list by the label that points to
         // it; the column heading can point to one list only, so each has
@@ -85,16 +85,16 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
     fraNumPlayers = new QGroupBox(QStringLiteral("Number of Players:"), this);
     for (int k = 0; k < kRows; ++k) {
         optNumPlayers[k] = new QRadioButton(QString::fromLatin1(kNumberCaptions[k]), fraNumPlayers);
-        optNumPlayers[k]->setGeometry(TwipRect(150 + (k % 4) * 870, 300 + (k / 4) * 330, 870, 285));
+        Place(optNumPlayers[k], 150 + (k % 4) * 870, 300 + (k / 4) * 330, 870, 285);
         connect(optNumPlayers[k], &QRadioButton::clicked, this, [this, k] { optNumPlayers_Click(k); });
     }
     fraPlayTo = new QGroupBox(QStringLiteral("Play to:"), this);
     fraBreakIn = new QGroupBox(QStringLiteral("\"Break In\" Score:"), this);
     for (std::size_t k = 0; k < 2; ++k) {
         optPlayTo[k] = new QRadioButton(QString::number(kPlayToChoice.values[k]), fraPlayTo);
-        optPlayTo[k]->setGeometry(TwipRect(150, 300 + int(k) * 330, 1050, 285));
+        Place(optPlayTo[k], 150, 300 + int(k) * 330, 1050, 285);
         optBreakIn[k] = new QRadioButton(QString::number(kBreakInChoice.values[k]), fraBreakIn);
-        optBreakIn[k]->setGeometry(TwipRect(150, 300 + int(k) * 330, 1050, 285));
+        Place(optBreakIn[k], 150, 300 + int(k) * 330, 1050, 285);
     }
 
     cmdPlay = new QPushButton(QStringLiteral("OK"), this);
@@ -263,7 +263,7 @@ void frmNewGame::lblComputer_DblClick() {
 
 void frmNewGame::SetHeightTwips(int twips) {
     heightTwips_ = twips;
-    setFixedSize(Px(kWidthTwips), Px(twips - kCaptionTwips));
+    FixSize(this, kWidthTwips, twips - kCaptionTwips);
     PlaceControls();
     update();
 }
@@ -271,11 +271,11 @@ void frmNewGame::SetHeightTwips(int twips) {
 void frmNewGame::PlaceControls() {
     const int bottom = heightTwips_ - kCaptionTwips;
     const int framesTop = bottom - kFramesFromBottom;
-    fraNumPlayers->setGeometry(TwipRect(240, framesTop, 3780, kFrameHeight));
-    fraPlayTo->setGeometry(TwipRect(4140, framesTop, 1200, kFrameHeight));
-    fraBreakIn->setGeometry(TwipRect(5460, framesTop, 1500, kFrameHeight));
-    cmdPlay->setGeometry(TwipRect(4140, bottom - kButtonsFromBottom, 1200, 375));
-    cmdCancel->setGeometry(TwipRect(5460, bottom - kButtonsFromBottom, 1500, 375));
+    Place(fraNumPlayers, 240, framesTop, 3780, kFrameHeight);
+    Place(fraPlayTo, 4140, framesTop, 1200, kFrameHeight);
+    Place(fraBreakIn, 5460, framesTop, 1500, kFrameHeight);
+    Place(cmdPlay, 4140, bottom - kButtonsFromBottom, 1200, 375);
+    Place(cmdCancel, 5460, bottom - kButtonsFromBottom, 1500, 375);
 }
 
 void frmNewGame::showEvent(QShowEvent* e) {

@@ -24,11 +24,12 @@ const QString kBack = QStringLiteral("#FFFF80");  // light yellow
 const QString kNavy = QStringLiteral("#000080");
 const QString kRed = QStringLiteral("#FF0000");
 
+// Placed in twips.
 template <class Label = QLabel>
-Label* PadLabel(QWidget* parent, QRect where, int pixelSize = 14) {
+Label* PadLabel(QWidget* parent, QRect twips, int pixelSize = 14) {
     auto* l = new Label(parent);
-    l->setGeometry(where);
-    l->setFont(CasualFont(pixelSize));
+    Place(l, twips.x(), twips.y(), twips.width(), twips.height());
+    SetZoomedFont(l, CasualFont(pixelSize));
     l->setTextFormat(Qt::PlainText);
     l->setStyleSheet(QStringLiteral("color: %1").arg(kNavy));
     return l;
@@ -53,11 +54,11 @@ frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
     pal.setColor(QPalette::Window, QColor(kBack));
     setPalette(pal);
 
-    lblGoal = PadLabel(this, TwipRect(120, 90, 2250, 300), 13);
+    lblGoal = PadLabel(this, QRect(120, 90, 2250, 300), 13);
     lblGoal->setAlignment(Qt::AlignCenter);
-    lblPlayerHeading = PadLabel(this, TwipRect(240, 480, 1300, 300));
+    lblPlayerHeading = PadLabel(this, QRect(240, 480, 1300, 300));
     lblPlayerHeading->setText(QStringLiteral("Player"));
-    lblScoreHeading = PadLabel(this, TwipRect(1680, 480, 700, 300));
+    lblScoreHeading = PadLabel(this, QRect(1680, 480, 700, 300));
     lblScoreHeading->setText(QStringLiteral("Score"));
     for (QLabel* heading : {lblPlayerHeading, lblScoreHeading}) {
         QFont f = heading->font();
@@ -66,13 +67,13 @@ frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
     }
     for (int i = 0; i < kRows; ++i) {
         // The name stops short of the score column.
-        lblPlayer[i] = PadLabel<NameLabel>(this, TwipRect(240, 900 + 420 * i, 1320, 330));
-        lblScore[i] = PadLabel(this, TwipRect(1680, 900 + 420 * i, 750, 330));
+        lblPlayer[i] = PadLabel<NameLabel>(this, QRect(240, 900 + 420 * i, 1320, 330));
+        lblScore[i] = PadLabel(this, QRect(1680, 900 + 420 * i, 750, 330));
         lblScore[i]->setText(QStringLiteral("0"));
         lblPlayer[i]->installEventFilter(this);
         lblScore[i]->installEventFilter(this);
     }
-    setFixedSize(Px(kWidthTwips), Px(HeightTwips(2)));
+    FixSize(this, kWidthTwips, HeightTwips(2));
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(1800);
@@ -118,7 +119,7 @@ void frmScorePad::Form_Activate() {
         lblPlayer[i]->setVisible(i < n);
         lblScore[i]->setVisible(i < n);
     }
-    if (const int h = HeightTwips(g.NumPlayers); h > 0) setFixedSize(Px(kWidthTwips), Px(h));
+    if (const int h = HeightTwips(g.NumPlayers); h > 0) FixSize(this, kWidthTwips, h);
     if (g.CurrentPlayer != kNone) setHighlight(g.CurrentPlayer, true);
     update();
 }
@@ -159,9 +160,12 @@ void frmScorePad::placeBeside(QWidget* mainWindow) {
     const QScreen* screen = mainWindow->screen() ? mainWindow->screen() : QGuiApplication::primaryScreen();
     const QRect avail = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
     const QSize pad = FrameSize(this, mainWindow);
-    int top = main.top() - Px(350);
-    int left = main.left() + main.width() + Px(175);
-    if (left >= avail.left() + avail.width()) left = main.left() - Px(175) - pad.width();
+    int top = main.top() - Px(kAboveMainTwips);
+    int left = main.left() + main.width() + Px(kBesideMainTwips);
+    if (left >= avail.left() + avail.width()) left = main.left() - Px(kBesideMainTwips) - pad.width();
+    // A main window as wide as the screen (maximised) leaves no room on
+    // either side: the pad then stands over it, at the screen's edge.
+    if (left < avail.left()) left = std::max(avail.left(), avail.right() + 1 - pad.width());
     // Above or below the screen is no place for it: keep the caption bar
     // within the screen.
     if (top >= avail.bottom() - 30 || top < avail.top())

@@ -20,6 +20,9 @@ class frmScorePad : public QWidget {
 public:
     static constexpr int kRows = 8;
     static constexpr int kWidthTwips = 2475;
+    // Its place beside the main window: this far above the main window's
+    // top, and this far right of its right edge (or left of its left edge).
+    static constexpr int kAboveMainTwips = 350, kBesideMainTwips = 175;
 
     frmScorePad(GameHost& host, QWidget* parent = nullptr);
 

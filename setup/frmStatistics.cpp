@@ -61,6 +61,8 @@ QString Title() { return QString::fromUtf8(kTitle.data(), qsizetype(kTitle.size(
 frmStatistics::frmStatistics(Records& records, QWidget* parent) : QDialog(parent), records_(records) {
     setWindowTitle(tr("Statistics"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    // The platform's font and the window's size at the game's zoom.
+    SetZoomedFont(this, font());
     resize(Px(kWidthTwips), Px(kHeightTwips));
 
     lblTarget = new QLabel(tr("&Target:"), this);

@@ -33,6 +33,11 @@ QAccessibleInterface* DieBoxFactory(const QString& key, QObject* object) {
     return nullptr;
 }
 
+constexpr int kDividerWidthTwips = 75, kTrayHeightTwips = 630;
+
+// The status line's place in twips, at either of its heights.
+QRect StatusPlace(int topTwips) { return QRect(120, topTwips, 3615, 255); }
+
 QString DieName(int index, int face) {
     static const char* const kWords[7] = {"empty", "one", "two", "three", "four", "five", "six"};
     const QString word = QLatin1String(kWords[face >= 1 && face <= 6 ? face : 0]);
@@ -40,21 +45,22 @@ QString DieName(int index, int face) {
                       : QStringLiteral("Set aside %1: %2").arg(index - 9).arg(word);
 }
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect where,
+// Places are in twips.
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,
                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* l = new QLabel(caption, parent);
     l->setObjectName(QLatin1String(name));
-    l->setGeometry(where);
+    Place(l, twips.x(), twips.y(), twips.width(), twips.height());
     l->setAlignment(align);
-    l->setFont(DialogFont());
+    SetZoomedFont(l, DialogFont());
     l->setTextFormat(Qt::PlainText);
     return l;
 }
 
-PictureBox* MakeBox(QWidget* parent, const char* name, QRect where) {
+PictureBox* MakeBox(QWidget* parent, const char* name, QRect twips) {
     auto* box = new PictureBox(parent);
     box->setObjectName(QLatin1String(name));
-    box->setGeometry(where);
+    Place(box, twips.x(), twips.y(), twips.width(), twips.height());
     return box;
 }
 
@@ -68,22 +74,21 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
     Q_UNUSED(factory);
     setObjectName(QStringLiteral("picGameTray"));
     setAccessibleName(QStringLiteral("Game"));
-    setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
+    FixSize(this, kWidthTwips, kHeightTwips);
     setAutoFillBackground(true);
 
-    Image1 = MakeBox(this, "Image1", TwipRect(0, 0, kWidthTwips, 4815));
+    Image1 = MakeBox(this, "Image1", QRect(0, 0, kWidthTwips, 4815));
     Image1->setStretch(true);
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
-    picTray1 = MakeBox(this, "picTray1", TwipRect(75, 195, 3645, 630));
+    picTray1 = MakeBox(this, "picTray1", QRect(75, 195, 3645, 630));
     picTray1->setAccessibleName(QStringLiteral("Rolled dice"));
-    picTray2 = MakeBox(this, "picTray2", TwipRect(75, 840, 3645, 630));
+    picTray2 = MakeBox(this, "picTray2", QRect(75, 840, 3645, 630));
     picTray2->setAccessibleName(QStringLiteral("Dice set aside"));
-    picSampleDice = MakeBox(this, "picSampleDice", TwipRect(75, 840, 3645, 630));
+    picSampleDice = MakeBox(this, "picSampleDice", QRect(75, 840, 3645, 630));
     // Its caption is dark blue like every heading; a light patch behind it
     // keeps it readable on the dark trays of some skins.
     lblSampleDice = MakeLabel(picSampleDice, "lblSampleDice", QStringLiteral("(Sample Dice)"),
-                              QRect((picSampleDice->width() - 100) / 2, (picSampleDice->height() - 18) / 2, 100, 18),
-                              Qt::AlignCenter);
+                              QRect(1065, 180, 1500, 270), Qt::AlignCenter);
     lblSampleDice->setAutoFillBackground(true);
     QPalette patch = lblSampleDice->palette();
     patch.setColor(QPalette::Window, QColor(0xF4, 0xF4, 0xF4));
@@ -94,52 +99,51 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
     for (int i = 0; i < kSlots; ++i) {
         for (int row = 0; row < 2; ++row) {
             const int index = row * 10 + i;
-            PictureBox* box = MakeBox(row == 0 ? picTray1 : picTray2, "", TwipRect(60 + 600 * i, 45, 495, 615));
+            PictureBox* box = MakeBox(row == 0 ? picTray1 : picTray2, "", QRect(60 + 600 * i, 45, 495, 615));
             box->setObjectName(QStringLiteral("Picture1_%1").arg(index));
             box->setProperty("dieBox", true);
             box->setAccessibleName(DieName(index, 0));
             connect(box, &PictureBox::clicked, this, [this, index] { emit dieClicked(index); });
             dice_[index] = box;
         }
-        picMarker[i] = MakeBox(this, "", TwipRect(350 + 600 * i, 75, 50, 50));
+        picMarker[i] = MakeBox(this, "", QRect(350 + 600 * i, 75, 50, 50));
         picMarker[i]->setObjectName(QStringLiteral("picMarker_%1").arg(i));
         picMarker[i]->setStretch(true);
         picMarker[i]->setBitmap(kMarkerBitmap);
         picMarker[i]->hide();
     }
-    pctDivider = MakeBox(picTray2, "pctDivider", TwipRect(540, 0, 75, 630));
+    pctDivider = MakeBox(picTray2, "pctDivider", QRect(540, 0, kDividerWidthTwips, kTrayHeightTwips));
     pctDivider->setStretch(true);
     pctDivider->setBitmap(kDividerBitmap);
     pctDivider->hide();
 
-    lblStatus = MakeLabel(this, "lblStatus", QStringLiteral("Status Messages"), TwipRect(120, kStatusTop, 3615, 255),
-                          Qt::AlignCenter);
+    lblStatus = MakeLabel(this, "lblStatus", QStringLiteral("Status Messages"), StatusPlace(kStatusTop), Qt::AlignCenter);
     QFont bold = DialogFont();
     bold.setBold(true);
-    lblStatus->setFont(bold);
-    lblLastRoll = MakeLabel(this, "lblLastRoll", QStringLiteral("(Last Roll)"), TwipRect(120, 2760, 3615, 255),
+    SetZoomedFont(lblStatus, bold);
+    lblLastRoll = MakeLabel(this, "lblLastRoll", QStringLiteral("(Last Roll)"), QRect(120, 2760, 3615, 255),
                             Qt::AlignCenter);
     lblLastRoll->hide();
-    lblCurrentPlayer = MakeLabel(this, "lblCurrentPlayer", QStringLiteral("Current Player:"), TwipRect(240, 3360, 1455, 255));
+    lblCurrentPlayer = MakeLabel(this, "lblCurrentPlayer", QStringLiteral("Current Player:"), QRect(240, 3360, 1455, 255));
     lblPlayer = new NameLabel(this);
     lblPlayer->setObjectName(QStringLiteral("lblPlayer"));
-    lblPlayer->setGeometry(TwipRect(1920, 3360, 1695, 255));
-    lblPlayer->setFont(DialogFont());
+    Place(lblPlayer, 1920, 3360, 1695, 255);
+    SetZoomedFont(lblPlayer, DialogFont());
     lblPlayer->setName(QStringLiteral(" "));
     lblTurnScoreLabel =
-        MakeLabel(this, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), TwipRect(240, 3600, 1575, 255));
-    lblTurnScore = MakeLabel(this, "lblTurnScore", QStringLiteral("0"), TwipRect(1920, 3600, 615, 255));
+        MakeLabel(this, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), QRect(240, 3600, 1575, 255));
+    lblTurnScore = MakeLabel(this, "lblTurnScore", QStringLiteral("0"), QRect(1920, 3600, 615, 255));
 
-    ARCmdNewGame = MakeButton(this, "ARCmdNewGame", QStringLiteral("New Game (F2)"), TwipRect(1050, 1800, 1695, 480));
-    cmdRoll = MakeButton(this, "cmdRoll", QString(), TwipRect(210, 1680, 1575, 705));
+    ARCmdNewGame = MakeButton(this, "ARCmdNewGame", QStringLiteral("New Game (F2)"), QRect(1050, 1800, 1695, 480));
+    cmdRoll = MakeButton(this, "cmdRoll", QString(), QRect(210, 1680, 1575, 705));
     cmdRoll->setPicturePainter(PaintRollPicture);
     cmdRoll->setAccessibleName(QStringLiteral("Roll"));
-    cmdPassDice = MakeButton(this, "cmdPassDice", QString(), TwipRect(2010, 1680, 1575, 705));
+    cmdPassDice = MakeButton(this, "cmdPassDice", QString(), QRect(2010, 1680, 1575, 705));
     cmdPassDice->setPicturePainter(PaintPassDicePicture);
     cmdPassDice->setAccessibleName(QStringLiteral("Pass Dice"));
-    cmdSkins = MakeButton(this, "cmdSkins", QStringLiteral("Theme"), TwipRect(210, 4155, 1035, 375));
-    cmdOptions = MakeButton(this, "cmdOptions", QStringLiteral("Options"), TwipRect(1405, 4155, 1035, 375));
-    cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"), TwipRect(2610, 4155, 1035, 375));
+    cmdSkins = MakeButton(this, "cmdSkins", QStringLiteral("Theme"), QRect(210, 4155, 1035, 375));
+    cmdOptions = MakeButton(this, "cmdOptions", QStringLiteral("Options"), QRect(1405, 4155, 1035, 375));
+    cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"), QRect(2610, 4155, 1035, 375));
     ShowGameButtons(false);
     SetRollEnabled(false);
     SetPassEnabled(false);
@@ -175,7 +179,7 @@ bool GameTray::MarkerVisible(int slot) const {
 }
 
 void GameTray::ShowDividerAt(int leftTwips) {
-    pctDivider->move(Px(leftTwips), 0);
+    Place(pctDivider, leftTwips, 0, kDividerWidthTwips, kTrayHeightTwips);
     pctDivider->show();
     pctDivider->raise();
 }
@@ -227,7 +231,10 @@ QString GameTray::StatusText(const StatusLine& line, const QString& player) {
     return line.undo ? tr("%1 (Undo)").arg(text) : text;
 }
 
-void GameTray::SetStatusTop(int twips) { lblStatus->move(Px(120), Px(twips)); }
+void GameTray::SetStatusTop(int twips) {
+    const QRect place = StatusPlace(twips);
+    Place(lblStatus, place.x(), place.y(), place.width(), place.height());
+}
 
 void GameTray::ShowLastRoll(bool visible) { lblLastRoll->setVisible(visible); }
 
@@ -256,6 +263,7 @@ void GameTray::ShowGameButtons(bool gameRunning) {
 
 void GameTray::SetBackgroundPicture(const QImage& picture, const QString& variants) {
     Image1->setPicture(picture.isNull() ? QPixmap() : QPixmap::fromImage(picture), variants);
+    emit backgroundChanged();
 }
 
 void GameTray::ColourLabels(unsigned textColour) {

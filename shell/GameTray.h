@@ -103,6 +103,8 @@ public:
 signals:
     // A die box was clicked: 0..5 roll area, 10..15 tray.
     void dieClicked(int index);
+    // Another background picture is shown.
+    void backgroundChanged();
 
 private:
     std::array<PictureBox*, 16> dice_{};  // 6..9 unused

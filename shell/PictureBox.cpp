@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "Twips.h"
+
 namespace zarvel {
 
 QPixmap LoadBitmap(int id) {
@@ -38,6 +40,7 @@ void PictureBox::setPicture(const QPixmap& p, const QString& variants) {
     picture_ = p;
     variants_ = p.isNull() ? QString() : variants;
     scaled_ = QPixmap();
+    scaledFor_ = QSize();
     bitmapId_ = 0;
     update();
 }
@@ -47,7 +50,21 @@ void PictureBox::setBitmap(int id) {
     bitmapId_ = id > 0 ? id : 0;
 }
 
-QPixmap PictureBox::shownPicture() const { return PictureVariant(picture_, variants_, devicePixelRatioF()); }
+QSize PictureBox::shownSize() const {
+    if (picture_.isNull()) return {};
+    // A picture that is not stretched is shown at its own size at the zoom.
+    return stretch_ ? size() : QSize(Zoomed(picture_.width()), Zoomed(picture_.height()));
+}
+
+QPixmap PictureBox::shownPicture() const {
+    const qreal dpr = devicePixelRatioF();
+    const QSize want = shownSize();
+    if (scaledFor_ != want || scaled_.devicePixelRatio() != dpr) {
+        scaled_ = PictureAtSize(picture_, variants_, want, dpr);
+        scaledFor_ = want;
+    }
+    return scaled_;
+}
 
 void PictureBox::clearPicture() { setBitmap(0); }
 
@@ -78,27 +95,18 @@ void PictureBox::paintEvent(QPaintEvent*) {
 
 void PictureBox::paintPicture(QPainter& p) {
     if (picture_.isNull()) return;
-    const qreal dpr = devicePixelRatioF();
+    // Made once per size, zoom and screen, from the smallest drawn variant
+    // at least as large, so it is drawn pixel for pixel.
     const QPixmap shown = shownPicture();
     if (stretch_) {
-        // Made once per size and screen, from the sharpest source there is.
-        const QSize want = (QSizeF(size()) * dpr).toSize();
-        if (scaled_.size() != want || scaled_.devicePixelRatio() != dpr) {
-            scaled_ = shown.scaled(want, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-            scaled_.setDevicePixelRatio(dpr);
-        }
-        p.drawPixmap(0, 0, scaled_);
+        p.drawPixmap(0, 0, shown);
         return;
     }
-    // A variant made for a larger ratio is drawn smaller, smoothly.
-    p.setRenderHint(QPainter::SmoothPixmapTransform, shown.devicePixelRatio() != dpr);
-    // Centred on whole device pixels, so a variant drawn at its own size
-    // stays sharp.
+    // Centred on whole device pixels, so that it stays sharp.
+    const qreal dpr = devicePixelRatioF();
     const QSizeF size = shown.deviceIndependentSize();
     const auto snap = [dpr](qreal v) { return std::round(v * dpr) / dpr; };
-    const QRectF at(snap((width() - size.width()) / 2.0), snap((height() - size.height()) / 2.0), size.width(),
-                    size.height());
-    p.drawPixmap(at, shown, QRectF(shown.rect()));
+    p.drawPixmap(QPointF(snap((width() - size.width()) / 2.0), snap((height() - size.height()) / 2.0)), shown);
 }
 
 void PictureBox::mousePressEvent(QMouseEvent* e) {

@@ -33,8 +33,11 @@ public:
     void setBitmap(int id);  // 0 clears; the variants are ":/bitmap/<id>@2x.png" and @3x
     void clearPicture();
     QPixmap picture() const { return picture_; }
-    // What the box draws at its screen's ratio now.
+    // What the box draws now, at its screen's ratio: the picture at the
+    // box's size when stretched, else at its own size at the zoom.
     QPixmap shownPicture() const;
+    // That picture's size on the screen, in device-independent pixels.
+    QSize shownSize() const;
     // The bitmap resource last shown, 0 for none or a picture not from a bitmap.
     int bitmapId() const { return bitmapId_; }
 
@@ -64,7 +67,8 @@ private:
     QColor frame_;
     QPixmap picture_;
     QString variants_;
-    QPixmap scaled_;  // the stretched picture at the box's size, made once
+    mutable QPixmap scaled_;  // the picture as shown, made once per size and screen
+    mutable QSize scaledFor_;
     int bitmapId_ = 0;
     bool stretch_ = false;
     bool pressed_ = false;

@@ -1,7 +1,6 @@
 #include "TrayColumn.h"
 
 #include <QCoreApplication>
-#include <QLayout>
 #include <QStandardPaths>
 #include <QWidget>
 
@@ -13,10 +12,10 @@
 
 namespace zarvel {
 
-TrayColumn::TrayColumn(TrayHost& host, QWidget* client) : QObject(host.mainWindow()), host_(host), client_(client) {
-    column_ = new QWidget(client);
+TrayColumn::TrayColumn(TrayHost& host, QWidget* board) : QObject(host.mainWindow()), host_(host), board_(board) {
+    column_ = new QWidget(board);
     column_->setObjectName(QStringLiteral("trayColumn"));
-    column_->setGeometry(TwipRect(0, 0, kWidthTwips, GameTray::kHeightTwips));
+    Place(column_, 0, 0, kWidthTwips, GameTray::kHeightTwips);
     Fit(false);  // the window opens narrowed to the game tray
 }
 
@@ -24,7 +23,7 @@ OptionsTray* TrayColumn::optionsTray() {
     if (!options_) {
         options_ = new OptionsTray(host_.settings(), host_.settingsFile(),
                                    [this](const QString& path) { host_.PlaySoundFile(path); }, column_);
-        options_->setGeometry(column_->rect());
+        Place(options_, 0, 0, kWidthTwips, GameTray::kHeightTwips);
         options_->hide();
         connect(options_, &OptionsTray::saveClicked, this, [this] { Close([this] { options_->SaveOptions(); }); });
         connect(options_, &OptionsTray::cancelClicked, this, [this] { Close(); });
@@ -43,7 +42,7 @@ ThemeTray* TrayColumn::themeTray() {
             QCoreApplication::applicationDirPath() + QStringLiteral("/Background"),
             QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/Background")};
         theme_ = new ThemeTray(host_.settings(), host_.settingsFile(), *host_.gameTray(), folders, column_);
-        theme_->setGeometry(column_->rect());
+        Place(theme_, 0, 0, kWidthTwips, GameTray::kHeightTwips);
         theme_->hide();
         connect(theme_, &ThemeTray::saveClicked, this, [this] { CloseTheme(true); });
         connect(theme_, &ThemeTray::cancelClicked, this, [this] { CloseTheme(false); });
@@ -118,13 +117,14 @@ void TrayColumn::Fit(bool withColumn) {
     }
     window.setUpdatesEnabled(false);
     column_->setVisible(withColumn);
-    game.move(withColumn ? Px(kWidthTwips) : 0, 0);
-    client_->setFixedSize(Px(withColumn ? kWidthTwips : 0) + game.width(), game.height());
-    window.layout()->activate();
-    if (window.isVisible()) window.move(place);
+    const int left = withColumn ? kWidthTwips : 0;
+    Place(&game, left, 0, GameTray::kWidthTwips, GameTray::kHeightTwips);
+    if (host_.FitWindowToBoard() && window.isVisible()) window.move(place);
     if (withColumn) withTray_ = window.pos();
     window.setUpdatesEnabled(true);
 }
+
+void TrayColumn::ZoomChanged() { withTray_ = QPoint(-100000, -100000); }
 
 namespace {
 

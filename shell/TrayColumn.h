@@ -37,6 +37,10 @@ public:
     virtual void SetTrayFlags(bool open, bool moving) = 0;
     // The menu's ways to a new game and to the trays.
     virtual void EnableTrayMenus(bool enabled) = 0;
+    // The board changed its size for the column: the window takes the
+    // board's size (true), or, maximised, keeps its own and the zoom fits
+    // the board into it (false).
+    virtual bool FitWindowToBoard() = 0;
     virtual void TakeFocusBack() = 0;
 };
 
@@ -45,9 +49,8 @@ class TrayColumn : public QObject {
 public:
     static constexpr int kWidthTwips = 1650;
 
-    // Builds the (hidden) column in the window's client area, left of the
-    // game tray.
-    TrayColumn(TrayHost& host, QWidget* client);
+    // Builds the (hidden) column on the board, left of the game tray.
+    TrayColumn(TrayHost& host, QWidget* board);
 
     QWidget* column() const { return column_; }
     OptionsTray* optionsTray();
@@ -62,16 +65,19 @@ public:
     void Open(QWidget* tray);
     // Closing steps; then save (Save only), then TrayOpen is cleared.
     void Close(const std::function<void()>& save = {});
+    // The window was zoomed: closing a tray keeps the right edge where it
+    // is now, not where the window stood before the tray opened.
+    void ZoomChanged();
 
 private:
-    // The window's client area with or without the column, right edge fixed.
+    // The board with or without the column; the window's right edge fixed.
     void Fit(bool withColumn);
     // Save or Cancel of the theme tray: the game pane as it was, the dice
     // in the skin kept.
     void CloseTheme(bool save);
 
     TrayHost& host_;
-    QWidget* client_;
+    QWidget* board_;
     QWidget* column_;
     QPoint beforeTray_, withTray_;  // the window's place before and with a tray
     OptionsTray* options_ = nullptr;

@@ -24,15 +24,21 @@ namespace zarvel {
 
 namespace {
 
-// One of the two die pictures, from the variant that fits the screen.
+// One of the two die pictures, at its own size at the zoom, from the
+// variant that fits the screen.
 QPixmap AboutPicture(int which, qreal dpr) {
     const QString name = QStringLiteral(":/picture/about-die%1").arg(which);
-    return PictureVariant(QPixmap(name + QStringLiteral(".png")), name + QStringLiteral("@%1x.png"), dpr);
+    const QPixmap onex(name + QStringLiteral(".png"));
+    return PictureAtSize(onex, name + QStringLiteral("@%1x.png"), QSize(Zoomed(onex.width()), Zoomed(onex.height())), dpr);
 }
 
 constexpr int kWidthTwips = 7200, kHeightTwips = 4260;
 // The links and the notice stand left of the column of buttons.
 constexpr int kLeftWidthTwips = 4560;
+constexpr int kButtonWidthTwips = 2040;
+
+// The two link frames, and the middle of the room below their captions.
+constexpr int kLinkFrameWidthTwips = kLeftWidthTwips - 240, kLinkFrameHeightTwips = 690, kLinkMiddleTwips = 450;
 
 // Told when F12 is held while the rattling dice are clicked.
 const char* const kJoke[5] = {
@@ -43,10 +49,11 @@ const char* const kJoke[5] = {
     "Zarvel! Not one die scored. Pass the dice, please.",
 };
 
-QLabel* FixedText(QWidget* parent, const QString& text, const QRect& where, int pixelSize, bool bold = false) {
+// Placed in twips.
+QLabel* FixedText(QWidget* parent, const QString& text, const QRect& twips, int pixelSize, bool bold = false) {
     auto* l = new QLabel(text, parent);
-    l->setFont(CasualFont(pixelSize, bold));
-    l->setGeometry(where);
+    SetZoomedFont(l, CasualFont(pixelSize, bold));
+    Place(l, twips.x(), twips.y(), twips.width(), twips.height());
     l->setAlignment(Qt::AlignCenter);
     l->setWordWrap(true);
     l->setAccessibleName(text);
@@ -115,14 +122,14 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
     setWindowModality(Qt::WindowModal);
     // A caption and a close box: the window has one size and is never put away.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
+    FixSize(this, kWidthTwips, kHeightTwips);
     openLink = [](const QString& target) { QDesktopServices::openUrl(QUrl::fromUserInput(target)); };
 
     const QColor navy = LinkColour();
     Picture1 = new ClickLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setPixmap(AboutPicture(1, devicePixelRatioF()));
-    Picture1->setGeometry(TwipRect(300, 240, 720, 720));
+    Place(Picture1, 300, 240, 720, 720);
     Picture1->setAlignment(Qt::AlignCenter);
     Picture1->setAccessibleName(QStringLiteral("Roll several dice"));
     Picture1->setToolTip(Picture1->accessibleName());
@@ -131,34 +138,34 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
     Picture2 = new ClickLabel(this);
     Picture2->setObjectName(QStringLiteral("Picture2"));
     Picture2->setPixmap(AboutPicture(2, devicePixelRatioF()));
-    Picture2->setGeometry(TwipRect(kWidthTwips - 300 - 720, 240, 720, 720));
+    Place(Picture2, kWidthTwips - 300 - 720, 240, 720, 720);
     Picture2->setAlignment(Qt::AlignCenter);
     Picture2->setAccessibleName(QStringLiteral("Roll one die"));
     Picture2->setToolTip(Picture2->accessibleName());
     Picture2->onClick = [this] { Picture2_Click(); };
 
-    lblTitle = FixedText(this, QLatin1String(kTitle), TwipRect(1140, 150, 4920, 540), 26, true);
+    lblTitle = FixedText(this, QLatin1String(kTitle), QRect(1140, 150, 4920, 540), 26, true);
     lblTitle->setStyleSheet(QStringLiteral("color: %1").arg(navy.name()));
-    lblMaker = FixedText(this, QStringLiteral("by ") + QLatin1String(kMakerName), TwipRect(1140, 690, 4920, 330), 15);
+    lblMaker = FixedText(this, QStringLiteral("by ") + QLatin1String(kMakerName), QRect(1140, 690, 4920, 330), 15);
     lblBlurb = FixedText(this, QStringLiteral("A dice game for one to eight players."),
-                       TwipRect(300, 1080, 6600, 300), 13);
+                       QRect(300, 1080, 6600, 300), 13);
     lblFreeware = FixedText(this, QStringLiteral("Freeware: pass it on to your friends, whole and unchanged."),
-                       TwipRect(300, 1380, 6600, 300), 13);
+                       QRect(300, 1380, 6600, 300), 13);
 
     // The links sit in two captioned frames inside a third, plain one: the
     // mouse reaches a link only across a frame, which puts the link back.
     fraLinks = new QGroupBox(this);
     fraLinks->setObjectName(QStringLiteral("fraLinks"));
     fraLinks->setAccessibleName(QStringLiteral("Links"));
-    fraLinks->setGeometry(TwipRect(240, 1800, kLeftWidthTwips, 1560));
+    Place(fraLinks, 240, 1800, kLeftWidthTwips, 1560);
     fraWeb = new QGroupBox(QStringLiteral("www"), fraLinks);
     fraWeb->setObjectName(QStringLiteral("fraWeb"));
-    fraWeb->setGeometry(TwipRect(120, 60, kLeftWidthTwips - 240, 690));
+    Place(fraWeb, 120, 60, kLinkFrameWidthTwips, kLinkFrameHeightTwips);
     fraMail = new QGroupBox(QStringLiteral("e-mail"), fraLinks);
     fraMail->setObjectName(QStringLiteral("fraMail"));
-    fraMail->setGeometry(TwipRect(120, 810, kLeftWidthTwips - 240, 690));
+    Place(fraMail, 120, 810, kLinkFrameWidthTwips, kLinkFrameHeightTwips);
     for (QGroupBox* f : {fraLinks, fraWeb, fraMail}) {
-        f->setFont(DialogFont());
+        SetZoomedFont(f, DialogFont());
         f->setMouseTracking(true);
         f->installEventFilter(this);
     }
@@ -171,17 +178,19 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
         l->setText(text);
         QFont f = CasualFont(14);
         f.setUnderline(true);
-        l->setFont(f);
+        SetZoomedFont(l, f);
         l->setAlignment(Qt::AlignCenter);
         l->setCursor(Qt::PointingHandCursor);
         l->setAccessibleName(what + QStringLiteral(" ") + text);
         l->setToolTip(l->accessibleName());
         SetLinkColour(l, navy);
-        // The label's own size, centred in the frame: the frame around it
-        // is where the mouse turns it back.
-        const QSize size = l->sizeHint();
-        const QPoint centre = frame->contentsRect().center();
-        l->setGeometry(QRect(centre - QPoint(size.width() / 2, size.height() / 2), size));
+        // The text's own size at 100 %, centred in the frame below its
+        // caption: the frame around it is where the mouse turns it back.
+        QLabel probe(text);
+        probe.setFont(f);
+        const QSize size = probe.sizeHint();
+        Place(l, Twips((DesignPx(kLinkFrameWidthTwips) - size.width()) / 2),
+              Twips(DesignPx(kLinkMiddleTwips) - size.height() / 2), Twips(size.width()), Twips(size.height()));
         l->onLeave = [this] { BothLinksNavy(); };
         return l;
     };
@@ -195,13 +204,13 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
     lblDisclaimer = FixedText(this,
                               QStringLiteral("This game comes as it is, without warranty. "
                                              "Please read the License Agreement before you share it."),
-                              TwipRect(240, 3420, kLeftWidthTwips, 660), 12);
+                              QRect(240, 3420, kLeftWidthTwips, 660), 12);
     lblDisclaimer->setStyleSheet(QStringLiteral("color: #505050"));
 
     auto button = [&](const char* name, const QString& caption, void (frmAbout::*handler)()) {
         auto* b = new QPushButton(caption, this);
         b->setObjectName(QLatin1String(name));
-        b->setFont(DialogFont());
+        SetZoomedFont(b, DialogFont());
         b->setAutoDefault(false);
         connect(b, &QPushButton::clicked, this, handler);
         return b;
@@ -210,15 +219,18 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
     cmdSysInfo = button("cmdSysInfo", QStringLiteral("&System Info"), &frmAbout::cmdSysInfo_Click);
     cmdEULA = button("cmdEULA", QStringLiteral("License Agreement"), &frmAbout::cmdEULA_Click);
     cmdCredits = button("cmdCredits", QStringLiteral("Credits"), &frmAbout::cmdCredits_Click);
-    // A column at the right, wide enough for the longest caption in the
-    // platform's font.
+    // A column at the right, wide enough for the longest caption.
     const QList<QPushButton*> column{cmdOK, cmdSysInfo, cmdEULA, cmdCredits};
-    int width = Px(2040);
-    for (QPushButton* b : column) width = qMax(width, b->sizeHint().width());
-    int top = Px(1860);
+    int width = kButtonWidthTwips;
     for (QPushButton* b : column) {
-        b->setGeometry(this->width() - Px(240) - width, top, width, Px(390));
-        top += Px(390 + 120);
+        QPushButton probe(b->text());  // as large as at 100 %
+        probe.setFont(DialogFont());
+        width = qMax(width, Twips(probe.sizeHint().width()));
+    }
+    int top = 1860;
+    for (QPushButton* b : column) {
+        Place(b, kWidthTwips - 240 - width, top, width, 390);
+        top += 390 + 120;
     }
     cmdOK->setDefault(true);
     cmdOK->setAccessibleName(QStringLiteral("OK"));

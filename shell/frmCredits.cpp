@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QTimer>
+#include <cmath>
 #include <functional>
 
 #include "ARButton.h"
@@ -114,19 +115,19 @@ frmCredits::frmCredits(const QString& firstPlayer, const QString& secondPlayer, 
     setWindowModality(Qt::WindowModal);
     // A caption and a close box: the window has one size and is never put away.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
-    setFixedSize(Px(kWidthTwips), Px(kHeightTwips));
+    FixSize(this, kWidthTwips, kHeightTwips);
 
     lblHeading = new QLabel(this);
     lblHeading->setObjectName(QStringLiteral("lblHeading"));
-    lblHeading->setGeometry(TwipRect(120, 150, kWidthTwips - 240, 510));
+    Place(lblHeading, 120, 150, kWidthTwips - 240, 510);
     lblHeading->setAlignment(Qt::AlignCenter);
     lblHeading->setStyleSheet(QStringLiteral("color: %1").arg(FromColourNumber(0xFFFF).name()));
 
     picScroll = new ScrollPicture(this, [this](QPainter& p) { PaintText(p); });
     picScroll->setObjectName(QStringLiteral("picScroll"));
-    picScroll->setGeometry(TwipRect(240, 720, kWidthTwips - 480, 3960));
+    Place(picScroll, 240, 720, kWidthTwips - 480, 3960);
 
-    ARButton1 = MakeButton(this, "ARButton1", QStringLiteral("OK"), TwipRect((kWidthTwips - 1200) / 2, 4800, 1200, 390));
+    ARButton1 = MakeButton(this, "ARButton1", QStringLiteral("OK"), QRect((kWidthTwips - 1200) / 2, 4800, 1200, 390));
     ARButton1->setColours(FromColourNumber(0xFFFF), QColor(0x30, 0x30, 0x30));
     ARButton1->setHoverColours(FromColourNumber(0xFF), FromColourNumber(0x800000));
     ARButton1->setAccessibleName(QStringLiteral("OK"));
@@ -148,9 +149,10 @@ void frmCredits::Form_Load() {
     const bool pair = IsThePair(first_, second_);
     // The pair's own text is longer in its lines, so it is set smaller.
     textFont_ = CasualFont(pair ? 13 : 16);
+    textFont_.setPixelSize(ZoomedFontPx(textFont_.pixelSize(), ZoomPercent()));
     text_ = pair ? AlternateText() : CreditText();
     lblHeading->setText(pair ? QStringLiteral("Just for You Two") : QStringLiteral("Credits & Stuff"));
-    lblHeading->setFont(CasualFont(22, true));
+    SetZoomedFont(lblHeading, CasualFont(22, true));
     lblHeading->setAccessibleName(lblHeading->text());
     picScroll->setAccessibleName(QStringLiteral("Credits"));
     picScroll->setAccessibleDescription(text_);
@@ -197,8 +199,8 @@ void frmCredits::ScrollCredits() {
         p.drawText(QRect(0, 0, picScroll->width(), textHeight_), Qt::AlignHCenter | Qt::AlignTop, text_);
     }
 
-    const int top = picScroll->height();
-    rect_ = QRect(QPoint(0, top), QSize(picScroll->width(), textHeight_));
+    top_ = picScroll->height();
+    rect_ = QRect(QPoint(0, picScroll->height()), QSize(picScroll->width(), textHeight_));
     picScroll->update();
     lastStep_.start();
     timer_->start(kStepMs);
@@ -218,8 +220,13 @@ void frmCredits::Timer1_Timer() {
 }
 
 void frmCredits::Step() {
-    rect_.translate(0, -1);
-    if (rect_.top() < -textHeight_) rect_.moveTop(picScroll->height());
+    // The text climbs as fast for the eye at every zoom.
+    top_ -= ZoomFactor();
+    rect_.moveTop(int(std::floor(top_ + 0.5)));
+    if (rect_.top() < -textHeight_) {
+        top_ = picScroll->height();
+        rect_.moveTop(picScroll->height());
+    }
     ++steps_;
     picScroll->update();
 }

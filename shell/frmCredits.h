@@ -36,7 +36,8 @@ public:
     // Measures the text and starts the steps; on a text that cannot be
     // measured, says so and closes.
     void ScrollCredits();
-    // One pixel up; back to the bottom edge once the text has left the top.
+    // One pixel up at 100 % (a pixel times the zoom at any other); back to
+    // the bottom edge once the text has left the top.
     void Step();
     void ARButton1_Click();
 
@@ -64,6 +65,7 @@ private:
     QFont textFont_;
     QPixmap rendered_;  // the text drawn once; each step only moves it
     QRect rect_;
+    double top_ = 0;  // the text's top, between whole pixels at some zooms
     int textHeight_ = 0;
     int steps_ = 0;
     QElapsedTimer lastStep_;

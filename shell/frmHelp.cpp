@@ -1,11 +1,13 @@
 #include "frmHelp.h"
 
 #include <QIcon>
+#include <QScreen>
 #include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "Catalogue.h"
+#include "Twips.h"
 #include "frmAbout.h"
 
 namespace zarvel {
@@ -47,7 +49,11 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
         if (!title.isEmpty()) setWindowTitle(title);
     });
     layout->addWidget(browser_);
-    resize(620, 600);
+    // The text at the game's zoom; the window opens as large for it.
+    SetZoomedFont(browser_, browser_->font());
+    QSize size(Zoomed(620), Zoomed(600));
+    if (const QScreen* s = screen()) size = size.boundedTo(s->availableGeometry().size() * 9 / 10);
+    resize(size);
 }
 
 void frmHelp::ShowTopic(int context) {

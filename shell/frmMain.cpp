@@ -13,6 +13,7 @@
 #include <QTimer>
 
 #include "ARButton.h"
+#include "BoardArea.h"
 #include "Catalogue.h"
 #include "ComputerDriver.h"
 #include "GameTray.h"
@@ -26,6 +27,8 @@
 #include "SoundPlayer.h"
 #include "TestMode.h"
 #include "Twips.h"
+#include "WindowZoom.h"
+#include "ZoomStyle.h"
 #include "frmHelp.h"
 #include "frmScorePad.h"
 
@@ -75,6 +78,7 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
 
     // The window takes the keys itself: no control holds the focus.
     setFocusPolicy(Qt::StrongFocus);
+    InstallZoomStyle();
     BuildControls();
     hint_ = new Hint(table_, *tray_, computers_->expertTables(), [this] { return flags_.TrayOpen; }, this);
     BuildMenus();
@@ -84,6 +88,7 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
 frmMain::~frmMain() {
     records_.reset();
     delete hint_;
+    zoom_.reset();
     computers_.reset();
     table_.RemoveListener(*this);
     if (busy_) QGuiApplication::restoreOverrideCursor();
@@ -95,12 +100,11 @@ TestRun& frmMain::testRun() { return computers_->testRun(); }
 ExpertTables& frmMain::expertTables() { return computers_->expertTables(); }
 
 void frmMain::BuildControls() {
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    area_ = new BoardArea(this);
+    setCentralWidget(area_);
 
-    tray_ = new GameTray(client);
+    tray_ = new GameTray(area_->board());
+    area_->setGameTray(tray_);
     connect(tray_, &GameTray::dieClicked, this, [this](int index) { table_.Picture1_Click(index); });
     connect(tray_->ARCmdNewGame, &ARButton::clicked, this, &frmMain::ARCmdNewGame_Click);
     connect(tray_->cmdRoll, &ARButton::clicked, this, [this] { table_.cmdRoll_Click(); });
@@ -108,7 +112,13 @@ void frmMain::BuildControls() {
     connect(tray_->cmdSkins, &ARButton::clicked, this, &frmMain::cmdSkins_Click);
     connect(tray_->cmdOptions, &ARButton::clicked, this, &frmMain::cmdOptions_Click);
     connect(tray_->cmdExit, &ARButton::clicked, this, &QWidget::close);
-    trays_ = new TrayColumn(*this, client);
+    trays_ = new TrayColumn(*this, area_->board());
+    zoom_ = std::make_unique<WindowZoom>(*this, *area_, *tray_, settings_, *file_);
+    connect(zoom_.get(), &WindowZoom::zoomed, this, [this] {
+        trays_->ZoomChanged();
+        // The pad stands beside the window at every zoom.
+        if (scorePadBuilt() && scorePad().isVisible() && !isMinimized()) scorePad().placeBeside(this);
+    });
 }
 
 void frmMain::BuildMenus() {
@@ -127,6 +137,7 @@ void frmMain::BuildMenus() {
     connect(mnuScorePad, &QAction::triggered, this, &frmMain::mnuScorePad_Click);
     mnuGame->addSeparator();
     mnuExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    zoom_->BuildMenu(menuBar());
     mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
     mnuGoHelp = mnuHelp->addAction(QStringLiteral("&Help..."), this, &frmMain::mnuGoHelp_Click);
@@ -146,7 +157,7 @@ void frmMain::BuildMenus() {
 }
 
 void frmMain::Form_Load() {
-    adjustSize();
+    zoom_->Start();
     if (const QScreen* s = screen()) {
         const QRect area = s->availableGeometry();
         move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
@@ -264,7 +275,7 @@ void frmMain::Form_Resize() {
     pad->show();
     // Only a place saved at minimising is put back; before that the pad
     // stays where the game put it.
-    if (scorePadPlaceSaved_) pad->move(Px(ScorePadLeft), Px(ScorePadTop));
+    if (scorePadPlaceSaved_) pad->move(DesignPx(ScorePadLeft), DesignPx(ScorePadTop));
     setup_->Repaint();
 }
 
@@ -449,5 +460,7 @@ void frmMain::SetTrayFlags(bool open, bool moving) {
 void frmMain::EnableTrayMenus(bool enabled) {
     for (QAction* a : {mnuNewGame, mnuThemes, mnuOptions}) a->setEnabled(enabled);
 }
+
+bool frmMain::FitWindowToBoard() { return zoom_ && zoom_->FitWindowToBoard(); }
 
 }  // namespace zarvel

@@ -25,6 +25,7 @@ class QMenu;
 
 namespace zarvel {
 
+class BoardArea;
 class ComputerDriver;
 class ExpertTables;
 class GameTray;
@@ -36,6 +37,7 @@ class SettingsFile;
 class SetupWindows;
 class SoundPlayer;
 class TestRun;
+class WindowZoom;
 class frmHelp;
 
 // The shell's own flags; the rules' state knows nothing of them.
@@ -66,6 +68,10 @@ public:
     // ---- controls (named as the window's design names them) ----
     GameTray* gameTray() const override { return tray_; }
     TrayColumn* trays() const { return trays_; }
+    // The client area, the board in its middle.
+    BoardArea* boardArea() const { return area_; }
+    // The View menu and the zoom of every window.
+    WindowZoom& zoom() { return *zoom_; }
     QMenu* mnuGame = nullptr;
     QAction* mnuNewGame = nullptr;
     QAction* mnuHint = nullptr;
@@ -182,6 +188,7 @@ public:
     // ---- TrayHost ----
     void SetTrayFlags(bool open, bool moving) override;
     void EnableTrayMenus(bool enabled) override;
+    bool FitWindowToBoard() override;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -208,8 +215,10 @@ private:
     std::unique_ptr<SetupWindows> setup_;
     std::unique_ptr<ComputerPlayers> computers_;
     std::unique_ptr<RecordKeeper> records_;
+    BoardArea* area_ = nullptr;
     GameTray* tray_ = nullptr;
     TrayColumn* trays_ = nullptr;
+    std::unique_ptr<WindowZoom> zoom_;
     SoundPlayer* sound_ = nullptr;
     Hint* hint_ = nullptr;
     KeyHeldFilter* keys_ = nullptr;

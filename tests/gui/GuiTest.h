@@ -20,6 +20,8 @@
 #include "Program.h"
 #include "SettingsFile.h"
 #include "Startup.h"
+#include "Twips.h"
+#include "WindowZoom.h"
 #include "frmMain.h"
 #include "frmNewGame.h"
 
@@ -84,6 +86,7 @@ protected:
         for (QWidget* w : QApplication::topLevelWidgets()) w->close();
         window.reset();
         QApplication::processEvents();
+        SetZoomPercent(kMinZoom);  // the next test's windows at the design's size
     }
 
     // A window on these settings, shown, with the program's end replaced
@@ -96,7 +99,13 @@ protected:
         Hook(*window);
         window->ResetDice();
         window->show();
+        ZoomAsAsked(*window);
         return *window;
+    }
+    // The tests that hold at every zoom run again at one ZARVEL_TEST_ZOOM
+    // names (percent), the window zoomed as the View menu zooms it.
+    static void ZoomAsAsked(frmMain& w) {
+        if (const int percent = qEnvironmentVariableIntValue("ZARVEL_TEST_ZOOM"); percent > 0) w.zoom().ZoomTo(percent);
     }
     // A window as start-up leaves it: the carried files written, the stored
     // background (Satin at a first start) shown in the stored text colour,
@@ -117,7 +126,10 @@ protected:
     // The window as the program's start makes it; null if it made none.
     frmMain* StartProgram() {
         window = Main();
-        if (window) Hook(*window);
+        if (window) {
+            Hook(*window);
+            ZoomAsAsked(*window);
+        }
         return window.get();
     }
     void Hook(frmMain& w) {

@@ -238,10 +238,11 @@ double RepeatedBlocks(const QImage& image, int scale) {
     return blocks ? double(repeated) / blocks : 1;
 }
 
-// For screens at a scale of 2 or 3 every bitmap and picture has a variant
-// of exactly that many times its size, drawn at that size: its pixels are
-// not the small picture's pixels repeated, which is what looks blocky.
-TEST(Pictures, EveryBitmapAndPictureAtTwoAndThreeTimesItsSize) {
+// For screens at a scale of 2 or 3, and for the zoomed windows, every bitmap
+// and picture has a variant of exactly 2, 3 and 6 times its size, drawn at
+// that size: its pixels are not the small picture's pixels repeated, which
+// is what looks blocky.
+TEST(Pictures, EveryBitmapAndPictureAtEachDrawnScale) {
     struct Carried {
         QString onex, variants;  // variants: "%1" for the scale
         QSize size;              // of the 1x picture
@@ -265,7 +266,7 @@ TEST(Pictures, EveryBitmapAndPictureAtTwoAndThreeTimesItsSize) {
     ASSERT_EQ(all.size(), 96u + 2 + 3 + 11);
     for (const Carried& c : all) {
         ASSERT_EQ(QImage::fromData(Resource(c.onex)).size(), c.size) << c.onex.toStdString();
-        for (int scale : {2, 3}) {
+        for (int scale : zarvel::kArtScales) {
             const QString path = c.variants.arg(scale);
             SCOPED_TRACE(path.toStdString());
             const QByteArray bytes = Resource(path);
@@ -307,7 +308,9 @@ TEST(Pictures, LabelsReadOnEveryBackgroundInItsTextColour) {
         const quint32 bgr = colour.mid(2).toUInt(nullptr, 16);
         const double text = Luminance(qRgb(int(bgr & 0xFF), int(bgr >> 8 & 0xFF), int(bgr >> 16 & 0xFF)));
         double worstLow = 1e9, worst = 1e9;
-        for (int scale : {1, 2, 3}) {
+        std::vector<int> scales{1};
+        scales.insert(scales.end(), zarvel::kArtScales.begin(), zarvel::kArtScales.end());
+        for (int scale : scales) {
             SCOPED_TRACE(QStringLiteral("%1 at %2x").arg(QLatin1String(b.entry)).arg(scale).toStdString());
             const QString path = scale == 1 ? QStringLiteral(":/custom/%1").arg(b.picture.id)
                                             : QStringLiteral(":/hires/%1@%2x.jpg").arg(b.picture.id).arg(scale);

@@ -1,8 +1,10 @@
 // zarvel-resgen: writes every file the game carries into one folder.
 //
 //   zarvel-resgen OUTDIR            bitmap/<id>.bmp, custom/<id>, picture/*.png, icon/zarvel.png,
-//                                   and the sharper variants: bitmap/<id>@2x.png and @3x.png,
-//                                   hires/<background id>@2x.jpg and @3x.jpg, picture/<name>@2x.png and @3x.png
+//                                   and the larger variants at each scale N of the art (2, 3, 6):
+//                                   bitmap/<id>@Nx.png, hires/<background id>@Nx.jpg, picture/<name>@Nx.png
+//   zarvel-resgen --carried OUTDIR  only the carried files, without the variants
+//   zarvel-resgen --scale N OUTDIR  only the variants at scale N (the build runs them side by side)
 //   zarvel-resgen --sheet FILE      all 96 die faces, three times their size, one skin a row
 //   zarvel-resgen --backgrounds FILE  the eleven backgrounds side by side
 //   zarvel-resgen --sheet2x FILE    the faces, marker, divider and pictures as carried, doubled
@@ -65,9 +67,7 @@ QByteArray hiresBackgroundBytes(int n, int scale) { return encoded(resgen::backg
 // a channel with alpha.
 QByteArray variantPng(const QImage& image) { return encoded(image.convertToFormat(QImage::Format_ARGB32), "PNG"); }
 
-constexpr int kVariantScales[] = {2, 3};
-
-bool writeAll(const QString& outDir) {
+bool makeFolders(const QString& outDir) {
     QDir root(outDir);
     for (const char* sub : {"bitmap", "custom", "picture", "icon", "hires"}) {
         if (!root.mkpath(sub)) {
@@ -75,6 +75,13 @@ bool writeAll(const QString& outDir) {
             return false;
         }
     }
+    return true;
+}
+
+// The files carried at their own size.
+bool writeCarried(const QString& outDir) {
+    if (!makeFolders(outDir)) return false;
+    QDir root(outDir);
     bool ok = true;
     const auto bitmap = [&](int id) { return root.filePath(QString("bitmap/%1.bmp").arg(id)); };
     const auto custom = [&](int id) { return root.filePath(QString("custom/%1").arg(id)); };
@@ -97,21 +104,26 @@ bool writeAll(const QString& outDir) {
     ok &= writeFile(root.filePath("picture/about-die1.png"), encoded(resgen::aboutDiePicture(1, 1), "PNG"));
     ok &= writeFile(root.filePath("picture/about-die2.png"), encoded(resgen::aboutDiePicture(2, 1), "PNG"));
     ok &= writeFile(root.filePath("icon/zarvel.png"), encoded(resgen::applicationIcon(), "PNG"));
+    return ok;
+}
 
-    for (const int scale : kVariantScales) {
-        const auto variant = [&](const QString& name) { return root.filePath(QString("%1@%2x.png").arg(name).arg(scale)); };
-        for (const zarvel::Skin& skin : zarvel::kSkins)
-            for (int v = 1; v <= 6; ++v)
-                ok &= writeFile(variant(QString("bitmap/%1").arg(skin.code + v)), variantPng(resgen::faceImage(skin, v, scale)));
-        ok &= writeFile(variant(QString("bitmap/%1").arg(zarvel::kDividerBitmap)), variantPng(resgen::dividerImage(scale)));
-        ok &= writeFile(variant(QString("bitmap/%1").arg(zarvel::kMarkerBitmap)), variantPng(resgen::markerImage(scale)));
-        ok &= writeFile(variant("picture/congrats"), variantPng(resgen::congratsPicture(scale)));
-        ok &= writeFile(variant("picture/about-die1"), variantPng(resgen::aboutDiePicture(1, scale)));
-        ok &= writeFile(variant("picture/about-die2"), variantPng(resgen::aboutDiePicture(2, scale)));
-        for (int n = 1; n < int(zarvel::kBackgrounds.size()); ++n) {
-            const int id = zarvel::kBackgrounds[std::size_t(n)].picture.id;
-            ok &= writeFile(root.filePath(QString("hires/%1@%2x.jpg").arg(id).arg(scale)), hiresBackgroundBytes(n, scale));
-        }
+// Every bitmap and picture (not the icon) drawn at `scale` times its size.
+bool writeVariants(const QString& outDir, int scale) {
+    if (!makeFolders(outDir)) return false;
+    QDir root(outDir);
+    bool ok = true;
+    const auto variant = [&](const QString& name) { return root.filePath(QString("%1@%2x.png").arg(name).arg(scale)); };
+    for (const zarvel::Skin& skin : zarvel::kSkins)
+        for (int v = 1; v <= 6; ++v)
+            ok &= writeFile(variant(QString("bitmap/%1").arg(skin.code + v)), variantPng(resgen::faceImage(skin, v, scale)));
+    ok &= writeFile(variant(QString("bitmap/%1").arg(zarvel::kDividerBitmap)), variantPng(resgen::dividerImage(scale)));
+    ok &= writeFile(variant(QString("bitmap/%1").arg(zarvel::kMarkerBitmap)), variantPng(resgen::markerImage(scale)));
+    ok &= writeFile(variant("picture/congrats"), variantPng(resgen::congratsPicture(scale)));
+    ok &= writeFile(variant("picture/about-die1"), variantPng(resgen::aboutDiePicture(1, scale)));
+    ok &= writeFile(variant("picture/about-die2"), variantPng(resgen::aboutDiePicture(2, scale)));
+    for (int n = 1; n < int(zarvel::kBackgrounds.size()); ++n) {
+        const int id = zarvel::kBackgrounds[std::size_t(n)].picture.id;
+        ok &= writeFile(root.filePath(QString("hires/%1@%2x.jpg").arg(id).arg(scale)), hiresBackgroundBytes(n, scale));
     }
     return ok;
 }
@@ -279,13 +291,24 @@ int main(int argc, char** argv) {
                                                      : writeBackgroundSheet(file, true);
         return ok ? 0 : 1;
     }
-    if (args.size() != 1 || args[0].startsWith("--")) {
-        std::fprintf(stderr, "usage: zarvel-resgen OUTDIR | --sheet FILE.png | --backgrounds FILE.png\n"
+    const auto isScale = [](const QString& text) {
+        return std::find(zarvel::kArtScales.begin(), zarvel::kArtScales.end(), text.toInt()) != zarvel::kArtScales.end();
+    };
+    const bool all = args.size() == 1 && !args[0].startsWith("--");
+    const bool carried = args.size() == 2 && args[0] == "--carried";
+    const bool scale = args.size() == 3 && args[0] == "--scale" && isScale(args[1]);
+    if (!all && !carried && !scale) {
+        std::fprintf(stderr, "usage: zarvel-resgen OUTDIR | --carried OUTDIR | --scale N OUTDIR\n"
+                             "                     | --sheet FILE.png | --backgrounds FILE.png\n"
                              "                     | --sheet2x FILE.png | --backgrounds2x FILE.png\n");
         return 2;
     }
     // Image plugins (JPEG) are found through the core application's paths;
     // no window system is needed.
     QCoreApplication app(argc, argv);
-    return writeAll(args[0]) ? 0 : 1;
+    if (scale) return writeVariants(args[2], args[1].toInt()) ? 0 : 1;
+    bool ok = writeCarried(args.last());
+    if (all)
+        for (const int s : zarvel::kArtScales) ok &= writeVariants(args[0], s);
+    return ok ? 0 : 1;
 }

@@ -1,6 +1,7 @@
-// zarvel-screenshots DIR: pictures of the game's windows in play, for a
-// person to look at. Runs on a private config and temporary folder, offscreen
-// unless a display is asked for (QT_QPA_PLATFORM).
+// zarvel-screenshots DIR [ZOOM]: pictures of the game's windows in play, for
+// a person to look at, at a zoom in percent (100 unless given). Runs on a
+// private config and temporary folder, offscreen unless a display is asked
+// for (QT_QPA_PLATFORM).
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -20,6 +21,7 @@
 #include "OptionsTray.h"
 #include "ThemeTray.h"
 #include "TrayColumn.h"
+#include "WindowZoom.h"
 #include "frmCustomizeSounds.h"
 #include "SettingKeys.h"
 #include "SettingsFile.h"
@@ -68,8 +70,9 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", root.filePath(QStringLiteral("data")).toUtf8());
     qputenv("TMPDIR", root.path().toUtf8());
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: zarvel-screenshots DIR\n");
+    const int zoom = argc == 3 ? QString::fromLocal8Bit(argv[2]).toInt() : kMinZoom;
+    if ((argc != 2 && argc != 3) || zoom < kMinZoom || zoom > kMaxZoom) {
+        std::fprintf(stderr, "usage: zarvel-screenshots DIR [ZOOM]   (ZOOM: %d to %d percent)\n", kMinZoom, kMaxZoom);
         return 2;
     }
     const QString dir = QString::fromLocal8Bit(argv[1]);
@@ -88,6 +91,7 @@ int main(int argc, char** argv) {
     w.ResetDice();
     w.pauseFor = [](int) {};
     w.show();
+    if (zoom != kMinZoom) w.zoom().ZoomTo(zoom);
     bool ok = true;
 
     WithModal<frmNewGame>([&] { w.mnuNewGame->trigger(); }, [&](frmNewGame& d) {
