@@ -207,7 +207,11 @@ void Table::ShowState() {
             // Roll is all that is left once all six dice are in the tray.
             if (underway && status == Status::RollTheDice && !AnyFree(g_) && TrayCount(g_) == kSlots)
                 status = Status::MustRoll;
-            b_.SetStatus({status, false, 0});
+            // As after a selection: points that cannot be banked yet say why.
+            if (!g_.CanPass && g_.TurnScore > 0 && g_.AllowedActions.Has(Action::Roll) && AnyFree(g_))
+                ShowStatus({Status::BreakInNeeded, false, 0, g_.CurrentPlayer, g_.BreakInScore});
+            else
+                ShowStatus({status, false, 0});
         }
         const bool lastRound = g_.WentOut != kNone;
         b_.SetStatusTop(lastRound ? kStatusTopLastRound : kStatusTop);

@@ -77,6 +77,7 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
         // a label of its own that is never shown.
         auto* styleLabel = new QLabel(cboStyle[i]->accessibleName(), this);
         styleLabel->setBuddy(cboStyle[i]);
+        Place(styleLabel, 4400, top - 15, 1800, kRowHeight + 30);  // where it would be read, at any zoom
         styleLabel->hide();
         for (const char* style : kStyleNames) cboStyle[i]->addItem(QString::fromLatin1(style));
         connect(chkComputer[i], &QCheckBox::toggled, this, [this, i] { chkComputer_Click(i); });

@@ -88,7 +88,7 @@ TEST_F(ExpertWindow, TheHintSaysAndMarksTheBestPlay) {
 
     // Taking the 4s moves the game on: the hint goes with its marks.
     w.table().Picture1_Click(0);
-    EXPECT_EQ(Status(w), QStringLiteral("Roll the dice."));
+    EXPECT_EQ(Status(w), QStringLiteral("500 in one turn to get on the board."));
     EXPECT_TRUE(w.hint().Shown().isEmpty());
     for (int slot = 0; slot < kSlots; ++slot) EXPECT_FALSE(Framed(w, slot)) << slot;
     EXPECT_EQ(w.gameTray()->lblStatus->height(), Px(255));

@@ -296,7 +296,7 @@ TEST(Pictures, LabelsReadOnEveryBackgroundInItsTextColour) {
     using zarvel::test::Luminance;
     zarvel::GameTray tray;
     std::vector<std::pair<QString, QRect>> boxes;
-    for (const QLabel* l : {tray.lblStatus, tray.lblLastRoll, tray.lblCurrentPlayer, tray.lblPlayer, tray.lblTurnScoreLabel,
+    for (const QLabel* l : std::initializer_list<const QLabel*>{tray.lblStatus, tray.lblLastRoll, tray.lblCurrentPlayer, tray.lblPlayer, tray.lblTurnScoreLabel,
                             tray.lblTurnScore})
         boxes.emplace_back(l->objectName(), l->geometry());
     tray.SetStatusTop(zarvel::kStatusTopLastRound);
