@@ -78,4 +78,20 @@ void Rezoom(QWidget* root) {
     }
 }
 
+int RezoomToFit(QWidget* window, QSize room) {
+    int percent = zoomPercent;
+    if (const QVariant size = window->property(kFixedSizeProperty); size.isValid()) {
+        const QSize twips = size.toSize();
+        const auto fits = [&](int p) {
+            return Zoomed(DesignPx(twips.width()), p) <= room.width() && Zoomed(DesignPx(twips.height()), p) <= room.height();
+        };
+        while (percent > kMinZoom && !fits(percent)) percent = std::max(kMinZoom, percent - 5);
+    }
+    const int game = zoomPercent;
+    zoomPercent = percent;
+    Rezoom(window);
+    zoomPercent = game;
+    return percent;
+}
+
 }  // namespace zarvel

@@ -71,5 +71,9 @@ void SetZoomedFont(QWidget* w, const QFont& designed);
 // Lays out the widget and every widget inside it for today's zoom: places,
 // fixed sizes and fonts set by the three calls above.
 void Rezoom(QWidget* root);
+// Lays out a window of fixed size at today's zoom or, where that would not
+// fit into `room`, at the largest zoom below it that does (a window taller
+// than the screen would hide its own buttons). Returns the zoom used.
+int RezoomToFit(QWidget* window, QSize room);
 
 }  // namespace zarvel

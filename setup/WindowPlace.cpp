@@ -3,8 +3,11 @@
 #include <QElapsedTimer>
 #include <QTimer>
 #include <QRect>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
+
+#include "Twips.h"
 
 namespace zarvel {
 
@@ -68,6 +71,14 @@ QMargins FrameMargins(const QWidget* window, const QWidget* like) {
 
 QSize FrameSize(const QWidget* window, const QWidget* like) {
     return window->size().grownBy(FrameMargins(window, like));
+}
+
+void FitToScreen(QWidget* window, const QWidget* like) {
+    const QScreen* screen = like ? like->screen() : window->screen();
+    if (!screen) return;
+    const QMargins m = FrameMargins(window, like);
+    const QSize room = screen->availableGeometry().size().shrunkBy(m);
+    RezoomToFit(window, room);
 }
 
 QPoint FrameTopLeft(const QWidget* window, const QWidget* like) {

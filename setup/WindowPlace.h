@@ -17,6 +17,9 @@ namespace zarvel {
 QMargins FrameMargins(const QWidget* window, const QWidget* like);
 // The outer size of the window, frame included.
 QSize FrameSize(const QWidget* window, const QWidget* like);
+// Lays the window out at the game's zoom, or smaller where its frame would
+// not fit its screen's available area. Called before it is shown.
+void FitToScreen(QWidget* window, const QWidget* like);
 // Where the window's frame's top left corner is (or will be, once framed).
 QPoint FrameTopLeft(const QWidget* window, const QWidget* like);
 // Moves the window so that its frame's top left corner is at topLeft.

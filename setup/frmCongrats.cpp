@@ -102,7 +102,8 @@ void frmCongrats::reject() { cmdOK_Click(); }
 
 void frmCongrats::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    ShowPicture();  // on the screen it is shown on
+    FitToScreen(this, host_.mainWindow());
+    ShowPicture();  // on the screen it is shown on, at the size it has there
     cmdOK->setFocus();
     // Once the window is on screen, so it is seen during the pause.
     QTimer::singleShot(0, this, &frmCongrats::Form_Activate);

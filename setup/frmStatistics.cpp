@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -63,7 +64,11 @@ frmStatistics::frmStatistics(Records& records, QWidget* parent) : QDialog(parent
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     // The platform's font and the window's size at the game's zoom.
     SetZoomedFont(this, font());
-    resize(Px(kWidthTwips), Px(kHeightTwips));
+    // Within the screen at any zoom: the table scrolls.
+    QSize size(Px(kWidthTwips), Px(kHeightTwips));
+    if (const QScreen* screen = parent ? parent->screen() : this->screen())
+        size = size.boundedTo(screen->availableGeometry().size() - QSize(Px(240), Px(480)));
+    resize(size);
 
     lblTarget = new QLabel(tr("&Target:"), this);
     cboTarget = new QComboBox(this);

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTimer>
 #include <QStyleOptionButton>
 #include <QTest>
 
@@ -39,6 +40,7 @@
 #include "frmHelp.h"
 #include "frmNewGame.h"
 #include "frmScorePad.h"
+#include "WindowPlace.h"
 
 namespace zarvel::test {
 namespace {
@@ -373,6 +375,38 @@ TEST_F(Zoom, TheKeysAndTheViewMenuStepTheZoomAndFitToScreenLeavesRoomForATray) {
     EXPECT_TRUE(more.width() + w.frameGeometry().width() - w.boardArea()->width() > avail.width() ||
                 more.height() + w.frameGeometry().height() - w.boardArea()->height() > avail.height());
     w.trays()->optionsTray()->ARCmdCancelOptions->click();
+}
+
+// A window taller than the screen at the game's zoom opens smaller, with
+// its OK button on the screen; where it fits, it opens at the game's zoom.
+TEST_F(Zoom, AWindowTallerThanTheScreenOpensAtAZoomThatFitsIt) {
+    frmMain& w = Build();
+    w.pauseFor = [](int) {};
+    const QRect avail = w.screen()->availableGeometry();
+    for (const int percent : {100, 300}) {
+        SCOPED_TRACE(percent);
+        w.zoom().ZoomTo(percent);
+        frmCongrats winner(w, &w);
+        frmNewGame dialog(w, &w);
+        dialog.optNumPlayers[7]->click();
+        for (QDialog* d : std::initializer_list<QDialog*>{&winner, &dialog}) {
+            const QSize designed = d->size();
+            QTimer::singleShot(0, d, [d] { d->reject(); });
+            d->exec();
+            const QSize framed = d->size().grownBy(FrameMargins(d, &w));
+            EXPECT_LE(framed.height(), avail.height()) << d->metaObject()->className();
+            EXPECT_LE(framed.width(), avail.width()) << d->metaObject()->className();
+            if (designed.grownBy(FrameMargins(d, &w)).height() <= avail.height())
+                EXPECT_EQ(d->size(), designed) << d->metaObject()->className();
+            else
+                // No smaller than it must be: one zoom step (5 % of its size
+                // at 100 %, a 60th of it at 300 %) more would not fit.
+                EXPECT_TRUE(framed.height() + designed.height() / 60 + 1 > avail.height() ||
+                            framed.width() + designed.width() / 60 + 1 > avail.width())
+                    << d->metaObject()->className() << " " << framed.width() << "x" << framed.height();
+        }
+        EXPECT_EQ(ZoomPercent(), percent);  // the game's zoom stays as chosen
+    }
 }
 
 // Resized or maximised, the window keeps its size and the board fills as
