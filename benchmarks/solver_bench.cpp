@@ -47,7 +47,7 @@ void Solve(benchmark::State& state) {
     for (int mine : table->BankedScores())
         for (int theirs : table->BankedScores()) {
             residual = std::max(residual, std::abs(table->Step(mine, theirs) - table->Win(mine, theirs)));
-            longest = std::max(longest, table->Spec(mine, theirs).cap * kStep);
+            longest = std::max(longest, table->Terms(mine, theirs).cap * kStep);
         }
     state.counters["values"] = double(table->Values().size());
     state.counters["bytes"] = double(table->Values().size() * sizeof(double));

@@ -50,15 +50,15 @@ Advice BestPlay(const Table& table, const Situation& s) {
     if (!advice.invalid.empty()) return advice;
 
     TurnValues turn;
-    turn.Solve(s.theyWentOut ? LastTurnSpec(table.rules(), s.mine, s.theirs, s.turnTotal)
-                             : table.Spec(s.mine, s.theirs, s.turnTotal));
+    turn.Solve(s.theyWentOut ? LastTurnTerms(table.rules(), s.mine, s.theirs, s.turnTotal)
+                             : table.Terms(s.mine, s.theirs, s.turnTotal));
     return Decide(turn, s.turnTotal / kStep, s.freeDice, s.takenFromRoll == 0, s.inTray);
 }
 
 TurnPlan::TurnPlan(const Table& table, const Situation& turnStart) : table_(&table), start_(turnStart) {
     if (Problem(table, turnStart).empty())
-        turn_.Solve(turnStart.theyWentOut ? LastTurnSpec(table.rules(), turnStart.mine, turnStart.theirs)
-                                          : table.Spec(turnStart.mine, turnStart.theirs));
+        turn_.Solve(turnStart.theyWentOut ? LastTurnTerms(table.rules(), turnStart.mine, turnStart.theirs)
+                                          : table.Terms(turnStart.mine, turnStart.theirs));
 }
 
 Advice TurnPlan::Advise(const Situation& s) const {
@@ -85,7 +85,7 @@ Advice Decide(const TurnValues& turn, int t, const std::vector<int>& freeDice, b
     const RollScore score = ScoreRoll(CountFaces(freeDice));
     if (justRolled && score.IsZarvel()) {
         advice.move = Move::Pass;  // the turn is lost
-        advice.winChance = turn.Spec().zarvel;
+        advice.winChance = turn.Terms().zarvel;
         return advice;
     }
 

@@ -76,7 +76,7 @@ SelfPlay SimulateSelfPlay(const Table& table, long games, std::uint64_t seed) {
         auto& slot = lastTurns[{toBeat - mine, mine >= rules.breakIn}];
         if (!slot) {
             slot = std::make_unique<TurnValues>();
-            slot->Solve(LastTurnSpec(rules, mine, toBeat));
+            slot->Solve(LastTurnTerms(rules, mine, toBeat));
         }
         return *slot;
     };
@@ -98,7 +98,7 @@ SelfPlay SimulateSelfPlay(const Table& table, long games, std::uint64_t seed) {
                     if (playing.empty()) continue;
                     busy = true;
                     if (!solved[side]) {
-                        turns[side].Solve(table.Spec(me, other));
+                        turns[side].Solve(table.Terms(me, other));
                         solved[side] = true;
                     }
                     for (int g : playing) {

@@ -45,13 +45,13 @@ LastTurn BuildLastTurn() {
 
     // One turn that must reach kReachTop steps: its value at total t is the
     // chance to score kReachTop - t more, so one pass gives every Q(r).
-    TurnSpec spec;
-    spec.cap = kReachTop;
-    spec.bank.assign(kReachTop + kMaxTakeSteps + 1, 0.0);
-    for (int t = kReachTop; t < int(spec.bank.size()); ++t) spec.bank[t] = 1.0;
-    spec.forced.assign(kMaxTakeSteps + 1, last.dueAtInfinity);
+    TurnTerms terms;
+    terms.cap = kReachTop;
+    terms.bank.assign(kReachTop + kMaxTakeSteps + 1, 0.0);
+    for (int t = kReachTop; t < int(terms.bank.size()); ++t) terms.bank[t] = 1.0;
+    terms.forced.assign(kMaxTakeSteps + 1, last.dueAtInfinity);
     TurnValues turn;
-    turn.Solve(spec);
+    turn.Solve(terms);
     last.reach.assign(kReachTop + 1, 1.0);
     for (int r = 1; r <= kReachTop; ++r) last.reach[r] = turn.After(kReachTop - r, 0);
 
@@ -111,18 +111,18 @@ int MarginCap(double zarvel) {
 
 double ReachChance(int points) { return ReachSteps((points + kStep - 1) / kStep); }
 
-TurnSpec LastTurnSpec(const Rules& rules, int mine, int toBeat, int reach) {
+TurnTerms LastTurnTerms(const Rules& rules, int mine, int toBeat, int reach) {
     // Ending strictly above toBeat needs `need` more steps; from there on
     // the player banks and wins (a due roll of six is still rolled first).
     const int need = std::max(toBeat / kStep + 1 - mine / kStep, 1);
-    TurnSpec spec;
-    spec.bankFrom = mine >= rules.breakIn ? 0 : (rules.breakIn + kStep - 1) / kStep;
-    spec.cap = std::max({need, spec.bankFrom, reach / kStep + 1});
-    spec.bank.assign(spec.cap + kMaxTakeSteps + 1, 0.0);
-    for (int t = need; t < int(spec.bank.size()); ++t) spec.bank[t] = 1.0;
-    spec.forced.assign(kMaxTakeSteps + 1, Last().dueAtInfinity);
-    spec.zarvel = 0;
-    return spec;
+    TurnTerms terms;
+    terms.bankFrom = mine >= rules.breakIn ? 0 : (rules.breakIn + kStep - 1) / kStep;
+    terms.cap = std::max({need, terms.bankFrom, reach / kStep + 1});
+    terms.bank.assign(terms.cap + kMaxTakeSteps + 1, 0.0);
+    for (int t = need; t < int(terms.bank.size()); ++t) terms.bank[t] = 1.0;
+    terms.forced.assign(kMaxTakeSteps + 1, Last().dueAtInfinity);
+    terms.zarvel = 0;
+    return terms;
 }
 
 bool RulesFit(const Rules& rules) {
@@ -146,30 +146,30 @@ std::vector<int> Table::BankedScores() const {
     return scores;
 }
 
-TurnSpec Table::SpecWith(int mine, int theirs, double zarvel, int reach) const {
+TurnTerms Table::SpecWith(int mine, int theirs, double zarvel, int reach) const {
     const int n = rules_.target / kStep, m = mine / kStep, o = theirs / kStep;
-    TurnSpec spec;
-    spec.zarvel = zarvel;
-    spec.bankFrom = mine >= rules_.breakIn ? 0 : rules_.breakIn / kStep;
-    spec.cap = std::max({n - m, o - m + MarginCap(zarvel), spec.bankFrom, reach / kStep + 1});
-    spec.bank.assign(spec.cap + kMaxTakeSteps + 1, 0.0);
+    TurnTerms terms;
+    terms.zarvel = zarvel;
+    terms.bankFrom = mine >= rules_.breakIn ? 0 : rules_.breakIn / kStep;
+    terms.cap = std::max({n - m, o - m + MarginCap(zarvel), terms.bankFrom, reach / kStep + 1});
+    terms.bank.assign(terms.cap + kMaxTakeSteps + 1, 0.0);
     // Nothing is banked before the first take, so totals from one step on.
-    for (int t = std::max(spec.bankFrom, 1); t < int(spec.bank.size()); ++t) {
+    for (int t = std::max(terms.bankFrom, 1); t < int(terms.bank.size()); ++t) {
         const int total = m + t;
-        spec.bank[t] = total < n ? 1.0 - Win(theirs, total * kStep) : 1.0 - ReachSteps(total - o + 1);
+        terms.bank[t] = total < n ? 1.0 - Win(theirs, total * kStep) : 1.0 - ReachSteps(total - o + 1);
     }
-    spec.forced.resize(kMaxTakeSteps + 1);
-    for (int j = 0; j <= kMaxTakeSteps; ++j) spec.forced[j] = DueAt(m + spec.cap + j - o, zarvel);
-    return spec;
+    terms.forced.resize(kMaxTakeSteps + 1);
+    for (int j = 0; j <= kMaxTakeSteps; ++j) terms.forced[j] = DueAt(m + terms.cap + j - o, zarvel);
+    return terms;
 }
 
-TurnSpec Table::Spec(int mine, int theirs, int reach) const {
+TurnTerms Table::Terms(int mine, int theirs, int reach) const {
     return SpecWith(mine, theirs, 1.0 - Win(theirs, mine), reach);
 }
 
 double Table::Step(int mine, int theirs) const {
     TurnValues turn;
-    turn.Solve(Spec(mine, theirs));
+    turn.Solve(Terms(mine, theirs));
     return turn.Start();
 }
 

@@ -56,7 +56,7 @@ double ReachChance(int points);
 // The turn of a player who must end strictly above `toBeat` with `mine`
 // banked (the other has gone out, or, with more seats, the best score to beat).
 // `reach` is a turn total (points) up to which the turn is solved in full.
-TurnSpec LastTurnSpec(const Rules& rules, int mine, int toBeat, int reach = 0);
+TurnTerms LastTurnTerms(const Rules& rules, int mine, int toBeat, int reach = 0);
 
 class Table {
 public:
@@ -76,7 +76,7 @@ public:
     double Win(int mine, int theirs) const { return w_[Index(mine, theirs)]; }
     // The turn at these banked scores, as the table values it; solved in full
     // at least up to the turn total `reach` (points).
-    TurnSpec Spec(int mine, int theirs, int reach = 0) const;
+    TurnTerms Terms(int mine, int theirs, int reach = 0) const;
     // One step of value iteration at this state: the turn solved afresh.
     double Step(int mine, int theirs) const;
 
@@ -88,7 +88,7 @@ private:
     explicit Table(const Rules& rules);
     int Slot(int points) const;  // index of a banked score
     std::size_t Index(int mine, int theirs) const { return std::size_t(Slot(mine)) * slots_ + Slot(theirs); }
-    TurnSpec SpecWith(int mine, int theirs, double zarvel, int reach = 0) const;
+    TurnTerms SpecWith(int mine, int theirs, double zarvel, int reach = 0) const;
     void SolvePair(int mine, int theirs, TurnValues& turn);
 
     Rules rules_;

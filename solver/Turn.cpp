@@ -55,8 +55,8 @@ double TurnValues::RollAt(int t, int k) const {
     const double* base = after_.data() + t * kDice;
     // Passing right after a roll banks the total from before it; only a roll
     // of fewer than six dice leaves dice in the tray, which that needs.
-    const double passAfterRoll = (k < kDice && t >= spec_.bankFrom) ? spec_.bank[t] : -1.0;
-    double value = f.zarvel * spec_.zarvel;
+    const double passAfterRoll = (k < kDice && t >= terms_.bankFrom) ? terms_.bank[t] : -1.0;
+    double value = f.zarvel * terms_.zarvel;
     for (const FlatRolls::Class& c : f.classes) {
         double best = c.hasNonScoring ? passAfterRoll : -1.0;
         const int* off = f.offsets.data() + c.firstTake;
@@ -69,13 +69,13 @@ double TurnValues::RollAt(int t, int k) const {
 double TurnValues::Roll(int t, int k) const {
     t = Clamp(t);
     if (k == kDice) return after_[Index(t, 0)];
-    if (t < spec_.cap) return RollAt(t, k);
+    if (t < terms_.cap) return RollAt(t, k);
     // Past the cap banking is best and rolling is not solved; this reads
     // the kept values only, as far as they go.
     const FlatRolls& f = Flat()[k];
-    double value = f.zarvel * spec_.zarvel;
+    double value = f.zarvel * terms_.zarvel;
     for (const FlatRolls::Class& c : f.classes) {
-        double best = (c.hasNonScoring && k < kDice) ? spec_.bank[t] : -1.0;
+        double best = (c.hasNonScoring && k < kDice) ? terms_.bank[t] : -1.0;
         for (int i = 0; i < c.takeCount; ++i) {
             const int off = f.offsets[c.firstTake + i];
             best = std::max(best, After(t + off / kDice, off % kDice));
@@ -85,24 +85,24 @@ double TurnValues::Roll(int t, int k) const {
     return value;
 }
 
-void TurnValues::Solve(const TurnSpec& spec) {
-    spec_ = spec;
-    const int cap = spec.cap;
+void TurnValues::Solve(const TurnTerms& terms) {
+    terms_ = terms;
+    const int cap = terms.cap;
     const int size = cap + kMaxTakeSteps + 1;
     after_.assign(std::size_t(size) * kDice, 0.0);
 
     // From the cap on the player banks whenever allowed.
     for (int t = cap; t < size; ++t) {
-        after_[Index(t, 0)] = spec_.forced.at(t - cap);
-        for (int k = 1; k < kDice; ++k) after_[Index(t, k)] = spec_.bank.at(t);
+        after_[Index(t, 0)] = terms_.forced.at(t - cap);
+        for (int k = 1; k < kDice; ++k) after_[Index(t, k)] = terms_.bank.at(t);
     }
 
     for (int t = cap - 1; t >= 0; --t) {
-        const bool mayBank = t >= spec_.bankFrom;
+        const bool mayBank = t >= terms_.bankFrom;
         after_[Index(t, 0)] = RollAt(t, kDice);
         for (int k = 1; k < kDice; ++k) {
             const double roll = RollAt(t, k);
-            after_[Index(t, k)] = mayBank ? std::max(roll, spec_.bank[t]) : roll;
+            after_[Index(t, k)] = mayBank ? std::max(roll, terms_.bank[t]) : roll;
         }
     }
 }

@@ -26,7 +26,7 @@ namespace zarvel::solver {
 // The most a single take can add: six 1s, 8000 points.
 constexpr int kMaxTakeSteps = 8000 / kStep;
 
-struct TurnSpec {
+struct TurnTerms {
     // bank[t]: the chance to win after banking a turn total of t steps, for
     // t = 0 .. cap + kMaxTakeSteps.
     std::vector<double> bank;
@@ -46,7 +46,7 @@ struct TurnSpec {
 class TurnValues {
 public:
     // Solves the turn; values are kept for the totals 0 .. cap + kMaxTakeSteps.
-    void Solve(const TurnSpec& spec);
+    void Solve(const TurnTerms& terms);
 
     bool Solved() const { return !after_.empty(); }
     // The chance to win at the start of the turn.
@@ -57,18 +57,18 @@ public:
     // The chance to win when rolling k dice now with total t.
     double Roll(int t, int k) const;
     // The chance to win when banking total t now (whether allowed or not).
-    double Bank(int t) const { return spec_.bank[Clamp(t)]; }
-    bool MayBank(int t) const { return t >= spec_.bankFrom; }
+    double Bank(int t) const { return terms_.bank[Clamp(t)]; }
+    bool MayBank(int t) const { return t >= terms_.bankFrom; }
     // From the cap on, banking whenever allowed is best.
-    bool BankingIsBest(int t) const { return t >= spec_.cap; }
-    const TurnSpec& Spec() const { return spec_; }
+    bool BankingIsBest(int t) const { return t >= terms_.cap; }
+    const TurnTerms& Terms() const { return terms_; }
 
 private:
     int Clamp(int t) const;
     int Index(int t, int k) const { return Clamp(t) * (kDice) + k; }
     double RollAt(int t, int k) const;
 
-    TurnSpec spec_;
+    TurnTerms terms_;
     std::vector<double> after_;  // six values per total: k = 0 .. 5
 };
 

@@ -175,8 +175,8 @@ TEST(BestPlay, RollingIsWorthTheAverageOfTheBestPlayAfterEveryRoll) {
     const int states[][2] = {{4500, 4950}, {0, 4950}, {1000, 2000}, {0, 0}};
     for (const auto& [mine, theirs] : states) {
         TurnValues turn;
-        turn.Solve(table.Spec(mine, theirs));
-        const int cap = turn.Spec().cap;
+        turn.Solve(table.Terms(mine, theirs));
+        const int cap = turn.Terms().cap;
         for (int t = 1; t < cap; t += 3)
             for (int k = 1; k <= kDice; ++k) {
                 double average = 0;
