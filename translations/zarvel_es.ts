@@ -857,7 +857,7 @@ Error 529 - Bot Click - Comunícate con %2.</translation>
     </message>
     <message>
         <source>%1 — %2 to win.</source>
-        <translation>%1 — %2 de posibilidades de ganar.</translation>
+        <translation>%1 — %2 de ganar.</translation>
     </message>
     <message>
         <source>%1 — %2 to beat the best score so far.</source>
@@ -880,7 +880,7 @@ Error 529 - Bot Click - Comunícate con %2.</translation>
     </message>
     <message>
         <source>Sound Effects</source>
-        <translation>Efectos de sonido</translation>
+        <translation>Sonido</translation>
     </message>
     <message>
         <source>Sound FX:</source>
@@ -1458,7 +1458,7 @@ Tu elección se mantiene hasta que cierres el juego; la configuración guardada 
     <message>
         <source>&quot;Break In&quot; Score:</source>
         <extracomment>Over the choice of the points a player must make in one turn before the first banking.</extracomment>
-        <translation>Puntos de entrada:</translation>
+        <translation>Entrada mínima:</translation>
     </message>
     <message>
         <source>OK</source>
