@@ -37,7 +37,9 @@ QString CountWord(int n) {
 
 // "the 1", "the two 5s", "the three 4s".
 QString Dice(int count, int face) {
+    //: One die to set aside; %1 is the face it shows, a digit.
     if (count == 1) return Hint::tr("the %1", "one die").arg(face);
+    //: Dice of one face to set aside: %1 is how many, a word ("three"); %2 the face, a digit ("the three 4s").
     return Hint::tr("the %1 %2s", "how many dice, their face").arg(CountWord(count)).arg(face);
 }
 
