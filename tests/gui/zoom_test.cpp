@@ -22,6 +22,7 @@
 #include "ARButton.h"
 #include "BoardArea.h"
 #include "DiceScript.h"
+#include "Fit.h"
 #include "GuiTest.h"
 #include "OptionsTray.h"
 #include "PictureBox.h"
@@ -42,21 +43,6 @@
 
 namespace zarvel::test {
 namespace {
-
-// The controls of a window: every widget in it but the parts Qt builds into
-// its own controls (a list's scroll bars, a combo box's list), in the order
-// they were made, so two windows built alike list theirs alike.
-QList<QWidget*> Controls(QWidget* root) {
-    QList<QWidget*> controls;
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        bool inner = w->isWindow() || qobject_cast<QMenuBar*>(w);
-        for (QWidget* p = w->parentWidget(); p && p != root && !inner; p = p->parentWidget())
-            inner = p->isWindow() || qobject_cast<QAbstractScrollArea*>(p) || qobject_cast<QComboBox*>(p) ||
-                    qobject_cast<QLineEdit*>(p);
-        if (!inner) controls << w;
-    }
-    return controls;
-}
 
 struct Spot {
     const QWidget* control;
@@ -90,53 +76,6 @@ void ExpectScaled(const std::vector<Spot>& at100, const std::vector<Spot>& zoome
         EXPECT_NEAR(z.width(), a.width() * f, 1.0) << what;
         EXPECT_NEAR(z.height(), a.height() * f, 1.0) << what;
     }
-}
-
-// A caption without its mnemonic marks, as it is drawn.
-QString Drawn(QString text) {
-    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
-    text.remove(u'&');
-    return text.replace(u'\x01', u'&');
-}
-
-// No caption of a label, button or frame is wider than the room its control
-// gives it; wrapped text no taller.
-void ExpectCaptionsFit(QWidget* root, const QString& where) {
-    SCOPED_TRACE(where.toStdString() + " at " + std::to_string(ZoomPercent()) + " %");
-    int checked = 0;
-    for (QWidget* w : Controls(root)) {
-        const std::string name = w->objectName().toStdString();
-        if (auto* l = qobject_cast<QLabel*>(w)) {
-            if (l->text().trimmed().isEmpty()) continue;
-            const QRect room = l->contentsRect();
-            if (l->wordWrap())
-                EXPECT_LE(l->heightForWidth(room.width()), room.height()) << name << ": " << l->text().toStdString();
-            else
-                EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), room.width()) << name << ": " << l->text().toStdString();
-            ++checked;
-        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            if (b->text().isEmpty()) continue;
-            QStyleOptionButton o;
-            o.initFrom(b);
-            o.text = b->text();
-            int room = 0;
-            if (qobject_cast<QCheckBox*>(b))
-                room = b->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, b).width();
-            else if (qobject_cast<QRadioButton*>(b))
-                room = b->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, b).width();
-            else if (qobject_cast<QPushButton*>(b))
-                room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &o, b).width();
-            else  // the game's own buttons: inside their bevel
-                room = b->width() - 6 * std::max(1, ZoomPercent() / 100);
-            EXPECT_LE(b->fontMetrics().horizontalAdvance(Drawn(b->text())), room) << name << ": " << b->text().toStdString();
-            ++checked;
-        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-            if (g->title().isEmpty()) continue;
-            EXPECT_LE(g->fontMetrics().horizontalAdvance(Drawn(g->title())), g->width()) << g->title().toStdString();
-            ++checked;
-        }
-    }
-    EXPECT_GT(checked, 0);
 }
 
 class Zoom : public GuiTest {
