@@ -48,7 +48,7 @@ les dés</translation>
     </message>
     <message>
         <source>Old Glory</source>
-        <translation>Bannière étoilée</translation>
+        <translation>Drapeau</translation>
     </message>
     <message>
         <source>Quacker</source>
@@ -555,7 +555,7 @@ Erreur 529 - Bot Click - Veuillez contacter %2.</translation>
     </message>
     <message>
         <source>Working out the Expert&apos;s play for games to %1 points that break in at %2. This is done once.</source>
-        <translation>Calcul du jeu de l’Expert pour les parties en %1 points avec ouverture à %2. Ce calcul n’est fait qu’une fois.</translation>
+        <translation>Calcul du jeu de l’Expert pour les parties en %1 points, ouverture à %2. Fait une seule fois.</translation>
     </message>
     <message>
         <source>Expert&apos;s play worked out</source>
@@ -609,7 +609,7 @@ Erreur 529 - Bot Click - Veuillez contacter %2.</translation>
     </message>
     <message>
         <source>New Game (F2)</source>
-        <translation>Nouvelle partie (F2)</translation>
+        <translation>Nouvelle partie</translation>
     </message>
     <message>
         <source>Roll</source>
@@ -651,7 +651,7 @@ Erreur 529 - Bot Click - Veuillez contacter %2.</translation>
     </message>
     <message>
         <source>All dice score - You must roll.</source>
-        <translation>Tous les dés marquent - Relancez.</translation>
+        <translation>Les six marquent - Relancez.</translation>
     </message>
     <message>
         <source>Roll the dice.</source>
@@ -938,7 +938,7 @@ Erreur 529 - Bot Click - Veuillez contacter %2.</translation>
     <message>
         <source>Mark Points</source>
         <extracomment>Marks the dice that score with a small dot.</extracomment>
-        <translation>Repérer</translation>
+        <translation>Marqueurs</translation>
     </message>
     <message>
         <source>Restore Default</source>
@@ -980,7 +980,7 @@ Erreur 529 - Bot Click - Veuillez contacter %2.</translation>
     </message>
     <message>
         <source>Text Color</source>
-        <translation>Couleur du texte</translation>
+        <translation>Teinte du texte</translation>
     </message>
     <message>
         <source>Background</source>
@@ -1255,7 +1255,7 @@ tombent toujours sur cinq.</translation>
     </message>
     <message>
         <source>Just for You Two</source>
-        <translation>Rien que pour vous deux</translation>
+        <translation>Pour vous deux</translation>
     </message>
     <message>
         <source>Credits &amp; Stuff</source>
