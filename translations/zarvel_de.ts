@@ -28,7 +28,7 @@ geben</translation>
     </message>
     <message>
         <source>Blonde Chick</source>
-        <translation>Blondes Küken</translation>
+        <translation>Blondchen</translation>
     </message>
     <message>
         <source>Blueprints</source>
@@ -48,7 +48,7 @@ geben</translation>
     </message>
     <message>
         <source>Old Glory</source>
-        <translation>Sternenbanner</translation>
+        <translation>US-Flagge</translation>
     </message>
     <message>
         <source>Quacker</source>
@@ -555,7 +555,7 @@ Fehler 529 - Bot Click - Bitte wenden Sie sich an %2.</translation>
     </message>
     <message>
         <source>Working out the Expert&apos;s play for games to %1 points that break in at %2. This is done once.</source>
-        <translation>Das Spiel des Experten wird für Spiele bis %1 Punkte mit Einstieg bei %2 berechnet. Das geschieht nur einmal.</translation>
+        <translation>Der Experte rechnet sein Spiel für %1 Punkte mit Einstieg %2 durch. Das geschieht nur einmal.</translation>
     </message>
     <message>
         <source>Expert&apos;s play worked out</source>
@@ -651,7 +651,7 @@ Fehler 529 - Bot Click - Bitte wenden Sie sich an %2.</translation>
     </message>
     <message>
         <source>All dice score - You must roll.</source>
-        <translation>Alle Würfel zählen - neu würfeln!</translation>
+        <translation>Alle Würfel zählen - würfeln!</translation>
     </message>
     <message>
         <source>Roll the dice.</source>
@@ -667,7 +667,7 @@ Fehler 529 - Bot Click - Bitte wenden Sie sich an %2.</translation>
     </message>
     <message>
         <source>Roll, select, or pass the dice.</source>
-        <translation>Würfeln, wählen oder abgeben.</translation>
+        <translation>Würfeln, wählen, abgeben.</translation>
     </message>
     <message>
         <source>Pass The Dice.</source>
@@ -946,11 +946,11 @@ Fehler 529 - Bot Click - Bitte wenden Sie sich an %2.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Speichern</translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>Original Settings Restored.</source>
@@ -988,11 +988,11 @@ Fehler 529 - Bot Click - Bitte wenden Sie sich an %2.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Speichern</translation>
+        <translation>Sichern</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Abbrechen</translation>
+        <translation>Zurück</translation>
     </message>
     <message>
         <source>The picture %1 cannot be shown: %2.</source>
@@ -1294,7 +1294,7 @@ Würfel stets Fünfen zeigen.</translation>
     </message>
     <message>
         <source>Browse...</source>
-        <translation>Durchsuchen...</translation>
+        <translation>Auswählen...</translation>
     </message>
     <message>
         <source>Test</source>
@@ -1524,7 +1524,7 @@ Ihre Auswahl gilt, bis Sie das Spiel schließen; die zuvor gespeicherten Einstel
     <message>
         <source>Score</source>
         <extracomment>Column heading over the players&apos; scores.</extracomment>
-        <translation>Punkte</translation>
+        <translation>Stand</translation>
     </message>
     <message>
         <source>(Playing to %1)</source>
