@@ -200,10 +200,10 @@ QFont PictureFont(const QFont& base, qreal pixelSize) {
 }
 
 // A word longer than the picture has room for (a translation) is set
-// smaller, down to three quarters of its size, rather than cut off.
+// smaller, down to three fifths of its size, rather than cut off.
 PictureCaption Fitted(PictureCaption c) {
     const int designed = c.font.pixelSize();
-    while (c.font.pixelSize() > qMax(8, designed * 3 / 4)) {
+    while (c.font.pixelSize() > qMax(8, designed * 3 / 5)) {
         const QRectF need = QFontMetricsF(c.font).boundingRect(c.room, c.flags, c.text);
         if (need.width() <= c.room.width() && need.height() <= c.room.height()) break;
         c.font.setPixelSize(c.font.pixelSize() - 1);

@@ -59,7 +59,8 @@ frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
     lblPlayerHeading = PadLabel(this, QRect(240, 480, 1300, 300));
     //: Column heading over the players' names.
     lblPlayerHeading->setText(tr("Player"));
-    lblScoreHeading = PadLabel(this, QRect(1680, 480, 700, 300));
+    // As wide as the scores below it.
+    lblScoreHeading = PadLabel(this, QRect(1680, 480, 750, 300));
     //: Column heading over the players' scores.
     lblScoreHeading->setText(tr("Score"));
     for (QLabel* heading : {lblPlayerHeading, lblScoreHeading}) {

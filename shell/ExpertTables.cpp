@@ -180,6 +180,13 @@ QDialog* ExpertTables::MakeProgressWindow(QWidget* window, int target, int break
     bar->setRange(0, 100);
     bar->setAccessibleName(tr("Expert's play worked out"));
     bar->setGeometry(TwipRect(150, 510, 4500, 240));
+    // A text that takes more lines (a longer language) makes the window as
+    // much taller, the bar staying below it.
+    if (const int more = label->heightForWidth(label->width()) - label->height(); more > 0) {
+        label->resize(label->width(), label->height() + more);
+        bar->move(bar->x(), bar->y() + more);
+        w->setFixedSize(w->width(), w->height() + more);
+    }
     label->setBuddy(bar);
     return w;
 }

@@ -1,6 +1,7 @@
 #include "GameTray.h"
 
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "ARButton.h"
@@ -61,6 +62,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
     SetZoomedFont(l, DialogFont());
     l->setTextFormat(Qt::PlainText);
     return l;
+}
+
+// A button's designed place, widened about its middle when its caption (a
+// translation) needs more room inside the bevel than the design gives it.
+QRect WideEnough(const QRect& twips, const QString& caption) {
+    const int need = Twips(QFontMetrics(DialogFont()).horizontalAdvance(caption) + 10);
+    if (need <= twips.width()) return twips;
+    return QRect(twips.x() - (need - twips.width()) / 2, twips.y(), need, twips.height());
 }
 
 PictureBox* MakeBox(QWidget* parent, const char* name, QRect twips) {
@@ -141,7 +150,8 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
         MakeLabel(this, "lblTurnScoreLabel", tr("Score this Turn:"), QRect(240, 3600, 1575, 255));
     lblTurnScore = MakeLabel(this, "lblTurnScore", QStringLiteral("0"), QRect(1920, 3600, 615, 255));
 
-    ARCmdNewGame = MakeButton(this, "ARCmdNewGame", tr("New Game (F2)"), QRect(1050, 1800, 1695, 480));
+    const QString newGame = tr("New Game (F2)");
+    ARCmdNewGame = MakeButton(this, "ARCmdNewGame", newGame, WideEnough(QRect(1050, 1800, 1695, 480), newGame));
     cmdRoll = MakeButton(this, "cmdRoll", QString(), QRect(210, 1680, 1575, 705));
     cmdRoll->setPicturePainter(PaintRollPicture);
     //: The roll button (a picture), as a screen reader names it: the verb.
