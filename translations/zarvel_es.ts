@@ -48,7 +48,7 @@ dados</translation>
     </message>
     <message>
         <source>Old Glory</source>
-        <translation>Barras y estrellas</translation>
+        <translation>Bandera</translation>
     </message>
     <message>
         <source>Quacker</source>
@@ -647,11 +647,11 @@ Error 529 - Bot Click - Comunícate con %2.</translation>
     </message>
     <message>
         <source>Select Dice or Pass Dice.</source>
-        <translation>Aparta dados o pasa los dados.</translation>
+        <translation>Aparta dados o pasa.</translation>
     </message>
     <message>
         <source>All dice score - You must roll.</source>
-        <translation>Todos puntúan: tienes que tirar.</translation>
+        <translation>Todos puntúan: toca tirar.</translation>
     </message>
     <message>
         <source>Roll the dice.</source>
@@ -667,7 +667,7 @@ Error 529 - Bot Click - Comunícate con %2.</translation>
     </message>
     <message>
         <source>Roll, select, or pass the dice.</source>
-        <translation>Tira, aparta o pasa los dados.</translation>
+        <translation>Tira, aparta o pasa.</translation>
     </message>
     <message>
         <source>Pass The Dice.</source>
@@ -933,12 +933,12 @@ Error 529 - Bot Click - Comunícate con %2.</translation>
     </message>
     <message>
         <source>Sort Dice</source>
-        <translation>Ordenar dados</translation>
+        <translation>Ordenar</translation>
     </message>
     <message>
         <source>Mark Points</source>
         <extracomment>Marks the dice that score with a small dot.</extracomment>
-        <translation>Marcar puntos</translation>
+        <translation>Marcar</translation>
     </message>
     <message>
         <source>Restore Default</source>
@@ -946,11 +946,11 @@ Error 529 - Bot Click - Comunícate con %2.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Guardar</translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Anular</translation>
     </message>
     <message>
         <source>Original Settings Restored.</source>
@@ -988,11 +988,11 @@ Error 529 - Bot Click - Comunícate con %2.</translation>
     </message>
     <message>
         <source>Save</source>
-        <translation>Guardar</translation>
+        <translation>Grabar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation>Cancelar</translation>
+        <translation>Anular</translation>
     </message>
     <message>
         <source>The picture %1 cannot be shown: %2.</source>
@@ -1241,8 +1241,8 @@ durante muchas veladas.
 Cada Zarvel que salió
 hizo mejor el juego.
 
-¡Gracias! Y que los dados
-siempre saquen cincos.</translation>
+¡Gracias! Y que en los dados
+siempre salgan cincos.</translation>
     </message>
     <message>
         <source>%1 Credits</source>
@@ -1577,11 +1577,11 @@ Tu elección se mantiene hasta que cierres el juego; la configuración guardada 
     </message>
     <message>
         <source>Best score</source>
-        <translation>Mejor puntuación</translation>
+        <translation>Mejor partida</translation>
     </message>
     <message>
         <source>Average score</source>
-        <translation>Puntuación media</translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Best turn</source>
