@@ -12,8 +12,7 @@
         <source>Pass
 Dice</source>
         <extracomment>Drawn on the pass button beside two dice and an arrow: two short lines.</extracomment>
-        <translation>Passer
-les dés</translation>
+        <translation>Passer</translation>
     </message>
 </context>
 <context>
@@ -609,7 +608,7 @@ Erreur 529 - Bot Click - Veuillez contacter %2.</translation>
     </message>
     <message>
         <source>New Game (F2)</source>
-        <translation>Nouvelle partie</translation>
+        <translation>Nouvelle partie (F2)</translation>
     </message>
     <message>
         <source>Roll</source>
