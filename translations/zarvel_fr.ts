@@ -571,7 +571,7 @@ Erreur 529 - Bot Click - Veuillez contacter %2.</translation>
     <message>
         <source>Set aside %1: %2</source>
         <extracomment>A set-aside die&apos;s place as a screen reader reads it: %1 is its place (1-6), %2 what it shows.</extracomment>
-        <translation>Mis de côté %1 : %2</translation>
+        <translation>Dé mis de côté %1 : %2</translation>
     </message>
     <message>
         <source>Game</source>
@@ -1406,8 +1406,8 @@ Votre choix vaut jusqu’à la fermeture du jeu ; les réglages enregistrés au
         <source>%1 has gone out.  Everybody else gets one more roll to try and beat %n points.</source>
         <extracomment>%1 is the player&apos;s name, %n their final score.</extracomment>
         <translation>
-            <numerusform>%1 termine avec %n point.  Tous les autres ont droit à un dernier tour pour tenter de le battre.</numerusform>
-            <numerusform>%1 termine avec %n points.  Tous les autres ont droit à un dernier tour pour tenter de le battre.</numerusform>
+            <numerusform>%1 termine avec %n point.  Tous les autres ont droit à un dernier tour pour tenter de battre ce score.</numerusform>
+            <numerusform>%1 termine avec %n points.  Tous les autres ont droit à un dernier tour pour tenter de battre ce score.</numerusform>
         </translation>
     </message>
 </context>
