@@ -18,10 +18,18 @@
 #include <QTableView>
 #include <QtMath>
 
+#include <functional>
+
 #include <gtest/gtest.h>
 
 #include "ARButton.h"
 #include "Twips.h"
+
+namespace zarvel {
+class frmMain;
+class frmNewGame;
+class Records;
+}  // namespace zarvel
 
 namespace zarvel::test {
 
@@ -50,7 +58,13 @@ inline QString Drawn(QString text) {
 // What a window shows that does not fit, one line per text: the control,
 // the text, what it needs and what it has. `checked` counts the texts
 // looked at.
+inline QStringList MenuTitlesOutside(QMenuBar* bar);
+
 inline QStringList TooWide(QWidget* root, int* checked = nullptr) {
+    if (auto* bar = qobject_cast<QMenuBar*>(root)) {
+        if (checked) *checked = int(bar->actions().size());
+        return MenuTitlesOutside(bar);
+    }
     QStringList out;
     int count = 0;
     const auto need = [&](const QWidget* w, const QString& text, int needs, int has, const char* unit = "px wide") {
@@ -152,5 +166,11 @@ inline void ExpectCaptionsFit(QWidget* root, const QString& where) {
     for (const QString& problem : TooWide(root, &checked)) ADD_FAILURE() << problem.toStdString();
     EXPECT_GT(checked, 0);
 }
+
+// Opens every window the game has at the window's zoom, the board with no
+// game and with a game of eight in each of its status lines, and hands each
+// to `look` with its name (the main window's menu bar too).
+void LookAtEveryWindow(frmMain& w, Records& records, frmNewGame& dialog,
+                       const std::function<void(QWidget* root, const QString& window)>& look);
 
 }  // namespace zarvel::test

@@ -26,6 +26,7 @@
 #include "GuiTest.h"
 #include "OptionsTray.h"
 #include "PictureBox.h"
+#include "Records.h"
 #include "SettingKeys.h"
 #include "Table.h"
 #include "ThemeTray.h"
@@ -174,36 +175,17 @@ TEST_F(Zoom, EveryControlAt150And250PercentIsThe100PercentOneTimesTheFactor) {
     for (std::size_t i = 0; i < boardAt100[0].size(); ++i) EXPECT_EQ(board()[0][i].at, boardAt100[0][i].at);
 }
 
+// Every window the game opens, at each step (the languages walk the same
+// windows in i18n_fit_test.cpp).
 TEST_F(Zoom, NoCaptionIsWiderThanItsControlAtAnyStep) {
-    frmMain& w = EightPlayers();
+    frmMain& w = Build();
+    w.pauseFor = [](int) {};
+    Records records;
     frmNewGame dialog(w, &w);
     dialog.optNumPlayers[7]->click();
-    GameTray& tray = *w.gameTray();
     for (const int percent : kZoomSteps) {
         w.zoom().ZoomTo(percent);
-        // The status line with each of its messages, the longest with (Undo).
-        for (int s = int(Status::Blank); s <= int(Status::PressF2); ++s) {
-            tray.SetStatusText(GameTray::StatusText({Status(s), s == int(Status::RollSelectOrPass), kPassingLetters}));
-            ExpectCaptionsFit(&tray, QStringLiteral("status %1").arg(s));
-        }
-        w.ShowGameButtons(false);
-        ExpectCaptionsFit(&tray, QStringLiteral("the game tray"));
-        w.ShowGameButtons(true);
-        w.cmdOptions_Click();
-        ExpectCaptionsFit(w.trays()->optionsTray(), QStringLiteral("the options tray"));
-        w.trays()->optionsTray()->ARCmdCancelOptions->click();
-        w.cmdSkins_Click();
-        ExpectCaptionsFit(w.trays()->themeTray(), QStringLiteral("the theme tray"));
-        ExpectCaptionsFit(&tray, QStringLiteral("the sample dice"));
-        w.trays()->themeTray()->ARCmdCancelTheme->click();
-        ExpectCaptionsFit(&w.scorePad(), QStringLiteral("the score pad"));
-        ExpectCaptionsFit(&dialog, QStringLiteral("the new game dialog"));
-        Fresh f = BuildFresh(w);
-        ExpectCaptionsFit(f.winner.get(), QStringLiteral("the winner window"));
-        ExpectCaptionsFit(f.sounds.get(), QStringLiteral("the sound dialog"));
-        ExpectCaptionsFit(f.about.get(), QStringLiteral("the about box"));
-        ExpectCaptionsFit(f.credits, QStringLiteral("the credits"));
-        Close(f);
+        LookAtEveryWindow(w, records, dialog, [](QWidget* root, const QString& window) { ExpectCaptionsFit(root, window); });
     }
 }
 
