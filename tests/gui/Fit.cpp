@@ -2,8 +2,10 @@
 
 #include <QApplication>
 
+#include "DiceScript.h"
 #include "ExpertTables.h"
 #include "GameTray.h"
+#include "Hint.h"
 #include "Records.h"
 #include "OptionsTray.h"
 #include "ThemeTray.h"
@@ -20,7 +22,7 @@
 
 namespace zarvel::test {
 
-void LookAtEveryWindow(frmMain& w, Records& records, frmNewGame& dialog,
+void LookAtEveryWindow(frmMain& w, ScriptedRandom& dice, Records& records, frmNewGame& dialog,
                        const std::function<void(QWidget* root, const QString& window)>& look) {
     GameTray& tray = *w.gameTray();
     // No game: the New Game button and the first status line.
@@ -43,6 +45,27 @@ void LookAtEveryWindow(frmMain& w, Records& records, frmNewGame& dialog,
             tray.ShowStatus(line, QStringLiteral("Player8"));
             look(&tray, QStringLiteral("the board, status %1%2").arg(s).arg(undo ? QStringLiteral(" (undo)") : QString()));
         }
+
+    // The longest hint there is: a list of dice to set aside, and against
+    // whom the chance is reckoned with more than two players.
+    ScriptRoll(dice, {1, 5, 2, 2, 2, 1});
+    w.table().cmdRoll_Click();
+    solver::Advice take;
+    take.move = solver::Move::Take;
+    take.then = solver::Move::Roll;
+    take.winChance = 0.45;
+    take.take = {1, 1, 2, 2, 2, 5};
+    w.hint().Show(take);
+    look(&tray, QStringLiteral("the board with a hint"));
+    w.table().SetStatus(Status::SelectDice);  // the game moves on
+    // In the last round, with "(Last Roll)" under it.
+    w.SetStatusTop(kStatusTopLastRound);
+    tray.ShowLastRoll(true);
+    w.hint().Show(take);
+    look(&tray, QStringLiteral("the board with a hint in the last round"));
+    w.table().SetStatus(Status::SelectDice);
+    tray.ShowLastRoll(false);
+    w.SetStatusTop(kStatusTop);
 
     w.cmdOptions_Click();
     look(w.trays()->optionsTray(), QStringLiteral("the options tray"));

@@ -29,6 +29,7 @@ namespace zarvel {
 class frmMain;
 class frmNewGame;
 class Records;
+class ScriptedRandom;
 }  // namespace zarvel
 
 namespace zarvel::test {
@@ -168,9 +169,10 @@ inline void ExpectCaptionsFit(QWidget* root, const QString& where) {
 }
 
 // Opens every window the game has at the window's zoom, the board with no
-// game and with a game of eight in each of its status lines, and hands each
-// to `look` with its name (the main window's menu bar too).
-void LookAtEveryWindow(frmMain& w, Records& records, frmNewGame& dialog,
+// game and with a game of eight in each of its status lines and with the
+// longest hint, and hands each to `look` with its name (the main window's
+// menu bar too). `dice` are the window's.
+void LookAtEveryWindow(frmMain& w, ScriptedRandom& dice, Records& records, frmNewGame& dialog,
                        const std::function<void(QWidget* root, const QString& window)>& look);
 
 }  // namespace zarvel::test

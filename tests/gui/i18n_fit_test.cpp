@@ -49,7 +49,7 @@ protected:
 
         for (const int percent : kZoomSteps) {
             w.zoom().ZoomTo(percent);
-            LookAtEveryWindow(w, records, dialog, [this](QWidget* root, const QString& window) { Look(root, window); });
+            LookAtEveryWindow(w, *dice, records, dialog, [this](QWidget* root, const QString& window) { Look(root, window); });
             // The help in the language's own page, where the game carries one.
             frmHelp help;
             help.ShowTopic(1);

@@ -185,7 +185,7 @@ TEST_F(Zoom, NoCaptionIsWiderThanItsControlAtAnyStep) {
     dialog.optNumPlayers[7]->click();
     for (const int percent : kZoomSteps) {
         w.zoom().ZoomTo(percent);
-        LookAtEveryWindow(w, records, dialog, [](QWidget* root, const QString& window) { ExpectCaptionsFit(root, window); });
+        LookAtEveryWindow(w, *dice, records, dialog, [](QWidget* root, const QString& window) { ExpectCaptionsFit(root, window); });
     }
 }
 
