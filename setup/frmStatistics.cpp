@@ -174,9 +174,12 @@ void frmStatistics::KeepHeadingRoom(QTableView* grid) {
     }
 }
 
-void frmStatistics::resizeEvent(QResizeEvent* e) {
-    QDialog::resizeEvent(e);
-    for (QTableView* grid : {grdPlayers, grdStyles, grdHighScores}) KeepHeadingRoom(grid);
+// Each time a table's view changes size (the window laid out, shown or resized).
+bool frmStatistics::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Resize)
+        for (QTableView* grid : {grdPlayers, grdStyles, grdHighScores})
+            if (grid && watched == grid->viewport()) KeepHeadingRoom(grid);
+    return QDialog::eventFilter(watched, e);
 }
 
 QTableView* frmStatistics::NewGrid(QStandardItemModel* model, const QString& name, int sortColumn) {
@@ -200,6 +203,7 @@ QTableView* frmStatistics::NewGrid(QStandardItemModel* model, const QString& nam
     // The names take what the numbers leave.
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     grid->setProperty("namesColumn", sortColumn < 0 ? int(Name) : int(Who));
+    grid->viewport()->installEventFilter(this);
     grid->horizontalHeader()->setSectionResizeMode(grid->property("namesColumn").toInt(), QHeaderView::Stretch);
 
     // The context menu (the menu key, Shift+F10 or a right click) sorts by

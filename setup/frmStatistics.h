@@ -56,7 +56,7 @@ public:
     int target() const;
 
 protected:
-    void resizeEvent(QResizeEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void WidenForHeadings();

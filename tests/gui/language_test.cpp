@@ -4,20 +4,24 @@
 // from its English source whether or not the German file has it yet.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTranslator>
 
 #include "ARButton.h"
 #include "ComputerDriver.h"
 #include "GuiTest.h"
 #include "Language.h"
+#include "Records.h"
 #include "Styles.h"
 #include "ThemeTray.h"
 #include "TrayColumn.h"
 #include "frmHelp.h"
+#include "frmStatistics.h"
 #include "frmScorePad.h"
 
 namespace zarvel::test {
@@ -145,6 +149,35 @@ TEST_F(Languages, TranslatedCaptionsKeepTheirRoles) {
     w.gameTray()->ColourLabels(0xFF);
     EXPECT_EQ(w.gameTray()->lblSampleDice->palette().color(QPalette::WindowText), QColor(0, 0, 0x80));
     EXPECT_EQ(w.gameTray()->lblCurrentPlayer->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+}
+
+// The names' column takes what the numbers leave, and never less than its
+// heading: a window too narrow for both scrolls the table sideways instead.
+TEST_F(Languages, TheStatisticsKeepRoomForTheNamesHeading) {
+    German();
+    frmMain& w = BuildStarted();
+    Records records;
+    struct Seen {
+        int window, view, names, heading, numbers;
+    };
+    const auto open = [&](int width) {
+        frmStatistics statistics(records, &w);
+        statistics.resize(width, statistics.height());
+        statistics.show();
+        const QHeaderView* h = statistics.grdPlayers->horizontalHeader();
+        const QWidget* view = statistics.grdPlayers->viewport();
+        // The header lays its sections out a moment after the view has its size.
+        EXPECT_TRUE(WaitFor([&] { return h->length() >= view->width(); }));
+        int numbers = 0;
+        for (int s = 1; s < h->count(); ++s) numbers += h->sectionSize(s);
+        return Seen{statistics.width(), view->width(), h->sectionSize(0), h->sectionSizeHint(0), numbers};
+    };
+    const Seen wide = open(2000);
+    EXPECT_EQ(wide.names + wide.numbers, wide.view);
+    // Room for the numbers and half the names' heading.
+    const Seen tight = open(wide.window - wide.view + wide.numbers + wide.heading / 2);
+    EXPECT_LT(tight.view, tight.numbers + tight.heading);
+    EXPECT_GE(tight.names, tight.heading);
 }
 
 TEST_F(Languages, TheHelpIsReadInTheGamesLanguageOrInEnglish) {
