@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,8 @@
 #include <functional>
 
 #include "ARButton.h"
+#include "ExpertTables.h"
+#include "Records.h"
 #include "GameTray.h"
 #include "Language.h"
 #include "OptionsTray.h"
@@ -35,6 +38,7 @@
 #include "frmMain.h"
 #include "frmNewGame.h"
 #include "frmScorePad.h"
+#include "frmStatistics.h"
 
 namespace {
 
@@ -202,5 +206,19 @@ int main(int argc, char** argv) {
     } else {
         ok = false;
     }
+    if (help) help->close();
+
+    // The statistics (of this run's own records) and the Expert's progress window.
+    {
+        Records records;
+        frmStatistics statistics(records, &w);
+        statistics.show();
+        QApplication::processEvents();
+        ok &= Save(statistics, dir + QStringLiteral("/statistics.png"));
+    }
+    QDialog* expert = ExpertTables::MakeProgressWindow(&w, 10000, 1000);
+    expert->show();
+    ok &= Save(*expert, dir + QStringLiteral("/expert-progress.png"));
+    delete expert;
     return ok ? 0 : 1;
 }
