@@ -6,8 +6,8 @@
 #include "ExpertTables.h"
 #include "GameTray.h"
 #include "Hint.h"
-#include "Records.h"
 #include "OptionsTray.h"
+#include "Records.h"
 #include "ThemeTray.h"
 #include "TrayColumn.h"
 #include "WindowZoom.h"
@@ -22,8 +22,10 @@
 
 namespace zarvel::test {
 
-void LookAtEveryWindow(frmMain& w, ScriptedRandom& dice, Records& records, frmNewGame& dialog,
-                       const std::function<void(QWidget* root, const QString& window)>& look) {
+namespace {
+
+void LookAtEveryWindowOnce(frmMain& w, ScriptedRandom& dice, Records& records, frmNewGame& dialog,
+                           const std::function<void(QWidget* root, const QString& window)>& look) {
     GameTray& tray = *w.gameTray();
     // No game: the New Game button and the first status line.
     w.table().SetStatus(Status::PressF2);
@@ -110,6 +112,20 @@ void LookAtEveryWindow(frmMain& w, ScriptedRandom& dice, Records& records, frmNe
         delete expert;
     }
     w.state().CurrentPlayer = kNone;
+}
+
+}  // namespace
+
+void LookAtEveryWindow(frmMain& w, ScriptedRandom& dice,
+                       const std::function<void(QWidget* root, const QString& window)>& look) {
+    w.pauseFor = [](int) {};
+    Records records;
+    frmNewGame dialog(w, &w);
+    dialog.optNumPlayers[7]->click();
+    for (const int percent : kZoomSteps) {
+        w.zoom().ZoomTo(percent);
+        LookAtEveryWindowOnce(w, dice, records, dialog, look);
+    }
 }
 
 }  // namespace zarvel::test

@@ -27,8 +27,6 @@
 
 namespace zarvel {
 class frmMain;
-class frmNewGame;
-class Records;
 class ScriptedRandom;
 }  // namespace zarvel
 
@@ -168,11 +166,11 @@ inline void ExpectCaptionsFit(QWidget* root, const QString& where) {
     EXPECT_GT(checked, 0);
 }
 
-// Opens every window the game has at the window's zoom, the board with no
+// Opens every window the game has at each zoom step, the board with no
 // game and with a game of eight in each of its status lines and with the
 // longest hint, and hands each to `look` with its name (the main window's
 // menu bar too). `dice` are the window's.
-void LookAtEveryWindow(frmMain& w, ScriptedRandom& dice, Records& records, frmNewGame& dialog,
+void LookAtEveryWindow(frmMain& w, ScriptedRandom& dice,
                        const std::function<void(QWidget* root, const QString& window)>& look);
 
 }  // namespace zarvel::test

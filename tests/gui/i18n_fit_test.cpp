@@ -6,7 +6,6 @@
 #include "Fit.h"
 #include "GuiTest.h"
 #include "Language.h"
-#include "Records.h"
 #include "frmHelp.h"
 
 namespace zarvel::test {
@@ -41,22 +40,14 @@ protected:
         lang_ = QLatin1String(lang);
         Speak(lang_);
         if (HasFatalFailure()) return;
-        frmMain& w = Build();
-        w.pauseFor = [](int) {};
-        Records records;
-        frmNewGame dialog(w, &w);
-        dialog.optNumPlayers[7]->click();
-
-        for (const int percent : kZoomSteps) {
-            w.zoom().ZoomTo(percent);
-            LookAtEveryWindow(w, *dice, records, dialog, [this](QWidget* root, const QString& window) { Look(root, window); });
-            // The help in the language's own page, where the game carries one.
-            frmHelp help;
-            help.ShowTopic(1);
-            if (lang_ != QLatin1String("en")) {
-                EXPECT_TRUE(help.browser()->source().path().endsWith(QStringLiteral("_%1.html").arg(lang_)))
-                    << help.browser()->source().toString().toStdString();
-            }
+        frmMain& w = Build();  // which also sets up its dice
+        LookAtEveryWindow(w, *dice, [this](QWidget* root, const QString& window) { Look(root, window); });
+        // The help in the language's own page, where the game carries one.
+        frmHelp help;
+        help.ShowTopic(1);
+        if (lang_ != QLatin1String("en")) {
+            EXPECT_TRUE(help.browser()->source().path().endsWith(QStringLiteral("_%1.html").arg(lang_)))
+                << help.browser()->source().toString().toStdString();
         }
         EXPECT_TRUE(problems_.isEmpty()) << problems_.size() << " texts do not fit:\n"
                                          << problems_.join(u'\n').toStdString();
