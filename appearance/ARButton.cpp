@@ -1,7 +1,9 @@
 #include "ARButton.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QPainterPath>
@@ -188,8 +190,8 @@ void PaintDie(QPainter& p, const QRectF& r, int face, bool enabled) {
     for (int k = 0; k < face; ++k) p.drawEllipse(at(kPips[face][k].x(), kPips[face][k].y()), d / 2, d / 2);
 }
 
-QFont PictureFont(const QPainter& p, qreal pixelSize) {
-    QFont f = p.font();
+QFont PictureFont(const QFont& base, qreal pixelSize) {
+    QFont f = base;
     f.setFamily(QStringLiteral("MS Sans Serif"));
     f.setStyleHint(QFont::SansSerif);
     f.setBold(true);
@@ -197,68 +199,110 @@ QFont PictureFont(const QPainter& p, qreal pixelSize) {
     return f;
 }
 
-void PaintCaption(QPainter& p, const QRectF& r, const QString& text, const QColor& caption, bool enabled) {
-    p.setFont(PictureFont(p, r.height() * 0.42));
+// A word longer than the picture has room for (a translation) is set
+// smaller, down to three fifths of its size, rather than cut off.
+PictureCaption Fitted(PictureCaption c) {
+    const int designed = c.font.pixelSize();
+    while (c.font.pixelSize() > qMax(8, designed * 3 / 5)) {
+        const QRectF need = QFontMetricsF(c.font).boundingRect(c.room, c.flags, c.text);
+        if (need.width() <= c.room.width() && need.height() <= c.room.height()) break;
+        c.font.setPixelSize(c.font.pixelSize() - 1);
+    }
+    return c;
+}
+
+void PaintCaption(QPainter& p, const PictureCaption& c, const QColor& caption, bool enabled) {
+    p.setFont(c.font);
     if (!enabled) {
         p.setPen(QColor(255, 255, 255, 200));
-        p.drawText(r.translated(ZoomFactor(), ZoomFactor()), Qt::AlignCenter, text);
+        p.drawText(c.room.translated(ZoomFactor(), ZoomFactor()), c.flags, c.text);
         p.setPen(QColor(140, 140, 140));
     } else {
         p.setPen(caption);
     }
-    p.drawText(r, Qt::AlignCenter, text);
+    p.drawText(c.room, c.flags, c.text);
+}
+
+// The first die of the roll picture.
+QRectF RollDie(const QRectF& r) {
+    const qreal z = ZoomFactor();
+    const qreal side = r.height() * 0.78;
+    return QRectF(r.left() + 6 * z, r.center().y() - side / 2 - z, side, side);
+}
+
+// The two dice of the pass picture and the arrow's ends.
+struct PassParts {
+    QRectF a, b;
+    qreal x0, x1;
+};
+PassParts PassDiceParts(const QRectF& r) {
+    const qreal z = ZoomFactor();
+    const qreal side = r.height() * 0.42;
+    PassParts parts;
+    parts.a = QRectF(r.left() + 5 * z, r.top() + 3 * z, side, side);
+    parts.b = QRectF(r.left() + 5 * z + side * 0.55, r.bottom() - side - 3 * z, side, side);
+    parts.x0 = parts.b.right() + 3 * z;
+    parts.x1 = parts.x0 + r.width() * 0.13;
+    return parts;
 }
 
 }  // namespace
 
-void PaintRollPicture(QPainter& p, const QRectF& r, const QColor& caption, bool enabled) {
+PictureCaption RollCaption(const QRectF& r, const QFont& base) {
     const qreal z = ZoomFactor();
-    const qreal side = r.height() * 0.78;
-    const QRectF die1(r.left() + 6 * z, r.center().y() - side / 2 - z, side, side);
+    const QRectF die = RollDie(r);
+    //: Drawn on the roll button beside a die: the verb, one short word.
+    return Fitted({QRectF(die.right() + 4 * z, r.top(), r.right() - die.right() - 6 * z, r.height()),
+                   PictureFont(base, r.height() * 0.42), QCoreApplication::translate("ARButton", "Roll"),
+                   Qt::AlignCenter});
+}
+
+PictureCaption PassDiceCaption(const QRectF& r, const QFont& base) {
+    const qreal z = ZoomFactor();
+    const PassParts parts = PassDiceParts(r);
+    //: Drawn on the pass button beside two dice and an arrow: two short lines.
+    return Fitted({QRectF(parts.x1 + 5 * z, r.top(), r.right() - parts.x1 - 5 * z, r.height()),
+                   PictureFont(base, r.height() * 0.34), QCoreApplication::translate("ARButton", "Pass\nDice"),
+                   Qt::AlignCenter | Qt::TextWordWrap});
+}
+
+void PaintRollPicture(QPainter& p, const QRectF& r, const QColor& caption, bool enabled) {
+    const QRectF die1 = RollDie(r);
     p.save();
     p.translate(die1.center());
     p.rotate(-12);
     p.translate(-die1.center());
     PaintDie(p, die1, 5, enabled);
     p.restore();
-    const QRectF text(die1.right() + 4 * z, r.top(), r.right() - die1.right() - 6 * z, r.height());
-    PaintCaption(p, text, QStringLiteral("Roll"), caption, enabled);
+    PaintCaption(p, RollCaption(r, p.font()), caption, enabled);
 }
 
 void PaintPassDicePicture(QPainter& p, const QRectF& r, const QColor& caption, bool enabled) {
     const qreal z = ZoomFactor();
-    const qreal side = r.height() * 0.42;
-    const QRectF a(r.left() + 5 * z, r.top() + 3 * z, side, side);
-    const QRectF b(r.left() + 5 * z + side * 0.55, r.bottom() - side - 3 * z, side, side);
-    PaintDie(p, a, 3, enabled);
-    PaintDie(p, b, 2, enabled);
+    const PassParts parts = PassDiceParts(r);
+    PaintDie(p, parts.a, 3, enabled);
+    PaintDie(p, parts.b, 2, enabled);
 
     // An arrow from the dice towards the caption: they go to the next player.
     const qreal y = r.center().y();
-    const qreal x0 = b.right() + 3 * z, x1 = x0 + r.width() * 0.13;
     const QColor arrow = enabled ? QColor(30, 110, 30) : QColor(150, 150, 150);
     p.setPen(QPen(arrow, 2.2 * z, Qt::SolidLine, Qt::RoundCap));
-    p.drawLine(QPointF(x0, y), QPointF(x1, y));
+    p.drawLine(QPointF(parts.x0, y), QPointF(parts.x1, y));
     QPainterPath head;
-    head.moveTo(x1 + 4 * z, y);
-    head.lineTo(x1 - 1.5 * z, y - 4.5 * z);
-    head.lineTo(x1 - 1.5 * z, y + 4.5 * z);
+    head.moveTo(parts.x1 + 4 * z, y);
+    head.lineTo(parts.x1 - 1.5 * z, y - 4.5 * z);
+    head.lineTo(parts.x1 - 1.5 * z, y + 4.5 * z);
     head.closeSubpath();
     p.setPen(Qt::NoPen);
     p.setBrush(arrow);
     p.drawPath(head);
 
-    const QRectF text(x1 + 5 * z, r.top(), r.right() - x1 - 5 * z, r.height());
-    QFont f = PictureFont(p, r.height() * 0.34);
-    p.setFont(f);
-    if (!enabled) {
-        p.setPen(QColor(255, 255, 255, 200));
-        p.drawText(text.translated(z, z), Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Pass\nDice"));
-        p.setPen(QColor(140, 140, 140));
-    } else {
-        p.setPen(caption);
-    }
-    p.drawText(text, Qt::AlignCenter | Qt::TextWordWrap, QStringLiteral("Pass\nDice"));
+    PaintCaption(p, PassDiceCaption(r, p.font()), caption, enabled);
+}
+
+QRectF ARButton::pictureRect() const {
+    const int inset = 3 * std::max(1, ZoomPercent() / 100);
+    return QRectF(rect()).adjusted(inset, inset, -inset, -inset);
 }
 
 }  // namespace zarvel

@@ -7,6 +7,8 @@
 
 #include <QAbstractButton>
 #include <QColor>
+#include <QFont>
+#include <QRectF>
 #include <functional>
 
 class QLabel;
@@ -31,6 +33,8 @@ public:
     bool hovered() const { return hovered_; }
 
     QSize sizeHint() const override;
+    // Where the picture is drawn while the button is up.
+    QRectF pictureRect() const;
 
 protected:
     void paintEvent(QPaintEvent*) override;
@@ -58,5 +62,16 @@ QLabel* MakeHeading(QWidget* parent, const QString& caption, int top);
 // and "Pass Dice".
 void PaintRollPicture(QPainter& p, const QRectF& r, const QColor& caption, bool enabled);
 void PaintPassDicePicture(QPainter& p, const QRectF& r, const QColor& caption, bool enabled);
+
+// The words on those pictures, where and how they are drawn for a picture in
+// r on a button of font base: set smaller when a long translation needs it.
+struct PictureCaption {
+    QRectF room;
+    QFont font;
+    QString text;
+    int flags;
+};
+PictureCaption RollCaption(const QRectF& r, const QFont& base);
+PictureCaption PassDiceCaption(const QRectF& r, const QFont& base);
 
 }  // namespace zarvel

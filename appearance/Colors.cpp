@@ -1,5 +1,7 @@
 #include "Colors.h"
 
+#include <QCoreApplication>
+
 #include "Catalogue.h"
 #include "StoredNumber.h"
 
@@ -19,13 +21,20 @@ unsigned ColourNumberFromText(const QString& text) {
 }
 
 bool IsHeadingCaption(const QString& caption) {
-    static const QString kHeadings[] = {
-        QStringLiteral("Background"), QStringLiteral("Dice"),          QStringLiteral("Text Color"),
-        QStringLiteral("Speed"),      QStringLiteral("Misc."),         QStringLiteral("Sound Effects"),
-        QStringLiteral("(Sample Dice)"), QString(QChar(0x00FC)),       QString(),
+    if (caption.isEmpty() || caption == QString(QChar(0x00FC))) return true;
+    // The headings as the trays show them, in English or in the language the
+    // game speaks.
+    static const struct {
+        const char* scope;
+        const char* text;
+    } kHeadings[] = {
+        {"zarvel::ThemeTray", "Background"},      {"zarvel::ThemeTray", "Dice"},
+        {"zarvel::ThemeTray", "Text Color"},      {"zarvel::OptionsTray", "Speed"},
+        {"zarvel::OptionsTray", "Misc."},         {"zarvel::OptionsTray", "Sound Effects"},
+        {"zarvel::GameTray", "(Sample Dice)"},
     };
-    for (const QString& h : kHeadings)
-        if (caption == h) return true;
+    for (const auto& h : kHeadings)
+        if (caption == QLatin1String(h.text) || caption == QCoreApplication::translate(h.scope, h.text)) return true;
     return false;
 }
 

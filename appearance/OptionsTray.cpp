@@ -51,39 +51,45 @@ OptionsTray::OptionsTray(Settings& settings, SettingsFile& file, std::function<v
                          QWidget* parent)
     : QWidget(parent), settings_(settings), file_(file), play_(std::move(play)) {
     setObjectName(QStringLiteral("picOptionsTray"));
-    setAccessibleName(QStringLiteral("Options"));
+    setAccessibleName(tr("Options"));
     SetZoomedFont(this, DialogFont());
 
-    lblSoundHeading = MakeHeading(this, QStringLiteral("Sound Effects"), 60);
-    fraSound = Frame(this, QStringLiteral("Sound FX:"), 300, 1080);
-    optSound[1] = new QRadioButton(QStringLiteral("On"), fraSound);
+    lblSoundHeading = MakeHeading(this, tr("Sound Effects"), 60);
+    fraSound = Frame(this, tr("Sound FX:"), 300, 1080);
+    //: Sound effects switched on.
+    optSound[1] = new QRadioButton(tr("On"), fraSound);
     Place(optSound[1], 90, 270, 780, 285);
-    optSound[0] = new QRadioButton(QStringLiteral("Off"), fraSound);
+    //: Sound effects switched off.
+    optSound[0] = new QRadioButton(tr("Off"), fraSound);
     Place(optSound[0], 90, 600, 780, 285);
     cmdCustomizeSounds = MakeButton(fraSound, "cmdCustomizeSounds", QString(), QRect(900, 300, 540, 540));
     cmdCustomizeSounds->setPicturePainter(PaintSpeaker);
-    cmdCustomizeSounds->setAccessibleName(QStringLiteral("Customize Sounds"));
-    cmdCustomizeSounds->setToolTip(QStringLiteral("Customize Sounds"));
+    cmdCustomizeSounds->setAccessibleName(tr("Customize Sounds"));
+    cmdCustomizeSounds->setToolTip(cmdCustomizeSounds->accessibleName());
 
-    lblSpeedHeading = MakeHeading(this, QStringLiteral("Speed"), 1440);
-    fraSpeed = Frame(this, QStringLiteral("Speed:"), 1680, 1170);
-    const char* const speeds[3] = {"Normal", "Fast", "Ridiculous"};
+    //: The heading over how fast the computer players play.
+    lblSpeedHeading = MakeHeading(this, tr("Speed"), 1440);
+    fraSpeed = Frame(this, tr("Speed:"), 1680, 1170);
+    //: How fast the computer players play.
+    const char* const speeds[3] = {QT_TR_NOOP("Normal"), QT_TR_NOOP("Fast"), QT_TR_NOOP("Ridiculous")};
     for (int k = 0; k < 3; ++k) {
-        optComputerSpeed[std::size_t(k)] = new QRadioButton(QLatin1String(speeds[k]), fraSpeed);
+        optComputerSpeed[std::size_t(k)] = new QRadioButton(tr(speeds[k]), fraSpeed);
         Place(optComputerSpeed[std::size_t(k)], 90, 270 + 285 * k, 1380, 285);
     }
 
-    lblMiscHeading = MakeHeading(this, QStringLiteral("Misc."), 2910);
-    fraMisc = Frame(this, QStringLiteral("Misc:"), 3150, 780);
-    chkSortDice = new QCheckBox(QStringLiteral("Sort Dice"), fraMisc);
+    //: Short for "miscellaneous": the heading over the other options.
+    lblMiscHeading = MakeHeading(this, tr("Misc."), 2910);
+    fraMisc = Frame(this, tr("Misc:"), 3150, 780);
+    chkSortDice = new QCheckBox(tr("Sort Dice"), fraMisc);
     Place(chkSortDice, 90, 270, 1380, 240);
-    chkMarkScorers = new QCheckBox(QStringLiteral("Mark Points"), fraMisc);
+    //: Marks the dice that score with a small dot.
+    chkMarkScorers = new QCheckBox(tr("Mark Points"), fraMisc);
     Place(chkMarkScorers, 90, 510, 1380, 240);
 
-    ARCmdRestoreDefaults = MakeButton(this, "ARCmdRestoreDefaults", QStringLiteral("Restore Default"),
+    ARCmdRestoreDefaults = MakeButton(this, "ARCmdRestoreDefaults", tr("Restore Default"),
                                       QRect(60, 3990, 1530, 330));
-    ARCmdSaveOptions = MakeButton(this, "ARCmdSaveOptions", QStringLiteral("Save"), QRect(60, 4350, 735, 330));
-    ARCmdCancelOptions = MakeButton(this, "ARCmdCancelOptions", QStringLiteral("Cancel"), QRect(855, 4350, 735, 330));
+    ARCmdSaveOptions = MakeButton(this, "ARCmdSaveOptions", tr("Save"), QRect(60, 4350, 735, 330));
+    ARCmdCancelOptions = MakeButton(this, "ARCmdCancelOptions", tr("Cancel"), QRect(855, 4350, 735, 330));
 
     // Reached from the keyboard too: the tray's buttons take the focus,
     // and the tray hands its own to its first control.
@@ -125,7 +131,7 @@ void OptionsTray::ARCmdRestoreDefaults_Click() {
     optSound[kSoundOffByDefault ? 0 : 1]->setChecked(true);
     chkSortDice->setChecked(kSortDiceByDefault);
     chkMarkScorers->setChecked(kMarkScorersByDefault);
-    QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), QStringLiteral("Original Settings Restored."),
+    QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), tr("Original Settings Restored."),
                     QMessageBox::Ok, this);
     box.exec();
 }

@@ -1,6 +1,7 @@
 #include "ThemeTray.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -22,15 +23,16 @@ namespace zarvel {
 
 ColourSquare::ColourSquare(const TextColour& colour, QWidget* parent)
     : QAbstractButton(parent), colour_(FromColourNumber(colour.square)) {
-    setAccessibleName(QLatin1String(colour.name));
-    setToolTip(QLatin1String(colour.name));
+    setAccessibleName(QCoreApplication::translate("TextColours", colour.name));
+    setToolTip(accessibleName());
     setCheckable(false);
     setFocusPolicy(Qt::TabFocus);
 }
 
 void ColourSquare::setChosen(bool chosen) {
     chosen_ = chosen;
-    setAccessibleDescription(chosen ? QStringLiteral("chosen") : QString());
+    //: Said by a screen reader of the text colour now chosen.
+    setAccessibleDescription(chosen ? tr("chosen") : QString());
     update();
 }
 
@@ -66,18 +68,18 @@ ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& previ
                      QWidget* parent)
     : QWidget(parent), settings_(settings), file_(file), preview_(preview), folders_(std::move(backgroundFolders)) {
     setObjectName(QStringLiteral("picThemeTray"));
-    setAccessibleName(QStringLiteral("Theme"));
+    setAccessibleName(tr("Theme"));
     SetZoomedFont(this, DialogFont());
 
-    lblDice = MakeHeading(this, QStringLiteral("Dice"), 60);
+    lblDice = MakeHeading(this, tr("Dice"), 60);
     cboDiceColor = new QComboBox(this);
     Place(cboDiceColor, 60, 300, 1530, 330);
-    cboDiceColor->setAccessibleName(QStringLiteral("Dice"));
+    cboDiceColor->setAccessibleName(tr("Dice"));
     // Where a list is read by its current entry, the heading labels it.
     lblDice->setBuddy(cboDiceColor);
-    for (const Skin& skin : kSkins) cboDiceColor->addItem(QLatin1String(skin.entry), skin.code);
+    for (const Skin& skin : kSkins) cboDiceColor->addItem(QCoreApplication::translate("Skins", skin.entry), skin.code);
 
-    lblTextColor = MakeHeading(this, QStringLiteral("Text Color"), 780);
+    lblTextColor = MakeHeading(this, tr("Text Color"), 780);
     for (int k = 0; k < int(kTextColours.size()); ++k) {
         auto* square = new ColourSquare(kTextColours[std::size_t(k)], this);
         Place(square, 105 + 375 * (k % 4), 1020 + 375 * (k / 4), 330, 330);
@@ -89,13 +91,13 @@ ThemeTray::ThemeTray(Settings& settings, SettingsFile& file, ThemePreview& previ
         lblColor[std::size_t(k)] = square;
     }
 
-    lblBackground = MakeHeading(this, QStringLiteral("Background"), 1830);
+    lblBackground = MakeHeading(this, tr("Background"), 1830);
     lstBackground = new QListWidget(this);
     Place(lstBackground, 60, 2070, 1530, 2190);
-    lstBackground->setAccessibleName(QStringLiteral("Background"));
+    lstBackground->setAccessibleName(tr("Background"));
 
-    ARCmdSaveTheme = MakeButton(this, "ARCmdSaveTheme", QStringLiteral("Save"), QRect(60, 4350, 735, 330));
-    ARCmdCancelTheme = MakeButton(this, "ARCmdCancelTheme", QStringLiteral("Cancel"), QRect(855, 4350, 735, 330));
+    ARCmdSaveTheme = MakeButton(this, "ARCmdSaveTheme", tr("Save"), QRect(60, 4350, 735, 330));
+    ARCmdCancelTheme = MakeButton(this, "ARCmdCancelTheme", tr("Cancel"), QRect(855, 4350, 735, 330));
 
     connect(cboDiceColor, &QComboBox::activated, this, [this] { cboDiceColor_Click(); });
     connect(lstBackground, &QListWidget::currentRowChanged, this, [this] { lstBackground_Click(); });
@@ -132,7 +134,7 @@ void ThemeTray::FillThemeLists() {
     filling_ = true;
     lstBackground->clear();
     QStringList entries;
-    for (const Background& b : kBackgrounds) entries << QLatin1String(b.entry);
+    for (const Background& b : kBackgrounds) entries << QCoreApplication::translate("Backgrounds", b.entry);
     customFiles_.clear();
     for (const QString& folder : folders_) {
         const QDir dir(folder);

@@ -1,5 +1,6 @@
 #include "frmCustomizeSounds.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
@@ -23,7 +24,7 @@ const QString frmCustomizeSounds::NoChoice = QString(3, QChar(0x00A4));
 frmCustomizeSounds::frmCustomizeSounds(Settings& settings, SettingsFile& file, std::function<void(const QString&)> play,
                                        QWidget* parent)
     : QDialog(parent), settings_(settings), file_(file), play_(std::move(play)) {
-    setWindowTitle(tr(" Customize Sounds"));
+    setWindowTitle(u' ' + tr("Customize Sounds"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     SetZoomedFont(this, DialogFont());
@@ -34,7 +35,7 @@ frmCustomizeSounds::frmCustomizeSounds(Settings& settings, SettingsFile& file, s
     lstEvents = new QListWidget(this);
     Place(lstEvents, 240, 390, 2600, 2100);
     lstEvents->setAccessibleName(tr("Event"));
-    for (const SoundEvent& e : kSoundEvents) lstEvents->addItem(QLatin1String(e.entry));
+    for (const SoundEvent& e : kSoundEvents) lstEvents->addItem(QCoreApplication::translate("SoundEvents", e.entry));
     lblEvent->setBuddy(lstEvents);
 
     Label1 = new QLabel(tr("Sound:"), this);
@@ -89,7 +90,8 @@ QString frmCustomizeSounds::ChooseWaveFile(const QString& title) {
 }
 
 void frmCustomizeSounds::cmdBrowse_Click() {
-    const QString title = tr("Select \"%1\" sound").arg(lstEvents->item(Selected())->text());
+    const QString title = //: The file chooser's caption; %1 is a sound event ("Roll One Die").
+        tr("Select \"%1\" sound").arg(lstEvents->item(Selected())->text());
     LastChosenFile = chooseWaveFile(title);
     if (LastChosenFile == NoChoice) return;
     EventSound[std::size_t(Selected())] = LastChosenFile;
@@ -98,6 +100,7 @@ void frmCustomizeSounds::cmdBrowse_Click() {
     QString why;
     if (!ReadWave(LastChosenFile, &why)) {
         QMessageBox box(QMessageBox::Warning, QLatin1String(kTitle),
+                        //: %1 is a file name, %2 why it cannot be played.
                         tr("The sound %1 will not be heard: %2.").arg(FileTitle(LastChosenFile), why),
                         QMessageBox::Ok, this);
         box.exec();

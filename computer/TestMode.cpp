@@ -6,9 +6,27 @@
 
 #include "StoredNumber.h"
 
+// Marks test mode's texts for the translation tools, which find them by
+// this name; the shell translates them under the same scope.
+#ifndef QT_TRANSLATE_NOOP
+#define QT_TRANSLATE_NOOP(scope, x) x
+#endif
+
 namespace zarvel {
 
 namespace {
+
+std::string Translated(const TextTranslator& translate, const char* text) { return translate ? translate(text) : text; }
+
+// The text with %1, %2, ... put in, in any order a translation puts them.
+std::string Filled(std::string text, const std::vector<std::string>& args) {
+    for (std::size_t i = args.size(); i-- > 0;) {
+        const std::string mark = "%" + std::to_string(i + 1);
+        for (std::size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + args[i].size()))
+            text.replace(at, mark.size(), args[i]);
+    }
+    return text;
+}
 
 template <std::size_t N>
 TestQuestion Ask(const char* prompt, const Choice<N>& choice) {
@@ -19,10 +37,10 @@ TestQuestion Ask(const char* prompt, const Choice<N>& choice) {
 
 const std::array<TestQuestion, 4>& TestQuestions() {
     static const std::array<TestQuestion, 4> questions{{
-        Ask("How Many Games (7 or 14) ???", kTestGamesChoice),
-        Ask("Normal's Position (0-6) ???", kNormalPositionChoice),
-        Ask("Play to 5000 or 10000 ???", kPlayToChoice),
-        Ask("Amount needed to break in ???", kBreakInChoice),
+        Ask(QT_TRANSLATE_NOOP("TestMode", "How Many Games (7 or 14) ???"), kTestGamesChoice),
+        Ask(QT_TRANSLATE_NOOP("TestMode", "Normal's Position (0-6) ???"), kNormalPositionChoice),
+        Ask(QT_TRANSLATE_NOOP("TestMode", "Play to 5000 or 10000 ???"), kPlayToChoice),
+        Ask(QT_TRANSLATE_NOOP("TestMode", "Amount needed to break in ???"), kBreakInChoice),
     }};
     return questions;
 }
@@ -49,16 +67,19 @@ std::vector<Seat> ComputerSeats(const std::vector<int>& styles) {
     return seats;
 }
 
-std::string TestCaption(int gameNumber, int numGames) {
-    return " Game  " + std::to_string(gameNumber) + " of " + std::to_string(numGames);
+std::string TestCaption(int gameNumber, int numGames, const TextTranslator& translate) {
+    return " " + Filled(Translated(translate, QT_TRANSLATE_NOOP("TestMode", "Game  %1 of %2")),
+                        {std::to_string(gameNumber), std::to_string(numGames)});
 }
 
-std::string TestReport(const GameState& g, const std::array<int, kSeats>& wins) {
+std::string TestReport(const GameState& g, const std::array<int, kSeats>& wins, const TextTranslator& translate) {
     const std::string crlf = "\r\n";
-    std::string text = "Test Run Complete." + crlf + crlf + "Player\t\t# Wins" + crlf + "---------\t\t-----------" + crlf;
+    std::string text = Translated(translate, QT_TRANSLATE_NOOP("TestMode", "Test Run Complete.")) + crlf + crlf +
+                       Translated(translate, QT_TRANSLATE_NOOP("TestMode", "Player\t\t# Wins")) + crlf +
+                       "---------\t\t-----------" + crlf;
     for (int p = 0; p < g.NumPlayers && p < kSeats; ++p)
         text += g.PlayerName[p] + ":\t\t" + std::to_string(wins[std::size_t(p)]) + crlf;
-    return text + crlf + "Exiting...";
+    return text + crlf + Translated(translate, QT_TRANSLATE_NOOP("TestMode", "Exiting..."));
 }
 
 TestRun::TestRun(Table& table, ComputerDriver& driver, Scheduler& scheduler)
@@ -104,7 +125,7 @@ void TestRun::RunTestGame() {
         std::array<int, 4> values{};
         for (int q = 0; q < 4; ++q) {
             const TestQuestion& question = TestQuestions()[q];
-            const auto answer = ask ? ask(question.prompt, std::to_string(question.defaultValue))
+            const auto answer = ask ? ask(Translated(translate, question.prompt), std::to_string(question.defaultValue))
                                     : std::optional<std::string>(std::to_string(question.defaultValue));
             values[q] = TestAnswerValue(q, answer);
         }
@@ -112,14 +133,14 @@ void TestRun::RunTestGame() {
     }
     const int n = TestGamesPlayed;
     // No " Game 15 of 14": after the last game the pad goes straight back.
-    if (n > 0 && n < TestNumGames && setScorePadCaption) setScorePadCaption(TestCaption(n + 1, TestNumGames));
+    if (n > 0 && n < TestNumGames && setScorePadCaption) setScorePadCaption(TestCaption(n + 1, TestNumGames, translate));
 
     TestGamesPlayed = n + 1;
     if (n >= TestNumGames) {
         reported_ = true;
         driver_.Cancel();
-        if (setScorePadCaption) setScorePadCaption(" Score Pad");
-        if (showReport) showReport(TestReport(table_.state(), TestWins));
+        if (setScorePadCaption) setScorePadCaption(" " + Translated(translate, QT_TRANSLATE_NOOP("TestMode", "Score Pad")));
+        if (showReport) showReport(TestReport(table_.state(), TestWins, translate));
         if (endProgram) endProgram();
         return;
     }

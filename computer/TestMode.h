@@ -48,12 +48,16 @@ std::array<int, kFixedStyleCount> TestSeating(int normalPosition);
 // Computer seats of the given styles, named after their styles.
 std::vector<Seat> ComputerSeats(const std::vector<int>& styles);
 
+// Puts one of test mode's texts (marked in TestMode.cpp under the scope
+// "TestMode") into the language the game speaks; empty leaves it as it is.
+using TextTranslator = std::function<std::string(const char* text)>;
+
 // Score pad caption of a test game, e.g. " Game  2 of 14".
-std::string TestCaption(int gameNumber, int numGames);
+std::string TestCaption(int gameNumber, int numGames, const TextTranslator& translate = {});
 
 // The closing report of the run, lines joined by CR LF: each seat's name
 // and wins.
-std::string TestReport(const GameState& g, const std::array<int, kSeats>& wins);
+std::string TestReport(const GameState& g, const std::array<int, kSeats>& wins, const TextTranslator& translate = {});
 
 // Listens to the table: the end of every test game schedules the next.
 class TestRun : public TableListener {
@@ -74,6 +78,8 @@ public:
     // The report, once the last game is over; then endProgram runs.
     std::function<void(const std::string&)> showReport;
     std::function<void()> endProgram;
+    // Questions, captions and the report in the game's language.
+    TextTranslator translate;
 
     // Styles by seat; empty plays the test seating by NormalPosition.
     std::vector<int> seats;

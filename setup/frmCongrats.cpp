@@ -18,7 +18,7 @@
 namespace zarvel {
 
 frmCongrats::frmCongrats(GameHost& host, QWidget* parent) : QDialog(parent), host_(host) {
-    setWindowTitle(QStringLiteral(" Congratulations !!!"));
+    setWindowTitle(u' ' + tr("Congratulations !!!"));
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     FixSize(this, kWidthTwips, kHeightTwips);
@@ -28,20 +28,21 @@ frmCongrats::frmCongrats(GameHost& host, QWidget* parent) : QDialog(parent), hos
     picture->setAlignment(Qt::AlignCenter);
     ShowPicture();
 
-    lblChampion = new QLabel(QStringLiteral("Zarvel Champion"), this);
+    lblChampion = new QLabel(tr("Zarvel Champion"), this);
     SetZoomedFont(lblChampion, CasualFont(22, true));
     lblChampion->setAlignment(Qt::AlignCenter);
     Place(lblChampion, 0, 4560, kWidthTwips, 480);
     lblChampion->setStyleSheet(QStringLiteral("color: #000080"));
 
-    lblWinner = new QLabel(QStringLiteral("Engraving..."), this);
+    //: Shown a moment before the winner's name appears, as if engraved on a trophy.
+    lblWinner = new QLabel(tr("Engraving..."), this);
     SetZoomedFont(lblWinner, CasualFont(20, true));
     lblWinner->setTextFormat(Qt::PlainText);
     lblWinner->setAlignment(Qt::AlignCenter);
     Place(lblWinner, 120, 5070, kWidthTwips - 240, 450);
     lblWinner->setStyleSheet(QStringLiteral("color: #FF0000"));
 
-    cmdOK = new QPushButton(QStringLiteral("OK"), this);
+    cmdOK = new QPushButton(tr("OK"), this);
     SetZoomedFont(cmdOK, cmdOK->font());
     Place(cmdOK, (kWidthTwips - 1200) / 2, 5580, 1200, 420);
     cmdOK->setDefault(true);

@@ -1,6 +1,7 @@
 #include "frmNewGame.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -32,8 +33,12 @@ constexpr int kRowTop = 420, kRowStep = 375, kRowHeight = 315;
 // Option frames and buttons stand at the bottom, whatever the rows above.
 constexpr int kFramesFromBottom = 1575, kFrameHeight = 1020, kButtonsFromBottom = 450;
 
-const char* const kNumberCaptions[frmNewGame::kRows] = {"One", "Two", "Three", "Four",
-                                                        "Five", "Six", "Seven", "Eight"};
+//: How many players play: the choices under "Number of Players:".
+const char* const kNumberCaptions[frmNewGame::kRows] = {
+    QT_TRANSLATE_NOOP("zarvel::frmNewGame", "One"),  QT_TRANSLATE_NOOP("zarvel::frmNewGame", "Two"),
+    QT_TRANSLATE_NOOP("zarvel::frmNewGame", "Three"), QT_TRANSLATE_NOOP("zarvel::frmNewGame", "Four"),
+    QT_TRANSLATE_NOOP("zarvel::frmNewGame", "Five"), QT_TRANSLATE_NOOP("zarvel::frmNewGame", "Six"),
+    QT_TRANSLATE_NOOP("zarvel::frmNewGame", "Seven"), QT_TRANSLATE_NOOP("zarvel::frmNewGame", "Eight")};
 
 // Room for a name on every window that shows one, shortened or not.
 constexpr int kNameLength = 32;
@@ -41,15 +46,18 @@ constexpr int kNameLength = 32;
 }  // namespace
 
 frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_(host) {
-    setWindowTitle(QStringLiteral(" Start New Game"));
+    setWindowTitle(u' ' + tr("Start New Game"));
     setModal(true);
     SetZoomedFont(this, DialogFont());
     // The dialog sizes itself by the number of players; the user doesn't.
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
-    lblPlayerName = new QLabel(QStringLiteral("Name"), this);
-    lblComputer = new QLabel(QStringLiteral("Computer Player?"), this);
-    lblStyle = new QLabel(QStringLiteral("Computer Style"), this);
+    //: Column heading over the players' names.
+    lblPlayerName = new QLabel(tr("Name"), this);
+    //: Column heading over the boxes that make a seat a computer player.
+    lblComputer = new QLabel(tr("Computer Player?"), this);
+    //: Column heading over the lists of how each computer player plays.
+    lblStyle = new QLabel(tr("Computer Style"), this);
     lblComputer->installEventFilter(this);
     Place(lblPlayerName, 240, 120, 2300, 255);
     Place(lblComputer, 2700, 120, 1500, 255);
@@ -67,7 +75,8 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
         chkComputer[i] = new QCheckBox(this);
         chkComputer[i]->setObjectName(QStringLiteral("chkComputer%1").arg(i));
         Place(chkComputer[i], 3300, top, 315, kRowHeight);
-        chkComputer[i]->setAccessibleName(QStringLiteral("Computer Player %1").arg(i + 1));
+        //: %1 is the seat's number.
+        chkComputer[i]->setAccessibleName(tr("Computer Player %1").arg(i + 1));
         cboStyle[i] = new QComboBox(this);
         cboStyle[i]->setObjectName(QStringLiteral("cboStyle%1").arg(i));
         Place(cboStyle[i], 4400, top - 15, 1800, kRowHeight + 30);
@@ -79,18 +88,20 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
         styleLabel->setBuddy(cboStyle[i]);
         Place(styleLabel, 4400, top - 15, 1800, kRowHeight + 30);  // where it would be read, at any zoom
         styleLabel->hide();
-        for (const char* style : kStyleNames) cboStyle[i]->addItem(QString::fromLatin1(style));
+        for (const char* style : kStyleNames) cboStyle[i]->addItem(QCoreApplication::translate("Styles", style));
         connect(chkComputer[i], &QCheckBox::toggled, this, [this, i] { chkComputer_Click(i); });
     }
 
-    fraNumPlayers = new QGroupBox(QStringLiteral("Number of Players:"), this);
+    fraNumPlayers = new QGroupBox(tr("Number of Players:"), this);
     for (int k = 0; k < kRows; ++k) {
-        optNumPlayers[k] = new QRadioButton(QString::fromLatin1(kNumberCaptions[k]), fraNumPlayers);
+        optNumPlayers[k] = new QRadioButton(tr(kNumberCaptions[k]), fraNumPlayers);
         Place(optNumPlayers[k], 150 + (k % 4) * 870, 300 + (k / 4) * 330, 870, 285);
         connect(optNumPlayers[k], &QRadioButton::clicked, this, [this, k] { optNumPlayers_Click(k); });
     }
-    fraPlayTo = new QGroupBox(QStringLiteral("Play to:"), this);
-    fraBreakIn = new QGroupBox(QStringLiteral("\"Break In\" Score:"), this);
+    //: Over the choice of the target score that ends the game.
+    fraPlayTo = new QGroupBox(tr("Play to:"), this);
+    //: Over the choice of the points a player must make in one turn before the first banking.
+    fraBreakIn = new QGroupBox(tr("\"Break In\" Score:"), this);
     for (std::size_t k = 0; k < 2; ++k) {
         optPlayTo[k] = new QRadioButton(QString::number(kPlayToChoice.values[k]), fraPlayTo);
         Place(optPlayTo[k], 150, 300 + int(k) * 330, 1050, 285);
@@ -98,8 +109,8 @@ frmNewGame::frmNewGame(GameHost& host, QWidget* parent) : QDialog(parent), host_
         Place(optBreakIn[k], 150, 300 + int(k) * 330, 1050, 285);
     }
 
-    cmdPlay = new QPushButton(QStringLiteral("OK"), this);
-    cmdCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cmdPlay = new QPushButton(tr("OK"), this);
+    cmdCancel = new QPushButton(tr("Cancel"), this);
     cmdPlay->setDefault(true);
     cmdPlay->setAutoDefault(true);
     cmdCancel->setAutoDefault(false);
@@ -194,9 +205,12 @@ void frmNewGame::TxtPlayerName_GotFocus(int index) {
 }
 
 int frmNewGame::StyleCode(const QString& text) {
-    // The list offers only the styles' names; anything else plays Normal.
+    // The list offers only the styles' names, as stored or as shown; anything else plays Normal.
     const int code = zarvel::StyleCode(text.toStdString());
-    return code != 0 ? code : 1;
+    if (code != 0) return code;
+    for (int c = 1; c <= int(kStyleNames.size()); ++c)
+        if (text == QCoreApplication::translate("Styles", kStyleNames[std::size_t(c - 1)])) return c;
+    return 1;
 }
 
 QString frmNewGame::DefaultName(int seat) { return QStringLiteral("Player%1").arg(seat + 1); }
@@ -207,11 +221,20 @@ QString frmNewGame::SeatName(int seat) const {
     return typed.trimmed().isEmpty() ? DefaultName(seat) : typed;
 }
 
+namespace {
+// The style chosen in a seat's list, by its place: the shown name is in the
+// game's language.
+int StyleOf(const QComboBox* list) {
+    const int code = list->currentIndex() + 1;
+    return code >= 1 && code <= int(kStyleNames.size()) ? code : 1;
+}
+}  // namespace
+
 std::vector<Seat> frmNewGame::Seats() const {
     // A lone player plays the computer seat below.
     std::vector<Seat> seats;
     for (int i = 0; i < std::max(numPlayers_, 2); ++i)
-        seats.push_back({SeatName(i).toStdString(), chkComputer[i]->isChecked(), StyleCode(cboStyle[i]->currentText())});
+        seats.push_back({SeatName(i).toStdString(), chkComputer[i]->isChecked(), StyleOf(cboStyle[i])});
     return seats;
 }
 
@@ -257,7 +280,7 @@ void frmNewGame::reject() { cmdCancel_Click(); }
 
 void frmNewGame::lblComputer_DblClick() {
     if (!host_.IsKeyHeld()) return;
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Test Mode"), QStringLiteral("Enter Test Mode ?"),
+    QMessageBox box(QMessageBox::Question, tr("Test Mode"), tr("Enter Test Mode ?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     if (box.exec() == QMessageBox::Yes) host_.RunTestGame();
 }

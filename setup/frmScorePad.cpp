@@ -48,7 +48,7 @@ frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
     // A tool window: it stays with the game, out of the task bar.
     : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::WindowCloseButtonHint | Qt::CustomizeWindowHint),
       host_(host) {
-    setWindowTitle(QStringLiteral(" Score Pad"));
+    setWindowTitle(u' ' + tr("Score Pad"));
     setAutoFillBackground(true);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, QColor(kBack));
@@ -57,9 +57,12 @@ frmScorePad::frmScorePad(GameHost& host, QWidget* parent)
     lblGoal = PadLabel(this, QRect(120, 90, 2250, 300), 13);
     lblGoal->setAlignment(Qt::AlignCenter);
     lblPlayerHeading = PadLabel(this, QRect(240, 480, 1300, 300));
-    lblPlayerHeading->setText(QStringLiteral("Player"));
-    lblScoreHeading = PadLabel(this, QRect(1680, 480, 700, 300));
-    lblScoreHeading->setText(QStringLiteral("Score"));
+    //: Column heading over the players' names.
+    lblPlayerHeading->setText(tr("Player"));
+    // As wide as the scores below it.
+    lblScoreHeading = PadLabel(this, QRect(1680, 480, 750, 300));
+    //: Column heading over the players' scores.
+    lblScoreHeading->setText(tr("Score"));
     for (QLabel* heading : {lblPlayerHeading, lblScoreHeading}) {
         QFont f = heading->font();
         f.setUnderline(true);
@@ -90,18 +93,20 @@ int frmScorePad::HeightTwips(int numPlayers) {
 }
 
 QString frmScorePad::TargetText() const {
-    return QStringLiteral("(Playing to %1)").arg(host_.table().state().PlayToScore);
+    //: %1 is the target score that ends the game.
+    return tr("(Playing to %1)").arg(host_.table().state().PlayToScore);
 }
 
 QString frmScorePad::BreakInText() const {
-    return QStringLiteral("(%1 to break in)").arg(host_.table().state().BreakInScore);
+    //: %1 is the points a player must make in one turn before the first banking.
+    return tr("(%1 to break in)").arg(host_.table().state().BreakInScore);
 }
 
 void frmScorePad::Form_Load() {
     const GameState& g = host_.table().state();
     if (g.CurrentPlayer >= 0 && g.CurrentPlayer < kRows) setHighlight(g.CurrentPlayer, true);
     update();
-    if (const int games = host_.TestRunGames()) setWindowTitle(QStringLiteral(" Game 1 of %1").arg(games));
+    if (const int games = host_.TestRunGames()) setWindowTitle(u' ' + tr("Game %1 of %2").arg(1).arg(games));
 }
 
 void frmScorePad::Form_Activate() {
@@ -132,7 +137,7 @@ void frmScorePad::Timer1_Timer() {
     if (everyoneIn)
         lblGoal->setText(TargetText());
     else
-        lblGoal->setText(lblGoal->text().startsWith(QStringLiteral("(P")) ? BreakInText() : TargetText());
+        lblGoal->setText(lblGoal->text() == TargetText() ? BreakInText() : TargetText());
 }
 
 void frmScorePad::setScore(int seat, const QString& text) {

@@ -141,6 +141,49 @@ frmStatistics::frmStatistics(Records& records, QWidget* parent) : QDialog(parent
 
     FillTargets();
     Refresh();
+    WidenForHeadings();
+}
+
+void frmStatistics::WidenForHeadings() {
+    // Every column as wide as its heading, the names' too: where the
+    // headings are longer (another language) the window opens wider, as
+    // far as the screen allows, rather than squeeze the names.
+    int wanted = 0;
+    for (const QTableView* grid : {grdPlayers, grdStyles, grdHighScores}) {
+        const QHeaderView* h = grid->horizontalHeader();
+        int columns = 2 * grid->frameWidth() + grid->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, grid);
+        for (int s = 0; s < h->count(); ++s)
+            columns += h->sectionResizeMode(s) == QHeaderView::Stretch ? h->sectionSizeHint(s)
+                                                                       : std::max(h->sectionSizeHint(s), h->sectionSize(s));
+        wanted = std::max(wanted, columns);
+    }
+    const QMargins m = layout()->contentsMargins();
+    wanted += m.left() + m.right();
+    if (const QScreen* screen = this->screen()) wanted = std::min(wanted, screen->availableGeometry().width());
+    if (wanted > width()) resize(wanted, height());
+}
+
+void frmStatistics::KeepHeadingRoom(QTableView* grid) {
+    QHeaderView* h = grid->horizontalHeader();
+    const int names = grid->property("namesColumn").toInt();
+    int numbers = 0;
+    for (int s = 0; s < h->count(); ++s)
+        if (s != names) numbers += h->sectionSize(s);
+    const int left = grid->viewport()->width() - numbers;
+    if (left >= h->sectionSizeHint(names)) {
+        h->setSectionResizeMode(names, QHeaderView::Stretch);
+    } else {
+        h->setSectionResizeMode(names, QHeaderView::Interactive);
+        h->resizeSection(names, h->sectionSizeHint(names));
+    }
+}
+
+// Each time a table's view changes size (the window laid out, shown or resized).
+bool frmStatistics::eventFilter(QObject* watched, QEvent* e) {
+    if (e->type() == QEvent::Resize)
+        for (QTableView* grid : {grdPlayers, grdStyles, grdHighScores})
+            if (grid && watched == grid->viewport()) KeepHeadingRoom(grid);
+    return QDialog::eventFilter(watched, e);
 }
 
 QTableView* frmStatistics::NewGrid(QStandardItemModel* model, const QString& name, int sortColumn) {
@@ -163,7 +206,9 @@ QTableView* frmStatistics::NewGrid(QStandardItemModel* model, const QString& nam
     grid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() * 3 / 2);
     // The names take what the numbers leave.
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    grid->horizontalHeader()->setSectionResizeMode(sortColumn < 0 ? int(Name) : int(Who), QHeaderView::Stretch);
+    grid->setProperty("namesColumn", sortColumn < 0 ? int(Name) : int(Who));
+    grid->viewport()->installEventFilter(this);
+    grid->horizontalHeader()->setSectionResizeMode(grid->property("namesColumn").toInt(), QHeaderView::Stretch);
 
     // The context menu (the menu key, Shift+F10 or a right click) sorts by
     // the column of the current cell.

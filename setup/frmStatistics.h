@@ -55,7 +55,14 @@ public:
     // The target chosen; 0 for all.
     int target() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
 private:
+    void WidenForHeadings();
+    // The names' column takes what the numbers leave, but never less than
+    // its heading: on a narrow screen the table scrolls sideways instead.
+    static void KeepHeadingRoom(QTableView* grid);
     QTableView* NewGrid(QStandardItemModel* model, const QString& name, int sortColumn);
     void FillResults(QStandardItemModel* model, bool styles);
     void FillHighScores();

@@ -46,6 +46,7 @@ ComputerPlayers::ComputerPlayers(Table& table, ComputerHost& host)
     driver_->endProgram = [&host] { host.EndProgramNow(); };
     driver_->expertTable = [tables = expertTables_.get()](const solver::Rules& rules) { return tables->Get(rules); };
 
+    testRun_->translate = [](const char* text) { return QCoreApplication::translate("TestMode", text).toStdString(); };
     testRun_->ask = [&host](const std::string& prompt, const std::string& answer) -> std::optional<std::string> {
         bool ok = false;
         const QString text = QInputDialog::getText(host.mainWindow(), QLatin1String(kTitle), QString::fromStdString(prompt),

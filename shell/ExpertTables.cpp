@@ -158,9 +158,8 @@ void ExpertTables::Poll() {
     if (becameReady) emit ready();
 }
 
-void ExpertTables::ShowProgress() {
-    if (!current_ || progress_) return;
-    auto* w = new QDialog(window_, Qt::Dialog | Qt::WindowTitleHint);
+QDialog* ExpertTables::MakeProgressWindow(QWidget* window, int target, int breakIn) {
+    auto* w = new QDialog(window, Qt::Dialog | Qt::WindowTitleHint);
     w->setAttribute(Qt::WA_DeleteOnClose);
     w->setObjectName(QStringLiteral("frmPreparingExpert"));
     // Not modal: the game goes on; only the Expert's turn waits.
@@ -169,19 +168,35 @@ void ExpertTables::ShowProgress() {
     w->setAccessibleName(tr("Preparing the Expert"));
     w->setFont(DialogFont());
     w->setFixedSize(Px(4800), Px(1200 - kCaptionTwips));
-    label_ = new QLabel(tr("Working out the Expert's play for games to %1 points that break in at %2. This is done once.")
-                            .arg(current_->rules.target)
-                            .arg(current_->rules.breakIn),
-                        w);
-    label_->setWordWrap(true);
-    label_->setGeometry(TwipRect(150, 90, 4500, 390));
-    bar_ = new QProgressBar(w);
-    bar_->setObjectName(QStringLiteral("prgExpert"));
-    bar_->setRange(0, 100);
+    auto* label = new QLabel(tr("Working out the Expert's play for games to %1 points that break in at %2. This is done once.")
+                                 .arg(target)
+                                 .arg(breakIn),
+                             w);
+    label->setObjectName(QStringLiteral("lblExpert"));
+    label->setWordWrap(true);
+    label->setGeometry(TwipRect(150, 90, 4500, 390));
+    auto* bar = new QProgressBar(w);
+    bar->setObjectName(QStringLiteral("prgExpert"));
+    bar->setRange(0, 100);
+    bar->setAccessibleName(tr("Expert's play worked out"));
+    bar->setGeometry(TwipRect(150, 510, 4500, 240));
+    // A text that takes more lines (a longer language) makes the window as
+    // much taller, the bar staying below it.
+    if (const int more = label->heightForWidth(label->width()) - label->height(); more > 0) {
+        label->resize(label->width(), label->height() + more);
+        bar->move(bar->x(), bar->y() + more);
+        w->setFixedSize(w->width(), w->height() + more);
+    }
+    label->setBuddy(bar);
+    return w;
+}
+
+void ExpertTables::ShowProgress() {
+    if (!current_ || progress_) return;
+    QDialog* w = MakeProgressWindow(window_, current_->rules.target, current_->rules.breakIn);
+    label_ = w->findChild<QLabel*>(QStringLiteral("lblExpert"));
+    bar_ = w->findChild<QProgressBar*>(QStringLiteral("prgExpert"));
     bar_->setValue(int(100 * current_->done));
-    bar_->setAccessibleName(tr("Expert's play worked out"));
-    bar_->setGeometry(TwipRect(150, 510, 4500, 240));
-    label_->setBuddy(bar_);
     if (window_)
         MoveFrameTo(w,
                     window_->pos() + QPoint((window_->width() - w->width()) / 2, (window_->height() - w->height()) / 2),

@@ -46,6 +46,9 @@ public:
     // The progress window, while it is shown.
     QDialog* progressWindow() const;
     QProgressBar* progressBar() const { return bar_; }
+    // The progress window for the table of games to target that break in
+    // at breakIn, over the main window; it deletes itself once closed.
+    static QDialog* MakeProgressWindow(QWidget* window, int target, int breakIn);
     // How long the work may take before the progress window shows.
     static constexpr int kProgressAfterMs = 400;
 

@@ -1,6 +1,7 @@
 #include "GameTray.h"
 
 #include <QAccessibleWidget>
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "ARButton.h"
@@ -39,10 +40,16 @@ constexpr int kDividerWidthTwips = 75, kTrayHeightTwips = 630;
 QRect StatusPlace(int topTwips) { return QRect(120, topTwips, 3615, 255); }
 
 QString DieName(int index, int face) {
-    static const char* const kWords[7] = {"empty", "one", "two", "three", "four", "five", "six"};
-    const QString word = QLatin1String(kWords[face >= 1 && face <= 6 ? face : 0]);
-    return index < 10 ? QStringLiteral("Die %1: %2").arg(index + 1).arg(word)
-                      : QStringLiteral("Set aside %1: %2").arg(index - 9).arg(word);
+    //: What a die box shows, read by a screen reader after "Die 3:".
+    static const char* const kWords[7] = {QT_TRANSLATE_NOOP("zarvel::GameTray", "empty"), QT_TRANSLATE_NOOP("zarvel::GameTray", "one"),
+                                          QT_TRANSLATE_NOOP("zarvel::GameTray", "two"),   QT_TRANSLATE_NOOP("zarvel::GameTray", "three"),
+                                          QT_TRANSLATE_NOOP("zarvel::GameTray", "four"),  QT_TRANSLATE_NOOP("zarvel::GameTray", "five"),
+                                          QT_TRANSLATE_NOOP("zarvel::GameTray", "six")};
+    const QString word = GameTray::tr(kWords[face >= 1 && face <= 6 ? face : 0]);
+    //: A rolled die's place as a screen reader reads it: %1 is its place (1-6), %2 what it shows ("four").
+    return index < 10 ? GameTray::tr("Die %1: %2").arg(index + 1).arg(word)
+                      //: A set-aside die's place as a screen reader reads it: %1 is its place (1-6), %2 what it shows.
+                      : GameTray::tr("Set aside %1: %2").arg(index - 9).arg(word);
 }
 
 // Places are in twips.
@@ -55,6 +62,14 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption, QRe
     SetZoomedFont(l, DialogFont());
     l->setTextFormat(Qt::PlainText);
     return l;
+}
+
+// A button's designed place, widened about its middle when its caption (a
+// translation) needs more room inside the bevel than the design gives it.
+QRect WideEnough(const QRect& twips, const QString& caption) {
+    const int need = Twips(QFontMetrics(DialogFont()).horizontalAdvance(caption) + 10);
+    if (need <= twips.width()) return twips;
+    return QRect(twips.x() - (need - twips.width()) / 2, twips.y(), need, twips.height());
 }
 
 PictureBox* MakeBox(QWidget* parent, const char* name, QRect twips) {
@@ -73,7 +88,8 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
     }();
     Q_UNUSED(factory);
     setObjectName(QStringLiteral("picGameTray"));
-    setAccessibleName(QStringLiteral("Game"));
+    //: The board's name for a screen reader: the place where the game is played.
+    setAccessibleName(tr("Game"));
     FixSize(this, kWidthTwips, kHeightTwips);
     setAutoFillBackground(true);
 
@@ -81,13 +97,13 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
     Image1->setStretch(true);
     Image1->setAttribute(Qt::WA_TransparentForMouseEvents);
     picTray1 = MakeBox(this, "picTray1", QRect(75, 195, 3645, 630));
-    picTray1->setAccessibleName(QStringLiteral("Rolled dice"));
+    picTray1->setAccessibleName(tr("Rolled dice"));
     picTray2 = MakeBox(this, "picTray2", QRect(75, 840, 3645, 630));
-    picTray2->setAccessibleName(QStringLiteral("Dice set aside"));
+    picTray2->setAccessibleName(tr("Dice set aside"));
     picSampleDice = MakeBox(this, "picSampleDice", QRect(75, 840, 3645, 630));
     // Its caption is dark blue like every heading; a light patch behind it
     // keeps it readable on the dark trays of some skins.
-    lblSampleDice = MakeLabel(picSampleDice, "lblSampleDice", QStringLiteral("(Sample Dice)"),
+    lblSampleDice = MakeLabel(picSampleDice, "lblSampleDice", tr("(Sample Dice)"),
                               QRect(1065, 180, 1500, 270), Qt::AlignCenter);
     lblSampleDice->setAutoFillBackground(true);
     QPalette patch = lblSampleDice->palette();
@@ -117,33 +133,36 @@ GameTray::GameTray(QWidget* parent) : QWidget(parent) {
     pctDivider->setBitmap(kDividerBitmap);
     pctDivider->hide();
 
-    lblStatus = MakeLabel(this, "lblStatus", QStringLiteral("Status Messages"), StatusPlace(kStatusTop), Qt::AlignCenter);
+    lblStatus = MakeLabel(this, "lblStatus", tr("Status Messages"), StatusPlace(kStatusTop), Qt::AlignCenter);
     QFont bold = DialogFont();
     bold.setBold(true);
     SetZoomedFont(lblStatus, bold);
-    lblLastRoll = MakeLabel(this, "lblLastRoll", QStringLiteral("(Last Roll)"), QRect(120, 2760, 3615, 255),
+    lblLastRoll = MakeLabel(this, "lblLastRoll", tr("(Last Roll)"), QRect(120, 2760, 3615, 255),
                             Qt::AlignCenter);
     lblLastRoll->hide();
-    lblCurrentPlayer = MakeLabel(this, "lblCurrentPlayer", QStringLiteral("Current Player:"), QRect(240, 3360, 1455, 255));
+    lblCurrentPlayer = MakeLabel(this, "lblCurrentPlayer", tr("Current Player:"), QRect(240, 3360, 1455, 255));
     lblPlayer = new NameLabel(this);
     lblPlayer->setObjectName(QStringLiteral("lblPlayer"));
     Place(lblPlayer, 1920, 3360, 1695, 255);
     SetZoomedFont(lblPlayer, DialogFont());
     lblPlayer->setName(QStringLiteral(" "));
     lblTurnScoreLabel =
-        MakeLabel(this, "lblTurnScoreLabel", QStringLiteral("Score this Turn:"), QRect(240, 3600, 1575, 255));
+        MakeLabel(this, "lblTurnScoreLabel", tr("Score this Turn:"), QRect(240, 3600, 1575, 255));
     lblTurnScore = MakeLabel(this, "lblTurnScore", QStringLiteral("0"), QRect(1920, 3600, 615, 255));
 
-    ARCmdNewGame = MakeButton(this, "ARCmdNewGame", QStringLiteral("New Game (F2)"), QRect(1050, 1800, 1695, 480));
+    const QString newGame = tr("New Game (F2)");
+    ARCmdNewGame = MakeButton(this, "ARCmdNewGame", newGame, WideEnough(QRect(1050, 1800, 1695, 480), newGame));
     cmdRoll = MakeButton(this, "cmdRoll", QString(), QRect(210, 1680, 1575, 705));
     cmdRoll->setPicturePainter(PaintRollPicture);
-    cmdRoll->setAccessibleName(QStringLiteral("Roll"));
+    //: The roll button (a picture), as a screen reader names it: the verb.
+    cmdRoll->setAccessibleName(tr("Roll"));
     cmdPassDice = MakeButton(this, "cmdPassDice", QString(), QRect(2010, 1680, 1575, 705));
     cmdPassDice->setPicturePainter(PaintPassDicePicture);
-    cmdPassDice->setAccessibleName(QStringLiteral("Pass Dice"));
-    cmdSkins = MakeButton(this, "cmdSkins", QStringLiteral("Theme"), QRect(210, 4155, 1035, 375));
-    cmdOptions = MakeButton(this, "cmdOptions", QStringLiteral("Options"), QRect(1405, 4155, 1035, 375));
-    cmdExit = MakeButton(this, "cmdExit", QStringLiteral("Exit"), QRect(2610, 4155, 1035, 375));
+    //: The pass button (a picture): hand the dice to the next player and bank the turn.
+    cmdPassDice->setAccessibleName(tr("Pass Dice"));
+    cmdSkins = MakeButton(this, "cmdSkins", tr("Theme"), QRect(210, 4155, 1035, 375));
+    cmdOptions = MakeButton(this, "cmdOptions", tr("Options"), QRect(1405, 4155, 1035, 375));
+    cmdExit = MakeButton(this, "cmdExit", tr("Exit"), QRect(2610, 4155, 1035, 375));
     ShowGameButtons(false);
     SetRollEnabled(false);
     SetPassEnabled(false);
@@ -166,7 +185,7 @@ void GameTray::ShowDie(int index, int face, int skinCode) {
 
 void GameTray::DescribeScoring(const std::array<bool, kSlots>& scores) {
     for (int i = 0; i < kSlots; ++i)
-        dice_[std::size_t(i)]->setAccessibleDescription(scores[std::size_t(i)] ? QStringLiteral("scores") : QString());
+        dice_[std::size_t(i)]->setAccessibleDescription(scores[std::size_t(i)] ? tr("scores") : QString());
 }
 
 void GameTray::ShowMarker(int slot, bool visible) {
@@ -220,14 +239,19 @@ QString GameTray::StatusText(const StatusLine& line, const QString& player) {
                 for (end = 0; end < passing.size() && letters < line.letters; ++end)
                     if (!passing[end].isSpace()) ++letters;
             }
+            //: %1 is "Passing the dice." shown letter by letter.
             text = tr("ZARVEL - %1").arg(passing.left(end));
             break;
         }
         case Status::PressF2: text = tr("Press \"F2\" to start a game."); break;
+        //: %1 is the name of the computer player whose turn it is.
         case Status::ComputerPlaying: text = tr("%1 is playing.").arg(player); break;
-        case Status::Banked: text = tr("%1 banked %2 points.").arg(player).arg(line.points); break;
-        case Status::BreakInNeeded: text = tr("%1 in one turn to get on the board.").arg(line.points); break;
+        //: %1 is the player's name.
+        case Status::Banked: text = tr("%1 banked %n points.", nullptr, line.points).arg(player); break;
+        //: %n is the break-in amount: the points a player must make in one turn before the first banking.
+        case Status::BreakInNeeded: text = tr("%n in one turn to get on the board.", nullptr, line.points); break;
     }
+    //: %1 is a status line; the mark says the last action was taken back.
     return line.undo ? tr("%1 (Undo)").arg(text) : text;
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <algorithm>
 
+#include "ARButton.h"
 #include "ExpertTables.h"
 #include "GameTray.h"
 #include "PictureBox.h"
@@ -24,6 +25,8 @@ const QColor kMarkColour(0xFF, 0xD7, 0x00);
 // The status line's height in twips, and its height while it shows a hint
 // (two lines); "(Last Roll)" moves down below it meanwhile.
 constexpr int kStatusHeight = 255, kHintHeight = 510;
+// What stays between the buttons and a hint that takes three lines.
+constexpr int kButtonGap = 60;
 
 QString CountWord(int n) {
     switch (n) {
@@ -37,7 +40,9 @@ QString CountWord(int n) {
 
 // "the 1", "the two 5s", "the three 4s".
 QString Dice(int count, int face) {
+    //: One die to set aside; %1 is the face it shows, a digit.
     if (count == 1) return Hint::tr("the %1", "one die").arg(face);
+    //: Dice of one face to set aside: %1 is how many, a word ("three"); %2 the face, a digit ("the three 4s").
     return Hint::tr("the %1 %2s", "how many dice, their face").arg(CountWord(count)).arg(face);
 }
 
@@ -154,14 +159,21 @@ void Hint::SetStatusText(const QString& text) {
     QLabel* status = tray_.lblStatus;
     if (!statusTaken_) {
         statusTaken_ = true;
+        statusTop_ = status->y();
         status->setWordWrap(true);
-        status->resize(status->width(), Px(kHintHeight));
-        if (tray_.lblLastRoll->isVisible()) {
-            lastRollTop_ = tray_.lblLastRoll->y();
-            tray_.lblLastRoll->move(tray_.lblLastRoll->x(), status->y() + Px(kHintHeight));
-        }
+        if (tray_.lblLastRoll->isVisible()) lastRollTop_ = tray_.lblLastRoll->y();
     }
     tray_.SetStatusText(text);
+    // Two lines, or more for a long sentence (a long list of dice, a longer
+    // language): first the room below the buttons, then down to the player's
+    // line ("(Last Roll)" keeping its place above it).
+    const int needed = std::max(Px(kHintHeight), status->heightForWidth(status->width()));
+    const int roomAbove = std::max(0, statusTop_ - (tray_.cmdRoll->geometry().bottom() + 1 + Px(kButtonGap)));
+    const int top = statusTop_ - std::min(roomAbove, needed - Px(kHintHeight));
+    const int floor = tray_.lblCurrentPlayer->y() - (lastRollTop_ >= 0 ? tray_.lblLastRoll->height() : 0);
+    const int height = std::max(Px(kHintHeight), std::min(needed, floor - top));
+    status->setGeometry(status->x(), top, status->width(), height);
+    if (lastRollTop_ >= 0) tray_.lblLastRoll->move(tray_.lblLastRoll->x(), top + height);
 }
 
 void Hint::Clear() {
@@ -173,7 +185,7 @@ void Hint::Clear() {
     statusTaken_ = false;
     QLabel* status = tray_.lblStatus;
     status->setWordWrap(false);
-    status->resize(status->width(), Px(kStatusHeight));
+    status->setGeometry(status->x(), statusTop_, status->width(), Px(kStatusHeight));
     if (lastRollTop_ >= 0) tray_.lblLastRoll->move(tray_.lblLastRoll->x(), lastRollTop_);
     lastRollTop_ = -1;
 }

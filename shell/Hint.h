@@ -55,8 +55,11 @@ public:
     // A chance as the hint says it: "61 %", "over 99 %", "under 1 %".
     static QString Percent(double chance);
 
-private:
+    // Shows this advice: frames the dice it sets aside and says it in the
+    // status line, on two lines.
     void Show(const solver::Advice& advice);
+
+private:
     void SetStatusText(const QString& text);
     void Clear();
 
@@ -72,6 +75,7 @@ private:
     QString shown_;
     bool statusTaken_ = false;  // the status line shows the hint (two lines)
     int lastRollTop_ = -1;      // where "(Last Roll)" stood before the hint moved it
+    int statusTop_ = 0;         // where the status line stood before the hint moved it
 };
 
 }  // namespace zarvel

@@ -1,5 +1,6 @@
 #include "Program.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QMessageBox>
 #include <QPointer>
@@ -27,7 +28,10 @@ namespace {
 
 void StartupFailed(int errorNumber) {
     QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle),
-                    QStringLiteral("Error %1:  Please contact Quarnaby Software.").arg(errorNumber),
+                    //: %1 is an error number, %2 the maker's name.
+                    QCoreApplication::translate("Program", "Error %1:  Please contact %2.")
+                        .arg(errorNumber)
+                        .arg(QLatin1String(kMakerName)),
                     QMessageBox::Ok);
     box.exec();
 }

@@ -42,11 +42,11 @@ constexpr int kLinkFrameWidthTwips = kLeftWidthTwips - 240, kLinkFrameHeightTwip
 
 // Told when F12 is held while the rattling dice are clicked.
 const char* const kJoke[5] = {
-    "Knock knock.",
-    "Who's there?",
-    "Zarvel.",
-    "Zarvel who?",
-    "Zarvel! Not one die scored. Pass the dice, please.",
+    QT_TRANSLATE_NOOP("zarvel::frmAbout", "Knock knock."),
+    QT_TRANSLATE_NOOP("zarvel::frmAbout", "Who's there?"),
+    QT_TRANSLATE_NOOP("zarvel::frmAbout", "Zarvel."),
+    QT_TRANSLATE_NOOP("zarvel::frmAbout", "Zarvel who?"),
+    QT_TRANSLATE_NOOP("zarvel::frmAbout", "Zarvel! Not one die scored. Pass the dice, please."),
 };
 
 // Placed in twips.
@@ -115,7 +115,8 @@ QColor frmAbout::LinkColour() { return FromColourNumber(0x800000); }
 
 frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(host) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral(" About ") + QLatin1String(kTitle));
+    //: The about box's caption; %1 is the game's name.
+    setWindowTitle(u' ' + tr("About %1").arg(QLatin1String(kTitle)));
     setAccessibleName(windowTitle().trimmed());
     // Modal to the game only: the licence opens in the help window, which
     // must take the mouse and keys while this box is still open.
@@ -131,7 +132,7 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
     Picture1->setPixmap(AboutPicture(1, devicePixelRatioF()));
     Place(Picture1, 300, 240, 720, 720);
     Picture1->setAlignment(Qt::AlignCenter);
-    Picture1->setAccessibleName(QStringLiteral("Roll several dice"));
+    Picture1->setAccessibleName(tr("Roll several dice"));
     Picture1->setToolTip(Picture1->accessibleName());
     Picture1->onClick = [this] { Picture1_Click(); };
 
@@ -140,28 +141,29 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
     Picture2->setPixmap(AboutPicture(2, devicePixelRatioF()));
     Place(Picture2, kWidthTwips - 300 - 720, 240, 720, 720);
     Picture2->setAlignment(Qt::AlignCenter);
-    Picture2->setAccessibleName(QStringLiteral("Roll one die"));
+    Picture2->setAccessibleName(tr("Roll one die"));
     Picture2->setToolTip(Picture2->accessibleName());
     Picture2->onClick = [this] { Picture2_Click(); };
 
     lblTitle = FixedText(this, QLatin1String(kTitle), QRect(1140, 150, 4920, 540), 26, true);
     lblTitle->setStyleSheet(QStringLiteral("color: %1").arg(navy.name()));
-    lblMaker = FixedText(this, QStringLiteral("by ") + QLatin1String(kMakerName), QRect(1140, 690, 4920, 330), 15);
-    lblBlurb = FixedText(this, QStringLiteral("A dice game for one to eight players."),
+    lblMaker = FixedText(this, //: %1 is the maker's name.
+                         tr("by %1").arg(QLatin1String(kMakerName)), QRect(1140, 690, 4920, 330), 15);
+    lblBlurb = FixedText(this, tr("A dice game for one to eight players."),
                        QRect(300, 1080, 6600, 300), 13);
-    lblFreeware = FixedText(this, QStringLiteral("Freeware: pass it on to your friends, whole and unchanged."),
+    lblFreeware = FixedText(this, tr("Freeware: pass it on to your friends, whole and unchanged."),
                        QRect(300, 1380, 6600, 300), 13);
 
     // The links sit in two captioned frames inside a third, plain one: the
     // mouse reaches a link only across a frame, which puts the link back.
     fraLinks = new QGroupBox(this);
     fraLinks->setObjectName(QStringLiteral("fraLinks"));
-    fraLinks->setAccessibleName(QStringLiteral("Links"));
+    fraLinks->setAccessibleName(tr("Links"));
     Place(fraLinks, 240, 1800, kLeftWidthTwips, 1560);
-    fraWeb = new QGroupBox(QStringLiteral("www"), fraLinks);
+    fraWeb = new QGroupBox(tr("www"), fraLinks);
     fraWeb->setObjectName(QStringLiteral("fraWeb"));
     Place(fraWeb, 120, 60, kLinkFrameWidthTwips, kLinkFrameHeightTwips);
-    fraMail = new QGroupBox(QStringLiteral("e-mail"), fraLinks);
+    fraMail = new QGroupBox(tr("e-mail"), fraLinks);
     fraMail->setObjectName(QStringLiteral("fraMail"));
     Place(fraMail, 120, 810, kLinkFrameWidthTwips, kLinkFrameHeightTwips);
     for (QGroupBox* f : {fraLinks, fraWeb, fraMail}) {
@@ -169,9 +171,10 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
         f->setMouseTracking(true);
         f->installEventFilter(this);
     }
-    fraWeb->setAccessibleName(QStringLiteral("Web site"));
-    fraMail->setAccessibleName(QStringLiteral("E-mail"));
+    fraWeb->setAccessibleName(tr("Web site"));
+    fraMail->setAccessibleName(tr("E-mail"));
 
+    // what: how a screen reader names the link, with the link's own text.
     auto link = [&](QGroupBox* frame, const char* name, const QString& text, const QString& what) {
         auto* l = new ClickLabel(frame);
         l->setObjectName(QLatin1String(name));
@@ -181,7 +184,7 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
         SetZoomedFont(l, f);
         l->setAlignment(Qt::AlignCenter);
         l->setCursor(Qt::PointingHandCursor);
-        l->setAccessibleName(what + QStringLiteral(" ") + text);
+        l->setAccessibleName(what);
         l->setToolTip(l->accessibleName());
         SetLinkColour(l, navy);
         // The text's own size at 100 %, centred in the frame below its
@@ -194,16 +197,18 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
         l->onLeave = [this] { BothLinksNavy(); };
         return l;
     };
-    lblURL = link(fraWeb, "lblURL", QLatin1String(kMakerWeb), QStringLiteral("Web site"));
+    //: %1 is the maker's web address.
+    lblURL = link(fraWeb, "lblURL", QLatin1String(kMakerWeb), tr("Web site %1").arg(QLatin1String(kMakerWeb)));
     lblURL->onClick = [this] { lblURL_Click(); };
     lblURL->onMouseMove = [this] { lblURL_MouseMove(); };
-    lblMail = link(fraMail, "lblMail", QLatin1String(kMakerMail), QStringLiteral("Write to"));
+    //: %1 is the maker's mail address.
+    lblMail = link(fraMail, "lblMail", QLatin1String(kMakerMail), tr("Write to %1").arg(QLatin1String(kMakerMail)));
     lblMail->onClick = [this] { lblMail_Click(); };
     lblMail->onMouseMove = [this] { lblMail_MouseMove(); };
 
     lblDisclaimer = FixedText(this,
-                              QStringLiteral("This game comes as it is, without warranty. "
-                                             "Please read the License Agreement before you share it."),
+                              tr("This game comes as it is, without warranty. "
+                                 "Please read the License Agreement before you share it."),
                               QRect(240, 3420, kLeftWidthTwips, 660), 12);
     lblDisclaimer->setStyleSheet(QStringLiteral("color: #505050"));
 
@@ -215,10 +220,10 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
         connect(b, &QPushButton::clicked, this, handler);
         return b;
     };
-    cmdOK = button("cmdOK", QStringLiteral("&OK"), &frmAbout::cmdOK_Click);
-    cmdSysInfo = button("cmdSysInfo", QStringLiteral("&System Info"), &frmAbout::cmdSysInfo_Click);
-    cmdEULA = button("cmdEULA", QStringLiteral("License Agreement"), &frmAbout::cmdEULA_Click);
-    cmdCredits = button("cmdCredits", QStringLiteral("Credits"), &frmAbout::cmdCredits_Click);
+    cmdOK = button("cmdOK", tr("&OK"), &frmAbout::cmdOK_Click);
+    cmdSysInfo = button("cmdSysInfo", tr("&System Info"), &frmAbout::cmdSysInfo_Click);
+    cmdEULA = button("cmdEULA", tr("License Agreement"), &frmAbout::cmdEULA_Click);
+    cmdCredits = button("cmdCredits", tr("Credits"), &frmAbout::cmdCredits_Click);
     // A column at the right, wide enough for the longest caption.
     const QList<QPushButton*> column{cmdOK, cmdSysInfo, cmdEULA, cmdCredits};
     int width = kButtonWidthTwips;
@@ -233,8 +238,8 @@ frmAbout::frmAbout(AboutHost& host, QWidget* parent) : QDialog(parent), host_(ho
         top += 390 + 120;
     }
     cmdOK->setDefault(true);
-    cmdOK->setAccessibleName(QStringLiteral("OK"));
-    cmdSysInfo->setAccessibleName(QStringLiteral("System Info"));
+    cmdOK->setAccessibleName(tr("OK"));
+    cmdSysInfo->setAccessibleName(tr("System Info"));
     cmdEULA->setAccessibleName(cmdEULA->text());
     cmdCredits->setAccessibleName(cmdCredits->text());
     cmdOK->setFocus();
@@ -284,7 +289,7 @@ void frmAbout::Picture1_Click() {
     host_.PlaySoundFile(QString::fromStdString(host_.settings().MultiDieSound));
     if (!host_.IsKeyHeld()) return;
     for (const char* part : kJoke) {
-        QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), QString::fromUtf8(part), QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), tr(part), QMessageBox::Ok, this);
         box.exec();
     }
 }
@@ -302,7 +307,7 @@ void frmAbout::cmdSysInfo_Click() { StartSysInfo(); }
 void frmAbout::StartSysInfo() {
     const QString path = sysInfo.Find();
     if (!path.isEmpty() && sysInfo.start && sysInfo.start(path)) return;
-    QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), QStringLiteral("System Information Is Unavailable At This Time"),
+    QMessageBox box(QMessageBox::NoIcon, QLatin1String(kTitle), tr("System Information Is Unavailable At This Time"),
                     QMessageBox::Ok, this);
     box.exec();
 }

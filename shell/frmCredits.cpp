@@ -27,56 +27,60 @@ constexpr int kWidthTwips = 4800, kHeightTwips = 5400;
 // The pair of players the alternate text is for.
 const char* const kPair[2] = {"Marisol", "Tobin"};
 
+// Headings and lines are translated; people's names stay as they are.
 QString CreditText() {
-    return QLatin1String(kTitle) + QStringLiteral(
-        "\n"
-        "a %1 game\n"
-        "\n"
-        "\n"
-        "Game Design\n"
-        "Ferdinand Quarnaby\n"
-        "\n"
-        "Programming\n"
-        "Ilse Marchetti\n"
-        "Ferdinand Quarnaby\n"
-        "\n"
-        "Dice and Pictures\n"
-        "Ruth Abendroth\n"
-        "\n"
-        "Sounds\n"
-        "Recorded on the kitchen table\n"
-        "by Ilse Marchetti\n"
-        "\n"
-        "Computer Players\n"
-        "Normal, Cautious, Fearless,\n"
-        "Simple, Random, Genius\n"
-        "and Moron, who tries his best\n"
-        "\n"
-        "Play Testing\n"
-        "The Tuesday Night Dice Club\n"
-        "\n"
-        "Special Thanks\n"
-        "to everyone who ever lost\n"
-        "a good turn to a Zarvel\n"
-        "\n"
-        "\n"
-        "Thanks for playing!").arg(QLatin1String(kMakerName));
+    const QString ilse = QStringLiteral("Ilse Marchetti"), ferdinand = QStringLiteral("Ferdinand Quarnaby");
+    const QStringList lines{
+        QLatin1String(kTitle),
+        //: Under the game's name in the credits; %1 is the maker's name.
+        frmCredits::tr("a %1 game").arg(QLatin1String(kMakerName)),
+        QString(),
+        QString(),
+        frmCredits::tr("Game Design"),
+        ferdinand,
+        QString(),
+        frmCredits::tr("Programming"),
+        ilse,
+        ferdinand,
+        QString(),
+        frmCredits::tr("Dice and Pictures"),
+        QStringLiteral("Ruth Abendroth"),
+        QString(),
+        frmCredits::tr("Sounds"),
+        //: Two short lines in the narrow credits; %1 is a person's name.
+        frmCredits::tr("Recorded on the kitchen table\nby %1").arg(ilse),
+        QString(),
+        frmCredits::tr("Computer Players"),
+        //: Short lines in the narrow credits: the computer styles' names as the game shows them, and Moron, a joke.
+        frmCredits::tr("Normal, Cautious, Fearless,\nSimple, Random, Genius\nand Moron, who tries his best"),
+        QString(),
+        frmCredits::tr("Play Testing"),
+        frmCredits::tr("The Tuesday Night Dice Club"),
+        QString(),
+        //: Short lines in the narrow credits.
+        frmCredits::tr("Special Thanks\nto everyone who ever lost\na good turn to a Zarvel"),
+        QString(),
+        QString(),
+        frmCredits::tr("Thanks for playing!"),
+    };
+    return lines.join(u'\n');
 }
 
 QString AlternateText() {
-    return QStringLiteral(
-        "You two again!\n"
-        "\n"
-        "%1 and %2,\n"
-        "this game was tried out\n"
-        "at your kitchen table\n"
-        "over many long evenings.\n"
-        "\n"
-        "Every Zarvel you rolled\n"
-        "made it a better game.\n"
-        "\n"
-        "Thank you, and may your\n"
-        "dice always come up fives.").arg(QLatin1String(kPair[0]), QLatin1String(kPair[1]));
+    //: Short lines in the narrow credits, for two play testers; %1 and %2 are their names.
+    return frmCredits::tr("You two again!\n"
+                          "\n"
+                          "%1 and %2,\n"
+                          "this game was tried out\n"
+                          "at your kitchen table\n"
+                          "over many long evenings.\n"
+                          "\n"
+                          "Every Zarvel you rolled\n"
+                          "made it a better game.\n"
+                          "\n"
+                          "Thank you, and may your\n"
+                          "dice always come up fives.")
+        .arg(QLatin1String(kPair[0]), QLatin1String(kPair[1]));
 }
 
 // The scrolling picture; its owner draws the text.
@@ -110,7 +114,8 @@ frmCredits::frmCredits(const QString& firstPlayer, const QString& secondPlayer, 
     : QDialog(parent), first_(firstPlayer), second_(secondPlayer) {
     setObjectName(QStringLiteral("frmCredits"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(u' ' + QLatin1String(kTitle) + QStringLiteral(" Credits"));
+    //: The credits' caption; %1 is the game's name.
+    setWindowTitle(u' ' + tr("%1 Credits").arg(QLatin1String(kTitle)));
     setAccessibleName(windowTitle().trimmed());
     setWindowModality(Qt::WindowModal);
     // A caption and a close box: the window has one size and is never put away.
@@ -127,10 +132,10 @@ frmCredits::frmCredits(const QString& firstPlayer, const QString& secondPlayer, 
     picScroll->setObjectName(QStringLiteral("picScroll"));
     Place(picScroll, 240, 720, kWidthTwips - 480, 3960);
 
-    ARButton1 = MakeButton(this, "ARButton1", QStringLiteral("OK"), QRect((kWidthTwips - 1200) / 2, 4800, 1200, 390));
+    ARButton1 = MakeButton(this, "ARButton1", tr("OK"), QRect((kWidthTwips - 1200) / 2, 4800, 1200, 390));
     ARButton1->setColours(FromColourNumber(0xFFFF), QColor(0x30, 0x30, 0x30));
     ARButton1->setHoverColours(FromColourNumber(0xFF), FromColourNumber(0x800000));
-    ARButton1->setAccessibleName(QStringLiteral("OK"));
+    ARButton1->setAccessibleName(tr("OK"));
     connect(ARButton1, &ARButton::clicked, this, &frmCredits::ARButton1_Click);
 
     // One step at a time, each armed after the last, so two steps are never
@@ -151,10 +156,10 @@ void frmCredits::Form_Load() {
     textFont_ = CasualFont(pair ? 13 : 16);
     textFont_.setPixelSize(ZoomedFontPx(textFont_.pixelSize(), ZoomPercent()));
     text_ = pair ? AlternateText() : CreditText();
-    lblHeading->setText(pair ? QStringLiteral("Just for You Two") : QStringLiteral("Credits & Stuff"));
+    lblHeading->setText(pair ? tr("Just for You Two") : tr("Credits & Stuff"));
     SetZoomedFont(lblHeading, CasualFont(22, true));
     lblHeading->setAccessibleName(lblHeading->text());
-    picScroll->setAccessibleName(QStringLiteral("Credits"));
+    picScroll->setAccessibleName(tr("Credits"));
     picScroll->setAccessibleDescription(text_);
 }
 
@@ -179,7 +184,7 @@ void frmCredits::ScrollCredits() {
     const QFontMetrics fm(textFont_, picScroll);
     textHeight_ = text_.isEmpty() ? 0 : fm.boundingRect(QRect(), Qt::AlignHCenter, text_).height();
     if (textHeight_ <= 0) {
-        QMessageBox box(QMessageBox::Warning, QLatin1String(kTitle), QStringLiteral("Error scrolling text"), QMessageBox::Ok,
+        QMessageBox box(QMessageBox::Warning, QLatin1String(kTitle), tr("Error scrolling text"), QMessageBox::Ok,
                         this);
         box.exec();
         Stop();

@@ -1,5 +1,6 @@
 #include "frmHelp.h"
 
+#include <QFile>
 #include <QIcon>
 #include <QScreen>
 #include <QTextDocument>
@@ -7,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "Catalogue.h"
+#include "Language.h"
 #include "Twips.h"
 #include "frmAbout.h"
 
@@ -17,6 +19,15 @@ namespace {
 // that it opens at its top.
 const QString kHelpFile = QStringLiteral("qrc:/help/zarvel-help.html");
 const QString kLicenceFile = QStringLiteral("qrc:/help/zarvel-licence.html");
+}
+
+QString frmHelp::HelpFile(const QString& language) {
+    if (!language.isEmpty()) {
+        // ":/help/zarvel-help_de.html"; a language without its own help reads the English one.
+        const QString own = QStringLiteral(":/help/zarvel-help_%1.html").arg(language);
+        if (QFile::exists(own)) return QStringLiteral("qrc") + own;
+    }
+    return kHelpFile;
 }
 
 QString HelpBrowser::Fill(QString html) {
@@ -36,7 +47,8 @@ QVariant HelpBrowser::loadResource(int type, const QUrl& name) {
 
 frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QLatin1String(kProduct) + QStringLiteral(" Help"));
+    //: The help window's caption until a page names itself; %1 is the game's name.
+    setWindowTitle(tr("%1 Help").arg(QLatin1String(kProduct)));
     setWindowIcon(QIcon(QStringLiteral(":/icon/zarvel.png")));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -57,7 +69,7 @@ frmHelp::frmHelp(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void frmHelp::ShowTopic(int context) {
-    QUrl url(context == 7 ? kLicenceFile : kHelpFile);
+    QUrl url(context == 7 ? kLicenceFile : HelpFile(ChosenLanguage()));
     if (context == 1 || context == 7) url.setFragment(QStringLiteral("topic%1").arg(context));
     browser_->setSource(url);
     // setSource does not scroll again when only the fragment changes.

@@ -23,6 +23,9 @@ public:
     // 1 how to play, 7 the licence; any other number opens the first page.
     void ShowTopic(int context);
     QTextBrowser* browser() const { return browser_; }
+    // The help page for a language ("de"; empty for English): its own when
+    // the game carries one, else the English page.
+    static QString HelpFile(const QString& language);
 
 private:
     QTextBrowser* browser_;

@@ -58,8 +58,10 @@ frmMain::frmMain(std::unique_ptr<SettingsFile> file, const Settings& settings, s
     file_->onWriteFailed = [this](const QString& why) {
         QTimer::singleShot(0, this, [this, why] {
             QMessageBox box(QMessageBox::Warning, AppTitle(),
-                            why + QStringLiteral("\n\nYour choice holds until you close the game; "
-                                                 "the settings saved earlier are unchanged."),
+                            //: %1 says why the settings file could not be written.
+                            tr("%1\n\nYour choice holds until you close the game; "
+                               "the settings saved earlier are unchanged.")
+                                .arg(why),
                             QMessageBox::Ok, this);
             box.exec();
         });
@@ -122,29 +124,30 @@ void frmMain::BuildControls() {
 }
 
 void frmMain::BuildMenus() {
-    menuBar()->setAccessibleName(QStringLiteral("Menu"));
-    mnuGame = menuBar()->addMenu(QStringLiteral("&Game"));
+    menuBar()->setAccessibleName(tr("Menu"));
+    mnuGame = menuBar()->addMenu(tr("&Game"));
     mnuGame->setObjectName(QStringLiteral("mnuGame"));
     // F2 is the window's key (handled on release), so it is only named here.
-    mnuNewGame = mnuGame->addAction(QStringLiteral("&New Game   (F2)"), this, &frmMain::mnuNewGame_Click);
+    mnuNewGame = mnuGame->addAction(tr("&New Game   (F2)"), this, &frmMain::mnuNewGame_Click);
     mnuHint = hint_->AddTo(mnuGame);
-    mnuThemes = mnuGame->addAction(QStringLiteral("&Theme..."), this, &frmMain::cmdSkins_Click);
-    mnuOptions = mnuGame->addAction(QStringLiteral("&Options..."), this, &frmMain::cmdOptions_Click);
+    mnuThemes = mnuGame->addAction(tr("&Theme..."), this, &frmMain::cmdSkins_Click);
+    mnuOptions = mnuGame->addAction(tr("&Options..."), this, &frmMain::cmdOptions_Click);
     mnuStatistics = mnuGame->addAction(tr("&Statistics..."), this, [this] { records_->ShowStatistics(); });
     mnuScorePad = mnuGame->addAction(tr("Score &Pad"));
     mnuScorePad->setCheckable(true);
     mnuScorePad->setEnabled(false);  // until a game has a pad to show
     connect(mnuScorePad, &QAction::triggered, this, &frmMain::mnuScorePad_Click);
     mnuGame->addSeparator();
-    mnuExit = mnuGame->addAction(QStringLiteral("E&xit"), this, &QWidget::close);
+    mnuExit = mnuGame->addAction(tr("E&xit"), this, &QWidget::close);
     zoom_->BuildMenu(menuBar());
-    mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp = menuBar()->addMenu(tr("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    mnuGoHelp = mnuHelp->addAction(QStringLiteral("&Help..."), this, &frmMain::mnuGoHelp_Click);
+    mnuGoHelp = mnuHelp->addAction(tr("&Help..."), this, &frmMain::mnuGoHelp_Click);
     // F1, as everywhere on the desktop, from any of the game's windows.
     mnuGoHelp->setShortcut(QKeySequence::HelpContents);
     mnuGoHelp->setShortcutContext(Qt::ApplicationShortcut);
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About %1...").arg(QLatin1String(kProduct)), this,
+    mnuAbout = mnuHelp->addAction(//: %1 is the game's name.
+                                  tr("&About %1...").arg(QLatin1String(kProduct)), this,
                                   &frmMain::mnuAbout_Click);
     mnuNewGame->setObjectName(QStringLiteral("mnuNewGame"));
     mnuThemes->setObjectName(QStringLiteral("mnuThemes"));
@@ -179,8 +182,8 @@ void frmMain::ResetDice() {
 
 bool frmMain::AskQuitGame() {
     Beep();
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quit?"),
-                    QStringLiteral("Are you sure you want to quit the current game?"),
+    QMessageBox box(QMessageBox::Question, tr("Quit?"),
+                    tr("Are you sure you want to quit the current game?"),
                     QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::Yes);
     if (box.exec() != QMessageBox::Yes) return false;
@@ -388,9 +391,10 @@ void frmMain::GameSeated() {
 void frmMain::GoneOut(int seat) {
     QTimer::singleShot(0, this, [this, seat] {
         if (state_.WentOut != seat) return;  // another game by now
-        ShowMessage(tr("%1 has gone out.  Everybody else gets one more roll to try and beat %2 points.")
-                        .arg(QString::fromStdString(state_.PlayerName[seat]))
-                        .arg(state_.PlayerScore[seat]));
+        //: %1 is the player's name, %n their final score.
+        ShowMessage(tr("%1 has gone out.  Everybody else gets one more roll to try and beat %n points.", nullptr,
+                       state_.PlayerScore[seat])
+                        .arg(QString::fromStdString(state_.PlayerName[seat])));
     });
 }
 

@@ -29,6 +29,7 @@ void AddWithFallback(const QString& name, QStringList& out) {
 // The game's and Qt's translators now installed, so a second call replaces them.
 QPointer<QTranslator> gameTranslator;
 QPointer<QTranslator> qtTranslator;
+QString chosen;
 
 }  // namespace
 
@@ -64,6 +65,7 @@ QString InstallTranslations(QCoreApplication& app, const QProcessEnvironment& en
             delete t->data();
         }
     }
+    chosen.clear();
     const QString lang = ChooseLanguage(WantedLanguages(env));
     if (lang.isEmpty()) return {};
 
@@ -84,7 +86,10 @@ QString InstallTranslations(QCoreApplication& app, const QProcessEnvironment& en
     } else {
         delete qt;
     }
+    chosen = lang;
     return lang;
 }
+
+QString ChosenLanguage() { return chosen; }
 
 }  // namespace zarvel

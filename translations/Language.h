@@ -29,4 +29,8 @@ QString ChooseLanguage(const QStringList& wanted);
 QString InstallTranslations(QCoreApplication& app,
                             const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment());
 
+// The language InstallTranslations chose last ("de"), empty while the game
+// speaks English. Windows with their own files per language (the help) ask it.
+QString ChosenLanguage();
+
 }  // namespace zarvel

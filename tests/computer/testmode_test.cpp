@@ -44,6 +44,25 @@ TEST(TestSeatingAndReport, StylesFollowNormalRoundTheTable) {
               "Random:\t\t0\r\nGenius:\t\t1\r\nMoron:\t\t0\r\n\r\nExiting...");
 }
 
+// The shell hands in the translation: every text goes through it, the
+// numbers land where the translation puts them, and names stay as they are.
+TEST(TestSeatingAndReport, TextsGoThroughTheTranslationInTheirOwnOrder) {
+    const TextTranslator reversed = [](const char* text) {
+        const std::string t = text;
+        if (t == "Game  %1 of %2") return std::string("%2 / %1");
+        return "<" + t + ">";
+    };
+    EXPECT_EQ(TestCaption(2, 14, reversed), " 14 / 2");
+    EXPECT_EQ(TestCaption(2, 14), " Game  2 of 14");
+
+    GameState g;
+    g.NumPlayers = 1;
+    g.PlayerName[0] = "Normal";
+    EXPECT_EQ(TestReport(g, {3}, reversed),
+              "<Test Run Complete.>\r\n\r\n<Player\t\t# Wins>\r\n---------\t\t-----------\r\n"
+              "Normal:\t\t3\r\n\r\n<Exiting...>");
+}
+
 class TestRunTest : public DriverTest {
 protected:
     TestRun run{table, driver, sched};

@@ -4,11 +4,14 @@
 # names, checks that the status line told its change, takes a scoring die
 # with the press action, passes the dice to the computer and listens to its
 # turn. Prints what it read and heard; exits non-zero on a fault.
+# With "names" after the program's name it only reads out the window's
+# title, menus and buttons, one "role: name" a line, and ends.
 import sys
 import pyatspi
 from gi.repository import GLib
 
 APP = sys.argv[1] if len(sys.argv) > 1 else "desktop_tests"
+NAMES_ONLY = len(sys.argv) > 2 and sys.argv[2] == "names"
 statuses = []
 failures = []
 
@@ -151,10 +154,26 @@ def on_stdin(source, condition):
     return True
 
 
+READ_ROLES = ("frame", "menu", "menu item", "push button")
+
+
+def read_names():
+    for a in walk(app(), []):
+        try:
+            if a.getRoleName() in READ_ROLES and a.name:
+                print("%s: %s" % (a.getRoleName(), a.name))
+        except Exception:
+            pass
+    pyatspi.Registry.stop()
+
+
 def start():
     if app() is None:
         failures.append("the program is not on the accessibility bus")
         pyatspi.Registry.stop()
+        return False
+    if NAMES_ONLY:
+        read_names()
         return False
     print("ready", flush=True)
     GLib.io_add_watch(sys.stdin, GLib.IO_IN, on_stdin)

@@ -4,10 +4,12 @@
 // computer's turn: whose it is, without the player's prompts. How the turn
 // ended shows during the pass's pause, which holds the bus too; the window
 // is asked for that.
+#include <QMenuBar>
 #include <QProcess>
 
 #include "DiceScript.h"
 #include "GuiTest.h"
+#include "Language.h"
 
 namespace zarvel::test {
 namespace {
@@ -45,6 +47,68 @@ TEST_F(GuiTest, AScreenReaderReadsTheRollAndTakesAScoringDie) {
     const bool ended = pausedOn.contains(QStringLiteral("Hal banked %1 points.").arg(w.state().PlayerScore[1])) ||
                        pausedOn.filter(QStringLiteral("ZARVEL")).size() > 0;
     EXPECT_TRUE(ended) << pausedOn.join(u'|').toStdString();
+}
+
+// A caption as a screen reader says it: without the key letter's mark.
+QString Said(QString caption) {
+    caption.replace(QLatin1String("&&"), QStringLiteral("\x01"));
+    caption.remove(u'&');
+    return caption.replace(u'\x01', u'&');
+}
+
+class ReaderInLanguage : public GuiTest {
+protected:
+    void TearDown() override {
+        QProcessEnvironment english;
+        english.insert(QStringLiteral("LC_ALL"), QStringLiteral("C"));
+        InstallTranslations(*qApp, english);
+        GuiTest::TearDown();
+    }
+
+    // The window in that language, its menus and buttons as the reader hears them.
+    void HeardInLanguage(const QString& lang) {
+        QProcessEnvironment env;
+        env.insert(QStringLiteral("LANGUAGE"), lang);
+        ASSERT_EQ(InstallTranslations(*qApp, env), lang);
+        frmMain& w = Build();
+        QProcess reader;
+        reader.start(QStringLiteral(ZARVEL_SCREEN_READER_SCRIPT), {QCoreApplication::applicationName(), QStringLiteral("names")});
+        ASSERT_TRUE(WaitFor([&] { return reader.state() == QProcess::NotRunning; }, 60000));
+        const QStringList heard = QString::fromUtf8(reader.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+        EXPECT_EQ(reader.exitCode(), 0) << heard.join(u'\n').toStdString();
+
+        const auto expect = [&](const char* role, const char* context, const char* source) {
+            const QString said = Said(QCoreApplication::translate(context, source));
+            EXPECT_TRUE(heard.contains(QStringLiteral("%1: %2").arg(QLatin1String(role), said)))
+                << role << " \"" << said.toStdString() << "\" (" << source << ") not heard in:\n"
+                << heard.join(u'\n').toStdString();
+        };
+        for (const char* menu : {"&Game", "&Help", "&New Game   (F2)", "&Theme...", "&Options...", "E&xit", "&Help..."})
+            expect("menu item", "zarvel::frmMain", menu);
+        expect("menu item", "zarvel::frmMain", "&Statistics...");
+        expect("menu item", "zarvel::WindowZoom", "&View");
+        for (const char* button : {"New Game (F2)", "Theme", "Options", "Exit"}) expect("push button", "zarvel::GameTray", button);
+        EXPECT_TRUE(heard.contains(QStringLiteral("frame: ") + w.windowTitle().trimmed()) ||
+                    heard.contains(QStringLiteral("frame: ") + w.windowTitle()))
+            << heard.join(u'\n').toStdString();
+        // Once the language has them, they are not the English words.
+        if (QCoreApplication::translate("zarvel::frmMain", "&Game") != QLatin1String("&Game")) {
+            EXPECT_FALSE(heard.contains(QStringLiteral("menu item: Game")));
+        }
+    }
+};
+
+// With LANGUAGE=de (fr, es) the window's menus and buttons read in that
+// language (a text the translation lacks as yet in English, as the window
+// shows it).
+TEST_F(ReaderInLanguage, TheMenusAndButtonsReadInGermanFrenchAndSpanish) {
+    if (qEnvironmentVariable("QT_LINUX_ACCESSIBILITY_ALWAYS_ON") != QLatin1String("1"))
+        GTEST_SKIP() << "no accessibility bus (run-with-wm.sh starts one when at-spi2-core is installed)";
+    for (const char* lang : {"de", "fr", "es"}) {
+        SCOPED_TRACE(lang);
+        HeardInLanguage(QLatin1String(lang));
+        window.reset();
+    }
 }
 
 }  // namespace

@@ -23,6 +23,7 @@
 #include "ARButton.h"
 #include "BoardArea.h"
 #include "DiceScript.h"
+#include "Fit.h"
 #include "GuiTest.h"
 #include "OptionsTray.h"
 #include "PictureBox.h"
@@ -44,21 +45,6 @@
 
 namespace zarvel::test {
 namespace {
-
-// The controls of a window: every widget in it but the parts Qt builds into
-// its own controls (a list's scroll bars, a combo box's list), in the order
-// they were made, so two windows built alike list theirs alike.
-QList<QWidget*> Controls(QWidget* root) {
-    QList<QWidget*> controls;
-    for (QWidget* w : root->findChildren<QWidget*>()) {
-        bool inner = w->isWindow() || qobject_cast<QMenuBar*>(w);
-        for (QWidget* p = w->parentWidget(); p && p != root && !inner; p = p->parentWidget())
-            inner = p->isWindow() || qobject_cast<QAbstractScrollArea*>(p) || qobject_cast<QComboBox*>(p) ||
-                    qobject_cast<QLineEdit*>(p);
-        if (!inner) controls << w;
-    }
-    return controls;
-}
 
 struct Spot {
     const QWidget* control;
@@ -92,53 +78,6 @@ void ExpectScaled(const std::vector<Spot>& at100, const std::vector<Spot>& zoome
         EXPECT_NEAR(z.width(), a.width() * f, 1.0) << what;
         EXPECT_NEAR(z.height(), a.height() * f, 1.0) << what;
     }
-}
-
-// A caption without its mnemonic marks, as it is drawn.
-QString Drawn(QString text) {
-    text.replace(QLatin1String("&&"), QStringLiteral("\x01"));
-    text.remove(u'&');
-    return text.replace(u'\x01', u'&');
-}
-
-// No caption of a label, button or frame is wider than the room its control
-// gives it; wrapped text no taller.
-void ExpectCaptionsFit(QWidget* root, const QString& where) {
-    SCOPED_TRACE(where.toStdString() + " at " + std::to_string(ZoomPercent()) + " %");
-    int checked = 0;
-    for (QWidget* w : Controls(root)) {
-        const std::string name = w->objectName().toStdString();
-        if (auto* l = qobject_cast<QLabel*>(w)) {
-            if (l->text().trimmed().isEmpty()) continue;
-            const QRect room = l->contentsRect();
-            if (l->wordWrap())
-                EXPECT_LE(l->heightForWidth(room.width()), room.height()) << name << ": " << l->text().toStdString();
-            else
-                EXPECT_LE(l->fontMetrics().horizontalAdvance(l->text()), room.width()) << name << ": " << l->text().toStdString();
-            ++checked;
-        } else if (auto* b = qobject_cast<QAbstractButton*>(w)) {
-            if (b->text().isEmpty()) continue;
-            QStyleOptionButton o;
-            o.initFrom(b);
-            o.text = b->text();
-            int room = 0;
-            if (qobject_cast<QCheckBox*>(b))
-                room = b->style()->subElementRect(QStyle::SE_CheckBoxContents, &o, b).width();
-            else if (qobject_cast<QRadioButton*>(b))
-                room = b->style()->subElementRect(QStyle::SE_RadioButtonContents, &o, b).width();
-            else if (qobject_cast<QPushButton*>(b))
-                room = b->style()->subElementRect(QStyle::SE_PushButtonContents, &o, b).width();
-            else  // the game's own buttons: inside their bevel
-                room = b->width() - 6 * std::max(1, ZoomPercent() / 100);
-            EXPECT_LE(b->fontMetrics().horizontalAdvance(Drawn(b->text())), room) << name << ": " << b->text().toStdString();
-            ++checked;
-        } else if (auto* g = qobject_cast<QGroupBox*>(w)) {
-            if (g->title().isEmpty()) continue;
-            EXPECT_LE(g->fontMetrics().horizontalAdvance(Drawn(g->title())), g->width()) << g->title().toStdString();
-            ++checked;
-        }
-    }
-    EXPECT_GT(checked, 0);
 }
 
 class Zoom : public GuiTest {
@@ -237,37 +176,11 @@ TEST_F(Zoom, EveryControlAt150And250PercentIsThe100PercentOneTimesTheFactor) {
     for (std::size_t i = 0; i < boardAt100[0].size(); ++i) EXPECT_EQ(board()[0][i].at, boardAt100[0][i].at);
 }
 
+// Every window the game opens, at each step (the languages walk the same
+// windows in i18n_fit_test.cpp).
 TEST_F(Zoom, NoCaptionIsWiderThanItsControlAtAnyStep) {
-    frmMain& w = EightPlayers();
-    frmNewGame dialog(w, &w);
-    dialog.optNumPlayers[7]->click();
-    GameTray& tray = *w.gameTray();
-    for (const int percent : kZoomSteps) {
-        w.zoom().ZoomTo(percent);
-        // The status line with each of its messages, the longest with (Undo).
-        for (int s = int(Status::Blank); s <= int(Status::PressF2); ++s) {
-            tray.SetStatusText(GameTray::StatusText({Status(s), s == int(Status::RollSelectOrPass), kPassingLetters}));
-            ExpectCaptionsFit(&tray, QStringLiteral("status %1").arg(s));
-        }
-        w.ShowGameButtons(false);
-        ExpectCaptionsFit(&tray, QStringLiteral("the game tray"));
-        w.ShowGameButtons(true);
-        w.cmdOptions_Click();
-        ExpectCaptionsFit(w.trays()->optionsTray(), QStringLiteral("the options tray"));
-        w.trays()->optionsTray()->ARCmdCancelOptions->click();
-        w.cmdSkins_Click();
-        ExpectCaptionsFit(w.trays()->themeTray(), QStringLiteral("the theme tray"));
-        ExpectCaptionsFit(&tray, QStringLiteral("the sample dice"));
-        w.trays()->themeTray()->ARCmdCancelTheme->click();
-        ExpectCaptionsFit(&w.scorePad(), QStringLiteral("the score pad"));
-        ExpectCaptionsFit(&dialog, QStringLiteral("the new game dialog"));
-        Fresh f = BuildFresh(w);
-        ExpectCaptionsFit(f.winner.get(), QStringLiteral("the winner window"));
-        ExpectCaptionsFit(f.sounds.get(), QStringLiteral("the sound dialog"));
-        ExpectCaptionsFit(f.about.get(), QStringLiteral("the about box"));
-        ExpectCaptionsFit(f.credits, QStringLiteral("the credits"));
-        Close(f);
-    }
+    frmMain& w = Build();  // which also sets up its dice
+    LookAtEveryWindow(w, *dice, [](QWidget* root, const QString& window) { ExpectCaptionsFit(root, window); });
 }
 
 // The face of a die at 250 %, as the window shows it, matches the face drawn

@@ -1,10 +1,12 @@
 // zarvel-screenshots DIR [ZOOM]: pictures of the game's windows in play, for
-// a person to look at, at a zoom in percent (100 unless given). Runs on a
-// private config and temporary folder, offscreen unless a display is asked
-// for (QT_QPA_PLATFORM).
+// a person to look at, at a zoom in percent (100 unless given), in the
+// language the environment asks for (LANGUAGE=de ...). Runs on a private
+// config and temporary folder, offscreen unless a display is asked for
+// (QT_QPA_PLATFORM).
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,7 +19,10 @@
 #include <functional>
 
 #include "ARButton.h"
+#include "ExpertTables.h"
+#include "Records.h"
 #include "GameTray.h"
+#include "Language.h"
 #include "OptionsTray.h"
 #include "ThemeTray.h"
 #include "TrayColumn.h"
@@ -33,6 +38,7 @@
 #include "frmMain.h"
 #include "frmNewGame.h"
 #include "frmScorePad.h"
+#include "frmStatistics.h"
 
 namespace {
 
@@ -70,6 +76,7 @@ int main(int argc, char** argv) {
     qputenv("XDG_DATA_HOME", root.filePath(QStringLiteral("data")).toUtf8());
     qputenv("TMPDIR", root.path().toUtf8());
     QApplication app(argc, argv);
+    InstallTranslations(app);
     const int zoom = argc == 3 ? QString::fromLocal8Bit(argv[2]).toInt() : kMinZoom;
     if ((argc != 2 && argc != 3) || zoom < kMinZoom || zoom > kMaxZoom) {
         std::fprintf(stderr, "usage: zarvel-screenshots DIR [ZOOM]   (ZOOM: %d to %d percent)\n", kMinZoom, kMaxZoom);
@@ -99,7 +106,7 @@ int main(int argc, char** argv) {
         d.optNumPlayers[7]->click();
         d.TxtPlayerName[0]->setText(QStringLiteral("Ann"));
         d.chkComputer[5]->setChecked(true);
-        d.cboStyle[5]->setCurrentText(QStringLiteral("Fearless"));
+        d.cboStyle[5]->setCurrentIndex(2);  // Fearless, whatever the language calls it
         d.optPlayTo[1]->click();
         ok &= Save(d, dir + QStringLiteral("/newgame-8.png"));
         d.optNumPlayers[2]->click();
@@ -129,13 +136,17 @@ int main(int argc, char** argv) {
     w.cmdSkins_Click();
     ThemeTray& theme = *w.trays()->themeTray();
     ok &= Save(w, dir + QStringLiteral("/theme-open.png"));
-    const std::pair<const char*, const char*> looks[] = {{"Keys", "Old Glory"}, {"Billiards", "Baby Seal"},
-                                                         {"Patriot", "Jov Wumble"}, {"Digi-1", "Quacker"}};
-    for (auto [skin, picture] : looks) {
-        theme.cboDiceColor->setCurrentText(QLatin1String(skin));
+    // By skin code and background place, as the lists are in any language.
+    struct Look {
+        const char* name;
+        int skin, background;
+    };
+    const Look looks[] = {{"Keys", 160, 7}, {"Billiards", 166, 4}, {"Patriot", 178, 11}, {"Digi-1", 136, 8}};
+    for (const Look& look : looks) {
+        theme.cboDiceColor->setCurrentIndex(theme.cboDiceColor->findData(look.skin));
         theme.cboDiceColor_Click();
-        theme.lstBackground->setCurrentItem(theme.lstBackground->findItems(QLatin1String(picture), Qt::MatchExactly).value(0));
-        ok &= Save(w, dir + QStringLiteral("/theme-%1.png").arg(QLatin1String(skin)));
+        theme.lstBackground->setCurrentRow(look.background);
+        ok &= Save(w, dir + QStringLiteral("/theme-%1.png").arg(QLatin1String(look.name)));
     }
     theme.ARCmdCancelTheme->click();
     ok &= Save(w, dir + QStringLiteral("/theme-cancelled.png"));
@@ -195,5 +206,19 @@ int main(int argc, char** argv) {
     } else {
         ok = false;
     }
+    if (help) help->close();
+
+    // The statistics (of this run's own records) and the Expert's progress window.
+    {
+        Records records;
+        frmStatistics statistics(records, &w);
+        statistics.show();
+        QApplication::processEvents();
+        ok &= Save(statistics, dir + QStringLiteral("/statistics.png"));
+    }
+    QDialog* expert = ExpertTables::MakeProgressWindow(&w, 10000, 1000);
+    expert->show();
+    ok &= Save(*expert, dir + QStringLiteral("/expert-progress.png"));
+    delete expert;
     return ok ? 0 : 1;
 }
