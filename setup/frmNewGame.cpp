@@ -304,7 +304,6 @@ void frmNewGame::PlaceControls() {
 
 void frmNewGame::showEvent(QShowEvent* e) {
     QDialog::showEvent(e);
-    FitToScreen(this, host_.mainWindow());
     cancelled_ = false;
     Form_Activate();
     // The first seat's name is ready to be typed over.

@@ -829,7 +829,7 @@ Fehler 529 - Bot Click - Bitte wenden Sie sich an %2.</translation>
     </message>
     <message>
         <source>Set aside %1 and roll all six again</source>
-        <translation>Legen Sie %1 heraus und würfeln Sie alle sechs neu</translation>
+        <translation>Legen Sie %1 heraus, dann alle sechs neu</translation>
     </message>
     <message>
         <source>Set aside %1 and pass</source>
@@ -865,11 +865,11 @@ Fehler 529 - Bot Click - Bitte wenden Sie sich an %2.</translation>
     </message>
     <message>
         <source>%1 — about %2 against the runner-up alone.</source>
-        <translation>%1 – etwa %2 Gewinnchance allein gegen den Zweiten.</translation>
+        <translation>%1 – etwa %2 nur gegen den Zweiten.</translation>
     </message>
     <message>
         <source>%1 — about %2 against the leader alone.</source>
-        <translation>%1 – etwa %2 Gewinnchance allein gegen den Führenden.</translation>
+        <translation>%1 – etwa %2 nur gegen den Führenden.</translation>
     </message>
 </context>
 <context>
