@@ -243,7 +243,15 @@ Records::Opened Records::Open(std::string& detail, sql::Connection& db) {
     // The write-ahead log: a write appends to it without waiting for the
     // disk, readers and a second copy of the program are not blocked, and
     // a process killed in the middle of a write leaves the file sound.
-    if (const int w = sql::Exec(db.get(), "PRAGMA journal_mode=WAL")) return failed(w);
+    // Switching a new file to it needs the file to itself, and SQLite does
+    // not wait for that: a second copy started at the same moment waits here.
+    int w = SQLITE_OK;
+    for (int waited = 0; waited <= kBusyTimeoutMs; waited += 10) {
+        w = sql::Exec(db.get(), "PRAGMA journal_mode=WAL");
+        if ((w & 0xFF) != SQLITE_BUSY && (w & 0xFF) != SQLITE_LOCKED) break;
+        sqlite3_sleep(10);
+    }
+    if (w) return failed(w);
     if (const int w = sql::Exec(db.get(), "PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON")) return failed(w);
 
     db_ = db.release();

@@ -128,6 +128,27 @@ TEST_F(RecordsTest, KilledWhileWritingTheFileStaysSoundAndLosesAtMostTheLastActi
     EXPECT_EQ(r->Statistics().at(0).games, games);
 }
 
+// Copies started at the same moment on a file none of them has made yet:
+// every one opens it (one makes it, the others wait for it), none goes on
+// unrecorded. Before, about one start in 360 was told "database is locked".
+TEST_F(RecordsTest, CopiesStartedTogetherOnANewFileAllOpenIt) {
+    constexpr int kRounds = 40, kCopies = 6;
+    for (int round = 0; round < kRounds; ++round) {
+        const std::string fresh = db + "." + std::to_string(round);
+        std::vector<std::unique_ptr<Writer>> copies;
+        for (int c = 0; c < kCopies; ++c)
+            copies.push_back(std::make_unique<Writer>(std::vector<std::string>{fresh, "games", "1", "P" + std::to_string(c)}));
+        for (auto& copy : copies) {
+            std::string line;
+            ASSERT_TRUE(copy->ReadLine(line)) << "round " << round;
+            ASSERT_EQ(line, "ready") << "round " << round;
+            copy->Say("go");
+        }
+        for (auto& copy : copies) EXPECT_EQ(copy->Wait(), 0) << "round " << round;
+        EXPECT_EQ(Query(fresh, "SELECT COUNT(*) FROM game"), std::to_string(kCopies));
+    }
+}
+
 TEST_F(RecordsTest, TwoProgramsWritingAtOnceBothRecordEveryGame) {
     constexpr int kGames = 150;
     Writer ann({db, "games", std::to_string(kGames), "Ann"});
