@@ -1,6 +1,6 @@
-// The part of sound output that needs the multimedia library. It is built
-// as a module of its own and loaded once the window is up, so the game's
-// start does not wait for that library and its many dependencies. It only
+// The part of sound output that talks to the sound server. It is built as
+// a module of its own and loaded once the window is up, so the game's start
+// does not wait for the server's client library. It only
 // ever sees samples the game has read and checked itself (WaveFile.h).
 #pragma once
 

@@ -6,7 +6,7 @@ set -euo pipefail
 
 pkgs=(cmake ninja-build g++ libgtest-dev libgmock-dev libbenchmark-dev gzip libsqlite3-dev)
 if [[ "${1:-}" != "--headless" ]]; then
-  pkgs+=(qt6-base-dev qt6-multimedia-dev qt6-svg-dev
+  pkgs+=(qt6-base-dev qt6-svg-dev libpulse-dev pkgconf
          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
          libgl-dev xvfb xauth x11-utils openbox fonts-dejavu-core
          pulseaudio pulseaudio-utils dbus at-spi2-core python3 python3-pyatspi

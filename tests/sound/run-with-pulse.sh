@@ -29,5 +29,5 @@ pactl set-default-sink "$sink"
 # Named outright, so programs that get a runtime folder of their own (the
 # tests give each one) still find this server.
 export PULSE_SERVER=unix:$XDG_RUNTIME_DIR/pulse/native
-export ZARVEL_TEST_SINK=$sink
+export ZARVEL_TEST_SINK=$sink ZARVEL_TEST_SOUND_SERVER_PID=$server
 "$@"

@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+#include <signal.h>
+
 #include "GuiTest.h"
 #include "OptionsTray.h"
 #include "SettingKeys.h"
@@ -150,6 +152,43 @@ int OpenStreams() {
     pactl.start(QStringLiteral("pactl"), {QStringLiteral("list"), QStringLiteral("short"), QStringLiteral("sink-inputs")});
     pactl.waitForFinished();
     return int(pactl.readAllStandardOutput().count('\n'));
+}
+
+// A sound server that stops answering (here: stopped outright) holds up
+// neither the game nor its sounds: what was asked for in the meantime is
+// given up a while after its length, and once the server answers again
+// nothing is left open on it and the next sound is heard.
+TEST_F(Sound, AServerThatStopsAnsweringHoldsNothingUpAndIsHeardOnceItAnswers) {
+    const int server = qEnvironmentVariableIntValue("ZARVEL_TEST_SOUND_SERVER_PID");
+    if (server <= 0) GTEST_SKIP() << "the sound server's process is not known";
+    frmMain& w = Game(false);
+    const QString move = QString::fromStdString(w.settings().MoveDieSound);
+    const QString chime = QString::fromStdString(w.settings().Passem1Sound);
+    auto rec = Record();
+    double start = rec->Seconds();
+    ASSERT_TRUE(w.sound().Play(chime));
+    ASSERT_TRUE(WaitFor([&] { return rec->Peak(start) > 0.1; }));
+
+    ASSERT_EQ(::kill(server, SIGSTOP), 0);
+    struct Resume {
+        int pid;
+        ~Resume() { ::kill(pid, SIGCONT); }
+    } resume{server};
+    for (int i = 0; i < 24; ++i) {
+        ASSERT_TRUE(WaitFor([&] { return !w.sound().AnyPlaying(); }));
+        w.sound().Play(move);
+    }
+    ::kill(server, SIGCONT);
+
+    ASSERT_TRUE(WaitFor([&] { return !w.sound().AnyPlaying() && rec->PeakOfLast(0.06) < 0.02; }));
+    start = rec->Seconds();
+    ASSERT_TRUE(w.sound().Play(chime));
+    EXPECT_TRUE(WaitFor([&] { return rec->Peak(start) > 0.1; }, 5000)) << rec->Peak(start);
+    // The server catches up with what it was sent while stopped before it
+    // lets go of it; past every stream's time limit, nothing may be left.
+    EXPECT_TRUE(WaitFor([&] { return !w.sound().AnyPlaying() && OpenStreams() == 0; }));
+    Idle(1500);
+    EXPECT_EQ(OpenStreams(), 0);
 }
 
 // Rolls, die moves, passes and the sound dialog's Test, each started as soon
