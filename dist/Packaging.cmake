@@ -14,8 +14,8 @@ dice to bank the turn's points. A roll without a scoring die is a Zarvel:
 the turn's points are lost. The first player to reach the target goes out,
 everyone else gets one more turn, and the highest total wins.
 
-Any seat can be played by the computer in one of seven styles. The package
-also holds zarvel-tournament, which plays the styles against each other
+Any seat can be played by the computer in one of seven styles, or as the
+Expert, which plays the best move there is. The package also holds zarvel-tournament, which plays the styles against each other
 without a window.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
