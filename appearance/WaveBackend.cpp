@@ -46,7 +46,7 @@ constexpr size_t kMaxStreams = 16;
 
 struct Sound {
     QByteArray pcm;
-    pa_sample_spec spec{};
+    pa_sample_spec format{};
     qint64 durationMs = 0;
     quint64 id = 0;
     Clock::time_point asked;
@@ -96,13 +96,13 @@ public:
     }
 
     bool Play(const QByteArray& pcm, int sampleRate, int channels, int bitsPerSample, qint64 durationMs) override {
-        if (!loop_ || pcm.isEmpty() || durationMs <= 0 || sampleRate <= 0 || channels < 1 || channels > 2) return false;
+        if (!loop_ || pcm.isEmpty() || durationMs <= 0 || sampleRate <= 0 || channels <= 0) return false;
         if (bitsPerSample != 8 && bitsPerSample != 16) return false;
         Sound sound{pcm, {}, durationMs, 0, Clock::now()};
-        sound.spec.format = bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
-        sound.spec.rate = uint32_t(sampleRate);
-        sound.spec.channels = uint8_t(channels);
-        if (!pa_sample_spec_valid(&sound.spec)) return false;
+        sound.format.format = bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
+        sound.format.rate = uint32_t(sampleRate);
+        sound.format.channels = uint8_t(channels);
+        if (!pa_sample_spec_valid(&sound.format)) return false;
         {
             std::lock_guard lock(mutex_);
             const Clock::time_point now = Clock::now();
@@ -171,7 +171,7 @@ private:
 
     bool Open(Sound sound) {
         if (streams_.size() >= kMaxStreams) return Dropped(sound.id);
-        pa_stream* s = pa_stream_new(context_, "Game sound", &sound.spec, nullptr);
+        pa_stream* s = pa_stream_new(context_, "Game sound", &sound.format, nullptr);
         if (!s) return Dropped(sound.id);
         auto* st = new Stream{this, std::move(sound), s, nullptr, nullptr, 0};
         streams_.insert(st);
@@ -179,7 +179,7 @@ private:
         pa_stream_set_write_callback(s, &PulseBackend::OnWritable, st);
         pa_buffer_attr buffer{};
         buffer.maxlength = buffer.prebuf = buffer.minreq = buffer.fragsize = uint32_t(-1);  // the server's own
-        buffer.tlength = uint32_t(pa_usec_to_bytes(kServerBufferUsec, &st->sound.spec));
+        buffer.tlength = uint32_t(pa_usec_to_bytes(kServerBufferUsec, &st->sound.format));
         if (pa_stream_connect_playback(s, nullptr, &buffer, PA_STREAM_ADJUST_LATENCY, nullptr, nullptr) < 0) {
             const quint64 id = st->sound.id;
             Close(st);
