@@ -15,8 +15,9 @@ the turn's points are lost. The first player to reach the target goes out,
 everyone else gets one more turn, and the highest total wins.
 
 Any seat can be played by the computer in one of seven styles, or as the
-Expert, which plays the best move there is. The package also holds zarvel-tournament, which plays the styles against each other
-without a window.]])
+Expert, which plays the best move there is. The package also holds
+zarvel-tournament, which plays the styles against each other without a
+window.]])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
