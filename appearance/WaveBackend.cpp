@@ -98,7 +98,7 @@ public:
     bool Play(const QByteArray& pcm, int sampleRate, int channels, int bitsPerSample, qint64 durationMs) override {
         if (!loop_ || pcm.isEmpty() || durationMs <= 0 || sampleRate <= 0 || channels <= 0) return false;
         if (bitsPerSample != 8 && bitsPerSample != 16) return false;
-        Sound sound{pcm, {}, durationMs, 0, Clock::now()};
+        Sound sound{pcm, {}, durationMs, 0, {}};
         sound.format.format = bitsPerSample == 8 ? PA_SAMPLE_U8 : PA_SAMPLE_S16LE;
         sound.format.rate = uint32_t(sampleRate);
         sound.format.channels = uint8_t(channels);
